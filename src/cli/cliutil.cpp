@@ -1,0 +1,227 @@
+#include "cliutil.h"
+
+#include "commands.h"
+#include "engine/namecleaning.h"
+
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstdio>
+
+int usageError(const QString &message)
+{
+    QTextStream(stderr) << "sorvel-cli: " << message << "\n";
+    return EXIT_USAGE;
+}
+
+bool parseArguments(QCommandLineParser &parser, const QString &command, const QStringList &args)
+{
+    if (!parser.parse(QStringList{QStringLiteral("sorvel-cli ") + command} + args)) {
+        usageError(command + QLatin1String(": ") + parser.errorText());
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        usageError(command + QLatin1String(": unexpected argument '")
+                   + parser.positionalArguments().first() + QLatin1Char('\''));
+        return false;
+    }
+    return true;
+}
+
+QDate parseIsoDate(const QString &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!shape.match(text).hasMatch())
+        return QDate();
+    return QDate::fromString(text, Qt::ISODate);
+}
+
+void writeJson(const QJsonObject &object)
+{
+    const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    fflush(stdout);
+}
+
+QJsonArray intArray(const int *values, int count)
+{
+    QJsonArray array;
+    for (int i = 0; i < count; ++i)
+        array.append(values[i]);
+    return array;
+}
+
+QJsonArray stringArray(const QString *values, int count)
+{
+    QJsonArray array;
+    for (int i = 0; i < count; ++i)
+        array.append(values[i]);
+    return array;
+}
+
+void CliReporter::critical(const QString &title, const QString &text)
+{
+    m_reported = true;
+    QTextStream(stderr) << (title.isEmpty() ? text : title + QLatin1String(": ") + text) << "\n";
+}
+
+// --- chart options ---------------------------------------------------------
+
+void addChartOptions(QCommandLineParser &parser)
+{
+    const auto value = [&](const char *name, const char *valueName) {
+        parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName)));
+    };
+    const auto flag = [&](const char *name) {
+        parser.addOption(QCommandLineOption(QLatin1String(name)));
+    };
+    value("full", "TEXT");
+    value("short", "TEXT");
+    value("birth", "DATE");
+    value("forecast", "DATE");
+    flag("chaldean");
+    value("vowels", "MODE");
+    value("marks-full", "DIGITS");
+    value("marks-short", "DIGITS");
+    value("lp-methods", "LIST");
+    flag("no-word-reduce");
+    flag("keep-master-letters");
+    flag("no-missed-transits");
+    value("master-mode", "MODE");
+}
+
+void writeChartOptionsUsage(QTextStream &out)
+{
+    out << "    --full TEXT            full birth name (required)\n"
+           "    --birth YYYY-MM-DD     birth date (required)\n"
+           "    --short TEXT           everyday name; default: first and last word of a\n"
+           "                           longer full name, else the full name\n"
+           "    --forecast YYYY-MM-DD  date of the forecast numbers (default: today)\n"
+           "    --chaldean             use the Chaldean letter table\n"
+           "    --vowels english|universal   how Y and W are judged (default english)\n"
+           "    --marks-full DIGITS    one digit per character of the cleaned full name:\n"
+           "                           0 automatic, 1 always a vowel, 2 always a consonant\n"
+           "    --marks-short DIGITS   the same for the short name\n"
+           "    --lp-methods LIST      Life Path methods, any of 1,2,3 (default 1)\n"
+           "    --no-word-reduce       add the words' sums without reducing each word\n"
+           "    --keep-master-letters  K and V keep their values 11 and 22\n"
+           "    --no-missed-transits   no substitute for a missing middle or last name\n"
+           "    --master-mode 0|1      0 keeps 11, 22, 33; 1 keeps 11 to 99 (default 0)\n";
+}
+
+namespace {
+
+bool readMarks(const QString &text, QVector<int> &marks)
+{
+    marks.clear();
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('2'))
+            return false;
+        marks.append(c.unicode() - '0');
+    }
+    return true;
+}
+
+bool readLifePathMethods(const QString &text, CalcOptions &options)
+{
+    options.lifePathMethod1 = options.lifePathMethod2 = options.lifePathMethod3 = false;
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const QString method = item.trimmed();
+        if (method == QLatin1String("1"))
+            options.lifePathMethod1 = true;
+        else if (method == QLatin1String("2"))
+            options.lifePathMethod2 = true;
+        else if (method == QLatin1String("3"))
+            options.lifePathMethod3 = true;
+        else
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error)
+{
+    PersonRecord &person = request.person;
+    if (!parser.isSet(QStringLiteral("full"))) {
+        error = QStringLiteral("missing --full");
+        return false;
+    }
+    if (!parser.isSet(QStringLiteral("birth"))) {
+        error = QStringLiteral("missing --birth");
+        return false;
+    }
+    person.fullName = CleanName(parser.value(QStringLiteral("full")));
+    person.shortName = CleanName(parser.value(QStringLiteral("short")));
+    if (person.shortName.isEmpty())
+        person.shortName = ShortNameFromFull(person.fullName);
+
+    person.birthDate = parseIsoDate(parser.value(QStringLiteral("birth")));
+    if (!person.birthDate.isValid()) {
+        error = QLatin1String("--birth: not a valid date (YYYY-MM-DD): ") + parser.value(QStringLiteral("birth"));
+        return false;
+    }
+    person.forecastDate = QDate::currentDate();
+    if (parser.isSet(QStringLiteral("forecast"))) {
+        person.forecastDate = parseIsoDate(parser.value(QStringLiteral("forecast")));
+        if (!person.forecastDate.isValid()) {
+            error = QLatin1String("--forecast: not a valid date (YYYY-MM-DD): ")
+                + parser.value(QStringLiteral("forecast"));
+            return false;
+        }
+    }
+
+    person.chaldean = parser.isSet(QStringLiteral("chaldean"));
+    const QString vowels = parser.value(QStringLiteral("vowels"));
+    if (vowels.isEmpty() || vowels == QLatin1String("english")) {
+        person.vowelMode = 0;
+    } else if (vowels == QLatin1String("universal")) {
+        person.vowelMode = 1;
+    } else {
+        error = QLatin1String("--vowels: expected english or universal, got ") + vowels;
+        return false;
+    }
+    if (!readMarks(parser.value(QStringLiteral("marks-full")), person.fullMarks)) {
+        error = QStringLiteral("--marks-full: marks are digits 0, 1 or 2");
+        return false;
+    }
+    if (!readMarks(parser.value(QStringLiteral("marks-short")), person.shortMarks)) {
+        error = QStringLiteral("--marks-short: marks are digits 0, 1 or 2");
+        return false;
+    }
+
+    CalcOptions &options = request.options;
+    options = CalcOptions();
+    if (parser.isSet(QStringLiteral("lp-methods"))
+        && !readLifePathMethods(parser.value(QStringLiteral("lp-methods")), options)) {
+        error = QStringLiteral("--lp-methods: expected a comma list of 1, 2 and 3");
+        return false;
+    }
+    options.reduceEachWord = !parser.isSet(QStringLiteral("no-word-reduce"));
+    options.reduceMasterLetters = !parser.isSet(QStringLiteral("keep-master-letters"));
+    options.noSubstituteTransits = parser.isSet(QStringLiteral("no-missed-transits"));
+
+    const QString mode = parser.value(QStringLiteral("master-mode"));
+    if (mode.isEmpty() || mode == QLatin1String("0")) {
+        request.masterMode = 0;
+    } else if (mode == QLatin1String("1")) {
+        request.masterMode = 1;
+    } else {
+        error = QLatin1String("--master-mode: expected 0 or 1, got ") + mode;
+        return false;
+    }
+    return true;
+}
+
+int calculateChart(const ChartRequest &request, CNumerology &engine)
+{
+    CNumerology::options() = request.options;
+    engine.SetMasterMode(request.masterMode);
+    CliReporter reporter;
+    setMessageReporter(&reporter);
+    const bool ok = engine.CalcNumerology(request.person);
+    setMessageReporter(nullptr);
+    return ok ? EXIT_OK : EXIT_NAME_CHECK;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "engine/cnumerology.h"
+#include "engine/messagereporter.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonObject>
+
+// Prints "sorvel-cli: <message>" on stderr and returns the usage exit status.
+int usageError(const QString &message);
+
+// Parses the arguments after the subcommand's name; on failure prints the
+// parser's complaint and returns false. Positional arguments are refused.
+bool parseArguments(QCommandLineParser &parser, const QString &command, const QStringList &args);
+
+// A strict YYYY-MM-DD date; invalid (null) when the text is not a real day.
+QDate parseIsoDate(const QString &text);
+
+void writeJson(const QJsonObject &object);
+QJsonArray intArray(const int *values, int count);
+QJsonArray stringArray(const QString *values, int count);
+
+// Writes engine messages to stderr, as the window would show them in a box.
+class CliReporter : public CMessageReporter
+{
+public:
+    void critical(const QString &title, const QString &text) override;
+    bool reported() const { return m_reported; }
+
+private:
+    bool m_reported = false;
+};
+
+// The person and calculation options shared by every command that computes
+// a chart: --full, --birth, --short, --forecast, --chaldean, --vowels,
+// --marks-full, --marks-short, --lp-methods, --no-word-reduce,
+// --keep-master-letters, --no-missed-transits, --master-mode.
+struct ChartRequest
+{
+    PersonRecord person;
+    CalcOptions options;
+    int masterMode = 0;
+};
+void addChartOptions(QCommandLineParser &parser);
+void writeChartOptionsUsage(QTextStream &out);
+// Fills the request from parsed options (names cleaned, a missing short
+// name derived); on bad input sets error to a one-line reason.
+bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error);
+
+// Applies the request's options and runs the engine with a reporter that
+// prints to stderr. Returns EXIT_OK, or EXIT_NAME_CHECK when the names were
+// rejected.
+int calculateChart(const ChartRequest &request, CNumerology &engine);

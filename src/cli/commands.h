@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit statuses shared by every subcommand.
+enum CliExit {
+    EXIT_OK = 0,
+    EXIT_FAILED = 1,     // the request was understood but could not be carried out
+    EXIT_USAGE = 2,      // unknown option, missing or malformed argument
+    EXIT_NAME_CHECK = 3, // the engine rejected the names
+};
+
+// One subcommand of sorvel-cli: run() gets the arguments after the
+// subcommand's name; usage() writes its help paragraph.
+struct CliCommand
+{
+    const char *name;
+    int (*run)(const QStringList &args);
+    void (*usage)(QTextStream &out);
+};
+
+// The subcommands, one file each.
+int runChart(const QStringList &args);
+void usageChart(QTextStream &out);
+
+// Every subcommand the tool knows, in the order --help lists them.
+inline const CliCommand CLI_COMMANDS[] = {
+    {"chart", runChart, usageChart},
+};

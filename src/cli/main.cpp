@@ -1,0 +1,52 @@
+// sorvel-cli: a thin terminal driver over the core library. Every reading the
+// window shows can be computed here and printed as JSON or HTML, so numbers
+// can be checked and compared between versions without a display.
+
+#include "commands.h"
+
+#include <QCoreApplication>
+
+#include <cstring>
+
+static void printHelp(QTextStream &out)
+{
+    out << "Usage: sorvel-cli COMMAND [OPTIONS]\n"
+           "       sorvel-cli --help\n\n"
+           "Commands:\n\n";
+    for (const CliCommand &command : CLI_COMMANDS) {
+        command.usage(out);
+        out << "\n";
+    }
+    out << "Exit status: 0 success, 1 the request failed, 2 bad usage,\n"
+           "3 the names were rejected by the name check.\n";
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sorvel-cli"));
+    QStringList args = app.arguments().mid(1);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    if (args.isEmpty()) {
+        printHelp(err);
+        return EXIT_USAGE;
+    }
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        printHelp(out);
+        return EXIT_OK;
+    }
+    for (const CliCommand &command : CLI_COMMANDS) {
+        if (name == QLatin1String(command.name)) {
+            if (args.contains(QLatin1String("--help"))) {
+                command.usage(out);
+                return EXIT_OK;
+            }
+            return command.run(args);
+        }
+    }
+    err << "sorvel-cli: unknown command '" << name << "' (try --help)\n";
+    return EXIT_USAGE;
+}

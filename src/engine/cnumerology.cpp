@@ -1,0 +1,110 @@
+// The frame of a calculation: the order of the stages, the reset and the
+// name check. The stages themselves live in the other numerology_*.cpp files.
+
+#include "cnumerology.h"
+
+#include "messagereporter.h"
+
+#include <algorithm>
+
+CNumerology::CNumerology(QObject *parent)
+    : CReportTools(parent)
+{
+    m_res.masterMode = 0;
+    m_res.chaldean = false;
+    ResetResults();
+}
+
+CalcOptions &CNumerology::options()
+{
+    static CalcOptions shared;
+    return shared;
+}
+
+void CNumerology::SetMasterMode(int mode)
+{
+    m_res.masterMode = mode;
+}
+
+void CNumerology::ResetResults()
+{
+    std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
+    m_res.lifePath = -1;
+    std::fill(std::begin(m_res.planeGroupCounts), std::end(m_res.planeGroupCounts), 0);
+    std::fill(std::begin(m_res.letterCounts), std::end(m_res.letterCounts), 0);
+    for (QString &cell : m_res.planesLetters)
+        cell.clear();
+    for (QString &cell : m_res.planesValues)
+        cell.clear();
+    m_res.physicalTransits.clear();
+    m_res.mentalTransits.clear();
+    m_res.spiritualTransits.clear();
+    clearSummaryText();
+    std::fill(std::begin(m_res.essenceTotals), std::end(m_res.essenceTotals), 0);
+    std::fill(std::begin(m_res.essenceNumbers), std::end(m_res.essenceNumbers), 0);
+    m_res.birthDate = QDate::currentDate();
+    m_res.forecastDate = QDate::currentDate();
+}
+
+// The Life Path methods reset between runs, but the record keeps the
+// person's dates throughout.
+void CNumerology::resetKeepingDates()
+{
+    const QDate birth = m_res.birthDate;
+    const QDate forecast = m_res.forecastDate;
+    ResetResults();
+    m_res.birthDate = birth;
+    m_res.forecastDate = forecast;
+}
+
+bool CNumerology::CalcNumerology(const PersonRecord &person)
+{
+    // Stages 1 and 2: the record starts afresh with the person's names and dates.
+    m_res.chaldean = person.chaldean;
+    m_res.fullName = person.fullName.toUpper();
+    m_res.shortName = person.shortName.toUpper();
+    ResetResults();
+    m_res.birthDate = person.birthDate;
+    m_res.forecastDate = person.forecastDate;
+    m_res.forecastYear = person.forecastDate.year();
+    m_values = NumerologyReportValues();
+    m_values.chaldean = person.chaldean;
+
+    // Stages 3 to 5: the birth date numbers; the karmic debt counters start
+    // from what the birth date met; then the life cycles.
+    calcBirthDateNumbers();
+    std::copy(std::begin(m_res.numberCounters), std::end(m_res.numberCounters),
+              std::begin(m_values.karmicDebtCounters));
+    calcLifeCycles();
+
+    // Stages 6 and 7: the numbers of the two names, each from clean counters.
+    std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
+    calcFullNameNumbers(m_res.fullName, person.fullMarks, person.vowelMode);
+    std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
+    calcShortNameNumbers(m_res.shortName, person.shortMarks, person.vowelMode);
+
+    // Stage 8: a name without letters, vowels or consonants gives no reading.
+    if (!person.calcOnly && !namesPassCheck()) {
+        messageReporter().critical(QString(), QStringLiteral("Error! Incorrect full or short name!"));
+        return false;
+    }
+
+    // Stages 9 to 11.
+    calcDerivedNumbers();
+    calcTransitsAndEssence();
+    if (!person.calcOnly)
+        buildReport();
+    return true;
+}
+
+bool CNumerology::namesPassCheck() const
+{
+    return m_res.expression != 0 && m_values.heartsDesire != 0 && m_values.personality != 0
+        && m_values.minorExpression != 0 && m_values.minorHeartsDesire != 0;
+}
+
+// The numerology report is written by the report builder; until it exists
+// the document is left as it was.
+void CNumerology::buildReport()
+{
+}

@@ -1,0 +1,225 @@
+#pragma once
+
+// The numerology engine.
+//
+// One calculation (CalcNumerology) walks a fixed pipeline:
+//
+//   person record (names, marks, dates, table, vowel mode)
+//     -> letter values and reductions      (numerology_reduce.cpp)
+//     -> birth date numbers: Life Path, Birthday, karmic debt copy
+//     -> life cycles: challenges, pinnacles, periods   (numerology_cycles.cpp)
+//     -> full-name and short-name numbers, digit rows, planes
+//                                          (numerology_core.cpp)
+//     -> name check, derived numbers (Maturity, bridges, Balance, ...)
+//     -> forecast rules, transits, essence (numerology_forecast.cpp)
+//     -> report document                    (the report builder)
+//
+// The pipeline's frame (stage order, reset, name check) is in cnumerology.cpp.
+// Every rule lives in one member function that the rest calls; the
+// interpretation of the numbers belongs to the report, not to the engine.
+
+#include "reports/creporttools.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVector>
+
+// The arguments of one calculation.
+struct PersonRecord
+{
+    QString fullName;        // cleaned: A-Z, a-z, 0-9 and single spaces
+    QString shortName;       // cleaned the same way, never empty in practice
+    QVector<int> fullMarks;  // per character: 0 automatic, 1 vowel, 2 consonant
+    QVector<int> shortMarks;
+    bool chaldean = false;
+    QDate birthDate;
+    QDate forecastDate;
+    int vowelMode = 0;       // 0 "English", 1 "Universal"
+    bool calcOnly = false;   // no name check, no message, no report
+};
+
+// The six calculation options shared by every engine instance.
+struct CalcOptions
+{
+    bool lifePathMethod1 = true;      // "= DIG(DIG(Y) + DIG(M) + DIG(D))"
+    bool lifePathMethod2 = false;     // "= DIG(Y +M + D)"
+    bool lifePathMethod3 = false;     // "= Sum of all digits"
+    bool reduceEachWord = true;       // "Down to digit every word"
+    bool reduceMasterLetters = true;  // "Reduce Master Numbers to Digit"
+    bool noSubstituteTransits = false; // "Don't generate missed transits"
+};
+
+// What the calculation keeps for the panels, the report and the other readings.
+struct NumerologyResult
+{
+    int numberCounters[128] = {};   // how often the counting reduction met each number
+    int lifePath = -1;
+    int challenges[4] = {};
+    int forecastYear = 0;
+    int birthDayMonthDigit = 0;
+    int planeGroupCounts[12] = {};  // full-name letters per plane group
+    int letterCounts[26] = {};      // full-name occurrences of A..Z
+    int expression = 0;
+    int compoundNumber = 0;         // the full name's total before its reduction
+    int essenceTotals[128] = {};
+    int essenceNumbers[128] = {};
+    bool chaldean = false;
+    int masterMode = 0;
+
+    QString fullName;               // upper-cased
+    QString shortName;              // upper-cased
+    QDate birthDate;
+    QDate forecastDate;
+    QString physicalTransits;       // one letter per age 0..127
+    QString mentalTransits;
+    QString spiritualTransits;
+
+    // Display texts.
+    QString lifePathText;
+    QString birthdayText;
+    QString expressionText;
+    QString minorExpressionText;
+    QString heartsDesireText;
+    QString minorHeartsDesireText;
+    QString personalityText;
+    QString minorPersonalityText;
+    QString maturityText;
+    QString rationalThoughtText;
+    QString karmicDebtsText;
+    QString karmicLessonsText;
+    QString challengesText;
+    QString pinnaclesText;
+    QString lifePathExpressionBridgeText;
+    QString heartsDesirePersonalityBridgeText;
+    QString balanceText;
+    QString personalYearText;
+    QString hiddenPassionText;
+    QString subconsciousConfidenceText;
+    QString ageSpansText;
+    QString lifePathPeriodsText;
+    QString periodSpansText;
+
+    // Panel material.
+    QString planesLetters[20];      // cell (row, column) at row * 5 + column
+    QString planesValues[20];
+    QString fullVowelRow;           // one character per character of the name
+    QString fullConsonantRow;
+    QString shortVowelRow;
+    QString shortConsonantRow;
+    QString expressionLine;
+    QString heartsDesireLine;
+    QString personalityLine;
+    QString minorExpressionLine;
+    QString minorHeartsDesireLine;
+    QString minorPersonalityLine;
+};
+
+// Values computed by a calculation that the report reads beside the record.
+struct NumerologyReportValues
+{
+    bool chaldean = false;
+    int karmicDebtCounters[128] = {};
+    int minorExpression = 0;
+    int heartsDesire = 0;
+    int minorHeartsDesire = 0;
+    int personality = 0;
+    int minorPersonality = 0;
+    int maturity = 0;
+    int rationalThought = 0;
+    QList<int> karmicLessons;
+    int balance = 0;
+    QList<int> hiddenPassions;
+    int subconsciousConfidence = 0;
+    int planeNumbers[4] = {};       // mental, physical, emotional, intuitive
+    int lifePathExpressionBridge = 0;
+    int lifePathExpressionPair = 0;
+    int heartsDesirePersonalityBridge = 0;
+    int heartsDesirePersonalityPair = 0;
+
+    // Also read by the report: birth date reductions, pinnacles, cycle spans.
+    int birthDayReduced = 0;        // master-keeping reduction of the birth day
+    int birthMonthReduced = 0;
+    int birthYearReduced = 0;
+    int pinnacles[4] = {};
+    int pinnacleDigits[4] = {};
+    QString lifeCycleSpans[4];      // "0-31", "31-40", "40-49", "49-E"
+};
+
+class CNumerology : public CReportTools
+{
+    Q_OBJECT
+public:
+    explicit CNumerology(QObject *parent = nullptr);
+
+    // The process-wide calculation options.
+    static CalcOptions &options();
+
+    // Runs the whole pipeline on this instance. False only when the name
+    // check rejects the names (reported through messageReporter()).
+    bool CalcNumerology(const PersonRecord &person);
+    void ResetResults();
+    void SetMasterMode(int mode);
+    int masterMode() const { return m_res.masterMode; }
+
+    const NumerologyResult &result() const { return m_res; }
+    const NumerologyReportValues &reportValues() const { return m_values; }
+
+    // --- letter values and reductions ---
+    int LetterValue(QChar c) const;
+    int WordSum(const QString &text) const;
+    static int VowelTest(const QString &text, int pos, int vowelMode);
+    QList<int> WordSums(const QString &text) const;
+    QList<int> WordSoundSums(const QString &text, bool vowels, const QVector<int> &marks,
+                             int vowelMode) const;
+    static int DigitSumStep(int n);
+    static int ReducePlain(int n);
+    bool IsFinal(int n) const;
+    static bool IsMaster(int n, int mode);
+    int ReduceKeepMasters(int n);
+    int ReduceKeepMastersInto(int n, int *counters) const;
+    int ReduceToFinal(int n) const;
+    static int ReduceCompat(int n);
+    // The name total of a list of word sums: each word reduced (counting)
+    // when "Down to digit every word" is on, else the plain sum.
+    int NameTotal(const QList<int> &wordSums);
+
+    // --- forecast rules (read the birth day-month digit of the record) ---
+    int PersonalYear(int year) const;
+    int PersonalMonth(int year, int month) const;
+    int PersonalDay(const QDate &date) const;
+    static int AgeAt(const QDate &birthDate, const QDate &date);
+
+    // "n" or "n/t" when the unreduced value t differs from n.
+    static QString reducedText(int n, int t);
+
+private:
+    // The stages of CalcNumerology, in order.
+    void calcBirthDateNumbers();
+    void calcLifeCycles();
+    void calcFullNameNumbers(const QString &name, const QVector<int> &marks, int vowelMode);
+    void calcShortNameNumbers(const QString &name, const QVector<int> &marks, int vowelMode);
+    bool namesPassCheck() const;
+    void calcDerivedNumbers();
+    void calcTransitsAndEssence();
+    void buildReport();
+
+    // Helpers of the stages.
+    void resetKeepingDates();
+    struct NameNumber
+    {
+        int value = 0;
+        int total = 0;  // the name total before its reduction
+        QString text;
+        QString line;
+    };
+    NameNumber nameNumber(const QList<int> &wordSums);
+    void calcDigitRows(const QString &name, const QVector<int> &marks, int vowelMode,
+                       QString &vowelRow, QString &consonantRow) const;
+    void calcLetterValueCounts(const QString &name);
+    void calcPlanes(const QString &name);
+    QString transitLetters(const QString &part) const;
+
+    NumerologyResult m_res;
+    NumerologyReportValues m_values;
+};

@@ -1,0 +1,29 @@
+#include "messagereporter.h"
+
+#include <QDebug>
+
+namespace {
+
+class LoggingReporter : public CMessageReporter
+{
+public:
+    void critical(const QString &title, const QString &text) override
+    {
+        qCritical().noquote() << (title.isEmpty() ? text : title + QLatin1String(": ") + text);
+    }
+};
+
+LoggingReporter g_loggingReporter;
+CMessageReporter *g_reporter = nullptr;
+
+} // namespace
+
+CMessageReporter &messageReporter()
+{
+    return g_reporter ? *g_reporter : g_loggingReporter;
+}
+
+void setMessageReporter(CMessageReporter *reporter)
+{
+    g_reporter = reporter;
+}

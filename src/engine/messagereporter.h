@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// How the core tells the user about a failed request. The window shows a
+// modal message box; the command-line tool prints to stderr; tests record.
+// The core never talks to widgets itself, so it stays usable headless.
+class CMessageReporter
+{
+public:
+    virtual ~CMessageReporter() = default;
+    // A failure the user must acknowledge (a critical box with an OK button).
+    virtual void critical(const QString &title, const QString &text) = 0;
+};
+
+// The process-wide reporter. Without one installed, messages go to the Qt log.
+CMessageReporter &messageReporter();
+// Installs a reporter (not owned); nullptr restores the logging default.
+void setMessageReporter(CMessageReporter *reporter);

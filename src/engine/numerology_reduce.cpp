@@ -1,0 +1,241 @@
+// Letter values, the vowel test, word sums and the reductions. Every number
+// the engine produces starts here.
+
+#include "cnumerology.h"
+
+namespace {
+
+// Western (Pythagorean) table: a letter's alphabet position reduced to one
+// digit. K (11) and V (22) may keep their master value; see LetterValue.
+//                                A  B  C  D  E  F  G  H  I  J  K  L  M
+const int WESTERN_VALUES[26] = {  1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4,
+//                                N  O  P  Q  R  S  T  U  V  W  X  Y  Z
+                                  5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8 };
+
+// Chaldean table: the traditional sound values; no letter is worth 9.
+//                                A  B  C  D  E  F  G  H  I  J  K  L  M
+const int CHALDEAN_VALUES[26] = { 1, 2, 3, 4, 5, 8, 3, 5, 1, 1, 2, 3, 4,
+//                                N  O  P  Q  R  S  T  U  V  W  X  Y  Z
+                                  5, 7, 8, 1, 2, 3, 4, 6, 6, 6, 5, 1, 7 };
+
+// The intermediate totals that mark a karmic debt.
+bool isKarmicDebt(int n)
+{
+    return n == 13 || n == 14 || n == 16 || n == 19;
+}
+
+bool isLatinLetter(QChar c)
+{
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+}
+
+bool isOneOf(QChar c, const char *letters)
+{
+    for (const char *p = letters; *p; ++p)
+        if (c == QLatin1Char(*p))
+            return true;
+    return false;
+}
+
+// The upper-cased character at pos, or a null character outside the text.
+QChar upperAt(const QString &text, int pos)
+{
+    return (pos >= 0 && pos < text.size()) ? text.at(pos).toUpper() : QChar();
+}
+
+const char VOWELS[] = "AEIOU";
+const int VOWEL = 1;
+const int CONSONANT = -1;
+
+// W in the English mode: a consonant that opens a word or stands before a
+// vowel sound (A, E, I, O, U, Y, H); a vowel that closes a word or follows a
+// vowel sound into another consonant (ANDREW, NEWMAN).
+int englishW(const QString &text, int pos)
+{
+    if (!isLatinLetter(upperAt(text, pos - 1)))
+        return CONSONANT;
+    const QChar next = upperAt(text, pos + 1);
+    if (!isLatinLetter(next))
+        return VOWEL;
+    return isOneOf(next, "AEIOUYH") ? CONSONANT : VOWEL;
+}
+
+// Y in the English mode: a vowel unless it sits beside a vowel (MARY, RAY,
+// WAYNE, YVES, YOLANDA).
+int englishY(const QString &text, int pos)
+{
+    const QChar prev = upperAt(text, pos - 1);
+    const QChar next = upperAt(text, pos + 1);
+    if (!isLatinLetter(next)) {
+        if (pos == 0)
+            return VOWEL;
+        return isOneOf(prev, VOWELS) ? CONSONANT : VOWEL;
+    }
+    if (isLatinLetter(prev))
+        return isOneOf(prev, "AEIOUY") ? CONSONANT : VOWEL;
+    return isOneOf(next, VOWELS) ? CONSONANT : VOWEL;
+}
+
+} // namespace
+
+int CNumerology::LetterValue(QChar c) const
+{
+    // The character is read through its Latin-1 code without upper-casing:
+    // lower-case and non-Latin letters are worth nothing.
+    const char latin1 = c.toLatin1();
+    if (latin1 >= '0' && latin1 <= '9')
+        return latin1 - '0';
+    if (latin1 < 'A' || latin1 > 'Z')
+        return 0;
+    const int index = latin1 - 'A';
+    if (m_res.chaldean)
+        return CHALDEAN_VALUES[index];
+    const int position = index + 1;
+    if (!options().reduceMasterLetters && IsMaster(position, m_res.masterMode))
+        return position; // K 11 and V 22
+    return WESTERN_VALUES[index];
+}
+
+int CNumerology::WordSum(const QString &text) const
+{
+    int sum = 0;
+    for (const QChar c : text)
+        sum += LetterValue(c);
+    return sum;
+}
+
+int CNumerology::VowelTest(const QString &text, int pos, int vowelMode)
+{
+    const QChar c = upperAt(text, pos);
+    if (!isLatinLetter(c))
+        return 0;
+    if (vowelMode == 1)
+        return isOneOf(c, "AEIOUY") ? VOWEL : CONSONANT;
+    if (vowelMode != 0)
+        return 0;
+    if (c == QLatin1Char('W'))
+        return englishW(text, pos);
+    if (c == QLatin1Char('Y'))
+        return englishY(text, pos);
+    return isOneOf(c, VOWELS) ? VOWEL : CONSONANT;
+}
+
+QList<int> CNumerology::WordSums(const QString &text) const
+{
+    QList<int> sums;
+    for (const QString &word : text.split(QLatin1Char(' ')))
+        sums.append(WordSum(word));
+    return sums;
+}
+
+QList<int> CNumerology::WordSoundSums(const QString &text, bool vowels, const QVector<int> &marks,
+                                      int vowelMode) const
+{
+    const int wanted = vowels ? 1 : 2;
+    const int refused = vowels ? 2 : 1;
+    const int wantedSound = vowels ? VOWEL : CONSONANT;
+    QList<int> sums;
+    int j = 0; // position in the whole text, separators included
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        QString counted;
+        for (int k = 0; k < word.size(); ++k, ++j) {
+            const int mark = j < marks.size() ? marks.at(j) : 0;
+            if (mark == wanted || (mark != refused && VowelTest(word, k, vowelMode) == wantedSound))
+                counted.append(word.at(k));
+        }
+        sums.append(WordSum(counted));
+        ++j; // the separating space
+    }
+    return sums;
+}
+
+int CNumerology::DigitSumStep(int n)
+{
+    // Only the last four decimal digits count; C++ division truncates, so a
+    // negative n gives negative terms.
+    return n / 1000 % 10 + n / 100 % 10 + n / 10 % 10 + n % 10;
+}
+
+int CNumerology::ReducePlain(int n)
+{
+    while (n > 9) {
+        n = DigitSumStep(n);
+        if (n == 0)
+            return 0;
+    }
+    return n;
+}
+
+bool CNumerology::IsFinal(int n) const
+{
+    if (n >= 0 && n <= 9)
+        return true;
+    if (m_res.masterMode == 1)
+        return n >= 11 && n <= 99 && n % 11 == 0;
+    return n == 11 || n == 22 || n == 33;
+}
+
+bool CNumerology::IsMaster(int n, int mode)
+{
+    if (n == 11)
+        return true;
+    if (mode == 1)
+        return n >= 22 && n <= 99 && n % 11 == 0;
+    return n == 22 || n == 33;
+}
+
+int CNumerology::ReduceKeepMasters(int n)
+{
+    if (n < 1 || n > 9999)
+        return 0;
+    for (;;) {
+        if ((IsFinal(n) || isKarmicDebt(n)) && n < 128)
+            ++m_res.numberCounters[n];
+        if (IsFinal(n))
+            return n;
+        n = DigitSumStep(n);
+    }
+}
+
+int CNumerology::ReduceKeepMastersInto(int n, int *counters) const
+{
+    if (n < 1 || n > 9999)
+        return 0;
+    for (;;) {
+        if ((IsFinal(n) || isKarmicDebt(n)) && n < 100)
+            ++counters[n];
+        if (IsFinal(n))
+            return n;
+        n = DigitSumStep(n);
+    }
+}
+
+int CNumerology::ReduceToFinal(int n) const
+{
+    while (!IsFinal(n)) {
+        if (n <= 0)
+            return 0;
+        n = DigitSumStep(n);
+    }
+    return n > 0 ? n : 0;
+}
+
+int CNumerology::ReduceCompat(int n)
+{
+    // Masters met on the way fall to their digit sums, so for positive
+    // numbers this is the plain reduction.
+    return n > 0 ? ReducePlain(n) : 0;
+}
+
+int CNumerology::NameTotal(const QList<int> &wordSums)
+{
+    int total = 0;
+    for (const int sum : wordSums)
+        total += options().reduceEachWord ? ReduceKeepMasters(sum) : sum;
+    return total;
+}
+
+QString CNumerology::reducedText(int n, int t)
+{
+    return n == t ? QString::number(n) : QString::number(n) + QLatin1Char('/') + QString::number(t);
+}

@@ -1,0 +1,6 @@
+#include "creporttools.h"
+
+CReportTools::CReportTools(QObject *parent)
+    : QObject(parent)
+{
+}
