@@ -1,0 +1,147 @@
+// sorvel-cli chart: options, JSON output and exit statuses.
+
+#include "clirunner.h"
+
+#include <QJsonArray>
+#include <QtTest>
+
+class TestCliChart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chartOfAPerson();
+    void options_data();
+    void options();
+    void badUsage_data();
+    void badUsage();
+    void nameCheck();
+    void help();
+};
+
+static const QStringList JOHN = {"chart", "--full", "John Quincy Smith", "--birth", "1990-05-17",
+                                 "--forecast", "2024-06-21"};
+
+void TestCliChart::chartOfAPerson()
+{
+    const CliRun run = runCli(JOHN);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    const QJsonObject chart = run.json();
+    QCOMPARE(chart["fullName"].toString(), QStringLiteral("JOHN QUINCY SMITH"));
+    QCOMPARE(chart["shortName"].toString(), QStringLiteral("JOHN SMITH")); // derived
+    QCOMPARE(chart["birthDate"].toString(), QStringLiteral("1990-05-17"));
+    QCOMPARE(chart["forecastDate"].toString(), QStringLiteral("2024-06-21"));
+    QCOMPARE(chart["lifePath"].toInt(), 5);
+    QCOMPARE(chart["lifePathText"].toString(), QStringLiteral("8+5+1/19=14=5"));
+    QCOMPARE(chart["minorExpressionLine"].toString(), QStringLiteral("=2/20+6/24=8"));
+    QCOMPARE(chart["challenges"].toArray(), (QJsonArray{3, 7, 4, 4}));
+    QCOMPARE(chart["pinnacles"].toArray(), (QJsonArray{4, 9, 4, 6}));
+    QCOMPARE(chart["personalYearText"].toString(), QStringLiteral("3"));
+    QCOMPARE(chart["personalMonth"].toInt(), 9);
+    QCOMPARE(chart["personalDay"].toInt(), 3);
+    QCOMPARE(chart["age"].toInt(), 34);
+    QCOMPARE(chart["planesLetters"].toArray().size(), 20);
+    QCOMPARE(chart["planeGroupCounts"].toArray().size(), 12);
+    QCOMPARE(chart["letterCounts"].toArray().size(), 26);
+    QCOMPARE(chart["physicalTransits"].toString().size(), 128);
+    QCOMPARE(chart["essenceNumbers"].toArray().size(), 128);
+    QCOMPARE(chart["essenceTotals"].toArray().size(), 128);
+    QVERIFY(chart["mentalTransits"].toString().startsWith(QLatin1String("QQQQQQQQUUU")));
+}
+
+void TestCliChart::options_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("method 2") << QStringList{"--lp-methods", "2"} << "lifePathText" << "2012=5";
+    QTest::newRow("methods 1,2") << QStringList{"--lp-methods", "1,2"} << "lifePathText" << "8+5+1/19=14=5";
+    QTest::newRow("no word reduce") << QStringList{"--no-word-reduce", "--short", "John Smith"}
+                                    << "minorExpressionLine" << "=2/20+6/24=44=8";
+    // K is 11: JACK = 1 + 1 + 3 + 11 (7 with K as 2).
+    QTest::newRow("keep master letters") << QStringList{"--keep-master-letters", "--short", "Jack"}
+                                         << "minorExpressionLine" << "=7/16=7";
+    QTest::newRow("short name given") << QStringList{"--short", "Johnny"} << "shortName" << "JOHNNY";
+    QTest::newRow("chaldean") << QStringList{"--chaldean", "--short", "John"}
+                              << "minorExpressionLine" << "=9/18=9"; // J 1, O 7, H 5, N 5
+    QTest::newRow("universal vowels") << QStringList{"--vowels", "universal", "--short", "Ray"}
+                                      << "minorHeartsDesireLine" << "=8=8";
+    QTest::newRow("english vowels") << QStringList{"--vowels", "english", "--short", "Ray"}
+                                    << "minorHeartsDesireLine" << "=1=1";
+    QTest::newRow("marks on the short name") << QStringList{"--short", "Ray", "--marks-short", "100"}
+                                             << "shortVowelRow" << "91 ";
+    QTest::newRow("no missed transits") << QStringList{"--full", "John Smith", "--no-missed-transits"}
+                                        << "mentalTransits" << QString(128, QLatin1Char(' '));
+    // The unreduced total 44 is kept as a master in mode 1 (mode 0 gives =44=8).
+    QTest::newRow("master mode 1") << QStringList{"--master-mode", "1", "--no-word-reduce", "--short", "John Smith"}
+                                   << "minorExpressionLine" << "=2/20+6/24=44";
+}
+
+void TestCliChart::options()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    const CliRun run = runCli(JOHN + extra);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.json()[key].toString(), expected);
+}
+
+void TestCliChart::badUsage_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("complaint");
+    QTest::newRow("unknown option") << QStringList{"chart", "--full", "A", "--birth", "1990-01-01", "--bogus"} << "bogus";
+    QTest::newRow("missing --full") << QStringList{"chart", "--birth", "1990-01-01"} << "--full";
+    QTest::newRow("missing --birth") << QStringList{"chart", "--full", "John"} << "--birth";
+    QTest::newRow("impossible date") << QStringList{"chart", "--full", "John", "--birth", "2023-02-30"} << "2023-02-30";
+    QTest::newRow("not a date") << QStringList{"chart", "--full", "John", "--birth", "17.05.1990"} << "--birth";
+    QTest::newRow("bad forecast") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--forecast", "2024-13-01"} << "--forecast";
+    QTest::newRow("bad marks") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--marks-full", "013"} << "--marks-full";
+    QTest::newRow("letters as marks") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--marks-short", "ab"} << "--marks-short";
+    QTest::newRow("bad method") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--lp-methods", "1,4"} << "--lp-methods";
+    QTest::newRow("bad vowel mode") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--vowels", "french"} << "--vowels";
+    QTest::newRow("bad master mode") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--master-mode", "2"} << "--master-mode";
+    QTest::newRow("stray argument") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "extra"} << "extra";
+    QTest::newRow("unknown command") << QStringList{"charts"} << "charts";
+}
+
+void TestCliChart::badUsage()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, complaint);
+    const CliRun run = runCli(args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    const QString err = QString::fromUtf8(run.err);
+    QCOMPARE(err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(err.contains(complaint), qPrintable(err));
+}
+
+void TestCliChart::nameCheck()
+{
+    const QStringList digits = {"chart", "--full", "1990", "--birth", "1990-05-17"};
+    const CliRun rejected = runCli(digits);
+    QCOMPARE(rejected.exitCode, 3);
+    QVERIFY(rejected.out.isEmpty());
+    QVERIFY(rejected.err.contains("Error! Incorrect full or short name!"));
+
+    const CliRun calculated = runCli(digits + QStringList{"--calc-only"});
+    QCOMPARE(calculated.exitCode, 0);
+    QCOMPARE(calculated.json()["expression"].toInt(), 1);
+}
+
+void TestCliChart::help()
+{
+    const CliRun run = runCli({"--help"});
+    QCOMPARE(run.exitCode, 0);
+    for (const char *option : {"--full", "--birth", "--short", "--forecast", "--chaldean", "--vowels",
+                               "--marks-full", "--marks-short", "--lp-methods", "--no-word-reduce",
+                               "--keep-master-letters", "--no-missed-transits", "--master-mode",
+                               "--calc-only"})
+        QVERIFY2(run.out.contains(option), option);
+}
+
+QTEST_GUILESS_MAIN(TestCliChart)
+#include "test_cli_chart.moc"
