@@ -28,6 +28,16 @@ void CNumerology::SetMasterMode(int mode)
 
 void CNumerology::ResetResults()
 {
+    resetKeepingDates();
+    m_res.birthDate = QDate::currentDate();
+    m_res.forecastDate = QDate::currentDate();
+}
+
+// Everything a reset clears but the dates. The Life Path methods reset
+// between runs while the record keeps the person's dates throughout, and
+// asking the clock is the dearest step of a reset.
+void CNumerology::resetKeepingDates()
+{
     std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
     m_res.lifePath = -1;
     std::fill(std::begin(m_res.planeGroupCounts), std::end(m_res.planeGroupCounts), 0);
@@ -42,19 +52,6 @@ void CNumerology::ResetResults()
     clearSummaryText();
     std::fill(std::begin(m_res.essenceTotals), std::end(m_res.essenceTotals), 0);
     std::fill(std::begin(m_res.essenceNumbers), std::end(m_res.essenceNumbers), 0);
-    m_res.birthDate = QDate::currentDate();
-    m_res.forecastDate = QDate::currentDate();
-}
-
-// The Life Path methods reset between runs, but the record keeps the
-// person's dates throughout.
-void CNumerology::resetKeepingDates()
-{
-    const QDate birth = m_res.birthDate;
-    const QDate forecast = m_res.forecastDate;
-    ResetResults();
-    m_res.birthDate = birth;
-    m_res.forecastDate = forecast;
 }
 
 bool CNumerology::CalcNumerology(const PersonRecord &person)
@@ -63,7 +60,7 @@ bool CNumerology::CalcNumerology(const PersonRecord &person)
     m_res.chaldean = person.chaldean;
     m_res.fullName = person.fullName.toUpper();
     m_res.shortName = person.shortName.toUpper();
-    ResetResults();
+    resetKeepingDates(); // a reset whose dates are the person's
     m_res.birthDate = person.birthDate;
     m_res.forecastDate = person.forecastDate;
     m_res.forecastYear = person.forecastDate.year();

@@ -4,6 +4,7 @@
 // Balance and Karmic Debts from the others.
 
 #include "cnumerology.h"
+#include "numbertext.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,7 +17,7 @@ QString joinNumbers(const QList<int> &numbers, const QString &whenEmpty)
         return whenEmpty;
     QStringList parts;
     for (const int n : numbers)
-        parts.append(QString::number(n));
+        parts.append(numberText(n));
     return parts.join(QLatin1String(", "));
 }
 
@@ -91,27 +92,27 @@ void CNumerology::calcBirthDateNumbers()
     if (total == totals[1]) {
         const int daySum = day / 10 + day % 10;
         const int yearSum = sumOfYearDigits(year);
-        text = QString::number(rD);
+        text = numberText(rD);
         if (daySum > 9)
-            text += QLatin1Char('/') + QString::number(daySum);
-        text += QLatin1Char('+') + QString::number(rM) + QLatin1Char('+') + QString::number(rY);
+            text += QLatin1Char('/') + numberText(daySum);
+        text += QLatin1Char('+') + numberText(rM) + QLatin1Char('+') + numberText(rY);
         if (yearSum > 9)
-            text += QLatin1Char('/') + QString::number(yearSum);
-        text += QLatin1Char('=') + QString::number(total);
+            text += QLatin1Char('/') + numberText(yearSum);
+        text += QLatin1Char('=') + numberText(total);
     } else {
-        text = QString::number(total);
+        text = numberText(total);
     }
     if (lifePath != total) {
-        text += QLatin1Char('=') + QString::number(lifePath);
+        text += QLatin1Char('=') + numberText(lifePath);
         const int last = IsFinal(total) ? total : DigitSumStep(total);
         if (last > 9 && last != lifePath)
-            text += QLatin1Char('/') + QString::number(last);
+            text += QLatin1Char('/') + numberText(last);
     }
     m_res.lifePathText = text;
 
-    m_res.birthdayText = QString::number(day);
+    m_res.birthdayText = numberText(day);
     if (rD != day)
-        m_res.birthdayText += QLatin1String(" (") + QString::number(rD) + QLatin1Char(')');
+        m_res.birthdayText += QLatin1String(" (") + numberText(rD) + QLatin1Char(')');
 
     // The day's chain is counted once more: a birth day of 13 or 19 always
     // marks its karmic debt.
@@ -131,9 +132,9 @@ CNumerology::NameNumber CNumerology::nameNumber(const QList<int> &wordSums)
     for (const int sum : wordSums)
         words.append(reducedText(ReduceToFinal(sum), sum));
     number.line = QLatin1Char('=') + words.join(QLatin1Char('+')) + QLatin1Char('=')
-        + QString::number(total);
+        + numberText(total);
     if (number.value != total)
-        number.line += QLatin1Char('=') + QString::number(number.value);
+        number.line += QLatin1Char('=') + numberText(number.value);
     return number;
 }
 
@@ -202,7 +203,7 @@ void CNumerology::calcLetterValueCounts(const QString &name)
     }
     m_res.karmicLessonsText = joinNumbers(m_values.karmicLessons, QStringLiteral("-"));
     m_res.hiddenPassionText = joinNumbers(m_values.hiddenPassions, QString());
-    m_res.subconsciousConfidenceText = QString::number(m_values.subconsciousConfidence);
+    m_res.subconsciousConfidenceText = numberText(m_values.subconsciousConfidence);
 }
 
 void CNumerology::calcDigitRows(const QString &name, const QVector<int> &marks, int vowelMode,
@@ -245,8 +246,8 @@ void CNumerology::calcDerivedNumbers()
     bridge(lifePath, expression, m_values.lifePathExpressionBridge, m_values.lifePathExpressionPair);
     bridge(m_values.heartsDesire, m_values.personality, m_values.heartsDesirePersonalityBridge,
            m_values.heartsDesirePersonalityPair);
-    m_res.lifePathExpressionBridgeText = QString::number(m_values.lifePathExpressionBridge);
-    m_res.heartsDesirePersonalityBridgeText = QString::number(m_values.heartsDesirePersonalityBridge);
+    m_res.lifePathExpressionBridgeText = numberText(m_values.lifePathExpressionBridge);
+    m_res.heartsDesirePersonalityBridgeText = numberText(m_values.heartsDesirePersonalityBridge);
 
     // Balance: the initials of the full name.
     int initials = 0;
@@ -259,6 +260,6 @@ void CNumerology::calcDerivedNumbers()
     QStringList debts;
     for (const int debt : {13, 14, 16, 19})
         if (m_values.karmicDebtCounters[debt] > 0)
-            debts.append(QString::number(debt));
+            debts.append(numberText(debt));
     m_res.karmicDebtsText = debts.isEmpty() ? QStringLiteral("-") : debts.join(QLatin1String(", "));
 }

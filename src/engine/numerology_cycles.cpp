@@ -2,6 +2,7 @@
 // path periods; also the birth day-month digit behind every forecast number.
 
 #include "cnumerology.h"
+#include "numbertext.h"
 
 #include <cstdlib>
 
@@ -17,7 +18,7 @@ QString joinNumbers(std::initializer_list<int> numbers)
 {
     QStringList parts;
     for (const int n : numbers)
-        parts.append(QString::number(n));
+        parts.append(numberText(n));
     return parts.join(QLatin1String(", "));
 }
 
@@ -49,17 +50,17 @@ void CNumerology::calcLifeCycles()
     QStringList pinnacles;
     for (int i = 0; i < 4; ++i) {
         m_values.pinnacleDigits[i] = ReducePlain(p[i]);
-        pinnacles.append(p[i] <= 9 ? QString::number(p[i])
-                                   : QString::number(m_values.pinnacleDigits[i]) + QLatin1Char('/')
-                                       + QString::number(p[i]));
+        pinnacles.append(p[i] <= 9 ? numberText(p[i])
+                                   : numberText(m_values.pinnacleDigits[i]) + QLatin1Char('/')
+                                       + numberText(p[i]));
     }
     m_res.pinnaclesText = pinnacles.join(QLatin1String(", "));
 
     // The pinnacle periods change at 36, 45 and 54 less the Life Path digit.
     const int lifePathDigit = ReducePlain(m_res.lifePath);
-    const QString a = QString::number(36 - lifePathDigit);
-    const QString b = QString::number(45 - lifePathDigit);
-    const QString e = QString::number(54 - lifePathDigit);
+    const QString a = numberText(36 - lifePathDigit);
+    const QString b = numberText(45 - lifePathDigit);
+    const QString e = numberText(54 - lifePathDigit);
     m_res.ageSpansText = QStringLiteral("0-%1-%2-%3-E").arg(a, b, e);
     m_values.lifeCycleSpans[0] = QLatin1String("0-") + a;
     m_values.lifeCycleSpans[1] = a + QLatin1Char('-') + b;
@@ -79,5 +80,5 @@ void CNumerology::calcLifeCycles()
 
     // The forecast numbers all start from the birth day-month digit.
     m_res.birthDayMonthDigit = ReducePlain(day + month);
-    m_res.personalYearText = QString::number(PersonalYear(m_res.forecastYear));
+    m_res.personalYearText = numberText(PersonalYear(m_res.forecastYear));
 }

@@ -50,11 +50,12 @@ QString CNumerology::transitLetters(const QString &part) const
 {
     if (WordSum(part) <= 0)
         return QString(AGES, QLatin1Char(' '));
-    QString letters;
-    letters.reserve(AGES + 99);
-    for (int i = 0; letters.size() < AGES; i = (i + 1) % part.size())
-        letters.append(QString(LetterValue(part.at(i)), part.at(i)));
-    letters.truncate(AGES);
+    QString letters(AGES, QLatin1Char(' '));
+    QChar *out = letters.data();
+    int age = 0;
+    for (int i = 0; age < AGES; i = (i + 1) % part.size())
+        for (int years = LetterValue(part.at(i)); years > 0 && age < AGES; --years)
+            out[age++] = part.at(i);
     return letters;
 }
 

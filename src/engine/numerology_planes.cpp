@@ -2,6 +2,7 @@
 // groups (four planes times three kinds) and totalled in a 4 x 5 grid.
 
 #include "cnumerology.h"
+#include "numbertext.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void CNumerology::calcPlanes(const QString &name)
         const int plane = group % 4;
         const int kind = group / 4;
         const int cell = cellIndex(kind, plane);
-        m_res.planesLetters[cell] += QLatin1Char(char('A' + letter)) + QString::number(n);
+        m_res.planesLetters[cell] += QLatin1Char(char('A' + letter)) + numberText(n);
         cellCount[cell] += n;
         cellSum[cell] += n * ReducePlain(LetterValue(QLatin1Char(char('A' + letter))));
         planeCount[plane] += n;
@@ -68,17 +69,17 @@ void CNumerology::calcPlanes(const QString &name)
             continue;
         m_res.planesValues[cell] = m_res.planesLetters[cell] + QLatin1Char('=')
             + reducedText(ReduceToFinal(cellSum[cell]), cellSum[cell]) + QLatin1String(", ")
-            + QString::number(cellCount[cell]);
+            + numberText(cellCount[cell]);
     }
     for (int row = 0; row < GRID_ROWS; ++row) {
         m_res.planesValues[cellIndex(row, GRID_COLUMNS - 1)] +=
             reducedText(ReduceToFinal(rowTotal[row]), rowTotal[row]) + QLatin1String(", ")
-            + QString::number(row < 3 ? kindCount[row] : 0);
+            + numberText(row < 3 ? kindCount[row] : 0);
     }
     for (int column = 0; column < GRID_COLUMNS; ++column) {
         m_res.planesValues[cellIndex(GRID_ROWS - 1, column)] +=
             reducedText(ReduceToFinal(columnTotal[column]), columnTotal[column])
-            + QLatin1String(", ") + QString::number(column < 4 ? planeCount[column] : 0);
+            + QLatin1String(", ") + numberText(column < 4 ? planeCount[column] : 0);
     }
     for (int plane = 0; plane < 4; ++plane)
         m_values.planeNumbers[plane] = ReduceToFinal(columnTotal[plane]);

@@ -2,6 +2,7 @@
 // the engine produces starts here.
 
 #include "cnumerology.h"
+#include "numbertext.h"
 
 namespace {
 
@@ -237,5 +238,5 @@ int CNumerology::NameTotal(const QList<int> &wordSums)
 
 QString CNumerology::reducedText(int n, int t)
 {
-    return n == t ? QString::number(n) : QString::number(n) + QLatin1Char('/') + QString::number(t);
+    return n == t ? numberText(n) : numberText(n) + QLatin1Char('/') + numberText(t);
 }
