@@ -1,6 +1,205 @@
 #include "creporttools.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+// The head every report shares: XHTML 1.0 Transitional with one style block.
+const char *const HEAD_LINES[] = {
+    "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+    "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">",
+    "<html xmlns=\"http://www.w3.org/1999/xhtml\">",
+    "<head>",
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />",
+    "<style type=\"text/css\">",
+    "body { font-family: Arial, Helvetica, sans-serif; font-size: 16px; line-height: 1.6; color: #111111; }",
+    "h2 { font-size: 18px; line-height: 1.4; color: #222222; margin-left: 4px; }",
+    "table { page-break-inside:auto }",
+    "tr { page-break-inside:avoid; page-break-after:auto }",
+    "</style>",
+};
+
+const QString BLOCK_OPEN = QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
+const QString BLOCK_CLOSE = QStringLiteral("</td></tr></table>\r\n");
+// A further segment of a split text: a table of its own, without a width.
+const QString SEGMENT_OPEN = QStringLiteral("<table class=maindoc border=\"0\"><tr><td>\r\n");
+const QString MARKED_P = QStringLiteral("<p comment=\"st_fs\"   ");
+const QString MARKED_TD = QStringLiteral("<td comment=\"st_fs\"   ");
+
+} // namespace
+
 CReportTools::CReportTools(QObject *parent)
     : QObject(parent)
 {
+}
+
+QString CReportTools::programImageFolder(const QString &subFolder)
+{
+    return QCoreApplication::applicationDirPath() + QLatin1String("/images/") + subFolder;
+}
+
+void CReportTools::beginDocument(const QString &title)
+{
+    m_document.clear();
+    for (const char *line : HEAD_LINES)
+        m_document += QLatin1String(line) + CRLF;
+    m_document += QLatin1String("<title>") + title + QLatin1String("</title>")
+        + QLatin1String("</head><body style=\"background-color:#FFFFFF\">") + CRLF;
+    m_bodyStart = m_document.size();
+}
+
+void CReportTools::openBlock(bool clearImage)
+{
+    m_document += BLOCK_OPEN;
+    if (clearImage)
+        m_pendingImage.clear();
+}
+
+void CReportTools::closeBlock()
+{
+    m_document += BLOCK_CLOSE;
+    m_pendingImage.clear();
+}
+
+void CReportTools::setImageFile(const QString &fileName)
+{
+    m_pendingImage = QLatin1String("<img src=\"file:///") + m_imageFolder + fileName
+        + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
+}
+
+// A picture embedded as Base64 PNG; empty when the image does not encode.
+QString CReportTools::inlineImage(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG") || png.isEmpty())
+        return QString();
+    return QLatin1String("<img src = \"data:image/png;base64,") + QLatin1String(png.toBase64())
+        + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
+}
+
+void CReportTools::addHeading(const QImage &image, const QFont &font, const QColor &colour,
+                              const QString &text)
+{
+    if (!image.isNull())
+        m_pendingImage = inlineImage(image);
+
+    // The marked-up text: underline and italic around a styled font element.
+    QString m;
+    const bool underline = font.underline();
+    const bool italic = font.style() != QFont::StyleNormal;
+    if (underline)
+        m += QLatin1String("<u>");
+    if (italic)
+        m += QLatin1String("<i>");
+    m += QLatin1String("<font style=\"");
+    if (font.pixelSize() > 0)
+        m += QLatin1String("font-size: ") + QString::number(font.pixelSize()) + QLatin1String("px;");
+    if (!font.family().isEmpty())
+        m += QLatin1String(" face:") + font.family() + QLatin1Char(';');
+    m += QLatin1String(" color:#") + QString::number(colour.red(), 16).rightJustified(2, QLatin1Char('0'))
+        + QString::number(colour.green(), 16).rightJustified(2, QLatin1Char('0'))
+        + QString::number(colour.blue(), 16).rightJustified(2, QLatin1Char('0'))
+        + QLatin1String(";\">");
+    m += text + QLatin1String("</font>");
+    if (italic)
+        m += QLatin1String("</i>");
+    if (underline)
+        m += QLatin1String("</u>");
+
+    m_document += QLatin1String("<h2>") + m_pendingImage + m + QLatin1String("</h2>") + CRLF;
+    m_pendingImage.clear();
+}
+
+void CReportTools::addHeading(const QString &text)
+{
+    const QFont reportFont(QString(), 12);
+    addHeading(QImage(), reportFont, QColor(Qt::black), text);
+}
+
+void CReportTools::addParagraph(const QString &text, const QImage &image)
+{
+    if (!image.isNull()) {
+        const QString inlined = inlineImage(image);
+        if (!inlined.isEmpty())
+            m_pendingImage = inlined;
+    }
+    if (!m_pendingImage.isEmpty() || !text.isEmpty()) {
+        QString marked = text;
+        marked.replace(QLatin1String("<p"), MARKED_P);
+        marked.replace(QLatin1String("<td"), MARKED_TD);
+        m_document += MARKED_P + QLatin1Char('>') + m_pendingImage + marked + QLatin1String("</p>") + CRLF;
+    }
+    m_pendingImage.clear();
+}
+
+QString CReportTools::splitParagraphs(const QString &text, const QString &prefix,
+                                      const QString &suffix)
+{
+    if (text.isEmpty())
+        return QString();
+
+    // Paragraph ends and every spelling of a line break become one separator.
+    QString normal = text;
+    normal.remove(QLatin1String("<p>"));
+    normal.replace(QLatin1String("</p>"), QLatin1String("<br>"));
+    normal.replace(QLatin1String("<br/>"), QLatin1String("<br>"));
+    normal.replace(QLatin1String("<br />"), QLatin1String("<br>"));
+    const QStringList segments = normal.split(QLatin1String("<br>"));
+
+    // A span open at the end of a segment is closed there and opened again
+    // at the start of the next, so every table stays well formed.
+    QString result;
+    QString reopen;
+    for (int i = 0; i < segments.size(); ++i) {
+        const QString &segment = segments.at(i);
+        const int g = segment.lastIndexOf(QLatin1String("<span"));
+        const int h = segment.lastIndexOf(QLatin1String("</span>"));
+        const int k = segment.indexOf(QLatin1String("</span>"));
+        const bool close = g > h || (!reopen.isEmpty() && k == -1);
+        if (i == 0)
+            result += prefix;
+        else
+            result += SEGMENT_OPEN + prefix + reopen;
+        result += segment;
+        if (close)
+            result += QLatin1String("</span>");
+        result += suffix + BLOCK_CLOSE;
+        if (g > h) {
+            // The opening tag up to its ">" (the rest of the segment when the
+            // tag is cut off).
+            const int end = segment.indexOf(QLatin1Char('>'), g);
+            reopen = end < 0 ? segment.mid(g) : segment.mid(g, end - g + 1);
+        }
+        // A span that closes in this segment, even at its very start, ends
+        // the carried styling.
+        if (h >= 0 && h > g)
+            reopen.clear();
+    }
+    return result;
+}
+
+void CReportTools::endDocument()
+{
+    m_document += QLatin1String("</body></html>") + CRLF;
+    m_pendingImage.clear();
+    m_document.replace(QLatin1String("font-weight:600"), QLatin1String("font-weight:bold"));
+}
+
+void CReportTools::replaceInDocument(const QString &before, const QString &after, int from)
+{
+    if (from <= 0) {
+        m_document.replace(before, after);
+        return;
+    }
+    if (from >= m_document.size() || !m_document.midRef(from).contains(before))
+        return;
+    QString tail = m_document.mid(from);
+    tail.replace(before, after);
+    m_document.truncate(from);
+    m_document += tail;
 }

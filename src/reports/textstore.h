@@ -1,0 +1,84 @@
+#pragma once
+
+// The interpretation text store: every piece of prose the reports print,
+// read once from the enciphered data file "eng.dat" beside the executable.
+//
+// After deciphering (textcipher.h) the file is a sequence of lines:
+//
+//   #CCCNN      a header: topic code CCC, number NN (0..99); the lines after
+//               it belong to that entry until the next header
+//   text        a content line, stored as "<p>" + text + "</p>"
+//   (empty)     skipped
+//
+// Topic codes (see topicSlot in textstore.cpp for the plain text topics):
+//   101..131, 201..217, 301, 302, 401..406, 501, 900   plain texts
+//   601 / 611   celebrity records 0..99 / 100..199, one field per line
+//   602..604 / 612..614   celebrity texts of the three chapters
+//   700..703    guide pages: page 10 * (C - 700) + N / 10, slot N % 10
+
+#include <QString>
+#include <QVector>
+
+// One celebrity of the data file. An int field is 0 while the file has not
+// given it, and -1 when the file gave 0 or something that is not a number.
+struct CelebrityRecord
+{
+    int lifePath = 0;
+    int birthdayNumber = 0;
+    int expression = 0;
+    QString name;
+    QString note;       // not shown by the report
+    int birthDate = 0;  // day + 256 * month + 65536 * year; 0 = not given
+};
+
+class TextStore
+{
+public:
+    // Table sizes of the data model.
+    static const int TOPIC_ENTRIES = 128;      // per plain text topic
+    static const int NOTE_ENTRIES = 16;        // topic 900
+    static const int CELEBRITY_ENTRIES = 256;  // indices 0..199 used
+    static const int GUIDE_ENTRIES = 256;      // 4 slots per page
+    // Longest enciphered line the format supports (4096 plain bytes).
+    static const int MAX_LINE_LENGTH = 8192;
+
+    TextStore();
+
+    // The store every report builder reads, loaded once at start-up.
+    static TextStore &instance();
+
+    // Loads "eng.dat" from the application's folder. A missing or unreadable
+    // file leaves the store empty, silently.
+    void load();
+    // Loads the given data file (tools and tests). Every table is emptied
+    // first. Returns whether the file could be opened; the store is filled
+    // (or left empty) the same way either way.
+    bool loadFile(const QString &path);
+
+    // The entry of a plain text topic; empty for an unknown topic or number.
+    QString text(int topic, int number) const;
+    // Chapter 602, 603 or 604; index 0..199.
+    QString celebrityText(int chapter, int index) const;
+    CelebrityRecord celebrity(int index) const;
+    // Entry 4 * page + slot of the guide table.
+    QString guideSlot(int page, int slot) const;
+    // A complete HTML guide page; imagePath, when given, is a picture placed
+    // beside the page title.
+    QString guidePage(int page, const QString &imagePath) const;
+
+private:
+    void clear();
+    void addLine(const QString &line);
+    void storeContent(const QString &line);
+    void storeCelebrityField(CelebrityRecord &record, const QString &line);
+    void storeGuide(int code, int number, const QString &paragraph);
+    QString *topicEntry(int topic, int number);
+    const QString *topicEntry(int topic, int number) const;
+
+    QVector<QString> m_topics;                 // TOPIC_ENTRIES per topic slot
+    QVector<QString> m_celebrityTexts;         // CELEBRITY_ENTRIES per chapter
+    QVector<CelebrityRecord> m_celebrities;
+    QVector<QString> m_guide;
+    int m_code = 0;                            // the selection of the last header
+    int m_number = 0;
+};
