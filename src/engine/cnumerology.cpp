@@ -4,6 +4,8 @@
 #include "cnumerology.h"
 
 #include "messagereporter.h"
+#include "reports/numerologyreport.h"
+#include "reports/textstore.h"
 
 #include <algorithm>
 
@@ -100,8 +102,8 @@ bool CNumerology::namesPassCheck() const
         && m_values.minorExpression != 0 && m_values.minorHeartsDesire != 0;
 }
 
-// The numerology report is written by the report builder; until it exists
-// the document is left as it was.
+// Stage 11: the numerology report, from the process-wide text store.
 void CNumerology::buildReport()
 {
+    BuildNumerologyReport(*this, TextStore::instance(), *this);
 }

@@ -1,0 +1,647 @@
+#include "numerologyreport.h"
+
+#include "creporttools.h"
+#include "engine/cnumerology.h"
+#include "textstore.h"
+
+#include <QStringList>
+
+namespace {
+
+// Month names of reports and charts.
+const char *const MONTH_ABBREVIATIONS[12] = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
+};
+
+// The karmic debt numbers, in the order the report lists them.
+const int KARMIC_DEBTS[4] = {13, 14, 16, 19};
+
+// Interpretation topics read by the report.
+enum Topic {
+    LIFE_PATH = 101,
+    BIRTHDAY = 102,
+    KARMIC_DEBT = 103,
+    EXPRESSION = 104,
+    MINOR_EXPRESSION = 105,
+    PERSONAL_YEAR = 106,
+    PERSONAL_MONTH_DAY = 107,
+    HEARTS_DESIRE = 108,
+    PERSONALITY = 109,
+    HIDDEN_PASSION = 110,
+    MINOR_HEARTS_DESIRE = 111,
+    KARMIC_LESSONS = 112,
+    SUBCONSCIOUS_CONFIDENCE = 113,
+    BALANCE = 114,
+    CHALLENGES = 115,
+    PINNACLES = 116,
+    MATURITY = 117,
+    RATIONAL_THOUGHT = 118,
+    TRANSITS = 119,
+    ESSENCE = 120,
+    COMPOUND = 122,
+    PLANES = 123,
+    PLANE_PHYSICAL = 124,
+    PLANE_MENTAL = 125,
+    PLANE_EMOTIONAL = 126,
+    PLANE_INTUITIVE = 127,
+    BRIDGE_LP_EX = 128,
+    PAIR_LP_EX = 129,
+    BRIDGE_HD_P = 130,
+    PAIR_HD_P = 131,
+    GENERAL_NOTES = 900,
+};
+
+const QString CRLF = QStringLiteral("\r\n");
+const QString BR = QStringLiteral("<br />");
+const QString LINE_END = QStringLiteral("<br />\r\n");
+const QString ROW_OPEN = QStringLiteral("<tr style=\"font-size: 12px; line-height: 1.2;\" >");
+const QString ROW_END = QStringLiteral("</tr>\r\n");
+const QString TABLE_END = QStringLiteral("<tr><td comment=\"st_ttd\"><p></p></td></tr></table>\r\n");
+const QString NAME_TABLE_END = QStringLiteral("<tr><td comment=\"st_ttd\"><p></p></td></tr></table><p></p>\r\n");
+
+QString num(int n)
+{
+    return QString::number(n);
+}
+
+QString monthAbbreviation(const QDate &date)
+{
+    return QLatin1String(MONTH_ABBREVIATIONS[(date.month() + 11) % 12]);
+}
+
+// The character at position i of a row, or nothing past its end.
+QString charAt(const QString &row, int i)
+{
+    return i >= 0 && i < row.size() ? QString(row.at(i)) : QString();
+}
+
+QString plainCell(const QString &content)
+{
+    return QLatin1String("<td comment=\"st_ttd\">") + content + QLatin1String("</td>");
+}
+
+QString boldCell(const QString &content)
+{
+    return QLatin1String("<td comment=\"st_ttd\"><b>") + content + QLatin1String("</b></td>");
+}
+
+QString join(const QList<int> &values)
+{
+    QStringList parts;
+    for (const int v : values)
+        parts.append(num(v));
+    return parts.join(QLatin1String(", "));
+}
+
+QList<int> karmicDebts(const NumerologyReportValues &values)
+{
+    QList<int> debts;
+    for (const int d : KARMIC_DEBTS)
+        if (values.karmicDebtCounters[d] > 0)
+            debts.append(d);
+    return debts;
+}
+
+// --- name tables -------------------------------------------------------------
+
+struct NameRows
+{
+    const QString &name;
+    const QString &vowelRow;
+    const QString &consonantRow;
+    const QString &vowelLine;      // closing cell of each row
+    const QString &letterLine;
+    const QString &consonantLine;
+};
+
+// Three rows over a name: its vowel digits, its letters (K and V bold) and
+// its consonant digits (K and V bold, showing their master values while
+// letters keep them).
+QString nameRows(const NameRows &rows, bool reduceMasterLetters)
+{
+    const int length = rows.name.size();
+    QString html;
+
+    html += ROW_OPEN;
+    for (int p = 0; p < length; ++p)
+        html += plainCell(charAt(rows.vowelRow, p));
+    html += plainCell(rows.vowelLine) + ROW_END;
+
+    html += ROW_OPEN;
+    for (int p = 0; p < length; ++p) {
+        const QChar c = rows.name.at(p);
+        html += (c == QLatin1Char('K') || c == QLatin1Char('V')) ? boldCell(c) : plainCell(c);
+    }
+    html += plainCell(rows.letterLine) + ROW_END;
+
+    html += ROW_OPEN;
+    for (int p = 0; p < length; ++p) {
+        const QChar c = rows.name.at(p);
+        const QString digit = charAt(rows.consonantRow, p);
+        if (c == QLatin1Char('K'))
+            html += boldCell(reduceMasterLetters ? digit : QStringLiteral("11"));
+        else if (c == QLatin1Char('V'))
+            html += boldCell(reduceMasterLetters ? digit : QStringLiteral("22"));
+        else
+            html += plainCell(digit);
+    }
+    html += plainCell(rows.consonantLine) + ROW_END;
+    return html;
+}
+
+QString planesTable(const NumerologyResult &r)
+{
+    // Columns 0..3 of the value grid are the planes, rows 0..2 the kinds;
+    // row 3 and column 4 hold the totals.
+    static const char *const PLANES[4] = {"Mental<br />", "Physical<br />", "Emotional<br />",
+                                          "Intuitive<br />"};
+    static const char *const KINDS[3] = {"Creative<br />", "Dual<br />", "Grounded<br />"};
+    const auto cell = [&r](int row, int column) { return r.planesValues[row * 5 + column]; };
+
+    QString html = QStringLiteral(
+        "<div style=\"page-break-inside:avoid; page-break-after:auto\">"
+        "<table class=maindoc border=\"0\" comment=\"st_fs\" cellspacing=\"3\">"
+        "<tr><td  colspan=\"5\"><b>Planes of expression</b></td></tr>\r\n");
+    html += ROW_OPEN + QLatin1String("<td comment=\"st_ttd\" width=\"100\">") + QLatin1String(" ")
+        + QLatin1String("</td>");
+    for (int plane = 0; plane < 4; ++plane)
+        html += QLatin1String("<td comment=\"st_ttd\" width=\"120\" align=\"center\"><b>")
+            + QLatin1String(PLANES[plane]) + cell(3, plane) + QLatin1String("</b></td>");
+    html += ROW_END;
+    for (int kind = 0; kind < 3; ++kind) {
+        html += ROW_OPEN + QLatin1String("<td comment=\"st_ttd\" align=\"center\"><b>")
+            + QLatin1String(KINDS[kind]) + cell(kind, 4) + QLatin1String("</b></td>");
+        for (int plane = 0; plane < 4; ++plane)
+            html += QLatin1String("<td comment=\"st_ttd\" align=\"center\">") + cell(kind, plane)
+                + QLatin1String("</td>");
+        html += ROW_END;
+    }
+    html += QLatin1String("<tr><td comment=\"st_ttd\"><p></p></td></tr></table></div>\r\n");
+    return html;
+}
+
+// --- calendar, essence and transits ------------------------------------------
+
+QString calendarTable(const CNumerology &chart)
+{
+    const NumerologyResult &r = chart.result();
+    const QDate &forecast = r.forecastDate;
+    QString html = QStringLiteral(
+        "<table class=maindoc border=\"0\" comment=\"st_fs\" cellspacing=\"3\">"
+        "<tr><td colspan=\"13\" align=\"left\"><b>Personal numbers calendar</b></td></tr>\r\n");
+
+    html += ROW_OPEN + QLatin1String("<td comment=\"st_ttd\"  width=\"50\"><b>Years</b></td>");
+    for (int y = r.forecastYear; y <= r.forecastYear + 11; ++y)
+        html += QLatin1String("<td comment=\"st_ttd\" width=\"50\" align=\"center\">") + num(y)
+            + QLatin1String("<br/>(") + num(chart.PersonalYear(y)) + QLatin1String(")</td>");
+    html += ROW_END;
+
+    const QString cellOpen = QStringLiteral("<td comment=\"st_ttd\" width=\"60\" align=\"center\">");
+    html += ROW_OPEN + QLatin1String("<td comment=\"st_ttd\"><b>Months</b></td>");
+    for (int m = 0; m < 12; ++m) {
+        const QDate d = forecast.addMonths(m);
+        html += cellOpen + monthAbbreviation(d) + QLatin1String(" (")
+            + num(chart.PersonalMonth(d.year(), d.month())) + QLatin1String(")</td>");
+    }
+    html += ROW_END;
+
+    html += ROW_OPEN + QLatin1String("<td comment=\"st_ttd\"><b>Days</b></td>");
+    for (int k = 0; k < 12; ++k) {
+        const QDate d = forecast.addDays(k);
+        html += cellOpen + num(d.day()) + QLatin1String(" (") + num(chart.PersonalDay(d))
+            + QLatin1String(")</td>");
+    }
+    html += ROW_END;
+    html += TABLE_END;
+    return html;
+}
+
+QString essenceTable(const NumerologyResult &r)
+{
+    const QString cellOpen = QStringLiteral("<td  comment=\"st_ttd\" width=\"18\" align=\"center\" >");
+    const QString cellEnd = QStringLiteral("</td>");
+    const int birthYear = r.birthDate.year();
+    QString html = QStringLiteral(
+        "<table class=maindoc  border=\"0\" cellspacing=\"3\" comment=\"st_fs\">"
+        "<tr><td colspan=\"101\" align=\"left\"><b>Essence and Transits Cycles</b></td></tr>\r\n");
+
+    // Seven rows per group of 25 ages; each row is its label and one cell per age.
+    for (int first = 0; first < 100; first += 25) {
+        const auto row = [&](const QString &label, const auto &content) {
+            html += ROW_OPEN + label;
+            for (int age = first; age < first + 25; ++age)
+                html += cellOpen + content(age) + cellEnd;
+            html += ROW_END;
+        };
+        row(QStringLiteral("<td comment=\"st_ttd\"  width='60'><b>Age</b></td>"),
+            [](int age) { return num(age); });
+        row(QStringLiteral("<td comment=\"st_ttd\"  width='60'><b>Year</b></td>"),
+            [birthYear](int age) { return num((birthYear + age) % 100); });
+        row(QStringLiteral("<td comment=\"st_ttd\" width='60'><b>Physical</b></td>"),
+            [&r](int age) { return charAt(r.physicalTransits, age); });
+        row(QStringLiteral("<td comment=\"st_ttd\" width='60'><b>Mental</b></td>"),
+            [&r](int age) { return charAt(r.mentalTransits, age); });
+        row(QStringLiteral("<td comment=\"st_ttd\" width='60'><b>Spiritual</b></td>"),
+            [&r](int age) { return charAt(r.spiritualTransits, age); });
+        row(QStringLiteral("<td comment=\"st_ttd\"></td>"),
+            [&r](int age) { return num(r.essenceTotals[age]); });
+        row(QStringLiteral("<td comment=\"st_ttd\" width='60'><b>Essence</b></td>"),
+            [&r](int age) { return num(r.essenceNumbers[age]); });
+        html += QLatin1String("<tr><td comment=\"st_ttd\" colspan=\"101\" align=\"left\"><br /></td></tr>\r\n");
+    }
+    html += TABLE_END;
+    return html;
+}
+
+// --- number sections ---------------------------------------------------------
+
+// Writes the number sections; one member function per kind of section.
+class SectionWriter
+{
+public:
+    SectionWriter(const CNumerology &chart, const TextStore &texts, CReportTools &doc)
+        : m_chart(chart), m_r(chart.result()), m_v(chart.reportValues()), m_texts(texts), m_doc(doc)
+    {
+    }
+
+    void writeAll();
+
+private:
+    QString text(int topic, int number) const { return m_texts.text(topic, number); }
+
+    // Block with the picture, the heading and the introduction, then a
+    // split paragraph of the number's text.
+    void usual(const char *picture, const QString &heading, int topic, int number);
+    // One block: heading, then introduction and text in one paragraph.
+    void single(const char *picture, const QString &heading, int topic, int number);
+    // The usual first block, then one block per value of the list.
+    void listed(const char *picture, const QString &heading, int topic, const QList<int> &list);
+    void splitParagraph(const QString &text);
+    void headingBlock(const char *picture, const QString &heading, const QString &paragraph);
+    // A block with one paragraph, and a "<br />" paragraph after it when asked.
+    void paragraphBlock(const QString &paragraph, bool breakParagraph = false);
+
+    void karmicDebtSections();
+    void planesSections();
+    void cycleSections();
+    void bridgeSections();
+    void forecastSections();
+    void transitAndEssenceSections(int age);
+
+    const CNumerology &m_chart;
+    const NumerologyResult &m_r;
+    const NumerologyReportValues &m_v;
+    const TextStore &m_texts;
+    CReportTools &m_doc;
+};
+
+void SectionWriter::headingBlock(const char *picture, const QString &heading, const QString &paragraph)
+{
+    m_doc.openBlock(true);
+    if (picture)
+        m_doc.setImageFile(QLatin1String(picture));
+    m_doc.addHeading(heading);
+    m_doc.addParagraph(paragraph);
+    m_doc.closeBlock();
+}
+
+void SectionWriter::paragraphBlock(const QString &paragraph, bool breakParagraph)
+{
+    m_doc.openBlock(true);
+    m_doc.addParagraph(paragraph);
+    if (breakParagraph)
+        m_doc.addParagraph(BR);
+    m_doc.closeBlock();
+}
+
+void SectionWriter::splitParagraph(const QString &text)
+{
+    m_doc.openBlock(true);
+    m_doc.addParagraph(CReportTools::splitParagraphs(text + BR, QString(), QString()));
+}
+
+void SectionWriter::usual(const char *picture, const QString &heading, int topic, int number)
+{
+    headingBlock(picture, heading, text(topic, 0));
+    splitParagraph(text(topic, number));
+}
+
+void SectionWriter::single(const char *picture, const QString &heading, int topic, int number)
+{
+    headingBlock(picture, heading, text(topic, 0) + BR + text(topic, number) + BR);
+}
+
+void SectionWriter::listed(const char *picture, const QString &heading, int topic,
+                           const QList<int> &list)
+{
+    headingBlock(picture, heading, text(topic, 0));
+    for (int i = 0; i < list.size(); ++i)
+        paragraphBlock(text(topic, list.at(i)), i == list.size() - 1);
+}
+
+void SectionWriter::karmicDebtSections()
+{
+    const QList<int> debts = karmicDebts(m_v);
+    if (debts.isEmpty())
+        return;
+    headingBlock("res06.jpg", QStringLiteral("Karmic Debts Numbers"), text(KARMIC_DEBT, 0));
+    for (const int d : debts)
+        headingBlock(nullptr, QLatin1String("Karmic Debt Number: ") + num(d), text(KARMIC_DEBT, d) + BR);
+}
+
+void SectionWriter::planesSections()
+{
+    headingBlock("res03.jpg", QStringLiteral("Planes of Expression"), text(PLANES, 0) + BR);
+    // Mental, Physical, Emotional, Intuitive: plane number index and grid column.
+    static const struct {
+        const char *heading;
+        int topic;
+    } PLANE_SECTIONS[4] = {
+        {"Planes of Expression Mental Number ", PLANE_MENTAL},
+        {"Planes of Expression Physical Number ", PLANE_PHYSICAL},
+        {"Planes of Expression Emotional Number ", PLANE_EMOTIONAL},
+        {"Planes of Expression Intuitive Number ", PLANE_INTUITIVE},
+    };
+    for (int plane = 0; plane < 4; ++plane) {
+        const int number = m_v.planeNumbers[plane];
+        if (number <= 0)
+            continue;
+        headingBlock(nullptr, QLatin1String(PLANE_SECTIONS[plane].heading) + m_r.planesValues[15 + plane],
+                     text(PLANE_SECTIONS[plane].topic, number) + BR);
+    }
+}
+
+void SectionWriter::cycleSections()
+{
+    // Pinnacles: two headings in the first block, then one block per cycle.
+    m_doc.openBlock(true);
+    m_doc.setImageFile(QStringLiteral("res13.jpg"));
+    m_doc.addHeading(QLatin1String("Pinnacles Numbers ") + m_r.pinnaclesText);
+    m_doc.addHeading(QLatin1String("Age span for life cycles ") + m_r.ageSpansText);
+    m_doc.addParagraph(text(PINNACLES, 0));
+    m_doc.closeBlock();
+    const auto cycle = [this](int k, const QString &interpretation) {
+        // The last cycle's paragraph ends with a line break of its own.
+        paragraphBlock(QLatin1String("<b>Life cycle ") + num(k + 1) + QLatin1String(" (")
+                       + m_v.lifeCycleSpans[k] + QLatin1String(")</b> ") + interpretation
+                       + (k == 3 ? BR : QString()));
+    };
+    for (int k = 0; k < 4; ++k)
+        cycle(k, text(PINNACLES, m_v.pinnacleDigits[k]));
+
+    // Challenges: a challenge of 0 reads entry 1.
+    headingBlock("res14.jpg", QLatin1String("Challenges Numbers ") + m_r.challengesText,
+                 text(CHALLENGES, 0) + BR);
+    for (int k = 0; k < 4; ++k)
+        cycle(k, text(CHALLENGES, m_r.challenges[k] + 1));
+}
+
+void SectionWriter::bridgeSections()
+{
+    // A bridge of 0 reads entry 1; the pair text follows when there is one.
+    headingBlock(nullptr, QLatin1String("Bridge Life Path - Expression ") + m_r.lifePathExpressionBridgeText,
+                 text(BRIDGE_LP_EX, 0));
+    m_doc.openBlock(true);
+    m_doc.addParagraph(text(BRIDGE_LP_EX, m_v.lifePathExpressionBridge + 1));
+    const QString lpExPair = text(PAIR_LP_EX, m_v.lifePathExpressionPair);
+    if (!lpExPair.isEmpty())
+        m_doc.addParagraph(BR + lpExPair);
+    m_doc.addParagraph(BR);
+    m_doc.closeBlock();
+
+    headingBlock(nullptr,
+                 QLatin1String("Bridge Heart's Desire - Personality ") + m_r.heartsDesirePersonalityBridgeText,
+                 text(BRIDGE_HD_P, 0));
+    m_doc.openBlock(true);
+    m_doc.addParagraph(text(BRIDGE_HD_P, m_v.heartsDesirePersonalityBridge + 1));
+    const QString hdPPair = text(PAIR_HD_P, m_v.heartsDesirePersonalityPair);
+    if (!hdPPair.isEmpty())
+        m_doc.addParagraph(BR + hdPPair + BR);
+    m_doc.closeBlock();
+}
+
+void SectionWriter::forecastSections()
+{
+    const QDate &forecast = m_r.forecastDate;
+    const int year = m_r.forecastYear;
+
+    // Personal Year: nine years from the forecast year.
+    headingBlock("res15.jpg", QLatin1String("Personal Year Number: ") + num(m_chart.PersonalYear(year)),
+                 text(PERSONAL_YEAR, 0));
+    for (int k = 0; k <= 8; ++k) {
+        const int y = year + k;
+        const int p = m_chart.PersonalYear(y);
+        paragraphBlock(num(y) + QLatin1String(" (") + num(p) + QLatin1String("). ") + text(PERSONAL_YEAR, p),
+                       k == 8);
+    }
+
+    // Personal Month: twelve months from the forecast date.
+    headingBlock("res15.jpg",
+                 QLatin1String("Personal Month Number: ")
+                     + num(m_chart.PersonalMonth(year, forecast.month())),
+                 text(PERSONAL_MONTH_DAY, 0));
+    for (int m = 0; m <= 11; ++m) {
+        const QDate d = forecast.addMonths(m);
+        const int p = m_chart.PersonalMonth(d.year(), d.month());
+        paragraphBlock(num(d.month()) + QLatin1Char('/') + num(d.year()) + QLatin1String(" (") + num(p)
+                           + QLatin1String("). ") + text(PERSONAL_MONTH_DAY, p),
+                       m == 11);
+    }
+
+    // Personal Day: nine days from the forecast date, without an introduction.
+    m_doc.openBlock(true);
+    m_doc.addHeading(QLatin1String("Personal Day Number: ") + num(m_chart.PersonalDay(forecast)));
+    m_doc.closeBlock();
+    for (int k = 0; k <= 8; ++k) {
+        const QDate d = forecast.addDays(k);
+        const int p = m_chart.PersonalDay(d);
+        paragraphBlock(num(d.month()) + QLatin1Char('/') + num(d.day()) + QLatin1Char('/') + num(d.year())
+                           + QLatin1String(" (") + num(p) + QLatin1String("). ")
+                           + text(PERSONAL_MONTH_DAY, p),
+                       k == 8);
+    }
+}
+
+void SectionWriter::transitAndEssenceSections(int age)
+{
+    headingBlock(nullptr, QLatin1String("Transits for age ") + num(age), text(TRANSITS, 0));
+    const struct {
+        const char *label;
+        const QString &letters;
+    } LEVELS[3] = {
+        {"Physical", m_r.physicalTransits},
+        {"Mental", m_r.mentalTransits},
+        {"Spiritual", m_r.spiritualTransits},
+    };
+    for (const auto &level : LEVELS) {
+        m_doc.openBlock(true);
+        m_doc.addParagraph(QLatin1String(level.label));
+        const QChar letter = age < level.letters.size() ? level.letters.at(age) : QChar();
+        if (letter >= QLatin1Char('A') && letter <= QLatin1Char('Z'))
+            m_doc.addParagraph(text(TRANSITS, letter.unicode() - 64));
+        m_doc.closeBlock();
+    }
+
+    m_doc.openBlock(true);
+    m_doc.addParagraph(BR);
+    m_doc.addHeading(QLatin1String("Essence for age ") + num(age) + QLatin1String(": ")
+                     + num(m_r.essenceNumbers[age]) + QLatin1Char('/') + num(m_r.essenceTotals[age]));
+    m_doc.addParagraph(text(ESSENCE, 0));
+    m_doc.closeBlock();
+    paragraphBlock(text(ESSENCE, m_r.essenceNumbers[age]));
+}
+
+void SectionWriter::writeAll()
+{
+    usual("res01.jpg", QLatin1String("Life Path Number ") + m_r.lifePathText, LIFE_PATH, m_r.lifePath);
+    usual("res02.jpg", QLatin1String("Birthday Number ") + m_r.birthdayText, BIRTHDAY, m_r.birthDate.day());
+    usual("res03.jpg", QLatin1String("Expression Number ") + m_r.expressionText, EXPRESSION, m_r.expression);
+    usual(nullptr, QLatin1String("Minor Expression Number ") + m_r.minorExpressionText, MINOR_EXPRESSION,
+          m_v.minorExpression);
+    usual("res04.jpg", QLatin1String("Heart Desire Number ") + m_r.heartsDesireText, HEARTS_DESIRE,
+          m_v.heartsDesire);
+    single(nullptr, QLatin1String("Minor Heart Desire Number ") + m_r.minorHeartsDesireText,
+           MINOR_HEARTS_DESIRE, m_v.minorHeartsDesire);
+    if (m_r.chaldean && m_r.compoundNumber >= 10 && m_r.compoundNumber <= 99)
+        single(nullptr, QLatin1String("Compound Number ") + num(m_r.compoundNumber), COMPOUND,
+               m_r.compoundNumber);
+    single("res05.jpg", QLatin1String("Personality Number ") + m_r.personalityText, PERSONALITY,
+           m_v.personality);
+    if (m_v.minorPersonality != m_v.personality)
+        headingBlock(nullptr, QLatin1String("Minor Personality Number ") + m_r.minorPersonalityText,
+                     text(PERSONALITY, m_v.minorPersonality) + BR);
+    karmicDebtSections();
+    usual("res07.jpg", QLatin1String("Maturity Number ") + m_r.maturityText, MATURITY, m_v.maturity);
+    usual("res08.jpg", QLatin1String("Rational Thought Number ") + m_r.rationalThoughtText, RATIONAL_THOUGHT,
+          m_v.rationalThought);
+    if (!m_v.karmicLessons.isEmpty())
+        listed("res09.jpg", QLatin1String("Karmic Lessons Number ") + m_r.karmicLessonsText, KARMIC_LESSONS,
+               m_v.karmicLessons);
+    single("res10.jpg", QLatin1String("Balance Number ") + m_r.balanceText, BALANCE, m_v.balance);
+    if (!m_v.hiddenPassions.isEmpty())
+        listed("res11.jpg", QLatin1String("Hidden Passion Number ") + m_r.hiddenPassionText, HIDDEN_PASSION,
+               m_v.hiddenPassions);
+    single("res12.jpg", QLatin1String("Subconscious Confidence Number ") + m_r.subconsciousConfidenceText,
+           SUBCONSCIOUS_CONFIDENCE, m_v.subconsciousConfidence);
+    planesSections();
+    cycleSections();
+    bridgeSections();
+    forecastSections();
+
+    // Transits and essence exist for ages 0 to 99 only.
+    const int age = CNumerology::AgeAt(m_r.birthDate, m_r.forecastDate);
+    if (age >= 0 && age <= 99)
+        transitAndEssenceSections(age);
+}
+
+} // namespace
+
+QString BuildNumberSummary(const CNumerology &chart)
+{
+    const NumerologyResult &r = chart.result();
+    const NumerologyReportValues &v = chart.reportValues();
+    QString s;
+    const auto line = [&s](const QString &text) { s += text + LINE_END; };
+
+    line(QLatin1String("Life path number ") + r.lifePathText);
+    line(QLatin1String("Birthday ") + r.birthdayText);
+    const QList<int> debts = karmicDebts(v);
+    if (!debts.isEmpty())
+        line(QLatin1String("Karmic Debts ") + join(debts));
+    line(QLatin1String("Expression number ") + r.expressionText);
+    line(QLatin1String("Minor Expression number ") + r.minorExpressionText);
+    line(QLatin1String("Heart Desire number ") + r.heartsDesireText);
+    line(QLatin1String("Minor Heart Desire number ") + r.minorHeartsDesireText);
+    if (r.chaldean && r.compoundNumber >= 10)
+        line(QLatin1String("Compound number ") + num(r.compoundNumber));
+    line(QLatin1String("Personality number ") + r.personalityText);
+    line(QLatin1String("Minor personality number ") + r.minorPersonalityText);
+    line(QLatin1String("Maturity number ") + r.maturityText);
+    line(QLatin1String("Rational Thought number ") + r.rationalThoughtText);
+    line(QLatin1String("Karmic Lessons numbers ") + r.karmicLessonsText);
+    line(QLatin1String("Balance number ") + r.balanceText);
+    line(QLatin1String("Hidden Passion number ") + r.hiddenPassionText);
+    line(QLatin1String("Subconscious Confidence number ") + r.subconsciousConfidenceText);
+    line(QLatin1String("Age span periods for challenges and pinnacles ") + r.ageSpansText);
+
+    line(QLatin1String("Challenge numbers: ")
+         + join(QList<int>{r.challenges[0], r.challenges[1], r.challenges[2], r.challenges[3]}));
+    QStringList pinnacles;
+    for (int i = 0; i < 4; ++i)
+        pinnacles.append(v.pinnacles[i] == v.pinnacleDigits[i]
+                             ? num(v.pinnacles[i])
+                             : num(v.pinnacleDigits[i]) + QLatin1Char('/') + num(v.pinnacles[i]));
+    line(QLatin1String("Pinnacle numbers: ") + pinnacles.join(QLatin1String(", ")));
+
+    line(QLatin1String("Life Path periods ") + r.lifePathPeriodsText);
+    line(QLatin1String("Time span of Life Path periods ") + r.periodSpansText);
+    line(QLatin1String("Life Path - Expression Bridge number ") + r.lifePathExpressionBridgeText);
+    line(QLatin1String("Heart's Desire - Personality Bridge number ") + r.heartsDesirePersonalityBridgeText);
+    return s;
+}
+
+void BuildChartTables(const CNumerology &chart, CReportTools &doc)
+{
+    const NumerologyResult &r = chart.result();
+    const bool reduceMasterLetters = CNumerology::options().reduceMasterLetters;
+
+    // Full name: the table opens twice and closes once, as every report does.
+    doc.appendHtml(QStringLiteral("<table class=maindoc border=\"0\" comment=\"st_fs\" cellspacing=\"3\" >"
+                                  "<table class=maindoc border=\"0\" cellspacing=\"3\" >"
+                                  "<tr><td colspan=\"__fullname__\"><b>Full name</b></td></tr>\r\n"));
+    doc.appendHtml(nameRows({r.fullName, r.fullVowelRow, r.fullConsonantRow, r.heartsDesireLine,
+                             r.expressionLine, r.personalityLine},
+                            reduceMasterLetters));
+    doc.appendHtml(NAME_TABLE_END);
+
+    // Short name.
+    doc.appendHtml(QStringLiteral("<table class=maindoc border=\"0\" comment=\"st_fs\" cellspacing=\"3\">"
+                                  "<tr><td colspan=\"__shortname__\"><b>Short name</b></td></tr>\r\n"));
+    doc.appendHtml(nameRows({r.shortName, r.shortVowelRow, r.shortConsonantRow, r.minorHeartsDesireLine,
+                             r.minorExpressionLine, r.minorPersonalityLine},
+                            reduceMasterLetters));
+    doc.appendHtml(NAME_TABLE_END);
+
+    doc.appendHtml(planesTable(r));
+
+    // Master emphasis over everything after the head; the calendar and the
+    // essence table come after it and stay plain.
+    for (int master = 11; master <= 99; master += 11)
+        doc.replaceInDocument(num(master), QLatin1String("<b>") + num(master) + QLatin1String("</b>"),
+                              doc.bodyStart());
+    doc.replaceInDocument(QStringLiteral("__shortname__"), num(r.shortName.size() + 1), doc.bodyStart());
+    doc.replaceInDocument(QStringLiteral("__fullname__"), num(r.fullName.size() + 1), doc.bodyStart());
+
+    doc.appendHtml(calendarTable(chart));
+    doc.appendHtml(essenceTable(r));
+}
+
+void BuildNumerologyReport(const CNumerology &chart, const TextStore &texts, CReportTools &doc)
+{
+    const NumerologyResult &r = chart.result();
+    doc.beginDocument(r.chaldean ? QStringLiteral("Sorvel Chaldean Numerology Report")
+                                 : QStringLiteral("Sorvel Numerology Report"));
+
+    // Title block.
+    const QString summary = BuildNumberSummary(chart);
+    doc.setSummaryText(summary);
+    doc.openBlock(true);
+    doc.addHeading(r.chaldean ? QStringLiteral("Chaldean Numerology Chart for")
+                              : QStringLiteral("Numerology Chart for"));
+    doc.addHeading(r.fullName + QLatin1String(" (") + r.shortName + QLatin1String("), ")
+                   + monthAbbreviation(r.birthDate) + QLatin1Char(' ') + num(r.birthDate.day())
+                   + QLatin1Char(' ') + num(r.birthDate.year()));
+    doc.addParagraph(summary);
+    doc.closeBlock();
+
+    BuildChartTables(chart, doc);
+
+    // The general note under the tables.
+    doc.openBlock(true);
+    doc.setImageFile(QStringLiteral("res39.jpg"));
+    doc.addParagraph(texts.text(GENERAL_NOTES, 0) + QLatin1String("<br /><br />"));
+    doc.closeBlock();
+
+    SectionWriter(chart, texts, doc).writeAll();
+    doc.endDocument();
+}
