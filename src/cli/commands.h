@@ -23,8 +23,14 @@ struct CliCommand
 // The subcommands, one file each.
 int runChart(const QStringList &args);
 void usageChart(QTextStream &out);
+int runTexts(const QStringList &args);
+void usageTexts(QTextStream &out);
+int runReport(const QStringList &args);
+void usageReport(QTextStream &out);
 
 // Every subcommand the tool knows, in the order --help lists them.
 inline const CliCommand CLI_COMMANDS[] = {
     {"chart", runChart, usageChart},
+    {"texts", runTexts, usageTexts},
+    {"report", runReport, usageReport},
 };
