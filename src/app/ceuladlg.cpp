@@ -1,0 +1,48 @@
+#include "ceuladlg.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+CEulaDlg::CEulaDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Sorvel Numerology"));
+    setFixedSize(400, 400);
+
+    auto *text = new QPlainTextEdit(this);
+    text->setReadOnly(true);
+    text->setPlainText(agreementText());
+    text->setGeometry(10, 10, 380, 340);
+
+    auto *accept = new QPushButton(QStringLiteral("Accept"), this);
+    accept->setGeometry(210, 365, 80, 20);
+    accept->setStyleSheet(QStringLiteral("color: black;"));
+    accept->setDefault(true);
+    connect(accept, &QPushButton::clicked, this, &CEulaDlg::OnOk);
+
+    auto *reject = new QPushButton(QStringLiteral("Reject"), this);
+    reject->setGeometry(305, 365, 80, 20);
+    reject->setAutoDefault(false);
+    connect(reject, &QPushButton::clicked, this, &CEulaDlg::OnCancel);
+}
+
+QString CEulaDlg::agreementText()
+{
+    QFile file(QStringLiteral(":/licence/licence.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void CEulaDlg::OnOk()
+{
+    m_accepted = true;
+    accept();
+}
+
+void CEulaDlg::OnCancel()
+{
+    m_accepted = false;
+    reject();
+}

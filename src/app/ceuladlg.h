@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+// The licence agreement shown at the first start. The program asks
+// accepted() afterwards rather than the dialog's result, so closing the
+// window by its frame counts as a refusal.
+class CEulaDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CEulaDlg(QWidget *parent = nullptr);
+
+    bool accepted() const { return m_accepted; }
+
+    // Our agreement text, shipped inside the program.
+    static QString agreementText();
+
+public slots:
+    void OnOk();
+    void OnCancel();
+
+private:
+    bool m_accepted = false;
+};

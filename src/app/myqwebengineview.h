@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QUrl>
+#include <QWebEngineView>
+
+// The view in which the window shows a report. It tells its owner when a
+// page is ready: on the engine's own loadFinished(bool), and 200 ms after
+// each showHtml(), since setHtml() of a large report may finish silently.
+class MyQWebEngineView : public QWebEngineView
+{
+    Q_OBJECT
+public:
+    explicit MyQWebEngineView(QWidget *parent = nullptr);
+
+    void showHtml(const QString &html, const QUrl &baseUrl);
+
+signals:
+    void pageLoaded(bool ok);
+    void pageLoaded();
+};

@@ -1,0 +1,22 @@
+#include "recentlist.h"
+
+bool RecentEntry::samePeopleAs(const RecentEntry &other) const
+{
+    return fullName == other.fullName && shortName == other.shortName && birthDate == other.birthDate
+        && partnerFullName == other.partnerFullName && partnerShortName == other.partnerShortName
+        && partnerBirthDate == other.partnerBirthDate;
+}
+
+void addRecentEntry(QList<RecentEntry> &list, const RecentEntry &entry)
+{
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).samePeopleAs(entry)) {
+            list.removeAt(i);
+            list.prepend(entry);
+            return;
+        }
+    }
+    while (list.size() >= MAX_RECENT_ENTRIES)
+        list.removeLast();
+    list.prepend(entry);
+}

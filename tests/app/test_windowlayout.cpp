@@ -1,0 +1,75 @@
+// Page geometry of the main window.
+
+#include "app/windowlayout.h"
+
+#include <QtTest>
+
+using namespace WindowLayout;
+
+class TestWindowLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reportRect_data();
+    void reportRect();
+    void bottomBand();
+    void moduleButtons();
+};
+
+void TestWindowLayout::reportRect_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("expected");
+    // The minimum window keeps the report at x 216, 600 wide.
+    QTest::newRow("minimum, numerology") << int(NumerologyPage) << QSize(1015, 570) << QRect(216, 10, 600, 305);
+    QTest::newRow("minimum, forecast shares it") << int(ForecastPage) << QSize(1015, 570) << QRect(216, 10, 600, 305);
+    QTest::newRow("psychomatrix") << int(PsychomatrixPage) << QSize(1100, 700) << QRect(216, 10, 685, 386);
+    QTest::newRow("compatibility") << int(CompatibilityPage) << QSize(1100, 700) << QRect(216, 10, 685, 386);
+    QTest::newRow("celebrities") << int(CelebritiesPage) << QSize(1100, 700) << QRect(216, 10, 685, 680);
+    QTest::newRow("guide") << int(GuidePage) << QSize(1100, 700) << QRect(216, 10, 685, 680);
+    QTest::newRow("pet") << int(PetPage) << QSize(1100, 700) << QRect(216, 10, 685, 590);
+    QTest::newRow("advisor starts lower") << int(AdvisorPage) << QSize(1100, 700) << QRect(216, 280, 685, 415);
+    QTest::newRow("chart page has its own area") << int(ChartPage) << QSize(1100, 700) << QRect(10, 10, 891, 630);
+    // Wider than 1439: the 1024-pixel report is centred.
+    QTest::newRow("wide window centres") << int(NumerologyPage) << QSize(1639, 900) << QRect(316, 10, 1024, 635);
+    QTest::newRow("exactly 1439") << int(NumerologyPage) << QSize(1439, 900) << QRect(216, 10, 1024, 635);
+}
+
+void TestWindowLayout::reportRect()
+{
+    QFETCH(int, page);
+    QFETCH(QSize, window);
+    QFETCH(QRect, expected);
+    QCOMPARE(WindowLayout::reportRect(page, window), expected);
+}
+
+void TestWindowLayout::bottomBand()
+{
+    const QSize window(1100, 700);
+    QCOMPARE(bottomBandX(window), 258);
+    QCOMPARE(bottomBandX(QSize(1015, 570)), 216);
+    QCOMPARE(bottomBandShownY(NamePanel, window), 451);
+    QCOMPARE(bottomBandHiddenY(NamePanel, window), 1451);
+    QCOMPARE(bottomBandShownY(PlanesPanel, window), 592);
+    QCOMPARE(bottomBandShownY(EssencePanel, window), 545);
+    QCOMPARE(bottomBandShownY(MatrixPanel, window), 402);
+    QCOMPARE(bottomBandHiddenY(MatrixPanel, window), 1402);
+    QCOMPARE(bottomBandHiddenY(PetNamePanel, window), 1605);
+}
+
+void TestWindowLayout::moduleButtons()
+{
+    // Top to bottom: Numerology, Psycho Matrix, Forecast, Love, Celebrities,
+    // Pet, Chart, Advisor, Guide, 80 pixels apart.
+    const int order[] = {NumerologyPage, PsychomatrixPage, ForecastPage, CompatibilityPage, CelebritiesPage,
+                         PetPage, ChartPage, AdvisorPage, GuidePage};
+    for (int i = 0; i < PAGE_COUNT; ++i)
+        QCOMPARE(moduleButtonY(order[i]), 80 * i);
+    QCOMPARE(imageButtonPos(SaveButton, QSize(1100, 700)), QPoint(910, 560));
+    QCOMPARE(imageButtonPos(AboutButton, QSize(1100, 700)), QPoint(1070, 560));
+}
+
+QTEST_GUILESS_MAIN(TestWindowLayout)
+#include "test_windowlayout.moc"
