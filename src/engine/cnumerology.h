@@ -146,6 +146,17 @@ struct NumerologyReportValues
     QString lifeCycleSpans[4];      // "0-31", "31-40", "40-49", "49-E"
 };
 
+// The celebrities that share a number with the person, as indexes 0..199
+// of the text store's celebrity records, in index order.
+struct CelebrityMatches
+{
+    QList<int> lifePath;
+    QList<int> birthDay;
+    QList<int> expression;
+};
+
+class TextStore;
+
 class CNumerology : public CReportTools
 {
     Q_OBJECT
@@ -222,4 +233,32 @@ private:
 
     NumerologyResult m_res;
     NumerologyReportValues m_values;
+
+    // --- further readings, each run on an instance of its own ---
+public:
+    // The pet reading (numerology_pet.cpp): Western letter values, master
+    // mode 0, vowel mode 0. Leaves the pet number text in the Expression
+    // text, the birthday code in the Birthday text, the forecast day code in
+    // the Personal Year text, the name's digit rows in the full-name rows and
+    // the three calculation lines in the Expression, Heart's Desire and
+    // Personality lines. A name worth 0 is reported ("Error! Incorrect pet
+    // name!") and leaves the record reset with an empty report: false.
+    bool CalcPetNum(const QString &name, const QDate &birthDate, const QDate &forecastDate);
+
+    // The celebrities sharing the person's Life Path, birth day or Expression
+    // (numerology_celebrities.cpp); master mode 0. Always true.
+    bool CalcCelebrities(const QString &fullName, const QDate &birthDate, bool chaldean, int vowelMode);
+    const CelebrityMatches &celebrityMatches() const { return m_celebrityMatches; }
+
+    // The name advisor (numerology_advisor.cpp): date number in the Life Path
+    // fields, name number in the Expression fields, the compound number and
+    // the other full-name numbers; master mode 0, vowel mode 0. Always true.
+    bool CalcAnNum(const QString &name, const QDate &date, bool chaldean);
+
+private:
+    void buildPetReport(const TextStore &texts, int forecastDayCode);
+    void buildCelebritiesReport(const TextStore &texts);
+    void buildAnalyzerReport(const TextStore &texts);
+
+    CelebrityMatches m_celebrityMatches;
 };

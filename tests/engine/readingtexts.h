@@ -1,0 +1,53 @@
+#pragma once
+
+// A small interpretation data file for the readings' report tests: plain
+// lines, enciphered with our own encoder into a temporary eng.dat and loaded
+// into the process-wide text store that the readings read.
+
+#include "reports/textcipher.h"
+#include "reports/textstore.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A header line "#CCCNN".
+inline QString textHeader(int topic, int number)
+{
+    return QStringLiteral("#%1%2").arg(topic, 3, 10, QLatin1Char('0')).arg(number, 2, 10, QLatin1Char('0'));
+}
+
+// The store entry of one content line.
+inline QString paragraph(const QString &line)
+{
+    return QLatin1String("<p>") + line + QLatin1String("</p>");
+}
+
+// Writes the plain lines, enciphered, to eng.dat in dir and loads it into
+// TextStore::instance(). False when the file cannot be written or read.
+inline bool loadReadingTexts(const QTemporaryDir &dir, const QStringList &plain)
+{
+    const QString path = dir.filePath(QStringLiteral("eng.dat"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString &line : plain)
+        file.write(encipherLine(line.toLatin1()) + "\r\n");
+    file.close();
+    return TextStore::instance().loadFile(path);
+}
+
+// Entries numbers of topic, each one line "[T<topic>.<number>]".
+inline QStringList markerEntries(int topic, const QList<int> &numbers)
+{
+    QStringList lines;
+    for (const int n : numbers)
+        lines << textHeader(topic, n) << QStringLiteral("[T%1.%2]").arg(topic).arg(n);
+    return lines;
+}
+
+// The entry markerEntries stores for topic and number.
+inline QString markerText(int topic, int number)
+{
+    return paragraph(QStringLiteral("[T%1.%2]").arg(topic).arg(number));
+}
