@@ -29,6 +29,40 @@ const QString SEGMENT_OPEN = QStringLiteral("<table class=maindoc border=\"0\"><
 const QString MARKED_P = QStringLiteral("<p comment=\"st_fs\"   ");
 const QString MARKED_TD = QStringLiteral("<td comment=\"st_fs\"   ");
 
+// Replaces every occurrence of before in s from position from on, left to
+// right and without overlaps, exactly as QString::replace does, but quicker
+// for the reports' needles: a short one ("<p", "<td", "11") is found by its
+// first character, a long one by the string search.
+void replaceAll(QString &s, const QString &before, const QString &after, int from = 0)
+{
+    const int n = before.size();
+    if (n == 0)
+        return;
+    const bool shortNeedle = n < 8;
+    const QChar first = before.at(0);
+    const auto next = [&](int pos) { return shortNeedle ? s.indexOf(first, pos) : s.indexOf(before, pos); };
+    int at = next(qMax(from, 0));
+    QString out;
+    int copied = 0;
+    while (at >= 0 && at <= s.size() - n) {
+        if (!shortNeedle || s.midRef(at, n) == before) {
+            if (out.isNull())
+                out.reserve(s.size() + 64);
+            out.append(s.constData() + copied, at - copied);
+            out.append(after);
+            at += n;
+            copied = at;
+        } else {
+            ++at;
+        }
+        at = next(at);
+    }
+    if (out.isNull())
+        return;  // nothing matched
+    out.append(s.constData() + copied, s.size() - copied);
+    s = out;
+}
+
 } // namespace
 
 CReportTools::CReportTools(QObject *parent)
@@ -43,7 +77,10 @@ QString CReportTools::programImageFolder(const QString &subFolder)
 
 void CReportTools::beginDocument(const QString &title)
 {
+    // A rebuilt report is usually as long as the last one: allocate once.
+    const int expected = m_document.size();
     m_document.clear();
+    m_document.reserve(expected);
     for (const char *line : HEAD_LINES)
         m_document += QLatin1String(line) + CRLF;
     m_document += QLatin1String("<title>") + title + QLatin1String("</title>")
@@ -129,10 +166,16 @@ void CReportTools::addParagraph(const QString &text, const QImage &image)
             m_pendingImage = inlined;
     }
     if (!m_pendingImage.isEmpty() || !text.isEmpty()) {
+        static const QString P = QStringLiteral("<p");
+        static const QString TD = QStringLiteral("<td");
         QString marked = text;
-        marked.replace(QLatin1String("<p"), MARKED_P);
-        marked.replace(QLatin1String("<td"), MARKED_TD);
-        m_document += MARKED_P + QLatin1Char('>') + m_pendingImage + marked + QLatin1String("</p>") + CRLF;
+        replaceAll(marked, P, MARKED_P);
+        replaceAll(marked, TD, MARKED_TD);
+        m_document += MARKED_P;
+        m_document += QLatin1Char('>');
+        m_document += m_pendingImage;
+        m_document += marked;
+        m_document += QLatin1String("</p>\r\n");
     }
     m_pendingImage.clear();
 }
@@ -144,12 +187,17 @@ QString CReportTools::splitParagraphs(const QString &text, const QString &prefix
         return QString();
 
     // Paragraph ends and every spelling of a line break become one separator.
+    static const QString P_OPEN = QStringLiteral("<p>");
+    static const QString P_CLOSE = QStringLiteral("</p>");
+    static const QString BR = QStringLiteral("<br>");
+    static const QString BR_SLASH = QStringLiteral("<br/>");
+    static const QString BR_SPACE_SLASH = QStringLiteral("<br />");
     QString normal = text;
-    normal.remove(QLatin1String("<p>"));
-    normal.replace(QLatin1String("</p>"), QLatin1String("<br>"));
-    normal.replace(QLatin1String("<br/>"), QLatin1String("<br>"));
-    normal.replace(QLatin1String("<br />"), QLatin1String("<br>"));
-    const QStringList segments = normal.split(QLatin1String("<br>"));
+    replaceAll(normal, P_OPEN, QString());
+    replaceAll(normal, P_CLOSE, BR);
+    replaceAll(normal, BR_SLASH, BR);
+    replaceAll(normal, BR_SPACE_SLASH, BR);
+    const QStringList segments = normal.split(BR);
 
     // A span open at the end of a segment is closed there and opened again
     // at the start of the next, so every table stays well formed.
@@ -185,21 +233,14 @@ QString CReportTools::splitParagraphs(const QString &text, const QString &prefix
 
 void CReportTools::endDocument()
 {
-    m_document += QLatin1String("</body></html>") + CRLF;
+    static const QString WEIGHT_600 = QStringLiteral("font-weight:600");
+    static const QString WEIGHT_BOLD = QStringLiteral("font-weight:bold");
+    m_document += QLatin1String("</body></html>\r\n");
     m_pendingImage.clear();
-    m_document.replace(QLatin1String("font-weight:600"), QLatin1String("font-weight:bold"));
+    replaceAll(m_document, WEIGHT_600, WEIGHT_BOLD);
 }
 
 void CReportTools::replaceInDocument(const QString &before, const QString &after, int from)
 {
-    if (from <= 0) {
-        m_document.replace(before, after);
-        return;
-    }
-    if (from >= m_document.size() || !m_document.midRef(from).contains(before))
-        return;
-    QString tail = m_document.mid(from);
-    tail.replace(before, after);
-    m_document.truncate(from);
-    m_document += tail;
+    replaceAll(m_document, before, after, from);
 }

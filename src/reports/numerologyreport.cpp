@@ -221,7 +221,9 @@ QString essenceTable(const NumerologyResult &r)
     const QString cellOpen = QStringLiteral("<td  comment=\"st_ttd\" width=\"18\" align=\"center\" >");
     const QString cellEnd = QStringLiteral("</td>");
     const int birthYear = r.birthDate.year();
-    QString html = QStringLiteral(
+    QString html;
+    html.reserve(64 * 1024);
+    html += QStringLiteral(
         "<table class=maindoc  border=\"0\" cellspacing=\"3\" comment=\"st_fs\">"
         "<tr><td colspan=\"101\" align=\"left\"><b>Essence and Transits Cycles</b></td></tr>\r\n");
 
@@ -229,8 +231,11 @@ QString essenceTable(const NumerologyResult &r)
     for (int first = 0; first < 100; first += 25) {
         const auto row = [&](const QString &label, const auto &content) {
             html += ROW_OPEN + label;
-            for (int age = first; age < first + 25; ++age)
-                html += cellOpen + content(age) + cellEnd;
+            for (int age = first; age < first + 25; ++age) {
+                html += cellOpen;
+                html += content(age);
+                html += cellEnd;
+            }
             html += ROW_END;
         };
         row(QStringLiteral("<td comment=\"st_ttd\"  width='60'><b>Age</b></td>"),
