@@ -1,0 +1,404 @@
+// The line cipher and the interpretation text store, read from small data
+// files written with our encoder.
+
+#include "reports/textcipher.h"
+#include "reports/textstore.h"
+#include "textfixture.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const int PACKED_17_MAY_1990 = 17 + 256 * 5 + 65536 * 1990;
+
+} // namespace
+
+class TestTextStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void cipherKnownAnswer_data();
+    void cipherKnownAnswer();
+    void cipherRoundTrip_data();
+    void cipherRoundTrip();
+    void decipherRefusesShortLines_data();
+    void decipherRefusesShortLines();
+    void decipherIgnoresOddLastCharacter();
+
+    void entries_data();
+    void entries();
+    void rawLines_data();
+    void rawLines();
+    void compoundTopicStartsBlank();
+    void missingFileLeavesStoreEmpty();
+    void reloadStartsAfresh();
+    void celebrityRecords_data();
+    void celebrityRecords();
+    void celebrityTexts();
+    void guideSlots_data();
+    void guideSlots();
+    void guidePage();
+    void guidePageSharesCalculatingPart();
+    void outOfRangeLookupsAreEmpty();
+
+private:
+    // Loads a fresh store from enciphered plain lines.
+    void loadPlain(TextStore &store, const QStringList &plain);
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+void TestTextStore::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestTextStore::loadPlain(TextStore &store, const QStringList &plain)
+{
+    QVERIFY(writeDataFile(path(QStringLiteral("plain.dat")), plain));
+    QVERIFY(store.loadFile(path(QStringLiteral("plain.dat"))));
+}
+
+// Expected values from an independent RC4 (Python) with the file key.
+void TestTextStore::cipherKnownAnswer_data()
+{
+    QTest::addColumn<QByteArray>("plain");
+    QTest::addColumn<QByteArray>("encoded");
+    QTest::newRow("header") << QByteArray("#10107") << QByteArray("kIgKdDjMfEcB");
+    QTest::newRow("Latin-1 letters") << QByteArray("Caf\xe9 \xff") << QByteArray("kOgPfGbBfFkN");
+    QTest::newRow("empty line") << QByteArray() << QByteArray();
+}
+
+void TestTextStore::cipherKnownAnswer()
+{
+    QFETCH(QByteArray, plain);
+    QFETCH(QByteArray, encoded);
+    QCOMPARE(encipherLine(plain), encoded);
+    if (!encoded.isEmpty()) {
+        QString line = QString::fromLatin1(encoded);
+        QVERIFY(decipherLine(line));
+        QCOMPARE(line, QString::fromLatin1(plain));
+    }
+}
+
+void TestTextStore::cipherRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("plain");
+    QTest::newRow("one character") << QByteArray("x");
+    QTest::newRow("sentence") << QByteArray("Your road is the one that has not been cut yet.");
+    QTest::newRow("accents") << QByteArray("\xc0 la fa\xe7on de No\xebl, \xbd \xa9 \xdf");
+    QByteArray every;
+    for (int b = 1; b < 256; ++b)
+        every.append(char(b));
+    QTest::newRow("every byte but 0") << every;
+    QTest::newRow("longest line") << QByteArray(4096, 'q');
+}
+
+void TestTextStore::cipherRoundTrip()
+{
+    QFETCH(QByteArray, plain);
+    const QByteArray encoded = encipherLine(plain);
+    QCOMPARE(encoded.size(), plain.size() * 2);
+    for (const char c : encoded)
+        QVERIFY((c >= 'a' && c <= 'p') || (c >= 'A' && c <= 'P'));
+    QString line = QString::fromLatin1(encoded);
+    QVERIFY(decipherLine(line));
+    QCOMPARE(line.toLatin1(), plain);
+}
+
+void TestTextStore::decipherRefusesShortLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("one character") << QStringLiteral("Z");
+}
+
+void TestTextStore::decipherRefusesShortLines()
+{
+    QFETCH(QString, line);
+    QString copy = line;
+    QVERIFY(!decipherLine(copy));
+    QCOMPARE(copy, line);
+}
+
+void TestTextStore::decipherIgnoresOddLastCharacter()
+{
+    QString line = QString::fromLatin1(encipherLine("ab")) + QLatin1Char('x');
+    QVERIFY(decipherLine(line));
+    QCOMPARE(line, QStringLiteral("ab"));
+}
+
+void TestTextStore::entries_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("header selects topic and number")
+        << QStringList{"#10107", "Seven."} << 101 << 7 << "<p>Seven.</p>";
+    QTest::newRow("introduction is entry 0")
+        << QStringList{"#11500", "Intro"} << 115 << 0 << "<p>Intro</p>";
+    QTest::newRow("two lines, in order, nothing between")
+        << QStringList{"#10107", "One", "Two"} << 101 << 7 << "<p>One</p><p>Two</p>";
+    QTest::newRow("repeated header continues the entry")
+        << QStringList{"#10107", "One", "#10201", "x", "#10107", "Two"} << 101 << 7 << "<p>One</p><p>Two</p>";
+    QTest::newRow("short # line is content")
+        << QStringList{"#10107", "#1234", "#"} << 101 << 7 << "<p>#1234</p><p>#</p>";
+    QTest::newRow("empty lines skipped")
+        << QStringList{"#10107", "", "One", "", "Two"} << 101 << 7 << "<p>One</p><p>Two</p>";
+    QTest::newRow("header longer than 6 characters")
+        << QStringList{"#1010799 note", "Seven"} << 101 << 7 << "<p>Seven</p>";
+    QTest::newRow("number outside 0..99 ignores what follows")
+        << QStringList{"#10107", "One", "#101-1", "lost", "#10107", "Two"} << 101 << 7 << "<p>One</p><p>Two</p>";
+    QTest::newRow("nothing of an out-of-range header lands in entry 0")
+        << QStringList{"#101-1", "lost"} << 101 << 0 << QString();
+    QTest::newRow("non-number reads as 0") << QStringList{"#101xx", "Zero"} << 101 << 0 << "<p>Zero</p>";
+    QTest::newRow("content before the first header ignored")
+        << QStringList{"early", "#10100", "Intro"} << 101 << 0 << "<p>Intro</p>";
+    QTest::newRow("unknown code ignored") << QStringList{"#13207", "x", "#10107", "y"} << 101 << 7 << "<p>y</p>";
+    QTest::newRow("psychomatrix topic") << QStringList{"#21703", "x"} << 217 << 3 << "<p>x</p>";
+    QTest::newRow("pet topic") << QStringList{"#30209", "x"} << 302 << 9 << "<p>x</p>";
+    QTest::newRow("compatibility topic") << QStringList{"#40699", "x"} << 406 << 99 << "<p>x</p>";
+    QTest::newRow("name advisor topic") << QStringList{"#50133", "x"} << 501 << 33 << "<p>x</p>";
+    QTest::newRow("general note 15") << QStringList{"#90015", "x"} << 900 << 15 << "<p>x</p>";
+    QTest::newRow("general note 16 ignored") << QStringList{"#90016", "x"} << 900 << 16 << QString();
+    QTest::newRow("Latin-1 text kept")
+        << QStringList{"#10100", QString::fromLatin1("Caf\xe9 na\xefve")} << 101 << 0
+        << QString::fromLatin1("<p>Caf\xe9 na\xefve</p>");
+}
+
+void TestTextStore::entries()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, topic);
+    QFETCH(int, number);
+    QFETCH(QString, expected);
+    TextStore store;
+    loadPlain(store, lines);
+    QCOMPARE(store.text(topic, number), expected);
+}
+
+// Lines as they stand in the file, enciphered or not.
+void TestTextStore::rawLines_data()
+{
+    QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<QString>("expected");  // text(101, 7)
+
+    const QByteArray head = encipherLine("#10107");
+    const QByteArray one = encipherLine("One");
+    const QByteArray two = encipherLine("Two");
+    QTest::newRow("CR LF line ends") << QByteArrayList{head, one, two} << QByteArray("\r\n")
+                                     << "<p>One</p><p>Two</p>";
+    // A single character is not deciphered; being non-empty it is content.
+    QTest::newRow("single character stored unchanged")
+        << QByteArrayList{head, "Z", two} << QByteArray("\n") << "<p>Z</p><p>Two</p>";
+    QTest::newRow("line over 8192 characters ignored")
+        << QByteArrayList{head, encipherLine(QByteArray(4097, 'x')), two} << QByteArray("\n") << "<p>Two</p>";
+    QTest::newRow("line of 8192 characters kept")
+        << QByteArrayList{head, encipherLine(QByteArray(4096, 'y')), two} << QByteArray("\n")
+        << "<p>" + QString(4096, QLatin1Char('y')) + "</p><p>Two</p>";
+    QTest::newRow("over-long header ignored")
+        << QByteArrayList{head, one, encipherLine("#10201" + QByteArray(4095, ' ')), two} << QByteArray("\n")
+        << "<p>One</p><p>Two</p>";
+    QTest::newRow("last line without line end")
+        << QByteArrayList{head + "\n" + one + "\n" + two} << QByteArray() << "<p>One</p><p>Two</p>";
+}
+
+void TestTextStore::rawLines()
+{
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(QString, expected);
+    QVERIFY(writeRawDataFile(path(QStringLiteral("raw.dat")), lines, lineEnd));
+    TextStore store;
+    QVERIFY(store.loadFile(path(QStringLiteral("raw.dat"))));
+    QCOMPARE(store.text(101, 7), expected);
+}
+
+void TestTextStore::compoundTopicStartsBlank()
+{
+    TextStore store;
+    loadPlain(store, {"#12215", "Fifteen"});
+    QCOMPARE(store.text(122, 0), QStringLiteral(" "));
+    QCOMPARE(store.text(122, 10), QStringLiteral(" "));
+    QCOMPARE(store.text(122, 99), QStringLiteral(" "));
+    QCOMPARE(store.text(122, 15), QStringLiteral(" <p>Fifteen</p>"));
+    // Entries 1..9 are not compound numbers and start empty.
+    QCOMPARE(store.text(122, 9), QString());
+    QCOMPARE(store.text(121, 10), QString());
+}
+
+void TestTextStore::missingFileLeavesStoreEmpty()
+{
+    TextStore store;
+    QVERIFY(!store.loadFile(path(QStringLiteral("no-such-file.dat"))));
+    QCOMPARE(store.text(122, 0), QString());
+    QCOMPARE(store.text(101, 1), QString());
+    QCOMPARE(store.guideSlot(0, 0), QString());
+    QCOMPARE(store.celebrity(0).lifePath, 0);
+    QVERIFY(store.celebrity(0).name.isEmpty());
+}
+
+void TestTextStore::reloadStartsAfresh()
+{
+    TextStore store;
+    loadPlain(store, {"#10107", "Old", "#60100", "7", "#60200", "old celebrity", "#70000", "Old title"});
+    loadPlain(store, {"#10108", "New"});
+    QCOMPARE(store.text(101, 7), QString());
+    QCOMPARE(store.text(101, 8), QStringLiteral("<p>New</p>"));
+    QCOMPARE(store.celebrity(0).lifePath, 0);
+    QCOMPARE(store.celebrityText(602, 0), QString());
+    QCOMPARE(store.guideSlot(0, 0), QString());
+
+    QVERIFY(!store.loadFile(path(QStringLiteral("no-such-file.dat"))));
+    QCOMPARE(store.text(101, 8), QString());
+}
+
+void TestTextStore::celebrityRecords_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("lifePath");
+    QTest::addColumn<int>("birthdayNumber");
+    QTest::addColumn<int>("expression");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("birthDate");
+
+    QTest::newRow("complete record")
+        << QStringList{"#60105", "7", "8", "22", "Ada Example", "a note", "17.5.1990"} << 5 << 7 << 8 << 22
+        << "Ada Example" << "a note" << PACKED_17_MAY_1990;
+    QTest::newRow("0 is stored as -1 and the next line fills the next field")
+        << QStringList{"#60100", "0", "3"} << 0 << -1 << 3 << 0 << QString() << QString() << 0;
+    QTest::newRow("non-number is stored as -1")
+        << QStringList{"#60100", "seven", "3", "x4"} << 0 << -1 << 3 << -1 << QString() << QString() << 0;
+    QTest::newRow("date not in three parts leaves it for the next line")
+        << QStringList{"#60100", "1", "2", "3", "N", "T", "17.5", "1.2.3.4", "17.5.1990"} << 0 << 1 << 2 << 3
+        << "N" << "T" << PACKED_17_MAY_1990;
+    QTest::newRow("lines after the six fields ignored")
+        << QStringList{"#60100", "1", "2", "3", "N", "T", "1.1.2000", "9", "extra"} << 0 << 1 << 2 << 3 << "N"
+        << "T" << 1 + 256 + 65536 * 2000;
+    QTest::newRow("611 fills records from 100")
+        << QStringList{"#61199", "4", "5", "6"} << 199 << 4 << 5 << 6 << QString() << QString() << 0;
+    QTest::newRow("a second header continues the record")
+        << QStringList{"#60103", "1", "#10100", "x", "#60103", "2"} << 3 << 1 << 2 << 0 << QString() << QString()
+        << 0;
+    // A year too large to pack into an int is kept as "given, not a date".
+    QTest::newRow("date too large to pack")
+        << QStringList{"#60100", "1", "2", "3", "N", "T", "1.1.99999"} << 0 << 1 << 2 << 3 << "N" << "T" << -1;
+    QTest::newRow("paragraph wrapping removed")
+        << QStringList{"#60100", "1", "2", "3", "<b>Bold</b> Name"} << 0 << 1 << 2 << 3 << "<b>Bold</b> Name"
+        << QString() << 0;
+}
+
+void TestTextStore::celebrityRecords()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, index);
+    TextStore store;
+    loadPlain(store, lines);
+    const CelebrityRecord record = store.celebrity(index);
+    QTEST(record.lifePath, "lifePath");
+    QTEST(record.birthdayNumber, "birthdayNumber");
+    QTEST(record.expression, "expression");
+    QTEST(record.name, "name");
+    QTEST(record.note, "note");
+    QTEST(record.birthDate, "birthDate");
+}
+
+void TestTextStore::celebrityTexts()
+{
+    TextStore store;
+    loadPlain(store, {"#60207", "LP seven", "#60399", "Day", "#61207", "LP 107", "#61400", "Ex 100", "#60400", "Ex 0"});
+    QCOMPARE(store.celebrityText(602, 7), QStringLiteral("<p>LP seven</p>"));
+    QCOMPARE(store.celebrityText(602, 107), QStringLiteral("<p>LP 107</p>"));
+    QCOMPARE(store.celebrityText(603, 99), QStringLiteral("<p>Day</p>"));
+    QCOMPARE(store.celebrityText(604, 100), QStringLiteral("<p>Ex 100</p>"));
+    QCOMPARE(store.celebrityText(604, 0), QStringLiteral("<p>Ex 0</p>"));
+    QCOMPARE(store.celebrityText(603, 7), QString());
+}
+
+void TestTextStore::guideSlots_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("#70012 is page 1 slot 2")
+        << QStringList{"#70012", "Read it so."} << 1 << 2 << "<h2>Interpretation</h2><p>Read it so.</p>";
+    QTest::newRow("title wrapped once")
+        << QStringList{"#70000", "Title", "More"} << 0 << 0 << "<h2><p>Title</p></h2><p>More</p>";
+    QTest::newRow("calculating part")
+        << QStringList{"#70231", "Add", "#70231", "Reduce"} << 23 << 1
+        << "<h2>Calculating</h2><p>Add</p><p>Reduce</p>";
+    QTest::newRow("slot 3 plain") << QStringList{"#70013", "x"} << 1 << 3 << "<p>x</p>";
+    // Units digits 4..9 land in the slots of the following pages.
+    QTest::newRow("units digit 9 overlaps") << QStringList{"#70399", "x"} << 41 << 1 << "<p>x</p>";
+}
+
+void TestTextStore::guideSlots()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, page);
+    QFETCH(int, slot);
+    QFETCH(QString, expected);
+    TextStore store;
+    loadPlain(store, lines);
+    QCOMPARE(store.guideSlot(page, slot), expected);
+}
+
+void TestTextStore::guidePage()
+{
+    TextStore store;
+    loadPlain(store, {"#70030", "Title", "#70031", "How", "#70032", "Meaning"});
+    const QString page = store.guidePage(3, QStringLiteral("C:/guide/pic.png"));
+
+    const QString block = QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
+    const QString close = QStringLiteral("</td></tr></table>\r\n");
+    const QString p = QStringLiteral("<p comment=\"st_fs\"   >");
+    const QString body =
+        block + p
+        + "<img src=\"file:///C:/guide/pic.png\" style=\"margin-left: 15px;\" align=\"right\" />"
+          "<h2><p comment=\"st_fs\"   >Title</p></h2></p>\r\n"
+        + close + block + p + "<h2>Calculating</h2><p comment=\"st_fs\"   >How</p></p>\r\n" + close + block + p
+        + "<h2>Interpretation</h2><p comment=\"st_fs\"   >Meaning</p></p>\r\n" + close
+        + "</body></html>\r\n";
+    QVERIFY(page.contains(QLatin1String("<title></title></head>")));
+    QVERIFY2(page.endsWith(body), qPrintable(page));
+}
+
+void TestTextStore::guidePageSharesCalculatingPart()
+{
+    TextStore store;
+    loadPlain(store, {"#70181", "Shared", "#70191", "Own 19", "#70351", "Own 35"});
+    QVERIFY(store.guidePage(19, QString()).contains(QLatin1String("Shared")));
+    QVERIFY(!store.guidePage(19, QString()).contains(QLatin1String("Own 19")));
+    QVERIFY(store.guidePage(34, QString()).contains(QLatin1String("Shared")));
+    QVERIFY(store.guidePage(35, QString()).contains(QLatin1String("Own 35")));
+    QVERIFY(!store.guidePage(35, QString()).contains(QLatin1String("<img")));
+}
+
+void TestTextStore::outOfRangeLookupsAreEmpty()
+{
+    TextStore store;
+    loadPlain(store, {"#10100", "x"});
+    QCOMPARE(store.text(101, -1), QString());
+    QCOMPARE(store.text(101, 128), QString());
+    QCOMPARE(store.text(100, 0), QString());
+    QCOMPARE(store.celebrityText(601, 0), QString());
+    QCOMPARE(store.celebrityText(602, 256), QString());
+    QCOMPARE(store.celebrity(-1).lifePath, 0);
+    QCOMPARE(store.guideSlot(64, 0), QString());
+    QCOMPARE(store.guideSlot(-1, 3), QString());
+}
+
+QTEST_GUILESS_MAIN(TestTextStore)
+#include "test_textstore.moc"
