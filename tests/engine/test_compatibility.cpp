@@ -3,6 +3,7 @@
 
 #include "enginefixture.h"
 #include "engine/ccompnumerology.h"
+#include "readingtexts.h"
 
 #include <QtTest>
 
@@ -30,6 +31,7 @@ private slots:
     void swappingChangesNoRating();
     void equalStabilitiesGiveEitherAsTerm();
     void resetZeroes();
+    void report();
 };
 
 namespace {
@@ -401,6 +403,135 @@ void TestCompatibility::resetZeroes()
     QVERIFY(comp.result().texts[CT_OVERALL_RATING].isEmpty());
     QVERIFY(comp.document().isEmpty());
     QVERIFY(!comp.female());
+}
+
+// The whole document for the pair of wholeComparison. Texts: 402/0..3, the
+// pair and code entries the pair reads (404/59, 401/1, 402/28, 405/0,
+// 405/34, 406/23), but no name pair text 403/38 (only 37 and 83): that
+// paragraph is left out.
+void TestCompatibility::report()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(loadReadingTexts(dir, markerEntries(402, {0, 1, 2, 3, 28}) + markerEntries(404, {59})
+                                      + markerEntries(401, {1}) + markerEntries(403, {37, 83})
+                                      + markerEntries(405, {0, 34}) + markerEntries(406, {23})));
+    CNumerology person;
+    CNumerology partner;
+    person.CalcNumerology(calcOnly(makePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17))));
+    partner.CalcNumerology(calcOnly(makePerson(QStringLiteral("Mary Jones"), QDate(1985, 11, 29))));
+    CCompNumerology comp;
+    comp.setImageFolder(QStringLiteral("img/doc/"));
+    comp.CalcCompatibility(person.result(), partner.result(), squareOf(QDate(1990, 5, 17)),
+                           squareOf(QDate(1985, 11, 29)), false);
+
+    const QString table = QStringLiteral(
+        "<table class=maindoc width=\"500\" style=\"border-style: solid; color:#000000; border: 0px; "
+        "border-collapse:collapse;\">\r\n"
+        "<tr class=\"tab2\" style = \"border-bottom: 2px solid #117711\">"
+        "<td style=\"padding: 5px 20px 5px 20px; font: large bold; color:#6f2a0b;\">"
+        "JOHN SMITH, May 17 1990<br />and<br />MARY JONES, Nov 29 1985"
+        "</td><td style=\"color:#6f2a0b; font: large bold;\">81%</td></tr>"
+        "<tr class=\"tab2\" style = \"border-bottom: 2px solid #117711\">"
+        "<td colspan=\"2\" style=\"padding: 15px 20px 5px 20px; font-weight: bold; color: #117711;\" "
+        "comment=\"lc_fs\">Core numbers Compatibility</td></tr>"
+        "<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\">"
+        "<td style=\"padding: 5px 20px 5px 20px;\" comment=\"lc_fs\">Life path</td><td  comment=\"lc_fs\" >75%</td></tr>"
+        "<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\">"
+        "<td style=\"padding: 5px 20px 5px 20px;\" comment=\"lc_fs\">Birthday</td><td comment=\"lc_fs\" >80%</td></tr>"
+        "<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\">"
+        "<td style=\"padding: 5px 20px 5px 20px;\" comment=\"lc_fs\">Name</td><td comment=\"lc_fs\" >50%</td></tr>"
+        "<tr class=\"tab2\" style = \"border-bottom: 2px solid #117711\">"
+        "<td colspan=\"2\" style=\"padding: 15px 20px 5px 20px; font-weight: bold; color: #117711;\" "
+        "comment=\"lc_fs\">Psycho-matrix Compatibility</td></tr>"
+        "<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\"> "
+        "<td style=\"padding: 5px 20px 5px 20px;\" comment=\"lc_fs\">Marriage stability term</td>"
+        "<td comment=\"lc_fs\" >80 years</td></tr>"
+        "<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\">"
+        "<td style=\"padding: 5px 20px 5px 20px;\" comment=\"lc_fs\">Family</td><td comment=\"lc_fs\" >100%</td></tr>"
+        "<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\">"
+        "<td style=\"padding: 5px 20px 5px 20px;\" comment=\"lc_fs\">Carnal interests</td>"
+        "<td comment=\"lc_fs\" >90%</td></tr>"
+        "</table>\r\n");
+    QCOMPARE(comp.SummaryTable(person.result(), partner.result()), table);
+
+    const QString open = QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
+    const QString close = QStringLiteral("</td></tr></table>\r\n");
+    const auto heading = [](const QString &text, const QString &picture) {
+        const QString image = picture.isEmpty()
+            ? QString()
+            : QLatin1String("<img src=\"file:///img/doc/") + picture
+                + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
+        return QLatin1String("<h2>") + image + QLatin1String("<font style=\" color:#000000;\">") + text
+            + QLatin1String("</font></h2>\r\n");
+    };
+    const auto para = [](const QString &text) {
+        QString marked = text;
+        marked.replace(QLatin1String("<p"), QLatin1String("<p comment=\"st_fs\"   "));
+        return QLatin1String("<p comment=\"st_fs\"   >") + marked + QLatin1String("</p>\r\n");
+    };
+    const auto text = [&](int topic, int number) { return para(markerText(topic, number)); };
+
+    CReportTools head;
+    head.beginDocument(QStringLiteral("Numerology Compatibility Report"));
+    const QString expected = head.document()
+        + open + heading(QStringLiteral("Numerology Compatibility Report"), QString()) + close
+        + table + open + close + open + text(402, 0) + close
+        + open + heading(QStringLiteral("Life Path Compatibility"), QStringLiteral("res35.jpg"))
+        + para(QStringLiteral("Life path compatibility = 75%<br />\r\n"
+                              "Life path - 8+5+1/19=14=5 / 11/11+11+5/23=27=9<br />\r\n"
+                              "Life path compatibility code - 5<br /><br />\r\n\r\n"))
+        + text(404, 59) + close
+        + open + heading(QStringLiteral("Birthday Compatibility"), QStringLiteral("res37.jpg"))
+        + para(QStringLiteral("Birthday compatibility = 80%<br />\r\n"
+                              "Birthday - 17 (8) / 29 (11)<br />\r\n"
+                              "Birthday code - 1<br /><br />\r\n\r\n"))
+        + text(401, 1) + text(402, 28) + close
+        + open + heading(QStringLiteral("Name Compatibility"), QStringLiteral("res34.jpg"))
+        + para(QStringLiteral("Name compatibility = 50%<br />\r\n"
+                              "Name numbers (expression) - 8 / 3/12<br />\r\n"
+                              "Name compatibility code - 8+3=2<br /><br />\r\n\r\n"))
+        + close
+        + open + heading(QStringLiteral("Psycho-matrix"), QString())
+        + para(QStringLiteral("Character (1) - 2 / 3<br/>\r\n"
+                              "Energy (2) - 1 / 2<br/>\r\n"
+                              "Interest (3) - 3 / 2<br/>\r\n"
+                              "Health (4) - 0 / 0<br/>\r\n"
+                              "Intuition (5) - 2 / 2<br/>\r\n"
+                              "Labour (6) - 0 / 1<br/>\r\n"
+                              "Luck (7) - 1 / 0<br/>\r\n"
+                              "Duty (8) - 0 / 1<br/>\r\n"
+                              "Memory (9) - 2 / 3<br/>\r\n"
+                              "Purposeful (1-4-7) - 3 / 3<br/>\r\n"
+                              "Family formation (2-5-8) - 3 / 5<br/>\r\n"
+                              "Stability (3-6-9) - 5 / 6<br/>\r\n"
+                              "Self appraisal (1-2-3) - 6 / 7<br/>\r\n"
+                              "Finance (4-5-6) - 2 / 3<br/>\r\n"
+                              "Talent (7-8-9) - 3 / 4<br/>\r\n"
+                              "Spirituality (1-5-9) - 6 / 8<br/>\r\n"
+                              "Sexual life (3-5-7) - 6 / 4<br/>\r\n"))
+        + close
+        + open + heading(QStringLiteral("Family"), QStringLiteral("res36.jpg"))
+        + para(QStringLiteral("Family Compatibility = 100%<br />\r\n"
+                              "Home stability 30<br />\r\n"
+                              "Spiritual stability 50<br />\r\n\r\n"
+                              "Marriage stability term 80<br /><br />\r\n"))
+        + text(402, 1) + close
+        + open + heading(QStringLiteral("Character"), QStringLiteral("res38.jpg"))
+        + para(QStringLiteral("Character Compatibility (1) - 2 / 3<br/><br/><br/><br/><br/>\r\n"))
+        + text(405, 0) + text(405, 34) + close
+        // The Energy chapter has no introduction.
+        + open + heading(QStringLiteral("Energy"), QStringLiteral("res17.jpg"))
+        + para(QStringLiteral("Energy Compatibility (2) - 1 / 2<br/><br/><br/><br/><br/>\r\n"))
+        + text(406, 23) + close
+        + open + heading(QStringLiteral("Carnal Interests"), QStringLiteral("res33.jpg"))
+        + para(QStringLiteral("Compatibility = 90%<br />\r\n"
+                              "Values (3-5-7) - 6 / 4<br /><br /><br /><br />\r\n"))
+        + text(402, 2) + close
+        // The closing chapter under an empty heading.
+        + open + heading(QString(), QString()) + text(402, 3) + close
+        + QLatin1String("</body></html>\r\n");
+    QCOMPARE(comp.document(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestCompatibility)

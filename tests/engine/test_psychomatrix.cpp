@@ -2,6 +2,7 @@
 // negative working digits, the summary and the reset.
 
 #include "engine/cnumerologypmatrix.h"
+#include "readingtexts.h"
 
 #include <QtTest>
 
@@ -25,6 +26,8 @@ private slots:
     void values();
     void summaryText();
     void resetClearsEverything();
+    void report_data();
+    void report();
 };
 
 void TestPsychomatrix::splitDigits_data()
@@ -135,6 +138,111 @@ void TestPsychomatrix::resetClearsEverything()
     matrix.CalcPsychomatrix(QStringLiteral("A"), QDate(2000, 1, 1));
     matrix.CalcPsychomatrix(QStringLiteral("A"), QDate(2000, 1, 1));
     QCOMPARE(matrix.value(2), 3);
+}
+
+void TestPsychomatrix::report_data()
+{
+    QTest::addColumn<QString>("luckIntroduction");
+    QTest::newRow("Luck introduction in two parts") << "Luck one<br />Luck two";
+    QTest::newRow("Luck introduction in one part") << "Luck alone";
+}
+
+// The whole document for 5 May 1990 (date digits 5,5,1,9,9,0; W 29, 11, 19,
+// 10): counts 0:2 1:5 2:1 5:2 9:4; lines 1-2-3 6, 4-5-6 2, 7-8-9 4, 1-4-7 5,
+// 2-5-8 3, 3-6-9 4, 1-5-9 11, 3-5-7 2. Every topic has entries 0..7 except
+// Health (207), which has none.
+void TestPsychomatrix::report()
+{
+    QFETCH(QString, luckIntroduction);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QStringList source;
+    for (int topic = 201; topic <= 217; ++topic)
+        if (topic != 207)
+            source += markerEntries(topic, {0, 1, 2, 3, 4, 5, 6, 7});
+    source << textHeader(210, 0) << luckIntroduction; // a second paragraph after the marker
+    QVERIFY(loadReadingTexts(dir, source));
+
+    CNumerologyPMatrix matrix;
+    matrix.setImageFolder(QStringLiteral("img/doc/"));
+    QVERIFY(matrix.CalcPsychomatrix(QStringLiteral("John Smith"), QDate(1990, 5, 5)));
+
+    const QString open = QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
+    const QString close = QStringLiteral("</td></tr></table>\r\n");
+    const auto heading = [](const QString &text, const QString &picture) {
+        const QString image = picture.isEmpty()
+            ? QString()
+            : QLatin1String("<img src=\"file:///img/doc/") + picture
+                + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
+        return QLatin1String("<h2>") + image + QLatin1String("<font style=\" color:#000000;\">") + text
+            + QLatin1String("</font></h2>\r\n");
+    };
+    const auto para = [](const QString &text) {
+        if (text.isEmpty())
+            return QString();
+        QString marked = text;
+        marked.replace(QLatin1String("<p"), QLatin1String("<p comment=\"st_fs\"   "));
+        return QLatin1String("<p comment=\"st_fs\"   >") + marked + QLatin1String("</p>\r\n");
+    };
+    const auto entry = [](int topic, int number) { return topic == 207 ? QString() : markerText(topic, number); };
+
+    CReportTools head;
+    head.beginDocument(QStringLiteral("Sorvel Numerology Report"));
+    QString expected = head.document() + open + heading(QStringLiteral("Numerology Psychomatrix Chart for"), QString())
+        + heading(QStringLiteral("John Smith, May 5 1990"), QString()) + para(matrix.summaryText()) + close;
+
+    struct Chapter
+    {
+        const char *heading;
+        int topic;
+        const char *picture;
+        char form;
+        int number; // min(value + 1, 7)
+    };
+    const Chapter chapters[17] = {
+        {"Character (1) - 5", 204, "res16.jpg", 'A', 6},
+        {"Energy (2) - 1", 205, "res17.jpg", 'A', 2},
+        {"Interest (3) - 0", 206, "res18.jpg", 'A', 1},
+        {"Health (4) - 0", 207, "res19.jpg", 'A', 1},
+        {"Intuition (5) - 2", 208, "res20.jpg", 'A', 3},
+        {"Labour (6) - 0", 209, "res21.jpg", 'A', 1},
+        {"Luck (7) - 0", 210, "res22.jpg", 'B', 1},
+        {"Duty (8) - 0", 211, "res23.jpg", 'A', 1},
+        {"Memory (9) - 4", 212, "res24.jpg", 'C', 5},
+        {"Purposeful (1-4-7) - 5", 201, "res25.jpg", 'C', 6},
+        {"Family formation (2-5-8) - 3", 202, "res26.jpg", 'C', 4},
+        {"Stability (3-6-9) - 4", 203, "res27.jpg", 'C', 5},
+        {"Self appraisal (1-2-3) - 6", 213, "res28.jpg", 'C', 7},
+        {"Finance (4-5-6) - 2", 214, "res29.jpg", 'C', 3},
+        {"Talent (7-8-9) - 4", 215, "res30.jpg", 'C', 5},
+        {"Spirituality (1-5-9) - 11", 216, "res31.jpg", 'C', 7},
+        {"Sexual life (3-5-7) - 2", 217, "res32.jpg", 'C', 3},
+    };
+    for (const Chapter &c : chapters) {
+        QString introduction = entry(c.topic, 0);
+        if (c.topic == 210)
+            introduction += paragraph(luckIntroduction);
+        const QString meaning = entry(c.topic, c.number);
+        expected += open + heading(QLatin1String(c.heading), QLatin1String(c.picture));
+        if (c.form == 'C') {
+            expected += para(introduction + QLatin1String("<br /><br />") + meaning) + close;
+            continue;
+        }
+        const QStringList parts = c.form == 'B' ? introduction.split(QLatin1String("<br />"))
+                                                : QStringList{introduction};
+        expected += para(parts.first()) + close;
+        for (int i = 1; i < parts.size(); ++i)
+            expected += open + para(parts.at(i)) + close;
+        expected += open + para(meaning) + close;
+    }
+    expected += QLatin1String("</body></html>\r\n");
+    QCOMPARE(matrix.document(), expected);
+
+    // Split at its break, the second part of the Luck introduction opens a
+    // block of its own (its paragraph closes twice: the stored "</p>" and ours).
+    const bool twoParts = luckIntroduction.contains(QLatin1String("<br />"));
+    QCOMPARE(matrix.document().contains(open + QLatin1String("<p comment=\"st_fs\"   >Luck two</p></p>\r\n")),
+             twoParts);
 }
 
 QTEST_GUILESS_MAIN(TestPsychomatrix)
