@@ -16,6 +16,8 @@
 //   602..604 / 612..614   celebrity texts of the three chapters
 //   700..703    guide pages: page 10 * (C - 700) + N / 10, slot N % 10
 
+#include "textcipher.h"
+
 #include <QString>
 #include <QVector>
 
