@@ -1,0 +1,261 @@
+// Panel pictures: title bars, the today panel, the input overlay's frame
+// pieces, the separator, the day text drawer's handle, the psychomatrix
+// background and the drop-down arrow of combo boxes.
+
+#include "glyphs.h"
+#include "paintkit.h"
+#include "pictures.h"
+
+#include <QLinearGradient>
+
+namespace imagegen {
+
+// A light olive-gold bar under a bold black title, with a fine darker edge.
+static QImage titleBar(int width)
+{
+    const int height = 22;
+    QImage image = canvas(width, height);
+    QPainter p(&image);
+    QLinearGradient body(0, 0, 0, height);
+    body.setColorAt(0.0, QColor(0xede5b9));
+    body.setColorAt(0.45, QColor(0xdbd093));
+    body.setColorAt(1.0, QColor(0xc2b66d));
+    p.fillRect(image.rect(), body);
+    // A soft sheen from the left, where the title sits.
+    QLinearGradient sheen(0, 0, width, 0);
+    sheen.setColorAt(0.0, withAlpha(Qt::white, 0.14));
+    sheen.setColorAt(0.5, withAlpha(Qt::white, 0.0));
+    p.fillRect(QRect(0, 0, width, height), sheen);
+    p.fillRect(QRect(0, 0, width, 1), QColor(0xf4eecb));
+    p.fillRect(QRect(0, height - 2, width, 1), QColor(0xa39752));
+    p.fillRect(QRect(0, height - 1, width, 1), QColor(0x6f6634));
+    p.end();
+    return image;
+}
+
+static QImage todayPanel()
+{
+    QImage image = canvas(180, 100);
+    QPainter p(&image);
+    prepare(p);
+    const QRectF card(0.5, 0.5, 179, 99);
+    const QPainterPath shape = roundedRect(card, 7);
+    QLinearGradient body(0, 0, 0, 100);
+    body.setColorAt(0.0, QColor(0x3d3129));
+    body.setColorAt(1.0, QColor(0x261f1b));
+    p.fillPath(shape, body);
+    p.save();
+    p.setClipPath(shape);
+    glow(p, QPointF(150, 22), 70, withAlpha(colour(palette::Accent), 0.10));
+    // The emblem as a faint watermark in the lower right corner.
+    Ink ink;
+    ink.main = withAlpha(colour(palette::Text), 0.06);
+    ink.accent = withAlpha(colour(palette::Accent), 0.11);
+    ink.ground = Qt::transparent;
+    ink.line = 4;
+    paintGlyph(p, image.size(), glyphEmblem, QRectF(112, 38, 84, 84), ink);
+    p.restore();
+    QLinearGradient edge(0, 0, 0, 100);
+    edge.setColorAt(0.0, QColor(0x7a685b));
+    edge.setColorAt(0.3, QColor(0x5c524c));
+    edge.setColorAt(1.0, QColor(0x3e3733));
+    p.strokePath(shape, QPen(QBrush(edge), 1.0));
+    p.end();
+    return image;
+}
+
+// The input overlay's boxes are made of three pieces stacked: a top strip, a
+// middle stretched to any height, a bottom strip. The pieces share one width
+// and one border, so they join without a seam.
+namespace overlay {
+const int Width = 820;
+const int TopHeight = 30;
+const int FieldHeight = 4;
+const int BottomHeight = 12;
+const qreal Radius = 8;
+
+struct Style
+{
+    QColor fill;      // the body behind the fields
+    QColor header;    // top of the top strip, fading into the body
+    QColor border;
+    QColor highlight; // the top edge's light line
+};
+
+const Style Outer = {QColor(0x2c2420), QColor(0x45382f), QColor(0x5c524c), QColor(0x8a7666)};
+const Style Inner = {QColor(0x352821), QColor(0x43342b), QColor(0x403935), QColor(0x6a5748)};
+
+// The box's outline drawn in one tall picture, from which the pieces are cut.
+QImage fullBox(const Style &style, bool optionStripe)
+{
+    const int height = TopHeight + FieldHeight + BottomHeight;
+    QImage image = canvas(Width, height);
+    QPainter p(&image);
+    prepare(p);
+    const QRectF box(0.5, 0.5, Width - 1, height - 1);
+    const QPainterPath shape = roundedRect(box, Radius);
+    p.fillPath(shape, style.fill);
+    p.save();
+    p.setClipPath(shape);
+    QLinearGradient header(0, 0, 0, TopHeight);
+    header.setColorAt(0.0, style.header);
+    header.setColorAt(1.0, style.fill);
+    p.fillRect(QRectF(0, 0, Width, TopHeight), header);
+    if (optionStripe) {
+        // Option boxes carry a fine green line along the top, fading at the ends.
+        QLinearGradient stripe(0, 0, Width, 0);
+        stripe.setColorAt(0.0, withAlpha(colour(palette::Accent), 0.0));
+        stripe.setColorAt(0.12, withAlpha(colour(palette::Accent), 0.85));
+        stripe.setColorAt(0.88, withAlpha(colour(palette::Accent), 0.85));
+        stripe.setColorAt(1.0, withAlpha(colour(palette::Accent), 0.0));
+        p.fillRect(QRectF(Radius, 1, Width - 2 * Radius, 2), stripe);
+    }
+    p.restore();
+    p.strokePath(shape, QPen(style.border, 1.0));
+    // The light top edge, fading down the rounded corners.
+    QLinearGradient light(0, 0, 0, Radius + 2);
+    light.setColorAt(0.0, withAlpha(style.highlight, 0.9));
+    light.setColorAt(1.0, withAlpha(style.highlight, 0.0));
+    p.save();
+    p.setClipRect(QRectF(0, 0, Width, Radius + 2));
+    p.strokePath(roundedRect(box.adjusted(1, 1, -1, -1), Radius - 1), QPen(QBrush(light), 1.0));
+    p.restore();
+    p.end();
+    return image;
+}
+
+void addPieces(PictureList &out, const QString &prefix, const Style &style, bool plainTop)
+{
+    const QImage plain = fullBox(style, false);
+    const QImage option = fullBox(style, true);
+    if (plainTop)
+        out.append({prefix + QStringLiteral("-top.png"), plain.copy(0, 0, Width, TopHeight)});
+    out.append({prefix + QStringLiteral("-top-opt.png"), option.copy(0, 0, Width, TopHeight)});
+    out.append({prefix + QStringLiteral("-field.png"), plain.copy(0, TopHeight, Width, FieldHeight)});
+    out.append({prefix + QStringLiteral("-bot.png"), plain.copy(0, TopHeight + FieldHeight, Width, BottomHeight)});
+}
+} // namespace overlay
+
+static QImage separator()
+{
+    QImage image = canvas(170, 2);
+    QPainter p(&image);
+    auto faded = [](const QColor &c) {
+        QLinearGradient g(0, 0, 170, 0);
+        g.setColorAt(0.0, withAlpha(c, 0.0));
+        g.setColorAt(0.2, c);
+        g.setColorAt(0.8, c);
+        g.setColorAt(1.0, withAlpha(c, 0.0));
+        return g;
+    };
+    p.fillRect(QRect(0, 0, 170, 1), faded(QColor(0x1a1513)));
+    p.fillRect(QRect(0, 1, 170, 1), faded(QColor(0x5c4e44)));
+    p.end();
+    return image;
+}
+
+// The drawer's tab: rounded on the left, flat on the right where it meets
+// the drawer, with a grip and an arrow pointing the way it opens.
+static QImage drawerHandle()
+{
+    const int w = 15, h = 98;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    prepare(p);
+    const QPainterPath shape = roundedRect(QRectF(0.5, 0.5, w + 8, h - 1), 6);
+    QLinearGradient body(0, 0, w, 0);
+    body.setColorAt(0.0, QColor(0x4d3d33));
+    body.setColorAt(1.0, colour(palette::Drawer));
+    p.fillPath(shape, body);
+    QLinearGradient edge(0, 0, 0, h);
+    edge.setColorAt(0.0, QColor(0x7a685b));
+    edge.setColorAt(0.5, QColor(0x5c524c));
+    edge.setColorAt(1.0, QColor(0x3e3733));
+    p.strokePath(shape, QPen(QBrush(edge), 1.0));
+    // Grip lines above and below the arrow.
+    for (int i = 0; i < 3; ++i) {
+        for (qreal y : {22.0 + i * 4, 68.0 + i * 4}) {
+            p.fillRect(QRectF(5, y, 6, 1), QColor(0x1e1917));
+            p.fillRect(QRectF(5, y + 1, 6, 1), QColor(0x6a5a4f));
+        }
+    }
+    QPainterPath arrow(QPointF(4.5, 49));
+    arrow.lineTo(10, 44);
+    arrow.lineTo(10, 54);
+    arrow.closeSubpath();
+    softShadow(p, image.size(), arrow, QPointF(0, 1), 1, withAlpha(Qt::black, 0.6));
+    p.fillPath(arrow, colour(palette::Accent));
+    p.end();
+    return image;
+}
+
+// The psychomatrix background: a header band and nine rounded cells; the
+// panel writes the cells' digits into the 108 x 56 slots at x 8 + 108 * col,
+// y 38 + 56 * row.
+static QImage matrixBackground()
+{
+    const int w = 340, h = 212;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    prepare(p);
+    QLinearGradient ground(0, 0, 0, h);
+    ground.setColorAt(0.0, QColor(0x2f2722));
+    ground.setColorAt(1.0, QColor(0x241d1a));
+    p.fillRect(image.rect(), ground);
+    QLinearGradient header(0, 0, 0, 34);
+    header.setColorAt(0.0, QColor(0x45372f));
+    header.setColorAt(1.0, QColor(0x342a24));
+    p.fillPath(roundedRect(QRectF(8, 4, 324, 28), 6), header);
+    p.strokePath(roundedRect(QRectF(8.5, 4.5, 323, 27), 6), QPen(QColor(0x4d4038), 1.0));
+    QLinearGradient rule(8, 0, 332, 0);
+    rule.setColorAt(0.0, withAlpha(colour(palette::Accent), 0.0));
+    rule.setColorAt(0.5, withAlpha(colour(palette::Accent), 0.7));
+    rule.setColorAt(1.0, withAlpha(colour(palette::Accent), 0.0));
+    p.fillRect(QRectF(20, 34, 300, 1), rule);
+    for (int col = 0; col < 3; ++col) {
+        for (int row = 0; row < 3; ++row) {
+            const QRectF slot(8 + 108 * col, 38 + 56 * row, 108, 56);
+            const QRectF cell = slot.adjusted(2.5, 2.5, -2.5, -2.5);
+            const QPainterPath shape = roundedRect(cell, 7);
+            QLinearGradient body(0, cell.top(), 0, cell.bottom());
+            body.setColorAt(0.0, QColor(0x3d3129));
+            body.setColorAt(1.0, QColor(0x2f2621));
+            p.fillPath(shape, body);
+            QLinearGradient edge(0, cell.top(), 0, cell.bottom());
+            edge.setColorAt(0.0, QColor(0x5f5047));
+            edge.setColorAt(1.0, QColor(0x3e3733));
+            p.strokePath(shape, QPen(QBrush(edge), 1.0));
+        }
+    }
+    p.end();
+    return image;
+}
+
+static QImage dropArrow()
+{
+    QImage image = canvas(9, 6);
+    QPainter p(&image);
+    prepare(p);
+    QPainterPath arrow(QPointF(0.5, 0.8));
+    arrow.lineTo(8.5, 0.8);
+    arrow.lineTo(4.5, 5.4);
+    arrow.closeSubpath();
+    p.fillPath(arrow, colour(palette::Text));
+    p.end();
+    return image;
+}
+
+void addPanels(PictureList &out)
+{
+    out.append({QStringLiteral("tbar.png"), titleBar(200)});
+    out.append({QStringLiteral("tbar2.png"), titleBar(800)});
+    out.append({QStringLiteral("todaywidg.png"), todayPanel()});
+    overlay::addPieces(out, QStringLiteral("input"), overlay::Outer, true);
+    overlay::addPieces(out, QStringLiteral("input2"), overlay::Inner, false);
+    out.append({QStringLiteral("hline.png"), separator()});
+    out.append({QStringLiteral("handle.png"), drawerHandle()});
+    out.append({QStringLiteral("matrix.png"), matrixBackground()});
+    out.append({QStringLiteral("arrow-down.png"), dropArrow()});
+}
+
+} // namespace imagegen

@@ -1,0 +1,39 @@
+#pragma once
+
+// The pictures the program ships in its images/ folder, drawn in memory and
+// written out by name ("doc/res01.jpg" lands in images/doc/).
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace imagegen {
+
+struct Picture
+{
+    QString path; // relative to the images/ folder; the suffix picks the format
+    QImage image;
+};
+using PictureList = QVector<Picture>;
+
+// The groups, each drawn by its own file.
+void addModuleButtons(PictureList &out);  // art_modules.cpp
+void addButtons(PictureList &out);        // art_buttons.cpp: window, file and designer buttons
+void addPanels(PictureList &out);         // art_panels.cpp: title bars, overlay frames, matrix, handle
+void addBrand(PictureList &out);          // art_brand.cpp: logos and the application icon
+void addReportEmblems(PictureList &out);  // art_reports.cpp: doc/res01.jpg ... res39.jpg
+void addPortraits(PictureList &out);      // art_portraits.cpp: doc2/000.jpg ... 199.jpg
+
+PictureList allPictures();
+
+// Writes every picture below the folder (created when missing). On failure
+// returns false with a message naming the file or folder that failed.
+bool writePictures(const PictureList &pictures, const QString &folder, QString *error);
+
+// Contact sheets: every picture enlarged (scale times, pixels kept sharp) on a
+// dark ground, with its name, in pages no taller than about 2000 pixels.
+// Returns the files written.
+QStringList writeContactSheets(const PictureList &pictures, const QString &filePrefix, int scale, QString *error);
+
+} // namespace imagegen
