@@ -198,10 +198,8 @@ static QImage matrixBackground()
     QImage image = canvas(w, h);
     QPainter p(&image);
     prepare(p);
-    QLinearGradient ground(0, 0, 0, h);
-    ground.setColorAt(0.0, QColor(0x2f2722));
-    ground.setColorAt(1.0, QColor(0x241d1a));
-    p.fillRect(image.rect(), ground);
+    // The panel's own field colour all round, so the picture sits in it unseen.
+    p.fillRect(image.rect(), colour(palette::Field));
     QLinearGradient header(0, 0, 0, 34);
     header.setColorAt(0.0, QColor(0x45372f));
     header.setColorAt(1.0, QColor(0x342a24));

@@ -409,13 +409,13 @@ QPointF cellPoint(int digit, const QPointF &centre, qreal step)
 GlyphFn matrixCell(int digit)
 {
     return [digit](QPainter &p, const Ink &ink) {
-        p.fillPath(centredText(QString::number(digit), serifFont(64, QFont::Bold), QPointF(50, 38)), ink.main);
+        p.fillPath(centredText(QString::number(digit), serifFont(64, QFont::Bold), QPointF(50, 34)), ink.main);
         for (int d = 1; d <= 9; ++d) {
-            const QPointF at = cellPoint(d, QPointF(50, 84), 11);
+            const QPointF at = cellPoint(d, QPointF(50, 82), 12.5);
             if (d == digit)
-                p.fillPath(circlePath(at, 4.2), ink.accent);
+                p.fillPath(circlePath(at, 5), ink.accent);
             else
-                p.fillPath(circlePath(at, 2.4), withAlpha(ink.main.color(), 0.35));
+                p.fillPath(circlePath(at, 2.8), withAlpha(ink.main.color(), 0.35));
         }
     };
 }
