@@ -122,6 +122,8 @@ void TestImageGen::everyPictureIsWritten_data()
     add("handle.png", 15, 98);
     add("matrix.png", 340, 212);
     add("arrow-down.png", 9, 6);
+    add("arrow-left.png", 6, 9);
+    add("arrow-right.png", 6, 9);
     for (int i = 1; i <= 39; ++i)
         add(QString("doc/res%1.jpg").arg(i, 2, 10, QChar('0')), 150, 150);
     for (int i = 0; i < 200; ++i)

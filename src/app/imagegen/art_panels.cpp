@@ -1,6 +1,6 @@
 // Panel pictures: title bars, the today panel, the input overlay's frame
 // pieces, the separator, the day text drawer's handle, the psychomatrix
-// background and the drop-down arrow of combo boxes.
+// background and the small arrows of the style sheets.
 
 #include "glyphs.h"
 #include "paintkit.h"
@@ -229,16 +229,28 @@ static QImage matrixBackground()
     return image;
 }
 
-static QImage dropArrow()
+// The small arrows of combo boxes, date fields and the calendar's month
+// buttons: a soft-edged triangle in the text colour, pointing down, left or right.
+static QImage arrow(Qt::ArrowType direction)
 {
-    QImage image = canvas(9, 6);
+    const bool across = direction == Qt::LeftArrow || direction == Qt::RightArrow;
+    QImage image = canvas(across ? 6 : 9, across ? 9 : 6);
     QPainter p(&image);
     prepare(p);
-    QPainterPath arrow(QPointF(0.5, 0.8));
-    arrow.lineTo(8.5, 0.8);
-    arrow.lineTo(4.5, 5.4);
-    arrow.closeSubpath();
-    p.fillPath(arrow, colour(palette::Text));
+    QPainterPath shape(QPointF(0.5, 0.8));
+    shape.lineTo(8.5, 0.8);
+    shape.lineTo(4.5, 5.4);
+    shape.closeSubpath();
+    if (across) {
+        // The down arrow turned a quarter: its tip to the left or the right.
+        QTransform turn;
+        if (direction == Qt::RightArrow)
+            turn = QTransform(0, 1, 1, 0, 0, 0); // swap x and y: the tip points right
+        else
+            turn = QTransform(0, 1, -1, 0, 6, 0); // and mirrored: the tip points left
+        shape = turn.map(shape);
+    }
+    p.fillPath(shape, colour(palette::Text));
     p.end();
     return image;
 }
@@ -253,7 +265,9 @@ void addPanels(PictureList &out)
     out.append({QStringLiteral("hline.png"), separator()});
     out.append({QStringLiteral("handle.png"), drawerHandle()});
     out.append({QStringLiteral("matrix.png"), matrixBackground()});
-    out.append({QStringLiteral("arrow-down.png"), dropArrow()});
+    out.append({QStringLiteral("arrow-down.png"), arrow(Qt::DownArrow)});
+    out.append({QStringLiteral("arrow-left.png"), arrow(Qt::LeftArrow)});
+    out.append({QStringLiteral("arrow-right.png"), arrow(Qt::RightArrow)});
 }
 
 } // namespace imagegen
