@@ -27,10 +27,13 @@ int runTexts(const QStringList &args);
 void usageTexts(QTextStream &out);
 int runReport(const QStringList &args);
 void usageReport(QTextStream &out);
+int runBarcode(const QStringList &args);
+void usageBarcode(QTextStream &out);
 
 // Every subcommand the tool knows, in the order --help lists them.
 inline const CliCommand CLI_COMMANDS[] = {
     {"chart", runChart, usageChart},
     {"texts", runTexts, usageTexts},
     {"report", runReport, usageReport},
+    {"barcode", runBarcode, usageBarcode},
 };
