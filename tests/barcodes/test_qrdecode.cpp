@@ -4,6 +4,7 @@
 
 #include "barcodes/barcode.h"
 #include "barcodes/qrencoder.h"
+#include "qrsamples.h"
 #include "zbardecoder.h"
 
 #include <QtTest>
@@ -43,6 +44,8 @@ private slots:
     void kanji();
     void capacityLimit_data();
     void capacityLimit();
+    void benchmarkSamples_data();
+    void benchmarkSamples();
 
 private:
     // Decodes the encoder's current symbol and compares it with expected.
@@ -216,6 +219,20 @@ void TestQrDecode::capacityLimit()
     // One more byte no longer fits.
     const QByteArray more = text + text.right(1);
     QVERIFY(!m_encoder->EncodeQr(level, 0, true, -1, more.constData(), more.size()));
+}
+
+void TestQrDecode::benchmarkSamples_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    for (const QrSample &sample : qrSamples())
+        QTest::newRow(sample.name) << sample.text;
+}
+
+// The texts bench_barcodes times encode to symbols that read back.
+void TestQrDecode::benchmarkSamples()
+{
+    QFETCH(QByteArray, text);
+    expectDecoded(MakeBarcodeImage(QString::fromUtf8(text), BARCODE_QR, Qt::black), text);
 }
 
 QTEST_MAIN(TestQrDecode)
