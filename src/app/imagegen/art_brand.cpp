@@ -88,25 +88,31 @@ static QImage logo()
     return image;
 }
 
+// The splash shows this one on the window's own background, in whatever skin
+// is current, so it has no ground of its own: a soft light and a scatter of
+// faint points fade out towards the edges.
 static QImage heroLogo()
 {
     const QSize size(420, 200);
     QImage image = canvas(size.width(), size.height());
     QPainter p(&image);
     prepare(p);
-    backdrop(p, size, QPointF(96, 100), 150);
-    // A scatter of faint points, placed by a fixed sequence, like a night sky.
+    glow(p, QPointF(96, 100), 94, withAlpha(QColor(0x6f5a48), 0.45));
+    glow(p, QPointF(96, 100), 70, withAlpha(colour(palette::Accent), 0.10));
+    // Points placed by a fixed sequence, like a night sky, fainter away
+    // from the middle.
     quint32 seed = 20240611u;
     auto next = [&seed]() {
         seed = seed * 1664525u + 1013904223u;
         return (seed >> 8) / double(1u << 24);
     };
-    for (int i = 0; i < 70; ++i) {
+    for (int i = 0; i < 80; ++i) {
         const QPointF at(next() * size.width(), next() * size.height());
         const qreal r = 0.4 + next() * 0.8;
-        QPainterPath dot;
-        dot.addEllipse(at, r, r);
-        p.fillPath(dot, withAlpha(colour(palette::Text), 0.08 + next() * 0.22));
+        const qreal dx = (at.x() - size.width() / 2.0) / (size.width() / 2.0);
+        const qreal dy = (at.y() - size.height() / 2.0) / (size.height() / 2.0);
+        const qreal fade = qMax(0.0, 1.0 - (dx * dx + dy * dy) * 0.7);
+        p.fillPath(circlePath(at, r), withAlpha(colour(palette::Text), (0.08 + next() * 0.22) * fade));
     }
     paintGlyph(p, size, glyphEmblem, QRectF(26, 30, 140, 140), emblemInk(4.0), 0.65, QPointF(0, 2), 3);
     wordmark(p, size, 180, 108, 66);
