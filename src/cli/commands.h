@@ -27,6 +27,16 @@ int runTexts(const QStringList &args);
 void usageTexts(QTextStream &out);
 int runReport(const QStringList &args);
 void usageReport(QTextStream &out);
+int runMatrix(const QStringList &args);
+void usageMatrix(QTextStream &out);
+int runCompat(const QStringList &args);
+void usageCompat(QTextStream &out);
+int runPet(const QStringList &args);
+void usagePet(QTextStream &out);
+int runCelebrities(const QStringList &args);
+void usageCelebrities(QTextStream &out);
+int runAnalyze(const QStringList &args);
+void usageAnalyze(QTextStream &out);
 int runBarcode(const QStringList &args);
 void usageBarcode(QTextStream &out);
 
@@ -35,5 +45,10 @@ inline const CliCommand CLI_COMMANDS[] = {
     {"chart", runChart, usageChart},
     {"texts", runTexts, usageTexts},
     {"report", runReport, usageReport},
+    {"matrix", runMatrix, usageMatrix},
+    {"compat", runCompat, usageCompat},
+    {"pet", runPet, usagePet},
+    {"celebrities", runCelebrities, usageCelebrities},
+    {"analyze", runAnalyze, usageAnalyze},
     {"barcode", runBarcode, usageBarcode},
 };
