@@ -120,7 +120,7 @@ void TestImageGen::everyPictureIsWritten_data()
     add("input2-bot.png", 820, 12);
     add("hline.png", 170, 2);
     add("handle.png", 15, 98);
-    add("matrix.png", 340, 212);
+    add("matrix.png", 600, 291);
     add("arrow-down.png", 9, 6);
     add("arrow-left.png", 6, 9);
     add("arrow-right.png", 6, 9);

@@ -33,29 +33,48 @@ static QImage titleBar(int width)
     return image;
 }
 
+// The today panel: a header band for its green "Today" (centred in the top
+// 25 pixels), the personal day large at the left, the month and year
+// beside it from x 90; a faint emblem rests in the free lower right corner.
 static QImage todayPanel()
 {
-    QImage image = canvas(180, 100);
+    const int w = 180, h = 100, header = 25;
+    QImage image = canvas(w, h);
     QPainter p(&image);
     prepare(p);
-    const QRectF card(0.5, 0.5, 179, 99);
+    const QRectF card(0.5, 0.5, w - 1, h - 1);
     const QPainterPath shape = roundedRect(card, 7);
-    QLinearGradient body(0, 0, 0, 100);
-    body.setColorAt(0.0, QColor(0x3d3129));
+    QLinearGradient body(0, header, 0, h);
+    body.setColorAt(0.0, QColor(0x352b25));
     body.setColorAt(1.0, QColor(0x261f1b));
     p.fillPath(shape, body);
     p.save();
     p.setClipPath(shape);
-    glow(p, QPointF(150, 22), 70, withAlpha(colour(palette::Accent), 0.10));
-    // The emblem as a faint watermark in the lower right corner.
+    QLinearGradient band(0, 0, 0, header);
+    band.setColorAt(0.0, QColor(0x4a3c33));
+    band.setColorAt(1.0, QColor(0x3a2f29));
+    p.fillRect(QRectF(0, 0, w, header), band);
+    p.fillRect(QRectF(0, header, w, 1), QColor(0x1e1917));
+    QLinearGradient rule(0, 0, w, 0);
+    rule.setColorAt(0.0, withAlpha(colour(palette::Accent), 0.0));
+    rule.setColorAt(0.5, withAlpha(colour(palette::Accent), 0.55));
+    rule.setColorAt(1.0, withAlpha(colour(palette::Accent), 0.0));
+    p.fillRect(QRectF(0, header + 1, w, 1), rule);
+    glow(p, QPointF(52, 60), 46, withAlpha(colour(palette::Accent), 0.07));
     Ink ink;
-    ink.main = withAlpha(colour(palette::Text), 0.06);
-    ink.accent = withAlpha(colour(palette::Accent), 0.11);
+    ink.main = withAlpha(colour(palette::Text), 0.07);
+    ink.accent = withAlpha(colour(palette::Accent), 0.12);
     ink.ground = Qt::transparent;
     ink.line = 4;
-    paintGlyph(p, image.size(), glyphEmblem, QRectF(112, 38, 84, 84), ink);
+    paintGlyph(p, image.size(), glyphEmblem, QRectF(128, 60, 64, 64), ink);
     p.restore();
-    QLinearGradient edge(0, 0, 0, 100);
+    // A fine upright rule between the day and the month and year.
+    QLinearGradient divider(0, 34, 0, 70);
+    divider.setColorAt(0.0, withAlpha(QColor(0x5c524c), 0.0));
+    divider.setColorAt(0.5, QColor(0x5c524c));
+    divider.setColorAt(1.0, withAlpha(QColor(0x5c524c), 0.0));
+    p.fillRect(QRectF(82, 34, 1, 36), divider);
+    QLinearGradient edge(0, 0, 0, h);
     edge.setColorAt(0.0, QColor(0x7a685b));
     edge.setColorAt(0.3, QColor(0x5c524c));
     edge.setColorAt(1.0, QColor(0x3e3733));
@@ -189,40 +208,55 @@ static QImage drawerHandle()
     return image;
 }
 
-// The psychomatrix background: a header band and nine rounded cells; the
-// panel writes the cells' digits into the 108 x 56 slots at x 8 + 108 * col,
-// y 38 + 56 * row.
+// The psychomatrix background, shared by the psychomatrix panel and the
+// compatibility panel (600 x 291; the panel's title bar covers the top). The
+// square's digit cells stand in columns 1 to 3 and rows 0 to 2; column 4
+// holds the row totals, row 3 the column totals, and its outer cells the two
+// diagonals. Column x and row y of a cell's box: 10 + 118 * col, 38 + 63 * row,
+// 108 x 55 - the boxes the panels light under the pointer.
 static QImage matrixBackground()
 {
-    const int w = 340, h = 212;
+    const int w = 600, h = 291;
     QImage image = canvas(w, h);
     QPainter p(&image);
     prepare(p);
     // The panel's own field colour all round, so the picture sits in it unseen.
     p.fillRect(image.rect(), colour(palette::Field));
-    QLinearGradient header(0, 0, 0, 34);
-    header.setColorAt(0.0, QColor(0x45372f));
-    header.setColorAt(1.0, QColor(0x342a24));
-    p.fillPath(roundedRect(QRectF(8, 4, 324, 28), 6), header);
-    p.strokePath(roundedRect(QRectF(8.5, 4.5, 323, 27), 6), QPen(QColor(0x4d4038), 1.0));
-    QLinearGradient rule(8, 0, 332, 0);
-    rule.setColorAt(0.0, withAlpha(colour(palette::Accent), 0.0));
-    rule.setColorAt(0.5, withAlpha(colour(palette::Accent), 0.7));
-    rule.setColorAt(1.0, withAlpha(colour(palette::Accent), 0.0));
-    p.fillRect(QRectF(20, 34, 300, 1), rule);
-    for (int col = 0; col < 3; ++col) {
-        for (int row = 0; row < 3; ++row) {
-            const QRectF slot(8 + 108 * col, 38 + 56 * row, 108, 56);
-            const QRectF cell = slot.adjusted(2.5, 2.5, -2.5, -2.5);
-            const QPainterPath shape = roundedRect(cell, 7);
+    auto cellBox = [](int col, int row) { return QRectF(10 + 118 * col, 38 + 63 * row, 108, 55); };
+
+    // A soft tray under the digit square, and a fine rule between the square
+    // and its totals.
+    const QRectF square = cellBox(1, 0).united(cellBox(3, 2)).adjusted(-5, -5, 5, 5);
+    QLinearGradient tray(0, square.top(), 0, square.bottom());
+    tray.setColorAt(0.0, QColor(0x312823));
+    tray.setColorAt(1.0, QColor(0x282019));
+    p.fillPath(roundedRect(square, 9), tray);
+    p.strokePath(roundedRect(square.adjusted(0.5, 0.5, -0.5, -0.5), 9), QPen(QColor(0x3e3733), 1.0));
+
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 5; ++col) {
+            const bool digit = col >= 1 && col <= 3 && row <= 2;
+            const bool total = !digit && (row == 3 || col == 4);
+            if (!digit && !total)
+                continue;
+            const QRectF cell = cellBox(col, row).adjusted(0.5, 0.5, -0.5, -0.5);
+            const QPainterPath shape = roundedRect(cell, 6);
             QLinearGradient body(0, cell.top(), 0, cell.bottom());
-            body.setColorAt(0.0, QColor(0x3d3129));
-            body.setColorAt(1.0, QColor(0x2f2621));
+            body.setColorAt(0.0, digit ? QColor(0x43362e) : QColor(0x382d27));
+            body.setColorAt(1.0, digit ? QColor(0x332923) : QColor(0x2a221e));
             p.fillPath(shape, body);
             QLinearGradient edge(0, cell.top(), 0, cell.bottom());
-            edge.setColorAt(0.0, QColor(0x5f5047));
+            edge.setColorAt(0.0, digit ? QColor(0x6a5a4f) : QColor(0x5c524c));
             edge.setColorAt(1.0, QColor(0x3e3733));
             p.strokePath(shape, QPen(QBrush(edge), 1.0));
+            if (total) {
+                // The totals carry a short green line under their caption.
+                QLinearGradient mark(cell.left(), 0, cell.right(), 0);
+                mark.setColorAt(0.0, withAlpha(colour(palette::Accent), 0.0));
+                mark.setColorAt(0.5, withAlpha(colour(palette::Accent), 0.55));
+                mark.setColorAt(1.0, withAlpha(colour(palette::Accent), 0.0));
+                p.fillRect(QRectF(cell.left() + 20, cell.top() + 21, cell.width() - 40, 1), mark);
+            }
         }
     }
     p.end();
