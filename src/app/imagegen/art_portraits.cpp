@@ -29,7 +29,7 @@ static QImage portrait(int index)
     glow(p, QPointF(50, 44), 52, withAlpha(Qt::white, 0.55));
 
     // The figure: shoulders, neck and head, with one of four hair shapes.
-    const int hair = index % 4;
+    const int hair = (index + index / 5) % 4;
     const qreal build = 1.0 + 0.1 * ((index / 4) % 3 - 1);
     const qreal headW = 16 + (index / 12) % 3, headH = 20 + (index / 3) % 2;
     const QPointF head(50, 52);

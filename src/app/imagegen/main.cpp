@@ -18,7 +18,7 @@ static void printUsage(QTextStream &out)
            "                       every picture enlarged (twice by default), with its name.\n"
            "  --scale N            enlarge the sheets' pictures N times (1 to 8).\n"
            "  --only PATTERN       put on the sheets only the pictures whose path\n"
-           "                       matches a wildcard (\"doc/*\", \"*but*\").\n"
+           "                       matches a wildcard (\"doc/*\", \"*but*\"; a * stops at /).\n"
            "\n"
            "Exit status: 0 success, 1 a file or folder could not be written, 2 bad usage.\n";
 }
@@ -79,10 +79,9 @@ int main(int argc, char *argv[])
         << " ms)\n";
     if (!sheetPrefix.isEmpty()) {
         imagegen::PictureList shown;
-        const QRegularExpression match(
-            QRegularExpression::wildcardToRegularExpression(only.isEmpty() ? QStringLiteral("*") : only));
+        const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(only));
         for (const imagegen::Picture &picture : pictures)
-            if (match.match(picture.path).hasMatch())
+            if (only.isEmpty() || match.match(picture.path).hasMatch())
                 shown.append(picture);
         const QStringList sheets = imagegen::writeContactSheets(shown, sheetPrefix, scale, &error);
         if (!error.isEmpty()) {
