@@ -1,0 +1,28 @@
+#pragma once
+
+// CInfoExprPlanWidget: the planes of expression - letter counts of the full
+// name by Mental, Physical, Emotional and Intuitive (columns) and Creative,
+// Dual and Grounded (rows), with the totals of every row and column.
+//
+// Captions: an empty text, then "Creative", "Dual", "Grounded". Values: the
+// twenty texts of the planes value grid, indexed row * 5 + column, column 4
+// holding the row total and indices 15 to 18 the column totals.
+
+#include "cinfowidget.h"
+
+class CInfoExprPlanWidget : public CInfoWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int CELL_WIDTH = 120;
+    static constexpr int FIRST_CELL_X = 121;
+
+    CInfoExprPlanWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+
+    static constexpr int PLANE_VALUES = 20;
+
+    // Twenty empty value texts.
+    void clearValues() override;
+    void paintPanel(QPainter &painter) override;
+    QSize sizeHint() const override { return QSize(600, 100); }
+};

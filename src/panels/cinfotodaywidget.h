@@ -1,0 +1,27 @@
+#pragma once
+
+// CInfoTodayWidget: the personal day of the forecast date in large type with
+// the personal month and year beside it, always visible at the window's lower
+// right. Values 0, 1 and 2 hold the year text ("2024 (8)"), the month text
+// ("Jun (5)") and the personal day ("6"). A press anywhere on it emits
+// clicked(), which opens the day text drawer.
+
+#include "cinfowidget.h"
+
+class CInfoTodayWidget : public CInfoWidget
+{
+    Q_OBJECT
+public:
+    // picture: the today panel's picture, drawn at (0, 0) in the skin's colours.
+    CInfoTodayWidget(const CSkinManager *skin, const QImage &picture, QWidget *parent = nullptr);
+
+    void paintPanel(QPainter &painter) override;
+    QSize sizeHint() const override { return QSize(180, 104); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};
