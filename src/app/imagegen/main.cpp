@@ -5,8 +5,10 @@
 #include "pictures.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 static void printUsage(QTextStream &out)
@@ -27,6 +29,11 @@ int main(int argc, char *argv[])
 {
     // The pictures are drawn without a display, also on build machines.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Build machines often have no runtime folder, and Qt would warn about it
+    // on every build: lend it a private one for the run.
+    QTemporaryDir runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
