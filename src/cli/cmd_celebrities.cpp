@@ -53,7 +53,8 @@ int runCelebrities(const QStringList &args)
     if (vowels == QLatin1String("universal"))
         vowelMode = 1;
     else if (!vowels.isEmpty() && vowels != QLatin1String("english"))
-        return usageError(QLatin1String("celebrities: --vowels: expected english or universal, got ") + vowels);
+        return usageError(QLatin1String("celebrities: --vowels: expected english or universal, got ") +
+                          vowels);
     if (const int status = loadReportTexts(parser, command))
         return status;
 

@@ -32,12 +32,13 @@ int runPet(const QStringList &args)
     // The window never reads a name that cleans to nothing.
     const QString name = CleanName(parser.value(QStringLiteral("name")));
     if (name.isEmpty())
-        return usageError(QStringLiteral("pet: --name: no letters or digits in ") + parser.value(QStringLiteral("name")));
+        return usageError(QStringLiteral("pet: --name: no letters or digits in ") +
+                          parser.value(QStringLiteral("name")));
     QDate birth;
     QDate forecast = QDate::currentDate();
     QString error;
-    if (!readDateOption(parser, QStringLiteral("birth"), true, birth, error)
-        || !readDateOption(parser, QStringLiteral("forecast"), false, forecast, error))
+    if (!readDateOption(parser, QStringLiteral("birth"), true, birth, error) ||
+        !readDateOption(parser, QStringLiteral("forecast"), false, forecast, error))
         return usageError(QLatin1String("pet: ") + error);
     if (const int status = loadReportTexts(parser, command))
         return status;

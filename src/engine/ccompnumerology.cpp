@@ -17,15 +17,15 @@ namespace {
 // (no Life Path) lists nothing.
 //                                   natural    compatible  neutral  challenging
 const char *const LIFE_PATH_LISTS[10][4] = {{"", "", "", ""},                      // 0
-                                            {"1, 5, 7", "3, 9", "8", "2, 4, 6"},    // 1
-                                            {"2, 4, 8", "3, 6", "9", "1, 5, 7"},    // 2
-                                            {"3, 6, 9", "1, 2, 5", "", "4, 7, 8"},  // 3
-                                            {"2, 4, 8", "6, 7", "", "1, 3, 5, 9"},  // 4
-                                            {"1, 5, 7", "3, 9", "8", "2, 4, 6"},    // 5
-                                            {"3, 6, 9", "2, 4, 8", "", "1, 5, 7"},  // 6
-                                            {"1, 5, 7", "4", "9", "2, 3, 6, 8"},    // 7
-                                            {"2, 4, 8", "6", "1,5", "3, 7, 9"},     // 8
-                                            {"3, 6, 9", "1, 5", "2,7", "4, 8"}};    // 9
+                                            {"1, 5, 7", "3, 9", "8", "2, 4, 6"},   // 1
+                                            {"2, 4, 8", "3, 6", "9", "1, 5, 7"},   // 2
+                                            {"3, 6, 9", "1, 2, 5", "", "4, 7, 8"}, // 3
+                                            {"2, 4, 8", "6, 7", "", "1, 3, 5, 9"}, // 4
+                                            {"1, 5, 7", "3, 9", "8", "2, 4, 6"},   // 5
+                                            {"3, 6, 9", "2, 4, 8", "", "1, 5, 7"}, // 6
+                                            {"1, 5, 7", "4", "9", "2, 3, 6, 8"},   // 7
+                                            {"2, 4, 8", "6", "1,5", "3, 7, 9"},    // 8
+                                            {"3, 6, 9", "1, 5", "2,7", "4, 8"}};   // 9
 const int LIST_RATINGS[4] = {90, 75, 50, 35};
 const int UNMATCHED_LIFE_PATH_RATING = 50;
 
@@ -168,9 +168,8 @@ CompatibilityResult CCompNumerology::Compare(const NumerologyResult &person, con
     }
     r.homeStability = (r.homeProducts[0] * r.homeProducts[1] + 180) / 365;
     r.spiritualStability = (r.spiritualProducts[0] * r.spiritualProducts[1] + 180) / 365;
-    r.marriageStabilityTerm = r.homeStability == r.spiritualStability
-        ? r.homeStability
-        : r.homeStability + r.spiritualStability;
+    r.marriageStabilityTerm =
+        r.homeStability == r.spiritualStability ? r.homeStability : r.homeStability + r.spiritualStability;
     r.familyRating = FamilyRating(r.marriageStabilityTerm);
     r.carnalRating = CarnalRating(p1[PM_SEXUAL_LIFE], p2[PM_SEXUAL_LIFE]);
     r.characterCode = TraitCode(p1[1], p2[1]);
@@ -183,9 +182,8 @@ CompatibilityResult CCompNumerology::Compare(const NumerologyResult &person, con
     r.nameRating = NameRating(e1, e2);
     r.namePairCode = pairCode(e1, e2);
 
-    r.overallRating = (2 * r.lifePathRating + 2 * r.familyRating + r.carnalRating + r.birthdayRating
-                       + r.nameRating)
-        / 7;
+    r.overallRating =
+        (2 * r.lifePathRating + 2 * r.familyRating + r.carnalRating + r.birthdayRating + r.nameRating) / 7;
 
     // The texts, in their fixed order.
     QString *t = r.texts;

@@ -29,13 +29,13 @@ enum CompatibilityText {
     CT_HOME_STABILITY,
     CT_SPIRITUAL_STABILITY,
     CT_MARRIAGE_TERM,
-    CT_LIFE_PATH_SUM,     // "5+11=7"
-    CT_LIFE_PATH_RATING,  // "35%"
-    CT_BIRTHDAY_SUM,      // "17+29=1"
+    CT_LIFE_PATH_SUM,    // "5+11=7"
+    CT_LIFE_PATH_RATING, // "35%"
+    CT_BIRTHDAY_SUM,     // "17+29=1"
     CT_BIRTHDAY_RATING,
     CT_FAMILY_RATING,
     CT_CARNAL_RATING,
-    CT_NAME_SUM,          // "8+5=4"
+    CT_NAME_SUM, // "8+5=4"
     CT_NAME_RATING,
     CT_OVERALL_RATING,
     CT_COUNT
@@ -43,14 +43,14 @@ enum CompatibilityText {
 
 struct CompatibilityResult
 {
-    int lifePathRating = 0;       // percent
-    int lifePathDigits[2] = {};   // single digits of the two Life Paths
+    int lifePathRating = 0;     // percent
+    int lifePathDigits[2] = {}; // single digits of the two Life Paths
     int lifePathCode = 0;
     int birthdayRating = 0;
     int birthdayCode = 0;
     int familyScore = 0;
-    int homeProducts[2] = {};     // 3-6-9 x 2-5-8 x 3-5-7 of each square
-    int spiritualProducts[2] = {};// 1-4-7 x 1-2-3 x 1-5-9 of each square
+    int homeProducts[2] = {};      // 3-6-9 x 2-5-8 x 3-5-7 of each square
+    int spiritualProducts[2] = {}; // 1-4-7 x 1-2-3 x 1-5-9 of each square
     int homeStability = 0;
     int spiritualStability = 0;
     int marriageStabilityTerm = 0; // years
@@ -59,8 +59,8 @@ struct CompatibilityResult
     int familyRating = 0;
     int carnalRating = 0;
     int overallRating = 0;
-    int characterCode = 0;        // 11..77 from the counts of 1
-    int energyCode = 0;           // 11..77 from the counts of 2
+    int characterCode = 0; // 11..77 from the counts of 1
+    int energyCode = 0;    // 11..77 from the counts of 2
     QString texts[CT_COUNT];
 
     // Read by the report: 10 x the smaller + the larger of two digits.
@@ -79,8 +79,8 @@ public:
     // the process-wide text store. female is kept for the caller; the
     // comparison does not use it. Always true.
     bool CalcCompatibility(const NumerologyResult &person, const NumerologyResult &partner,
-                           const PsychomatrixValues &personSquare,
-                           const PsychomatrixValues &partnerSquare, bool female);
+                           const PsychomatrixValues &personSquare, const PsychomatrixValues &partnerSquare,
+                           bool female);
     // Zeroes the result and clears the report document.
     void ResetCompatibility();
 

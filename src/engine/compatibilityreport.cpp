@@ -12,11 +12,11 @@ namespace {
 
 // Interpretation topics of the compatibility.
 enum Topic {
-    BIRTHDAY_CODE = 401,  // by birthday code
-    GENERAL = 402,        // 0 introduction, 1 family, 2 carnal, 3 closing; else birthday pairs
+    BIRTHDAY_CODE = 401, // by birthday code
+    GENERAL = 402,       // 0 introduction, 1 family, 2 carnal, 3 closing; else birthday pairs
     NAME_PAIR = 403,
     LIFE_PATH_PAIR = 404,
-    CHARACTER = 405,      // 0 introduction, then by character code
+    CHARACTER = 405, // 0 introduction, then by character code
     ENERGY = 406,
 };
 
@@ -30,9 +30,10 @@ const QString TABLE_OPEN = QStringLiteral(
     "<table class=maindoc width=\"500\" style=\"border-style: solid; color:#000000; border: 0px; "
     "border-collapse:collapse;\">\r\n");
 const QString TITLE_ROW = QStringLiteral("<tr class=\"tab2\" style = \"border-bottom: 2px solid #117711\">");
-const QString RATING_ROW = QStringLiteral("<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\">");
-const QString CELL_TITLE = QStringLiteral(
-    "<td style=\"padding: 5px 20px 5px 20px; font: large bold; color:#6f2a0b;\">");
+const QString RATING_ROW =
+    QStringLiteral("<tr class=\"tab1\" style = \"border-bottom: 1px solid  #aaaaaa\">");
+const QString CELL_TITLE =
+    QStringLiteral("<td style=\"padding: 5px 20px 5px 20px; font: large bold; color:#6f2a0b;\">");
 const QString CELL_LABEL = QStringLiteral("<td style=\"padding: 5px 20px 5px 20px;\" comment=\"lc_fs\">");
 const QString CELL_SECTION = QStringLiteral(
     "<td colspan=\"2\" style=\"padding: 15px 20px 5px 20px; font-weight: bold; color: #117711;\" "
@@ -58,17 +59,17 @@ QString CCompNumerology::SummaryTable(const NumerologyResult &person, const Nume
 {
     const QString *t = m_res.texts;
     QString table = TABLE_OPEN;
-    table += TITLE_ROW + CELL_TITLE + NameAndDate(person.fullName, person.birthDate)
-        + QLatin1String("<br />and<br />") + NameAndDate(partner.fullName, partner.birthDate)
-        + OVERALL_CELL + t[CT_OVERALL_RATING] + ROW_END;
+    table += TITLE_ROW + CELL_TITLE + NameAndDate(person.fullName, person.birthDate) +
+             QLatin1String("<br />and<br />") + NameAndDate(partner.fullName, partner.birthDate) +
+             OVERALL_CELL + t[CT_OVERALL_RATING] + ROW_END;
     table += sectionRow(QStringLiteral("Core numbers Compatibility"));
     table += ratingRow(QStringLiteral("Life path"), LIFE_PATH_SEPARATOR, t[CT_LIFE_PATH_RATING]);
     table += ratingRow(QStringLiteral("Birthday"), SEPARATOR, t[CT_BIRTHDAY_RATING]);
     table += ratingRow(QStringLiteral("Name"), SEPARATOR, t[CT_NAME_RATING]);
     table += sectionRow(QStringLiteral("Psycho-matrix Compatibility"));
     // This row's opener ends in a blank.
-    table += RATING_ROW + QLatin1Char(' ') + CELL_LABEL + QLatin1String("Marriage stability term") + SEPARATOR
-        + t[CT_MARRIAGE_TERM] + QLatin1String(" years") + ROW_END;
+    table += RATING_ROW + QLatin1Char(' ') + CELL_LABEL + QLatin1String("Marriage stability term") +
+             SEPARATOR + t[CT_MARRIAGE_TERM] + QLatin1String(" years") + ROW_END;
     table += ratingRow(QStringLiteral("Family"), SEPARATOR, t[CT_FAMILY_RATING]);
     table += ratingRow(QStringLiteral("Carnal interests"), SEPARATOR, t[CT_CARNAL_RATING]);
     return table + QLatin1String("</table>") + CRLF;
@@ -99,10 +100,10 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     openBlock(true);
     setImageFile(QStringLiteral("res35.jpg"));
     addHeading(QStringLiteral("Life Path Compatibility"));
-    addParagraph(QLatin1String("Life path compatibility = ") + t[CT_LIFE_PATH_RATING] + LINE_END
-                 + QLatin1String("Life path - ") + person.lifePathText + QLatin1String(" / ")
-                 + partner.lifePathText + LINE_END + QLatin1String("Life path compatibility code - ")
-                 + numberText(r.lifePathCode) + NUMBERS_END);
+    addParagraph(QLatin1String("Life path compatibility = ") + t[CT_LIFE_PATH_RATING] + LINE_END +
+                 QLatin1String("Life path - ") + person.lifePathText + QLatin1String(" / ") +
+                 partner.lifePathText + LINE_END + QLatin1String("Life path compatibility code - ") +
+                 numberText(r.lifePathCode) + NUMBERS_END);
     addParagraph(texts.text(LIFE_PATH_PAIR, r.lifePathPairCode));
     closeBlock();
 
@@ -110,10 +111,10 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     openBlock(true);
     setImageFile(QStringLiteral("res37.jpg"));
     addHeading(QStringLiteral("Birthday Compatibility"));
-    addParagraph(QLatin1String("Birthday compatibility = ") + t[CT_BIRTHDAY_RATING] + LINE_END
-                 + QLatin1String("Birthday - ") + person.birthdayText + QLatin1String(" / ")
-                 + partner.birthdayText + LINE_END + QLatin1String("Birthday code - ")
-                 + numberText(r.birthdayCode) + NUMBERS_END);
+    addParagraph(QLatin1String("Birthday compatibility = ") + t[CT_BIRTHDAY_RATING] + LINE_END +
+                 QLatin1String("Birthday - ") + person.birthdayText + QLatin1String(" / ") +
+                 partner.birthdayText + LINE_END + QLatin1String("Birthday code - ") +
+                 numberText(r.birthdayCode) + NUMBERS_END);
     addParagraph(texts.text(BIRTHDAY_CODE, r.birthdayCode));
     addParagraph(texts.text(GENERAL, r.birthdayPairCode));
     closeBlock();
@@ -122,19 +123,19 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     openBlock(true);
     setImageFile(QStringLiteral("res34.jpg"));
     addHeading(QStringLiteral("Name Compatibility"));
-    addParagraph(QLatin1String("Name compatibility = ") + t[CT_NAME_RATING] + LINE_END
-                 + QLatin1String("Name numbers (expression) - ") + person.expressionText
-                 + QLatin1String(" / ") + partner.expressionText + LINE_END
-                 + QLatin1String("Name compatibility code - ") + t[CT_NAME_SUM] + NUMBERS_END);
+    addParagraph(QLatin1String("Name compatibility = ") + t[CT_NAME_RATING] + LINE_END +
+                 QLatin1String("Name numbers (expression) - ") + person.expressionText +
+                 QLatin1String(" / ") + partner.expressionText + LINE_END +
+                 QLatin1String("Name compatibility code - ") + t[CT_NAME_SUM] + NUMBERS_END);
     addParagraph(texts.text(NAME_PAIR, r.namePairCode));
     closeBlock();
 
     // The two squares side by side.
     QString comparison;
     for (const PsychomatrixChapter &chapter : PSYCHOMATRIX_CHAPTERS)
-        comparison += QLatin1String(chapter.label) + numberText(p1[size_t(chapter.valueIndex)])
-            + QLatin1String(" / ") + numberText(p2[size_t(chapter.valueIndex)])
-            + QLatin1String("<br/>\r\n");
+        comparison += QLatin1String(chapter.label) + numberText(p1[size_t(chapter.valueIndex)]) +
+                      QLatin1String(" / ") + numberText(p2[size_t(chapter.valueIndex)]) +
+                      QLatin1String("<br/>\r\n");
     openBlock(true);
     addHeading(QStringLiteral("Psycho-matrix"));
     addParagraph(comparison);
@@ -144,11 +145,11 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     openBlock(true);
     setImageFile(QStringLiteral("res36.jpg"));
     addHeading(QStringLiteral("Family"));
-    addParagraph(QLatin1String("Family Compatibility = ") + t[CT_FAMILY_RATING] + LINE_END
-                 + QLatin1String("Home stability ") + t[CT_HOME_STABILITY] + LINE_END
-                 + QLatin1String("Spiritual stability ") + t[CT_SPIRITUAL_STABILITY]
-                 + QLatin1String("<br />\r\n\r\n") + QLatin1String("Marriage stability term ")
-                 + t[CT_MARRIAGE_TERM] + QLatin1String("<br /><br />\r\n"));
+    addParagraph(QLatin1String("Family Compatibility = ") + t[CT_FAMILY_RATING] + LINE_END +
+                 QLatin1String("Home stability ") + t[CT_HOME_STABILITY] + LINE_END +
+                 QLatin1String("Spiritual stability ") + t[CT_SPIRITUAL_STABILITY] +
+                 QLatin1String("<br />\r\n\r\n") + QLatin1String("Marriage stability term ") +
+                 t[CT_MARRIAGE_TERM] + QLatin1String("<br /><br />\r\n"));
     addParagraph(texts.text(GENERAL, 1));
     closeBlock();
 
@@ -156,8 +157,8 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     openBlock(true);
     setImageFile(QStringLiteral("res38.jpg"));
     addHeading(QStringLiteral("Character"));
-    addParagraph(QLatin1String("Character Compatibility (1) - ") + numberText(p1[1]) + QLatin1String(" / ")
-                 + numberText(p2[1]) + TRAIT_END);
+    addParagraph(QLatin1String("Character Compatibility (1) - ") + numberText(p1[1]) + QLatin1String(" / ") +
+                 numberText(p2[1]) + TRAIT_END);
     addParagraph(texts.text(CHARACTER, 0));
     addParagraph(texts.text(CHARACTER, r.characterCode));
     closeBlock();
@@ -166,8 +167,8 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     openBlock(true);
     setImageFile(QStringLiteral("res17.jpg"));
     addHeading(QStringLiteral("Energy"));
-    addParagraph(QLatin1String("Energy Compatibility (2) - ") + numberText(p1[2]) + QLatin1String(" / ")
-                 + numberText(p2[2]) + TRAIT_END);
+    addParagraph(QLatin1String("Energy Compatibility (2) - ") + numberText(p1[2]) + QLatin1String(" / ") +
+                 numberText(p2[2]) + TRAIT_END);
     addParagraph(texts.text(ENERGY, r.energyCode));
     closeBlock();
 
@@ -175,9 +176,9 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     openBlock(true);
     setImageFile(QStringLiteral("res33.jpg"));
     addHeading(QStringLiteral("Carnal Interests"));
-    addParagraph(QLatin1String("Compatibility = ") + t[CT_CARNAL_RATING] + LINE_END
-                 + QLatin1String("Values (3-5-7) - ") + numberText(p1[PM_SEXUAL_LIFE]) + QLatin1String(" / ")
-                 + numberText(p2[PM_SEXUAL_LIFE]) + QLatin1String("<br /><br /><br /><br />\r\n"));
+    addParagraph(QLatin1String("Compatibility = ") + t[CT_CARNAL_RATING] + LINE_END +
+                 QLatin1String("Values (3-5-7) - ") + numberText(p1[PM_SEXUAL_LIFE]) + QLatin1String(" / ") +
+                 numberText(p2[PM_SEXUAL_LIFE]) + QLatin1String("<br /><br /><br /><br />\r\n"));
     addParagraph(texts.text(GENERAL, 2));
     closeBlock();
 

@@ -20,9 +20,9 @@ namespace {
 const int ADVISOR_INPUT_LENGTH = 300;
 
 // Interpretation topics of the advisor's report.
-const int NUMBER_TOPIC = 501;          // name and date numbers: 1..9, 11, 22, 33
-const int DOUBLE_DIGIT_TOPIC = 121;    // Western name totals 10..99
-const int COMPOUND_TOPIC = 122;        // Chaldean compound numbers 10..99
+const int NUMBER_TOPIC = 501;       // name and date numbers: 1..9, 11, 22, 33
+const int DOUBLE_DIGIT_TOPIC = 121; // Western name totals 10..99
+const int COMPOUND_TOPIC = 122;     // Chaldean compound numbers 10..99
 
 } // namespace
 
@@ -59,8 +59,8 @@ bool CNumerology::CalcAnNum(const QString &name, const QDate &date, bool chaldea
     const int y = ReduceKeepMasters(date.year());
     const int sum = d + m + y;
     m_res.lifePath = ReduceKeepMasters(sum);
-    m_res.lifePathText = numberText(d) + QLatin1Char('+') + numberText(m) + QLatin1Char('+') + numberText(y)
-        + QLatin1Char('=') + numberText(sum);
+    m_res.lifePathText = numberText(d) + QLatin1Char('+') + numberText(m) + QLatin1Char('+') + numberText(y) +
+                         QLatin1Char('=') + numberText(sum);
     if (m_res.lifePath != sum)
         m_res.lifePathText += QLatin1Char('=') + numberText(m_res.lifePath);
 
@@ -80,8 +80,8 @@ void CNumerology::buildAnalyzerReport(const TextStore &texts)
     openBlock(true);
     addHeading(QStringLiteral("Express Numerology chart for"));
     addHeading(NameAndDate(m_res.fullName, m_res.birthDate));
-    addParagraph(QLatin1String("Date Number ") + m_res.lifePathText + QLatin1String("<br />Name Number ")
-                 + m_res.expressionText);
+    addParagraph(QLatin1String("Date Number ") + m_res.lifePathText + QLatin1String("<br />Name Number ") +
+                 m_res.expressionText);
     addParagraph(BR);
 
     addHeading(QLatin1String("Your name number: ") + m_res.expressionText);

@@ -43,8 +43,8 @@ QString photograph(int index)
 QString celebrityLine(const CelebrityRecord &celebrity)
 {
     const int packed = celebrity.birthDate;
-    return celebrity.name + QLatin1String(", ") + numberText(packedMonth(packed)) + QLatin1Char('/')
-        + numberText(packedDay(packed)) + QLatin1Char('/') + numberText(packedYear(packed));
+    return celebrity.name + QLatin1String(", ") + numberText(packedMonth(packed)) + QLatin1Char('/') +
+           numberText(packedDay(packed)) + QLatin1Char('/') + numberText(packedYear(packed));
 }
 
 } // namespace
@@ -91,8 +91,8 @@ void CNumerology::buildCelebritiesReport(const TextStore &texts)
     openBlock(true);
     addHeading(QStringLiteral("Celebrities Report for"));
     addHeading(NameAndDate(m_res.fullName, m_res.birthDate));
-    addParagraph(QLatin1String("Date Number ") + m_res.lifePathText + QLatin1String("<br />Name Number ")
-                 + m_res.expressionText);
+    addParagraph(QLatin1String("Date Number ") + m_res.lifePathText + QLatin1String("<br />Name Number ") +
+                 m_res.expressionText);
     addParagraph(QString());
     addHeading(QStringLiteral("Celebrities with same Life Path"));
     closeBlock();

@@ -14,8 +14,8 @@
 namespace {
 
 // Interpretation topics of the pet report.
-const int PET_NUMBER_TOPIC = 301;  // 0 introduction, 1..9 by pet number
-const int PET_DAY_TOPIC = 302;     // 1..9 by forecast day code
+const int PET_NUMBER_TOPIC = 301; // 0 introduction, 1..9 by pet number
+const int PET_DAY_TOPIC = 302;    // 1..9 by forecast day code
 
 const QString LINE_END = QStringLiteral("<br />\r\n");
 
@@ -25,7 +25,7 @@ struct PetNumber
 {
     int value = 0;
     int total = 0;
-    QString line;  // "=2/20+0+11=13=4"
+    QString line; // "=2/20+0+11=13=4"
 };
 
 // The code of a date: the single digit of its reduced year, month and day.
@@ -59,7 +59,8 @@ bool CNumerology::CalcPetNum(const QString &name, const QDate &birthDate, const 
             parts.append(reducedText(r, w));
         }
         number.value = ReducePlain(number.total);
-        number.line = QLatin1Char('=') + parts.join(QLatin1Char('+')) + QLatin1Char('=') + numberText(number.total);
+        number.line =
+            QLatin1Char('=') + parts.join(QLatin1Char('+')) + QLatin1Char('=') + numberText(number.total);
         if (number.value != number.total)
             number.line += QLatin1Char('=') + numberText(number.value);
         return number;
@@ -89,9 +90,9 @@ bool CNumerology::CalcPetNum(const QString &name, const QDate &birthDate, const 
     m_res.forecastDate = forecastDate;
     m_res.forecastYear = forecastDate.year();
 
-    setSummaryText(QLatin1String("Pet number ") + m_res.expressionText + LINE_END
-                   + QLatin1String("Pet Birthday Code ") + m_res.birthdayText + LINE_END
-                   + QLatin1String("Forecast Day Code ") + m_res.personalYearText + LINE_END);
+    setSummaryText(QLatin1String("Pet number ") + m_res.expressionText + LINE_END +
+                   QLatin1String("Pet Birthday Code ") + m_res.birthdayText + LINE_END +
+                   QLatin1String("Forecast Day Code ") + m_res.personalYearText + LINE_END);
     buildPetReport(TextStore::instance(), dayCode);
     return true;
 }
@@ -112,13 +113,13 @@ void CNumerology::buildPetReport(const TextStore &texts, int forecastDayCode)
 
     openBlock(true);
     addHeading(QLatin1String("Pet number ") + m_res.expressionText);
-    addParagraph(texts.text(PET_NUMBER_TOPIC, 0) + QLatin1String("<br />")
-                 + texts.text(PET_NUMBER_TOPIC, m_res.expression));
+    addParagraph(texts.text(PET_NUMBER_TOPIC, 0) + QLatin1String("<br />") +
+                 texts.text(PET_NUMBER_TOPIC, m_res.expression));
     closeBlock();
 
     openBlock(true);
-    addHeading(QLatin1String("Day Forecast for ") + MonthAbbreviation(day.month()) + QLatin1Char(' ')
-               + numberText(day.day()) + QLatin1Char(' ') + numberText(day.year()));
+    addHeading(QLatin1String("Day Forecast for ") + MonthAbbreviation(day.month()) + QLatin1Char(' ') +
+               numberText(day.day()) + QLatin1Char(' ') + numberText(day.year()));
     addParagraph(texts.text(PET_DAY_TOPIC, forecastDayCode));
     closeBlock();
 

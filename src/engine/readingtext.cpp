@@ -16,6 +16,6 @@ QString MonthAbbreviation(int month)
 
 QString NameAndDate(const QString &name, const QDate &date)
 {
-    return name + QLatin1String(", ") + MonthAbbreviation(date.month()) + QLatin1Char(' ')
-        + numberText(date.day()) + QLatin1Char(' ') + numberText(date.year());
+    return name + QLatin1String(", ") + MonthAbbreviation(date.month()) + QLatin1Char(' ') +
+           numberText(date.day()) + QLatin1Char(' ') + numberText(date.year());
 }
