@@ -39,6 +39,8 @@ int runAnalyze(const QStringList &args);
 void usageAnalyze(QTextStream &out);
 int runBarcode(const QStringList &args);
 void usageBarcode(QTextStream &out);
+int runCelebrityTexts(const QStringList &args);
+void usageCelebrityTexts(QTextStream &out);
 
 // Every subcommand the tool knows, in the order --help lists them.
 inline const CliCommand CLI_COMMANDS[] = {
@@ -51,4 +53,5 @@ inline const CliCommand CLI_COMMANDS[] = {
     {"celebrities", runCelebrities, usageCelebrities},
     {"analyze", runAnalyze, usageAnalyze},
     {"barcode", runBarcode, usageBarcode},
+    {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
 };
