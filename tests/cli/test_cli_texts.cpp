@@ -140,13 +140,18 @@ void TestCliTexts::badUsage()
     QVERIFY(run.err.startsWith("sorvel-cli: texts"));
 }
 
-// The build enciphers data/texts/*.txt in name order into eng.dat.
+// The build enciphers data/texts/*.txt in name order, then the generated
+// celebrity entries, into eng.dat.
 void TestCliTexts::builtDataFileDecodesToSources()
 {
     QDir texts(QStringLiteral(SORVEL_TEXTS_DIR));
+    QStringList paths;
+    for (const QString &name : texts.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+        paths.append(texts.filePath(name));
+    paths.append(QStringLiteral(SORVEL_CELEBRITY_TEXTS));
     QByteArray sources;
-    for (const QString &name : texts.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-        QFile file(texts.filePath(name));
+    for (const QString &path : paths) {
+        QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QByteArray bytes = file.readAll().replace("\r\n", "\n");
         if (bytes.startsWith("\xEF\xBB\xBF"))
