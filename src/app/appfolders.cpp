@@ -26,3 +26,10 @@ QString configFilePath()
 {
     return dataFolder() + QStringLiteral("sorvel7.cfg");
 }
+
+QString imageButtonStyleSheet(const QString &picture)
+{
+    return QStringLiteral("QPushButton { border: none; background: transparent; image: url(%1%2.png); }"
+                          " QPushButton:hover { image: url(%1%2h.png); }")
+        .arg(imageFolder(), picture);
+}

@@ -15,3 +15,7 @@ QString dataFolder();
 
 // The configuration file of this version, inside dataFolder().
 QString configFilePath();
+
+// The style sheet of a picture button: picture + ".png" from the image
+// folder, picture + "h.png" under the mouse.
+QString imageButtonStyleSheet(const QString &picture);

@@ -1,12 +1,50 @@
 // Program entry of the window application.
 
+#include "app/appfolders.h"
+#include "app/ceuladlg.h"
+#include "app/csorvel.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QFile>
+
+#include <unistd.h>
+
+#include <memory>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Sorvel Numerology"));
-    window.show();
-    return app.exec();
+    // 1 and 2. Screen scaling, and the web engine switches: reports load
+    // their pictures from local files; as root the engine also needs its
+    // sandbox off, which it otherwise refuses to run without.
+    qputenv("QT_AUTO_SCREEN_SCALE_FACTOR", "1");
+    std::vector<char *> args(argv, argv + argc);
+    char disableWebSecurity[] = "--disable-web-security";
+    char noSandbox[] = "--no-sandbox";
+    args.push_back(disableWebSecurity);
+    if (geteuid() == 0)
+        args.push_back(noSandbox);
+    int count = int(args.size());
+    args.push_back(nullptr);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(count, args.data());
+    QApplication::setApplicationName(QStringLiteral("Sorvel Numerology"));
+    QApplication::setOrganizationName(QStringLiteral("Sorvel"));
+    Q_INIT_RESOURCE(app);
+    Q_INIT_RESOURCE(styles);
+
+    // 3. The licence agreement, once: before the first configuration exists.
+    if (!QFile::exists(configFilePath())) {
+        CEulaDlg eula;
+        eula.exec();
+        if (!eula.accepted())
+            return 0;
+    }
+
+    // 4. The window.
+    auto window = std::make_unique<CSorvel>();
+    window->show();
+    const int result = app.exec();
+    window.reset();
+    return result;
 }

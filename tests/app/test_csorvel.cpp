@@ -1,0 +1,251 @@
+// The main window as a whole: pages, the input overlay, the calculation
+// driver, the today panel and the recent list. Runs offscreen with the
+// report views alive.
+
+#include "app/cinputoverlay.h"
+#include "app/csorvel.h"
+#include "engine/cnumerology.h"
+#include "engine/messagereporter.h"
+#include "panels/cinfonamewidget.h"
+#include "panels/cinfowidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+struct SilentReporter : CMessageReporter
+{
+    QStringList messages;
+    void critical(const QString &, const QString &text) override { messages.append(text); }
+};
+} // namespace
+
+class TestCSorvel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsOnTheNumerologyPage();
+    void pageButtonsSwitchPages();
+    void pagesIgnoredWhileTheOverlayIsOpen();
+    void typingFillsTheOverlayPanels();
+    void clickingALetterSwapsItsMark();
+    void optionChangeDiscardsHandMarks();
+    void calculationFillsPanelsAndRecentList();
+    void cleanedNamesAndDerivedShortName();
+    void sameInputTwiceKeepsOneRecentEntry();
+    void refusedNameKeepsEverything();
+    void todayPanel();
+    void todayPanelWaitsForACalculation();
+    void resetButtons();
+
+private:
+    void typePerson(const QString &full, const QDate &birth, const QString &shortName = QString());
+
+    CSorvel *m_window = nullptr;
+    SilentReporter m_reporter;
+};
+
+void TestCSorvel::init()
+{
+    m_window = new CSorvel;
+    m_window->resize(1100, 700);
+    setMessageReporter(&m_reporter); // after the window installed its own
+    m_reporter.messages.clear();
+}
+
+void TestCSorvel::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    setMessageReporter(nullptr);
+}
+
+void TestCSorvel::typePerson(const QString &full, const QDate &birth, const QString &shortName)
+{
+    CInputOverlay *in = m_window->inputOverlay();
+    in->birthDate->setDate(birth);
+    in->fullName->setText(full);
+    in->shortName->setText(shortName);
+}
+
+void TestCSorvel::startsOnTheNumerologyPage()
+{
+    QCOMPARE(m_window->currentPage(), 0);
+    QVERIFY(!m_window->inputShown());
+    QCOMPARE(m_window->nameButtonText(), QStringLiteral("ENTER YOUR NAME"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Sorvel Numerology 7"));
+}
+
+void TestCSorvel::pageButtonsSwitchPages()
+{
+    const QList<QPushButton *> buttons = m_window->findChildren<QPushButton *>(QStringLiteral("moduleButton"));
+    QCOMPARE(buttons.size(), 9);
+    // Captions top to bottom, with the pages they open.
+    const QList<QPair<QString, int>> expected = {{"Numerology", 0}, {"Psycho Matrix", 1}, {"Forecast", 7},
+                                                 {"Love\nCompatibility", 2}, {"Celebrities", 3}, {"Pet", 4},
+                                                 {"Graphic\nChart", 5}, {"Name\nAdvisor", 6}, {"Guide", 8}};
+    QList<QPushButton *> byY = buttons;
+    std::sort(byY.begin(), byY.end(), [](QPushButton *a, QPushButton *b) { return a->y() < b->y(); });
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(byY.at(i)->text(), expected.at(i).first);
+        byY.at(i)->click();
+        QCOMPARE(m_window->currentPage(), expected.at(i).second);
+    }
+    // Forecast and Numerology share the numerology report view.
+    QCOMPARE(m_window->pageReportView(7), m_window->pageReportView(0));
+}
+
+void TestCSorvel::pagesIgnoredWhileTheOverlayIsOpen()
+{
+    m_window->OnNameSel();
+    QVERIFY(m_window->inputShown());
+    QCOMPARE(m_window->nameButtonText(), QStringLiteral("APPLY"));
+    m_window->OnCtrlButPMatr();
+    QCOMPARE(m_window->currentPage(), 0);
+    m_window->OnNameSel();
+    QVERIFY(!m_window->inputShown());
+    m_window->OnCtrlButPMatr();
+    QCOMPARE(m_window->currentPage(), 1);
+}
+
+void TestCSorvel::typingFillsTheOverlayPanels()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    CInputOverlay *in = m_window->inputOverlay();
+    QCOMPARE(in->numbers->values().value(0), QStringLiteral("8+5+1/19=14=5"));
+    QCOMPARE(in->numbers->values().value(2), QStringLiteral("8 (8)"));
+    QCOMPARE(in->numbers->values().value(5), QStringLiteral("3,7"));
+    QCOMPARE(in->namePanel->captions().value(1), QStringLiteral("John Smith"));
+    QCOMPARE(in->namePanel->values().value(1), QStringLiteral("=2/20+6/24=8"));
+    // Marks follow the engine: J consonant, O vowel, the space neither.
+    QCOMPARE(m_window->personMarks(0), (QVector<int>{2, 1, 2, 2, 0, 2, 2, 1, 2, 2}));
+}
+
+void TestCSorvel::clickingALetterSwapsItsMark()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    CInputOverlay *in = m_window->inputOverlay();
+    emit in->namePanel->symbolCliked(0, 0); // J becomes a vowel
+    QCOMPARE(m_window->personMarks(0).value(0), 1);
+    // Heart's Desire now counts J: 7 + 9.
+    QCOMPARE(in->namePanel->values().value(0), QStringLiteral("=7+9=16=7"));
+    emit in->namePanel->symbolCliked(0, 4); // the space stays neither
+    QCOMPARE(m_window->personMarks(0).value(4), 0);
+    emit in->namePanel->symbolCliked(0, 99); // outside the name: nothing
+    QCOMPARE(m_window->personMarks(0).size(), 10);
+}
+
+void TestCSorvel::optionChangeDiscardsHandMarks()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    CInputOverlay *in = m_window->inputOverlay();
+    emit in->namePanel->symbolCliked(0, 0);
+    QCOMPARE(m_window->personMarks(0).value(0), 1);
+    in->vowelMode->setCurrentIndex(1);
+    QCOMPARE(m_window->personMarks(0).value(0), 2);
+}
+
+void TestCSorvel::calculationFillsPanelsAndRecentList()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    m_window->OnCalcNum();
+    QVERIFY(m_window->calculated());
+    const QStringList values = m_window->mainFeaturesPanel()->values();
+    QCOMPARE(values.value(0), QStringLiteral("8+5+1/19=14=5"));
+    QCOMPARE(values.value(1), QStringLiteral("17 (8)"));
+    QCOMPARE(values.value(5), QStringLiteral("14"));
+    QCOMPARE(m_window->recentList().size(), 1);
+    QCOMPARE(m_window->nameButtonText(), QStringLiteral("John Smith\n05/17/1990"));
+}
+
+void TestCSorvel::cleanedNamesAndDerivedShortName()
+{
+    typePerson(QString::fromUtf8("Jos\xc3\xa9-Mar\xc3\xad""a O'Neil"), QDate(1990, 5, 17));
+    m_window->OnCalcNum();
+    QCOMPARE(m_window->recentList().first().fullName, QStringLiteral("Jose Maria ONeil"));
+    QCOMPARE(m_window->recentList().first().shortName, QStringLiteral("Jose ONeil"));
+    QCOMPARE(m_window->personEngine()->result().shortName, QStringLiteral("JOSE ONEIL"));
+}
+
+void TestCSorvel::sameInputTwiceKeepsOneRecentEntry()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    m_window->OnCalcNum();
+    typePerson(QStringLiteral("Mary Jones"), QDate(1985, 11, 29));
+    m_window->OnCalcNum();
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    m_window->OnCalcNum();
+    QCOMPARE(m_window->recentList().size(), 2);
+    QCOMPARE(m_window->recentList().first().fullName, QStringLiteral("John Smith"));
+}
+
+void TestCSorvel::refusedNameKeepsEverything()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    m_window->OnCalcNum();
+    const QStringList before = m_window->mainFeaturesPanel()->values();
+    typePerson(QStringLiteral("Bcd"), QDate(1990, 5, 17));
+    m_window->OnCalcNum();
+    QVERIFY(!m_window->calculated());
+    QCOMPARE(m_reporter.messages, QStringList{QStringLiteral("Error! Incorrect full or short name!")});
+    QCOMPARE(m_window->mainFeaturesPanel()->values(), before);
+    QCOMPARE(m_window->recentList().size(), 1);
+    QCOMPARE(m_window->nameButtonText(), QStringLiteral("John Smith\n05/17/1990"));
+}
+
+void TestCSorvel::todayPanel()
+{
+    // b = R(3 + 6) = 9; year R(9 + 8) = 8; month R(9 + 8 + 6) = 5; day R(9 + 8 + 6 + 1) = 6.
+    typePerson(QStringLiteral("John Smith"), QDate(1985, 3, 15));
+    m_window->OnCalcNum();
+    m_window->forecastDateField()->setDate(QDate(2024, 6, 10));
+    QCOMPARE(m_window->todayPanel()->values(),
+             (QStringList{QStringLiteral("2024 (8)"), QStringLiteral("Jun (5)"), QStringLiteral("6")}));
+}
+
+void TestCSorvel::todayPanelWaitsForACalculation()
+{
+    const QStringList before = m_window->todayPanel()->values();
+    m_window->forecastDateField()->setDate(QDate(2024, 6, 10));
+    QCOMPARE(m_window->todayPanel()->values(), before);
+}
+
+void TestCSorvel::resetButtons()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    m_window->OnCalcNum();
+    m_window->OnResDataI();
+    QCOMPARE(m_window->nameButtonText(), QStringLiteral("APPLY"));
+    QVERIFY(m_window->inputOverlay()->fullName->text().isEmpty());
+    QCOMPARE(m_window->inputOverlay()->birthDate->date(), QDate(2000, 1, 1));
+    QVERIFY(m_window->mainFeaturesPanel()->values().value(0).isEmpty());
+    m_window->OnResData();
+    QCOMPARE(m_window->nameButtonText(), QStringLiteral("ENTER YOUR NAME"));
+    // The recent list survives a reset.
+    QCOMPARE(m_window->recentList().size(), 1);
+}
+
+int main(int argc, char *argv[])
+{
+    QStandardPaths::setTestModeEnabled(true);
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    TestCSorvel test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_csorvel.moc"
