@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and shows the chart of an example person.
+# Installs what is missing, builds, and starts Sorvel Numerology.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 bash scripts/build.sh
-./build/bin/sorvel-cli chart --full "John Quincy Smith" --birth 1990-05-17
+exec ./build/bin/sorvel "$@"
