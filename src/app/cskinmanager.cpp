@@ -22,6 +22,7 @@ struct SkinRow
     int red, green, blue; // tint colour
     bool plain;
 };
+// clang-format off
 const SkinRow SKIN_TABLE[] = {
     // name        tint colour (RGB)   plain
     {"Chocolate",  0,   0,   0,        true},
@@ -32,6 +33,7 @@ const SkinRow SKIN_TABLE[] = {
     {"Moss",       204, 237, 224,      false},
     {"Beige",      233, 213, 192,      false},
 };
+// clang-format on
 
 // Sheet number of each style kind that has one of its own; every other kind
 // takes sheet 0 (line edits, date fields, combo boxes, plain buttons).
@@ -40,6 +42,7 @@ struct KindRow
     int kind;
     int sheet; // -1: the widget keeps its own sheet
 };
+// clang-format off
 const KindRow KIND_TABLE[] = {
     // kind  sheet    used for
     {0,      1},   // the main window, check boxes
@@ -55,6 +58,7 @@ const KindRow KIND_TABLE[] = {
     {16,     3},   // framed input boxes
     {25,     6},   // list, tree and table views
 };
+// clang-format on
 
 // Where the sheets write the image folder; filled in after tinting, so a
 // folder name with "#" in it is never taken for a colour. A picture the

@@ -116,7 +116,10 @@ class CSkinPicture
 {
 public:
     CSkinPicture() = default;
-    explicit CSkinPicture(const QImage &source) : m_source(source) {}
+    explicit CSkinPicture(const QImage &source)
+        : m_source(source)
+    {
+    }
 
     void setSource(const QImage &source);
     const QImage &source() const { return m_source; }

@@ -20,9 +20,9 @@ class CExpandWidget : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int HANDLE_WIDTH = 13;  // the closed drawer's width
+    static constexpr int HANDLE_WIDTH = 13; // the closed drawer's width
     static constexpr int DRAWER_HEIGHT = 98;
-    static constexpr int OPEN_LIMIT = 30;    // at least this wide counts as open
+    static constexpr int OPEN_LIMIT = 30; // at least this wide counts as open
 
     CExpandWidget(const CSkinManager *skin, QWidget *parent = nullptr, int openWidth = 600,
                   int duration = 200);

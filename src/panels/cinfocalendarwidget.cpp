@@ -58,7 +58,8 @@ int CInfoCalendarWidget::personalMonth(int year, int month) const
 
 int CInfoCalendarWidget::personalDay(const QDate &date) const
 {
-    return CNumerology::ReducePlain(personalMonth(date.year(), date.month()) + CNumerology::ReducePlain(date.day()));
+    return CNumerology::ReducePlain(personalMonth(date.year(), date.month()) +
+                                    CNumerology::ReducePlain(date.day()));
 }
 
 QString CInfoCalendarWidget::cellText(int row, int column) const
@@ -74,8 +75,7 @@ QString CInfoCalendarWidget::cellText(int row, int column) const
         // Adding months clamps the day (30 January + 1 month is 28 or 29
         // February); only the month matters here.
         const QDate date = m_forecastDate.addMonths(column);
-        return withNumber(QLatin1String(MONTHS[date.month() - 1]),
-                          personalMonth(date.year(), date.month()));
+        return withNumber(QLatin1String(MONTHS[date.month() - 1]), personalMonth(date.year(), date.month()));
     }
     case 2: {
         const QDate date = m_forecastDate.addDays(column);

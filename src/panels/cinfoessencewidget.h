@@ -20,12 +20,12 @@ class CInfoEssenceWidget : public CInfoWidget
 {
     Q_OBJECT
 public:
-    static constexpr int AGES = 101;        // columns for ages 0 to 100
+    static constexpr int AGES = 101;         // columns for ages 0 to 100
     static constexpr int ESSENCE_AGES = 128; // ages the engine computes
     static constexpr int COLUMN_WIDTH = 16;
     static constexpr int PAGES = 3;
-    static constexpr int PAGE_SHIFT = 512;  // 32 ages per page
-    static constexpr int STRIP_ROWS = 7;    // age, year, three letters, total, essence
+    static constexpr int PAGE_SHIFT = 512; // 32 ages per page
+    static constexpr int STRIP_ROWS = 7;   // age, year, three letters, total, essence
 
     CInfoEssenceWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 

@@ -37,7 +37,8 @@ void CInfoExprPlanWidget::paintPanel(QPainter &painter)
     // Header: each plane with its column total.
     for (int c = 0; c < 4; ++c)
         painter.drawText(QRect(FIRST_CELL_X + CELL_WIDTH * c, y0, CELL_WIDTH, ROW_HEIGHT), Qt::AlignCenter,
-                         QLatin1String(PLANE_NAMES[c]) + QLatin1Char(' ') + values().value(COLUMN_TOTALS + c));
+                         QLatin1String(PLANE_NAMES[c]) + QLatin1Char(' ') +
+                             values().value(COLUMN_TOTALS + c));
 
     // Cells, and each row's caption with its total.
     for (int r = 0; r < 3; ++r) {

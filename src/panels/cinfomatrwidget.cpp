@@ -96,7 +96,8 @@ int CInfoMatrWidget::itemAt(const QPoint &pos)
         if (pos.y() < top || pos.y() >= top + HIT_HEIGHT)
             continue;
         for (int column = 0; column < 5; ++column)
-            if (isActive(column, row) && pos.x() >= ITEM_X[column] - 1 && pos.x() < ITEM_X[column] + ITEM_WIDTH)
+            if (isActive(column, row) && pos.x() >= ITEM_X[column] - 1 &&
+                pos.x() < ITEM_X[column] + ITEM_WIDTH)
                 return 5 * row + column;
     }
     return NO_ITEM;
@@ -162,4 +163,3 @@ void CInfoMatrWidget::leaveEvent(QEvent *)
     m_mouseOutside = true;
     update();
 }
-

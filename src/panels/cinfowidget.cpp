@@ -149,9 +149,9 @@ QString CInfoWidget::panelRichText(const QString &text, bool plain)
     QString out = TEXT_COLOUR_OPEN;
     for (int i = 0; i < text.size(); ++i) {
         // A pair of equal digits with no digit on either side is a master number.
-        const bool master = !plain && isDigitAt(text, i) && isDigitAt(text, i + 1)
-                            && text.at(i) == text.at(i + 1) && !isDigitAt(text, i - 1)
-                            && !isDigitAt(text, i + 2);
+        const bool master = !plain && isDigitAt(text, i) && isDigitAt(text, i + 1) &&
+                            text.at(i) == text.at(i + 1) && !isDigitAt(text, i - 1) &&
+                            !isDigitAt(text, i + 2);
         if (master) {
             out += MASTER_COLOUR_OPEN + text.midRef(i, 2) + FONT_CLOSE;
             ++i;
@@ -182,8 +182,8 @@ void CInfoWidget::paintPanel(QPainter &painter)
         const QPoint hover = m_hoverPos;
         for (int i = 0; i < rows; ++i) {
             const int top = rowTop(i);
-            if (m_hoverHighlight && !m_mouseOutside && i < m_clickableRows && hover.y() >= top
-                && hover.y() <= top + ROW_HEIGHT - 1)
+            if (m_hoverHighlight && !m_mouseOutside && i < m_clickableRows && hover.y() >= top &&
+                hover.y() <= top + ROW_HEIGHT - 1)
                 painter.fillRect(2, top, width - 2, ROW_HEIGHT, skinColor(HIGHLIGHT));
             painter.setFont(normal);
             drawPanelText(painter, QPoint(4, top), m_captions.at(i), m_plainText);

@@ -24,9 +24,9 @@ class CInfoWidget : public QWidget
     Q_OBJECT
 public:
     static constexpr int ROW_HEIGHT = 16;
-    static constexpr int VALUE_X = 104;     // values start here
-    static constexpr int LONG_VALUE = 12;   // longer values use the small font
-    static constexpr int ALL_ROWS = 100;    // default clickable-row limit
+    static constexpr int VALUE_X = 104;   // values start here
+    static constexpr int LONG_VALUE = 12; // longer values use the small font
+    static constexpr int ALL_ROWS = 100;  // default clickable-row limit
 
     CInfoWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 

@@ -35,7 +35,8 @@ QFont panelFont(PanelFace face, int pixelSize, bool bold)
 QLabel *makeTitleLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setStyleSheet(QStringLiteral("QLabel { color:black; font: bold 12px; background:none; border:none; }"));
+    label->setStyleSheet(
+        QStringLiteral("QLabel { color:black; font: bold 12px; background:none; border:none; }"));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
@@ -50,6 +51,7 @@ namespace {
 // The psychomatrix square as the panels show it: three digit columns with
 // their row totals on the right and the column totals and the two diagonals
 // in the bottom row.
+// clang-format off
 const MatrixCell MATRIX_TABLE[MATRIX_CELLS] = {
     // caption           value  digit  column  row      k
     {"Character",        1,     1,     1,      0},  //  0
@@ -70,6 +72,7 @@ const MatrixCell MATRIX_TABLE[MATRIX_CELLS] = {
     {"Spirituality",     16,    0,     4,      3},  // 15: diagonal
     {"Sexual life",      17,    0,     0,      3},  // 16: other diagonal
 };
+// clang-format on
 
 // Where the panels draw their cells: x of grid columns 0 to 4, y of rows.
 const int MATR_CELL_X[5] = {12, 130, 248, 366, 484};
@@ -131,9 +134,9 @@ void paintMatrixBackground(QPainter &painter, const CSkinManager *skin, const CS
         painter.setPen(mapped(skin, MATRIX_CELL_EDGE));
         painter.setBrush(mapped(skin, MATRIX_CELL));
         for (int k = 0; k < MATRIX_CELLS; ++k)
-            painter.drawRoundedRect(QRectF(QPointF(matrixCellOrigin(k, false)), QSizeF(105, 57))
-                                        .adjusted(0.5, 2.5, -0.5, 0.5),
-                                    5, 5);
+            painter.drawRoundedRect(
+                QRectF(QPointF(matrixCellOrigin(k, false)), QSizeF(105, 57)).adjusted(0.5, 2.5, -0.5, 0.5), 5,
+                5);
         painter.restore();
     }
     painter.drawImage(0, 0, title.image(skin));

@@ -68,8 +68,8 @@ private slots:
 void TestCSkinManager::skinsInMenuOrder()
 {
     CSkinManager skins(QString{});
-    QCOMPARE(skins.skinNames(), (QStringList{"Chocolate", "Blue", "Blue Sky", "Lavender", "Rose", "Moss",
-                                              "Beige"}));
+    QCOMPARE(skins.skinNames(),
+             (QStringList{"Chocolate", "Blue", "Blue Sky", "Lavender", "Rose", "Moss", "Beige"}));
     QCOMPARE(skins.currentSkin(), 0);
     QVERIFY(skins.skin(0).plain);
     for (int i = 1; i < skins.skinCount(); ++i) {
@@ -165,8 +165,10 @@ void TestCSkinManager::mapStyleSheet_data()
                                        << "QWidget { background: " + field + "; }";
     QTest::newRow("rgb() untouched") << BLUE << "color: rgb(44, 36, 32); c: #2c2420"
                                      << "color: rgb(44, 36, 32); c: " + field;
-    QTest::newRow("unreadable number counts as 0") << BLUE << "x: #2c24zz;" << "x: " + black + ";";
-    QTest::newRow("text ends early") << BLUE << "x: #2c2" << "x: " + black;
+    QTest::newRow("unreadable number counts as 0") << BLUE << "x: #2c24zz;"
+                                                   << "x: " + black + ";";
+    QTest::newRow("text ends early") << BLUE << "x: #2c2"
+                                     << "x: " + black;
     QTest::newRow("two in a row") << BLUE << "#2c2420#2c2420" << field + field;
 }
 

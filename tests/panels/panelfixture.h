@@ -44,9 +44,9 @@ inline int countPixels(const QImage &image, const QRect &area, const std::functi
 inline int inkPixels(const QImage &image, const QRect &area, const QColor &background)
 {
     return countPixels(image, area, [&](QColor c) {
-        return qAbs(c.red() - background.red()) + qAbs(c.green() - background.green())
-                   + qAbs(c.blue() - background.blue())
-               > 60;
+        return qAbs(c.red() - background.red()) + qAbs(c.green() - background.green()) +
+                   qAbs(c.blue() - background.blue()) >
+               60;
     });
 }
 

@@ -16,7 +16,8 @@ namespace {
 // A window-sized parent with the drawer anchored at (700, 300).
 struct Fixture
 {
-    Fixture() : drawer(nullptr, &window)
+    Fixture()
+        : drawer(nullptr, &window)
     {
         window.resize(1000, 500);
         drawer.setAnchor(QPoint(700, 300));

@@ -109,12 +109,12 @@ void TestCInfoCalendarWidget::everyCellFollowsTheEngineRules()
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     for (int k = 0; k < CInfoCalendarWidget::COLUMNS; ++k) {
         const int year = date.year() + k;
-        QCOMPARE(calendar.cellText(0, k), QStringLiteral("%1 (%2)").arg(year).arg(person.engine.PersonalYear(year)));
+        QCOMPARE(calendar.cellText(0, k),
+                 QStringLiteral("%1 (%2)").arg(year).arg(person.engine.PersonalYear(year)));
         const QDate month = date.addMonths(k);
-        QCOMPARE(calendar.cellText(1, k),
-                 QStringLiteral("%1 (%2)")
-                     .arg(QLatin1String(months[month.month() - 1]))
-                     .arg(person.engine.PersonalMonth(month.year(), month.month())));
+        QCOMPARE(calendar.cellText(1, k), QStringLiteral("%1 (%2)")
+                                              .arg(QLatin1String(months[month.month() - 1]))
+                                              .arg(person.engine.PersonalMonth(month.year(), month.month())));
         const QDate day = date.addDays(k);
         QCOMPARE(calendar.cellText(2, k),
                  QStringLiteral("%1 (%2)").arg(day.day()).arg(person.engine.PersonalDay(day)));

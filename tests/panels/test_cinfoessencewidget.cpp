@@ -33,10 +33,11 @@ QVector<int> ramp(int from)
 
 struct Strip
 {
-    Strip() : widget(nullptr, titlePicture(600, T))
+    Strip()
+        : widget(nullptr, titlePicture(600, T))
     {
-        widget.setTransits({cycle("JOHN", {1, 6, 8, 5}), cycle("SMITH", {1, 4, 9, 2, 8}),
-                            cycle("SMITH", {1, 4, 9, 2, 8})});
+        widget.setTransits(
+            {cycle("JOHN", {1, 6, 8, 5}), cycle("SMITH", {1, 4, 9, 2, 8}), cycle("SMITH", {1, 4, 9, 2, 8})});
         widget.setEssence(ramp(1), ramp(20), 1985);
     }
     CInfoEssenceWidget widget;
@@ -75,7 +76,7 @@ void TestCInfoEssenceWidget::stripTexts_data()
     QTest::newRow("physical letter, age 7") << 2 << 7 << "H";
     QTest::newRow("mental letter") << 3 << 1 << "M";
     QTest::newRow("spiritual letter") << 4 << 14 << "T";
-    QTest::newRow("total") << 5 << 10 << "21";   // 20 + 10 % 9
+    QTest::newRow("total") << 5 << 10 << "21";  // 20 + 10 % 9
     QTest::newRow("essence") << 6 << 10 << "2"; // 1 + 10 % 9
     QTest::newRow("no row 7") << 7 << 0 << "";
 }
@@ -154,8 +155,8 @@ void TestCInfoEssenceWidget::skinChangeRedrawsThePicture()
     CSkinManager skin(QString{});
     CInfoEssenceWidget widget(&skin, titlePicture(600, T));
     widget.setEssence(ramp(1), ramp(20), 1985);
-    const QPoint plain(2, 117);         // background below the rows, column 0
-    const QPoint shaded(16 + 2, 117);   // every other column is a shade lighter
+    const QPoint plain(2, 117);       // background below the rows, column 0
+    const QPoint shaded(16 + 2, 117); // every other column is a shade lighter
     QCOMPARE(QColor(widget.chartPicture().toImage().pixel(plain)), QColor(65, 53, 46));
     QCOMPARE(QColor(widget.chartPicture().toImage().pixel(shaded)), QColor(78, 64, 55));
     skin.selectSkin(1);

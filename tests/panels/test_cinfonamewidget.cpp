@@ -21,11 +21,12 @@ const QColor BODY(65, 53, 46);
 // V (22, digit 4) at 2, both consonants.
 struct NamePanel
 {
-    NamePanel() : widget(nullptr, titlePicture(600, T))
+    NamePanel()
+        : widget(nullptr, titlePicture(600, T))
     {
         widget.setTexts({" 5 9    9  ", "KEVIN SMITH", "2 4 5 14 28", " 5 9 ", "KEVIN", "2 4 5"});
-        widget.setFormulas({"=5/14+9=14=5", "=7/52+6/24=13=4", "=11/38+6/15=17=8", "=5/14=5", "=7/52=7",
-                            "=2/11+4+5=11"});
+        widget.setFormulas(
+            {"=5/14+9=14=5", "=7/52+6/24=13=4", "=11/38+6/15=17=8", "=5/14=5", "=7/52=7", "=2/11+4+5=11"});
     }
     CInfoNameWidget widget;
 };
@@ -98,7 +99,8 @@ void TestCInfoNameWidget::clickReportsTheLetter_data()
     QTest::addColumn<QPoint>("pos");
     QTest::addColumn<int>("row"); // -1: nothing emitted
     QTest::addColumn<int>("idx");
-    QTest::newRow("overlay panel, V of the full name") << true << int(Qt::LeftButton) << QPoint(23, T + 30) << 0 << 2;
+    QTest::newRow("overlay panel, V of the full name")
+        << true << int(Qt::LeftButton) << QPoint(23, T + 30) << 0 << 2;
     QTest::newRow("overlay panel, short name") << true << int(Qt::LeftButton) << QPoint(40, T + 70) << 1 << 4;
     QTest::newRow("right button") << true << int(Qt::RightButton) << QPoint(23, T + 30) << -1 << -1;
     QTest::newRow("outside the letters") << true << int(Qt::LeftButton) << QPoint(300, T + 30) << -1 << -1;
@@ -229,7 +231,8 @@ void TestCInfoNameWidget::planesCells()
     const int y0 = T + 3;
     const QRect dualEmotional(121 + 120 * 2, y0 + 16 * 2, 120, 16);
     QVERIFY(inkPixels(renderWidget(planes), dualEmotional, BODY) > 10);
-    QCOMPARE(inkPixels(renderWidget(planes), dualEmotional.translated(120, 0).adjusted(0, 0, -12, 0), BODY), 0);
+    QCOMPARE(inkPixels(renderWidget(planes), dualEmotional.translated(120, 0).adjusted(0, 0, -12, 0), BODY),
+             0);
 
     // Fewer than twenty values: drawn as far as they go.
     planes.setValues({"A1=1, 1"});

@@ -14,13 +14,14 @@ namespace {
 const int T = 22; // title picture height of these tests
 const QColor BODY(65, 53, 46);
 const QColor HIGHLIGHT(130, 106, 92);
-const QStringList SIX_CAPTIONS = {"Life Path", "Birthday", "Expression (M)", "Heart Desire (M)",
-                                  "Personality (M)", "Karmic Debts"};
+const QStringList SIX_CAPTIONS = {"Life Path",        "Birthday",        "Expression (M)",
+                                  "Heart Desire (M)", "Personality (M)", "Karmic Debts"};
 
 // A Main Features panel, 200 x 135, with six rows.
 struct Panel
 {
-    explicit Panel(const CSkinManager *skin = nullptr) : widget(skin, titlePicture(200, T))
+    explicit Panel(const CSkinManager *skin = nullptr)
+        : widget(skin, titlePicture(200, T))
     {
         widget.resize(200, 135);
         widget.setTitle(QStringLiteral("Main Features"));
@@ -112,7 +113,7 @@ void TestCInfoWidget::masterNumbersArePaintedInTheirColour()
     const QImage image = renderWidget(panel.widget);
     QCOMPARE(reddishPixels(image, valueArea(2)) > 5, coloured);
     QVERIFY(inkPixels(image, valueArea(2), BODY) > 10); // the value is drawn either way
-    QCOMPARE(reddishPixels(image, valueArea(1)), 0);     // "15 (6)" has no master number
+    QCOMPARE(reddishPixels(image, valueArea(1)), 0);    // "15 (6)" has no master number
 }
 
 void TestCInfoWidget::geometry()
