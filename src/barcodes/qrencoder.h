@@ -5,10 +5,11 @@
 // EncodeQr runs a fixed pipeline of small steps; each step may assume what
 // the steps before it established:
 //
-//   1. segments          (qr_segments.cpp)  the input is 1 to MAX_INPUT_BYTES bytes;
-//                        splits it into numeric, alphanumeric, byte and Kanji
-//                        segments with the shortest bit stream for one group
-//                        of versions (their character-count fields differ).
+//   1. segments          (qr_segments.cpp)  the input is 1 to MAX_INPUT_BYTES
+//                        bytes; splits it into numeric, alphanumeric, byte
+//                        and Kanji segments with the shortest bit stream for
+//                        one group of versions (their character-count fields
+//                        differ).
 //                        UTF-8 text with non-ASCII characters is preceded by
 //                        the ECI designator 26 (UTF-8), so that decoders do
 //                        not guess another code page for its bytes.
@@ -59,7 +60,7 @@ public:
     static constexpr int MIN_VERSION = 1;
     static constexpr int MAX_VERSION = 40;
     static constexpr int MAX_SIZE = 17 + 4 * MAX_VERSION;   // 177 modules
-    static constexpr int MAX_INPUT_BYTES = 7089;                  // digits in version 40-L
+    static constexpr int MAX_INPUT_BYTES = 7089;            // digits in version 40-L
     static constexpr int MAX_CODEWORDS = 3706;              // version 40
     static constexpr int MAX_DATA_CODEWORDS = 2956;         // version 40-L
     // A segment costs at least 18 bits, so no stream that fits version 40
@@ -90,7 +91,7 @@ public:
     // the terminator, its segments, and the final interleaved codewords.
     int bitLength() const { return m_bitLength; }
     int eci() const { return m_eci; }   // 0: no ECI header
-    // The penalty score of each mask when the mask was chosen automatically
+    // The penalty score of mask 0..7 when the mask was chosen automatically
     // (-1 when it was forced).
     int maskPenalty(int mask) const { return m_maskPenalty[mask]; }
     int segmentCount() const { return m_segmentCount; }

@@ -235,5 +235,5 @@ void TestQrDecode::benchmarkSamples()
     expectDecoded(MakeBarcodeImage(QString::fromUtf8(text), BARCODE_QR, Qt::black), text);
 }
 
-QTEST_MAIN(TestQrDecode)
+QTEST_GUILESS_MAIN(TestQrDecode)
 #include "test_qrdecode.moc"

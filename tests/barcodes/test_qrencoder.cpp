@@ -677,5 +677,5 @@ void TestQrEncoder::imageRefusals()
     QVERIFY(MakeBarcodeImage(text, kind, Qt::black).isNull());
 }
 
-QTEST_MAIN(TestQrEncoder)
+QTEST_GUILESS_MAIN(TestQrEncoder)
 #include "test_qrencoder.moc"

@@ -209,5 +209,5 @@ void TestCliBarcode::help()
     QVERIFY(runCli({"--help"}).out.contains("barcode --kind N"));
 }
 
-QTEST_MAIN(TestCliBarcode)
+QTEST_GUILESS_MAIN(TestCliBarcode)
 #include "test_cli_barcode.moc"
