@@ -55,11 +55,11 @@ QRect CExpandWidget::closedGeometry() const
     return QRect(m_anchor, QSize(HANDLE_WIDTH, DRAWER_HEIGHT));
 }
 
-void CExpandWidget::setAnchor(const QPoint &closedTopLeft)
+void CExpandWidget::setAnchor(const QPoint &topLeft)
 {
     const bool open = m_animation->state() == QAbstractAnimation::Running ? m_opening : isOpen();
     m_animation->stop();
-    m_anchor = closedTopLeft;
+    m_anchor = topLeft + QPoint(width() - HANDLE_WIDTH, 0);
     setGeometry(open ? openGeometry() : closedGeometry());
 }
 

@@ -31,10 +31,13 @@ public:
     void setText(const QString &html);
     QString text() const;
 
-    // The closed drawer's top left. Setting it places the drawer there, open
-    // or closed as it is, so the window's layout keeps the right edge at
-    // anchor x + 13 whatever the drawer's state; a running slide ends first.
-    void setAnchor(const QPoint &closedTopLeft);
+    // Places the drawer: topLeft is where its top left goes at its present
+    // width (the window's layout passes W - width - 177). The anchor - the
+    // closed drawer's top left, from which it opens to the left - follows
+    // from it, so the right edge lands where the layout wants it whether the
+    // drawer is open, closed or sliding; a running slide ends first.
+    void setAnchor(const QPoint &topLeft);
+    // The closed drawer's top left.
     QPoint anchor() const { return m_anchor; }
     bool isOpen() const { return width() >= OPEN_LIMIT; }
     QRect openGeometry() const;

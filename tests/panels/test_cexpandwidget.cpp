@@ -89,28 +89,31 @@ void TestCExpandWidget::clickDuringTheSlideTurnsBack()
 void TestCExpandWidget::anchoringKeepsTheState_data()
 {
     QTest::addColumn<bool>("open");
-    QTest::addColumn<bool>("sliding");
+    QTest::addColumn<int>("slideTime"); // -1: the slide has ended
     QTest::addColumn<QRect>("expected");
-    // The window grew by 200 x 100: the anchor moves to (900, 400).
-    QTest::newRow("closed") << false << false << QRect(900, 400, 13, 98);
-    QTest::newRow("open") << true << false << QRect(300, 400, 613, 98);
-    QTest::newRow("while opening") << true << true << QRect(300, 400, 613, 98);
+    // The window grew by 200 x 100: the layout puts the drawer's right edge
+    // at x 912 (its top left at 913 - width), so the anchor becomes (900, 400).
+    QTest::newRow("closed") << false << -1 << QRect(900, 400, 13, 98);
+    QTest::newRow("open") << true << -1 << QRect(300, 400, 613, 98);
+    QTest::newRow("early in the slide") << true << 20 << QRect(300, 400, 613, 98);
+    QTest::newRow("late in the slide") << true << 150 << QRect(300, 400, 613, 98);
 }
 
 void TestCExpandWidget::anchoringKeepsTheState()
 {
     QFETCH(bool, open);
-    QFETCH(bool, sliding);
+    QFETCH(int, slideTime);
     QFETCH(QRect, expected);
     Fixture f;
     if (open) {
         f.drawer.slotExpand();
-        if (sliding)
-            f.drawer.animation()->setCurrentTime(50);
+        if (slideTime >= 0)
+            f.drawer.animation()->setCurrentTime(slideTime);
         else
             QTRY_VERIFY(f.drawer.animation()->state() == QAbstractAnimation::Stopped);
     }
-    f.drawer.setAnchor(QPoint(900, 400));
+    f.drawer.setAnchor(QPoint(913 - f.drawer.width(), 400));
+    QCOMPARE(f.drawer.anchor(), QPoint(900, 400));
     QCOMPARE(f.drawer.geometry(), expected);
     QCOMPARE(f.drawer.animation()->state(), QAbstractAnimation::Stopped);
     QCOMPARE(f.drawer.geometry().right(), 900 + 12);
