@@ -41,6 +41,7 @@ private slots:
     void typingFillsTheOverlayPanels();
     void clickingALetterSwapsItsMark();
     void optionChangeDiscardsHandMarks();
+    void nameChangeDiscardsHandMarks();
     void calculationFillsPanelsAndRecentList();
     void cleanedNamesAndDerivedShortName();
     void sameInputTwiceKeepsOneRecentEntry();
@@ -154,6 +155,18 @@ void TestCSorvel::optionChangeDiscardsHandMarks()
     QCOMPARE(m_window->personMarks(0).value(0), 1);
     in->vowelMode->setCurrentIndex(1);
     QCOMPARE(m_window->personMarks(0).value(0), 2);
+}
+
+void TestCSorvel::nameChangeDiscardsHandMarks()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    CInputOverlay *in = m_window->inputOverlay();
+    emit in->namePanel->symbolCliked(0, 0);
+    QCOMPARE(m_window->personMarks(0).value(0), 1);
+    in->fullName->setText(QStringLiteral("John Smyth"));
+    QCOMPARE(m_window->personMarks(0).value(0), 2);
+    // J is a consonant again; the Y of SMYTH sounds as a vowel: 6 + 7.
+    QCOMPARE(in->namePanel->values().value(0), QStringLiteral("=6+7=13=4"));
 }
 
 void TestCSorvel::calculationFillsPanelsAndRecentList()
