@@ -119,10 +119,11 @@ CSorvel::CSorvel(QWidget *parent)
     m_titleBar = QImage(imageFolder() + QStringLiteral("tbar.png"));
     m_wideTitleBar = QImage(imageFolder() + QStringLiteral("tbar2.png"));
     TextStore::instance().load();
-    // Report styles that reset the font fall back to the standard face:
-    // make that a sans-serif one, as the reports' own body text is.
-    QWebEngineSettings::defaultSettings()->setFontFamily(QWebEngineSettings::StandardFont,
-                                                         QStringLiteral("Arial"));
+    // Report styles that reset the font fall back to the web engine's
+    // standard or serif face: make both the reports' own sans-serif face.
+    QWebEngineSettings *web = QWebEngineSettings::defaultSettings();
+    web->setFontFamily(QWebEngineSettings::StandardFont, QStringLiteral("Arial"));
+    web->setFontFamily(QWebEngineSettings::SerifFont, QStringLiteral("Arial"));
 
     // 3 to 6. Engines, module column, panels, views, controls.
     auto *central = new QWidget(this);
