@@ -51,7 +51,8 @@ int main(int argc, char **argv)
     for (const QrSample &sample : qrSamples()) {
         benchmark::RegisterBenchmark((std::string("EncodeQr/") + sample.name).c_str(), encodeQr, sample.text)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((std::string("libqrencode/") + sample.name).c_str(), libqrencode, sample.text)
+        benchmark::RegisterBenchmark((std::string("libqrencode/") + sample.name).c_str(), libqrencode,
+                                     sample.text)
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::Initialize(&argc, argv);

@@ -28,6 +28,7 @@ struct Symbology
     QImage (*draw)(const BarLayout &layout, const QColor &color);
 };
 
+// clang-format off
 const Symbology SYMBOLOGIES[BARCODE_KIND_COUNT] = {
     // name                encode         layout         draw            kind
     {"QR Code", nullptr, nullptr, nullptr},                           // 0
@@ -42,6 +43,7 @@ const Symbology SYMBOLOGIES[BARCODE_KIND_COUNT] = {
     {"Postnet", EncodePostnet, LayoutPostnet, DrawPostnet},           // 9
     {"UPC-A", EncodeUpcA, LayoutUpcA, DrawBars},                      // 10
 };
+// clang-format on
 
 const Symbology *linearSymbology(int kind)
 {

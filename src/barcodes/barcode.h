@@ -25,12 +25,12 @@ class CQrEncoder;
 enum BarcodeKind {
     BARCODE_QR = 0,
     BARCODE_CODABAR = 1,
-    BARCODE_CODE128 = 2,   // code set B
+    BARCODE_CODE128 = 2, // code set B
     BARCODE_CODE39 = 3,
     BARCODE_CODE93 = 4,
-    BARCODE_EAN13 = 5,     // with an optional 2- or 5-digit add-on
+    BARCODE_EAN13 = 5, // with an optional 2- or 5-digit add-on
     BARCODE_EAN8 = 6,
-    BARCODE_ITF = 7,       // Interleaved 2 of 5
+    BARCODE_ITF = 7, // Interleaved 2 of 5
     BARCODE_MSI = 8,
     BARCODE_POSTNET = 9,
     BARCODE_UPCA = 10,
@@ -41,15 +41,15 @@ enum BarcodeKind {
 constexpr int MAX_BARCODE_TEXT = 500;
 
 // Image geometry.
-constexpr int QR_MODULE_PIXELS = 10;      // each QR module is 10 x 10 pixels
-constexpr int BAR_MODULE_PIXELS = 2;      // each linear module is 2 pixels wide
-constexpr int BAR_HEIGHT = 130;           // bars run from y = 0 to 130
-constexpr int BAR_IMAGE_HEIGHT = 150;     // text band from y = 130 to 150
-constexpr int BAR_RIGHT_MARGIN = 5;       // pixels after the last module
-constexpr int BAR_LABEL_PIXEL_SIZE = 18;  // Arial, in the barcode colour
-constexpr int POSTNET_PITCH = 6;          // Postnet: a bar every 6 pixels
-constexpr int POSTNET_HEIGHT = 20;        // full bar height
-constexpr int POSTNET_SHORT_HEIGHT = 8;   // half bar height
+constexpr int QR_MODULE_PIXELS = 10;     // each QR module is 10 x 10 pixels
+constexpr int BAR_MODULE_PIXELS = 2;     // each linear module is 2 pixels wide
+constexpr int BAR_HEIGHT = 130;          // bars run from y = 0 to 130
+constexpr int BAR_IMAGE_HEIGHT = 150;    // text band from y = 130 to 150
+constexpr int BAR_RIGHT_MARGIN = 5;      // pixels after the last module
+constexpr int BAR_LABEL_PIXEL_SIZE = 18; // Arial, in the barcode colour
+constexpr int POSTNET_PITCH = 6;         // Postnet: a bar every 6 pixels
+constexpr int POSTNET_HEIGHT = 20;       // full bar height
+constexpr int POSTNET_SHORT_HEIGHT = 8;  // half bar height
 
 // The symbol image of text as barcode kind, bars in color on white; null
 // when the kind is unknown or the text cannot be encoded (empty, no

@@ -20,6 +20,7 @@ struct CodabarCharacter
     char character;
     const char *elements;
 };
+// clang-format off
 const CodabarCharacter CODABAR_TABLE[] = {
     // character, b s b s b s b
     {'0', "0000011"},
@@ -43,6 +44,7 @@ const CodabarCharacter CODABAR_TABLE[] = {
     {'C', "0001011"},   // start/stop
     {'D', "0001110"},   // start/stop
 };
+// clang-format on
 
 // The modules of every character with its inter-character gap, built once.
 struct CodabarModules

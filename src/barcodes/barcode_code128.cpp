@@ -18,6 +18,7 @@ constexpr int VALUE_STOP = 106;
 
 // ISO/IEC 15417, Code 128 symbol character table: bar and space widths in
 // modules, bar first, by symbol character value.
+// clang-format off
 const char *const CODE128_WIDTHS[107] = {
     // widths                                                      values
     "212222", "222122", "222221", "121223", "121322", "131222",   // 0-5
@@ -39,6 +40,7 @@ const char *const CODE128_WIDTHS[107] = {
     "114311", "411113", "411311", "113141", "114131", "311141",   // 96-101
     "411131", "211412", "211214", "211232", "2331112",            // 102-106 (103-105 starts, 106 stop)
 };
+// clang-format on
 
 int valueOfByte(uint8_t byte)
 {

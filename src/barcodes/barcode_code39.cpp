@@ -21,6 +21,7 @@ struct Code39Character
     char character;
     const char *elements;
 };
+// clang-format off
 const Code39Character CODE39_TABLE[] = {
     // character, b s b s b s b s b
     {'0', "000110100"}, {'1', "100100001"}, {'2', "001100001"}, {'3', "101100000"},
@@ -36,6 +37,7 @@ const Code39Character CODE39_TABLE[] = {
     {'/', "010100010"}, {'+', "010001010"}, {'%', "000101010"},
     {'*', "010010100"},   // start/stop
 };
+// clang-format on
 
 // The modules of every character with its inter-character gap, built once.
 struct Code39Modules

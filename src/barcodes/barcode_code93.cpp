@@ -20,6 +20,7 @@ constexpr uint8_t CODE93_SHIFT_BYTE = 0x80;
 
 // ANSI/AIM BC5 (USS-93), table of symbol characters: bar and space widths
 // in modules, bar first, by character value.
+// clang-format off
 const char *const CODE93_WIDTHS[47] = {
     // widths                                              values
     "131112", "111213", "111312", "111411", "121113",   // 0-4   0 1 2 3 4
@@ -33,6 +34,7 @@ const char *const CODE93_WIDTHS[47] = {
     "112131", "113121", "211131",                       // 40-42 / + %
     "121221", "312111", "311121", "122211",             // 43-46 ($) (%) (/) (+)
 };
+// clang-format on
 const char CODE93_START_STOP[] = "111141";
 
 // Modules by pattern byte, built once; the stop gets its termination bar in
@@ -43,8 +45,9 @@ struct Code93Modules
     Code93Modules()
     {
         for (int value = 0; value < 47; ++value) {
-            const uint8_t byte = value < CODE93_SHIFT_VALUE ? uint8_t(CODE93_DATA[value])
-                                                            : uint8_t(CODE93_SHIFT_BYTE + value - CODE93_SHIFT_VALUE);
+            const uint8_t byte = value < CODE93_SHIFT_VALUE
+                                     ? uint8_t(CODE93_DATA[value])
+                                     : uint8_t(CODE93_SHIFT_BYTE + value - CODE93_SHIFT_VALUE);
             byByte[byte] = ModulesFromWidths(CODE93_WIDTHS[value]);
         }
         byByte[uint8_t('*')] = ModulesFromWidths(CODE93_START_STOP);
@@ -69,7 +72,8 @@ int code93Value(char c)
 
 char code93Byte(int value)
 {
-    return value < CODE93_SHIFT_VALUE ? CODE93_DATA[value] : char(CODE93_SHIFT_BYTE + value - CODE93_SHIFT_VALUE);
+    return value < CODE93_SHIFT_VALUE ? CODE93_DATA[value]
+                                      : char(CODE93_SHIFT_BYTE + value - CODE93_SHIFT_VALUE);
 }
 
 // ANSI/AIM BC5 (USS-93), check characters: the sum of each value times its
@@ -93,8 +97,8 @@ bool EncodeCode93(const QByteArray &text, QByteArray &pattern)
     QByteArray data = KeepBytes(text, CODE93_DATA);
     if (data.isEmpty())
         return false;
-    data += code93Byte(code93Check(data, 20));   // C
-    data += code93Byte(code93Check(data, 15));   // K, over the data and C
+    data += code93Byte(code93Check(data, 20)); // C
+    data += code93Byte(code93Check(data, 15)); // K, over the data and C
     pattern = '*' + data + '*';
     return true;
 }
@@ -114,6 +118,6 @@ bool LayoutCode93(const QByteArray &pattern, BarLayout &layout)
     }
     if (layout.isEmpty())
         return false;
-    layout.last().modules += '1';   // termination bar after the stop
+    layout.last().modules += '1'; // termination bar after the stop
     return true;
 }

@@ -17,6 +17,7 @@ namespace {
 
 // ISO/IEC 15420, number sets A, B and C for digits 0 to 9; B is C read
 // backwards, C is A with bars and spaces swapped.
+// clang-format off
 const char *const SET_A[10] = {
     "0001101", "0011001", "0010011", "0111101", "0100011",   // 0-4
     "0110001", "0101111", "0111011", "0110111", "0001011",   // 5-9
@@ -29,21 +30,26 @@ const char *const SET_C[10] = {
     "1110010", "1100110", "1101100", "1000010", "1011100",   // 0-4
     "1001110", "1010000", "1000100", "1001000", "1110100",   // 5-9
 };
+// clang-format on
 
 // ISO/IEC 15420, number sets of the left half of EAN-13 by its first
 // digit ('A' odd, 'B' even parity); a first digit 0 gives a UPC-A symbol.
+// clang-format off
 const char *const EAN13_LEFT_SETS[10] = {
     "AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB",   // 0-4
     "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA",   // 5-9
 };
+// clang-format on
 
 // ISO/IEC 15420, add-on symbols: number sets of the EAN-2 add-on by its
 // value modulo 4, and of the EAN-5 add-on by its check value.
 const char *const ADDON2_SETS[4] = {"AA", "AB", "BA", "BB"};
+// clang-format off
 const char *const ADDON5_SETS[10] = {
     "BBAAA", "BABAA", "BAABA", "BAAAB", "ABBAA",   // 0-4
     "AABBA", "AAABB", "ABABA", "ABAAB", "AABAB",   // 5-9
 };
+// clang-format on
 
 const char NORMAL_GUARD[] = "101";
 const char CENTRE_GUARD[] = "01010";
@@ -108,8 +114,9 @@ void appendAddOn(BarLayout &layout, const QByteArray &digits)
         sets = ADDON2_SETS[(digit(digits, 0) * 10 + digit(digits, 1)) % 4];
     } else {
         // Check value: 3 x (digits 1, 3, 5) + 9 x (digits 2, 4), modulo 10.
-        const int check = (3 * (digit(digits, 0) + digit(digits, 2) + digit(digits, 4))
-                           + 9 * (digit(digits, 1) + digit(digits, 3))) % 10;
+        const int check = (3 * (digit(digits, 0) + digit(digits, 2) + digit(digits, 4)) +
+                           9 * (digit(digits, 1) + digit(digits, 3))) %
+                          10;
         sets = ADDON5_SETS[check];
     }
     appendGuard(layout, ADDON_GAP);
@@ -131,9 +138,18 @@ bool EncodeEan13(const QByteArray &text, QByteArray &pattern)
     const QByteArray digits = KeepDigits(text);
     int addOn = 0;
     switch (digits.size()) {
-    case 12: case 13: addOn = 0; break;
-    case 14: case 15: addOn = 2; break;
-    case 17: case 18: addOn = 5; break;
+    case 12:
+    case 13:
+        addOn = 0;
+        break;
+    case 14:
+    case 15:
+        addOn = 2;
+        break;
+    case 17:
+    case 18:
+        addOn = 5;
+        break;
     default: {
         pattern = QByteArray(13, '0');
         return true;

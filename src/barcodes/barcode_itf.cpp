@@ -16,10 +16,12 @@ constexpr int WIDE_MODULES = 2;
 
 // ISO/IEC 16390, Table 1 - Interleaved 2 of 5 character encodation: the
 // five element widths of each digit, '0' narrow and '1' wide.
+// clang-format off
 const char *const ITF_ELEMENTS[10] = {
     "00110", "10001", "01001", "11000", "00101",   // 0-4
     "10100", "01100", "00011", "10010", "01010",   // 5-9
 };
+// clang-format on
 
 // ISO/IEC 16390, start and stop patterns in modules.
 const char ITF_START[] = "1010";

@@ -13,10 +13,12 @@ namespace {
 
 // USPS Publication 25 (Postnet), bar patterns of the digits: weights 7 4 2
 // 1 0 for the full bars, 0 being 7 + 4.
+// clang-format off
 const char *const POSTNET_BARS[10] = {
     "11000", "00011", "00101", "00110", "01001",   // 0-4
     "01010", "01100", "10001", "10010", "10100",   // 5-9
 };
+// clang-format on
 const char POSTNET_FRAME[] = "1";
 
 } // namespace

@@ -8,12 +8,14 @@ namespace {
 
 // ISO/IEC 18004, Table 2 - Mode indicators.
 constexpr uint32_t ECI_MODE_INDICATOR = 0x7; // 0111
+// clang-format off
 constexpr uint32_t MODE_INDICATOR[4] = {
     0x1, // numeric      0001
     0x2, // alphanumeric 0010
     0x4, // byte         0100
     0x8, // Kanji        1000
 };
+// clang-format on
 
 // Pad codewords 11101100 and 00010001, alternately (7.4.10).
 constexpr uint8_t PAD_CODEWORDS[2] = {0xEC, 0x11};
@@ -22,7 +24,10 @@ constexpr uint8_t PAD_CODEWORDS[2] = {0xEC, 0x11};
 class BitWriter
 {
 public:
-    explicit BitWriter(uint8_t *out) : m_out(out) {}
+    explicit BitWriter(uint8_t *out)
+        : m_out(out)
+    {
+    }
 
     // value has at most 16 significant bits.
     void put(uint32_t value, int bits)
@@ -77,7 +82,8 @@ void CQrEncoder::writeDataCodewords(const uint8_t *data)
         case QR_NUMERIC: {
             int i = 0;
             for (; i + 3 <= segment.bytes; i += 3)
-                out.put(uint32_t((bytes[i] - '0') * 100 + (bytes[i + 1] - '0') * 10 + (bytes[i + 2] - '0')), 10);
+                out.put(uint32_t((bytes[i] - '0') * 100 + (bytes[i + 1] - '0') * 10 + (bytes[i + 2] - '0')),
+                        10);
             if (segment.bytes - i == 2)
                 out.put(uint32_t((bytes[i] - '0') * 10 + (bytes[i + 1] - '0')), 7);
             else if (segment.bytes - i == 1)
@@ -87,7 +93,8 @@ void CQrEncoder::writeDataCodewords(const uint8_t *data)
         case QR_ALPHANUMERIC: {
             int i = 0;
             for (; i + 2 <= segment.bytes; i += 2)
-                out.put(uint32_t(qr::alphanumericValue(bytes[i]) * 45 + qr::alphanumericValue(bytes[i + 1])), 11);
+                out.put(uint32_t(qr::alphanumericValue(bytes[i]) * 45 + qr::alphanumericValue(bytes[i + 1])),
+                        11);
             if (i < segment.bytes)
                 out.put(uint32_t(qr::alphanumericValue(bytes[i])), 6);
             break;

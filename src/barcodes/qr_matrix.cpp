@@ -41,6 +41,7 @@ inline uint64_t firstBitsWord(int n, int w)
 
 // ISO/IEC 18004, 7.8.2, Table 10 - Data mask pattern generation conditions;
 // i is the row, j the column. A module is inverted where the condition holds.
+// clang-format off
 constexpr bool maskCondition(int mask, int i, int j)
 {
     switch (mask) {
@@ -54,6 +55,7 @@ constexpr bool maskCondition(int mask, int i, int j)
     default: return ((i + j) % 2 + (i * j) % 3) % 2 == 0;
     }
 }
+// clang-format on
 
 // Every condition repeats after 12 rows and 12 columns, so the mask of row y
 // is row[mask][y % 12] and that of column x is column[mask][x % 12], built
@@ -79,14 +81,12 @@ struct MaskLines
 constexpr MaskLines MASK_LINES;
 
 // A line of up to 64 x W modules; bit i is module i.
-template <int W>
-struct Bits
+template <int W> struct Bits
 {
     uint64_t w[W];
 };
 
-template <int W>
-inline Bits<W> load(const uint64_t *line)
+template <int W> inline Bits<W> load(const uint64_t *line)
 {
     Bits<W> r;
     for (int i = 0; i < W; ++i)
@@ -94,8 +94,7 @@ inline Bits<W> load(const uint64_t *line)
     return r;
 }
 
-template <int W>
-inline Bits<W> operator&(const Bits<W> &a, const Bits<W> &b)
+template <int W> inline Bits<W> operator&(const Bits<W> &a, const Bits<W> &b)
 {
     Bits<W> r;
     for (int i = 0; i < W; ++i)
@@ -103,8 +102,7 @@ inline Bits<W> operator&(const Bits<W> &a, const Bits<W> &b)
     return r;
 }
 
-template <int W>
-inline Bits<W> operator|(const Bits<W> &a, const Bits<W> &b)
+template <int W> inline Bits<W> operator|(const Bits<W> &a, const Bits<W> &b)
 {
     Bits<W> r;
     for (int i = 0; i < W; ++i)
@@ -113,8 +111,7 @@ inline Bits<W> operator|(const Bits<W> &a, const Bits<W> &b)
 }
 
 // a & ~b
-template <int W>
-inline Bits<W> andNot(const Bits<W> &a, const Bits<W> &b)
+template <int W> inline Bits<W> andNot(const Bits<W> &a, const Bits<W> &b)
 {
     Bits<W> r;
     for (int i = 0; i < W; ++i)
@@ -123,8 +120,7 @@ inline Bits<W> andNot(const Bits<W> &a, const Bits<W> &b)
 }
 
 // Bit i of the result is bit i + k of a (0 < k < 64).
-template <int W>
-inline Bits<W> down(const Bits<W> &a, int k)
+template <int W> inline Bits<W> down(const Bits<W> &a, int k)
 {
     Bits<W> r;
     for (int i = 0; i < W; ++i)
@@ -133,8 +129,7 @@ inline Bits<W> down(const Bits<W> &a, int k)
 }
 
 // Bit i + k of the result is bit i of a (0 < k < 64).
-template <int W>
-inline Bits<W> up(const Bits<W> &a, int k)
+template <int W> inline Bits<W> up(const Bits<W> &a, int k)
 {
     Bits<W> r;
     for (int i = W - 1; i >= 0; --i)
@@ -147,8 +142,7 @@ inline int popcount(uint64_t x)
     return __builtin_popcountll(x);
 }
 
-template <int W>
-inline int count(const Bits<W> &a)
+template <int W> inline int count(const Bits<W> &a)
 {
     int n = 0;
     for (int i = 0; i < W; ++i)
@@ -157,8 +151,7 @@ inline int count(const Bits<W> &a)
 }
 
 // Bits 0..n-1 set.
-template <int W>
-inline Bits<W> firstBits(int n)
+template <int W> inline Bits<W> firstBits(int n)
 {
     Bits<W> r;
     for (int i = 0; i < W; ++i)
@@ -173,8 +166,7 @@ constexpr int PENALTY_N3 = 40;
 constexpr int PENALTY_N4 = 10;
 
 // Features 1 and 3 of one row or column of n modules.
-template <int W>
-inline int linePenalty(const Bits<W> &dark, const Bits<W> &valid, const Bits<W> &paddedValid)
+template <int W> inline int linePenalty(const Bits<W> &dark, const Bits<W> &valid, const Bits<W> &paddedValid)
 {
     // Feature 1: runs of five or more modules of one colour score N1 + (run - 5).
     // A run of L modules holds L - 4 windows of five, so the score is the
@@ -182,7 +174,8 @@ inline int linePenalty(const Bits<W> &dark, const Bits<W> &valid, const Bits<W> 
     const Bits<W> light = andNot(valid, dark);
     const Bits<W> dark2 = dark & down(dark, 1);
     const Bits<W> light2 = light & down(light, 1);
-    const Bits<W> windows = (dark2 & down(dark2, 2) & down(dark, 4)) | (light2 & down(light2, 2) & down(light, 4));
+    const Bits<W> windows =
+        (dark2 & down(dark2, 2) & down(dark, 4)) | (light2 & down(light2, 2) & down(light, 4));
     const Bits<W> runStarts = andNot(windows, up(windows, 1));
     int score = count(windows) + (PENALTY_N1 - 1) * count(runStarts);
 
@@ -191,7 +184,8 @@ inline int linePenalty(const Bits<W> &dark, const Bits<W> &valid, const Bits<W> 
     // line is padded with four light modules on each side.
     const Bits<W> p = up(dark, 4);
     const Bits<W> q = andNot(paddedValid, p);
-    const Bits<W> core = down(p, 4) & down(q, 5) & down(p, 6) & down(p, 7) & down(p, 8) & down(q, 9) & down(p, 10);
+    const Bits<W> core =
+        down(p, 4) & down(q, 5) & down(p, 6) & down(p, 7) & down(p, 8) & down(q, 9) & down(p, 10);
     const Bits<W> lightBefore = q & down(q, 1) & down(q, 2) & down(q, 3);
     const Bits<W> lightAfter = down(q, 11) & down(q, 12) & down(q, 13) & down(q, 14);
     score += PENALTY_N3 * (count(core & lightBefore) + count(core & lightAfter));
@@ -199,8 +193,7 @@ inline int linePenalty(const Bits<W> &dark, const Bits<W> &valid, const Bits<W> 
 }
 
 // Feature 2: each 2 x 2 block of one colour in rows a and b scores N2.
-template <int W>
-inline int blockPenalty(const Bits<W> &a, const Bits<W> &b, const Bits<W> &valid)
+template <int W> inline int blockPenalty(const Bits<W> &a, const Bits<W> &b, const Bits<W> &valid)
 {
     const Bits<W> bothDark = a & b;
     const Bits<W> bothLight = andNot(valid, a | b);
@@ -210,7 +203,7 @@ inline int blockPenalty(const Bits<W> &a, const Bits<W> &b, const Bits<W> &valid
 // The score of the symbol with a mask applied to every non-function module.
 template <int W>
 int scoreMask(int size, int mask, const uint64_t (*rows)[3], const uint64_t (*funcRows)[3],
-                const uint64_t (*cols)[3], const uint64_t (*funcCols)[3])
+              const uint64_t (*cols)[3], const uint64_t (*funcCols)[3])
 {
     const Bits<W> valid = firstBits<W>(size);
     const Bits<W> paddedValid = firstBits<W>(size + 8);
@@ -362,7 +355,8 @@ void CQrEncoder::drawFunctionPatterns()
     const int count = qr::alignmentPositions(m_version, positions);
     for (int i = 0; i < count; ++i) {
         for (int j = 0; j < count; ++j) {
-            const bool finderCorner = (i == 0 && j == 0) || (i == 0 && j == count - 1) || (i == count - 1 && j == 0);
+            const bool finderCorner =
+                (i == 0 && j == 0) || (i == 0 && j == count - 1) || (i == count - 1 && j == 0);
             if (!finderCorner)
                 drawAlignment(positions[i], positions[j]);
         }

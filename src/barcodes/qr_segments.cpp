@@ -19,12 +19,14 @@
 namespace {
 
 // Per character, in sixths of a bit (ISO/IEC 18004, 7.4.3 to 7.4.6).
+// clang-format off
 constexpr int CHARACTER_COST[4] = {
     20, // numeric: 10 bits per 3 digits
     33, // alphanumeric: 11 bits per 2 characters
     48, // byte: 8 bits
     78, // Kanji: 13 bits per double-byte character
 };
+// clang-format on
 constexpr int NO_PATH = 1 << 28;
 
 inline int roundUpToBit(int cost)

@@ -8,6 +8,7 @@ namespace {
 
 // ISO/IEC 18004, Table 1 - Codeword capacity of all versions: total number
 // of codewords. Index 0 is no version.
+// clang-format off
 const int16_t TOTAL_CODEWORDS[41] = {
     //   +0    +1    +2    +3    +4    +5    +6    +7    +8    +9      versions
     -1, 26, 44, 70, 100, 134, 172, 196, 242, 292,                    // 0-9
@@ -16,9 +17,11 @@ const int16_t TOTAL_CODEWORDS[41] = {
     2185, 2323, 2465, 2611, 2761, 2876, 3034, 3196, 3362, 3532,      // 30-39
     3706,                                                            // 40
 };
+// clang-format on
 
 // ISO/IEC 18004, Table 9 - Error correction characteristics: error
 // correction codewords in each block. Index 0 is no version.
+// clang-format off
 const int8_t EC_CODEWORDS_PER_BLOCK[4][41] = {
     // 0, 1,  2,  3,  4,  5,  6,  7,  8,  9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
     //   21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40     level
@@ -31,9 +34,11 @@ const int8_t EC_CODEWORDS_PER_BLOCK[4][41] = {
     {-1, 17, 28, 22, 16, 22, 28, 26, 26, 24, 28, 24, 28, 22, 24, 24, 30, 28, 28, 26, 28,
      30, 24, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30, 30},      // H
 };
+// clang-format on
 
 // ISO/IEC 18004, Table 9 - Error correction characteristics: number of
 // error correction blocks (short and long blocks together).
+// clang-format off
 const int8_t EC_BLOCKS[4][41] = {
     // 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
     //   21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40     level
@@ -46,8 +51,10 @@ const int8_t EC_BLOCKS[4][41] = {
     {-1, 1, 1, 2, 4, 4, 4, 5, 6, 8, 8, 11, 11, 16, 16, 18, 16, 19, 21, 25, 25,
      25, 34, 30, 32, 35, 37, 40, 42, 45, 48, 51, 54, 57, 60, 63, 66, 70, 74, 77, 81},      // H
 };
+// clang-format on
 
 // ISO/IEC 18004, Table 3 - Number of bits in character count indicator.
+// clang-format off
 const int8_t CHARACTER_COUNT_BITS[4][3] = {
     // 1-9, 10-26, 27-40      mode
     {10, 12, 14},          // numeric
@@ -55,9 +62,11 @@ const int8_t CHARACTER_COUNT_BITS[4][3] = {
     {8, 16, 16},           // byte
     {8, 10, 12},           // Kanji
 };
+// clang-format on
 
 // ISO/IEC 18004, Annex E, Table E.1 - Row/column coordinates of the centres
 // of the alignment patterns. Unused entries are 0.
+// clang-format off
 const uint8_t ALIGNMENT_POSITIONS[41][7] = {
     // coordinates                            version
     {0},                                   // 0
@@ -102,9 +111,11 @@ const uint8_t ALIGNMENT_POSITIONS[41][7] = {
     {6, 26, 54, 82, 110, 138, 166},        // 39
     {6, 30, 58, 86, 114, 142, 170},        // 40
 };
+// clang-format on
 
 // ISO/IEC 18004, Annex C, Table C.1 - Valid format information bit
 // sequences: BCH(15,5) code of level and mask, XORed with 101010000010010.
+// clang-format off
 const uint16_t FORMAT_BITS[4][8] = {
     // mask 0,    1,      2,      3,      4,      5,      6,      7          level
     {0x77C4, 0x72F3, 0x7DAA, 0x789D, 0x662F, 0x6318, 0x6C41, 0x6976},     // L (01)
@@ -112,9 +123,11 @@ const uint16_t FORMAT_BITS[4][8] = {
     {0x355F, 0x3068, 0x3F31, 0x3A06, 0x24B4, 0x2183, 0x2EDA, 0x2BED},     // Q (11)
     {0x1689, 0x13BE, 0x1CE7, 0x19D0, 0x0762, 0x0255, 0x0D0C, 0x083B},     // H (10)
 };
+// clang-format on
 
 // ISO/IEC 18004, Annex D, Table D.1 - Version information bit stream:
 // BCH(18,6) code of the version. Versions below 7 carry none (0).
+// clang-format off
 const uint32_t VERSION_BITS[41] = {
     //    +0        +1        +2        +3        +4        +5          versions
     0, 0, 0, 0, 0, 0, 0,                                                // 0-6
@@ -125,6 +138,7 @@ const uint32_t VERSION_BITS[41] = {
     0x1F250, 0x209D5, 0x216F0, 0x228BA, 0x2379F, 0x24B0B,               // 31-36
     0x2542E, 0x26A64, 0x27541, 0x28C69,                                 // 37-40
 };
+// clang-format on
 
 // ISO/IEC 18004, Table 5 - Encoding/decoding table for Alphanumeric mode:
 // 0-9 are the digits, 10-35 the letters A-Z, then these nine characters.
@@ -186,10 +200,7 @@ struct Galois
                 generatorLog[degree][i] = poly[i + 1] ? log[poly[i + 1]] : NO_LOG;
         }
     }
-    constexpr uint8_t multiply(uint8_t a, uint8_t b) const
-    {
-        return (a && b) ? exp[log[a] + log[b]] : 0;
-    }
+    constexpr uint8_t multiply(uint8_t a, uint8_t b) const { return (a && b) ? exp[log[a] + log[b]] : 0; }
 };
 constexpr Galois GALOIS;
 

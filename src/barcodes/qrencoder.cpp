@@ -47,8 +47,8 @@ bool CQrEncoder::EncodeQr(int level, int version, bool allowGrowth, int mask, co
         score = -1;
 
     // Validate the arguments and find the input's length.
-    if (level < QR_LEVEL_L || level > QR_LEVEL_H || version < 0 || version > MAX_VERSION || mask < -1
-        || mask > 7 || !data || length < 0)
+    if (level < QR_LEVEL_L || level > QR_LEVEL_H || version < 0 || version > MAX_VERSION || mask < -1 ||
+        mask > 7 || !data || length < 0)
         return false;
     if (length == 0)
         length = int(strnlen(data, MAX_INPUT_BYTES + 1));

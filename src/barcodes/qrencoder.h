@@ -59,10 +59,10 @@ class CQrEncoder
 public:
     static constexpr int MIN_VERSION = 1;
     static constexpr int MAX_VERSION = 40;
-    static constexpr int MAX_SIZE = 17 + 4 * MAX_VERSION;   // 177 modules
-    static constexpr int MAX_INPUT_BYTES = 7089;            // digits in version 40-L
-    static constexpr int MAX_CODEWORDS = 3706;              // version 40
-    static constexpr int MAX_DATA_CODEWORDS = 2956;         // version 40-L
+    static constexpr int MAX_SIZE = 17 + 4 * MAX_VERSION; // 177 modules
+    static constexpr int MAX_INPUT_BYTES = 7089;          // digits in version 40-L
+    static constexpr int MAX_CODEWORDS = 3706;            // version 40
+    static constexpr int MAX_DATA_CODEWORDS = 2956;       // version 40-L
     // A segment costs at least 18 bits, so no stream that fits version 40
     // (23648 data bits) has more segments than this.
     static constexpr int MAX_SEGMENTS = 1400;
@@ -90,7 +90,7 @@ public:
     // Diagnostics of the last successful call: the data bit stream before
     // the terminator, its segments, and the final interleaved codewords.
     int bitLength() const { return m_bitLength; }
-    int eci() const { return m_eci; }   // 0: no ECI header
+    int eci() const { return m_eci; } // 0: no ECI header
     // The penalty score of mask 0..7 when the mask was chosen automatically
     // (-1 when it was forced).
     int maskPenalty(int mask) const { return m_maskPenalty[mask]; }

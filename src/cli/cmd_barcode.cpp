@@ -37,8 +37,8 @@ int runBarcode(const QStringList &args)
     const QString kindText = parser.value(QStringLiteral("kind"));
     const int kind = number.match(kindText).hasMatch() ? kindText.toInt() : -1;
     if (kind < 0 || kind >= BARCODE_KIND_COUNT)
-        return usageError(QStringLiteral("barcode: --kind: expected 0 to %1, got ").arg(BARCODE_KIND_COUNT - 1)
-                          + kindText);
+        return usageError(
+            QStringLiteral("barcode: --kind: expected 0 to %1, got ").arg(BARCODE_KIND_COUNT - 1) + kindText);
     QColor color(Qt::black);
     if (parser.isSet(QStringLiteral("color"))) {
         static const QRegularExpression rgb(QStringLiteral("^#[0-9A-Fa-f]{6}$"));

@@ -38,7 +38,7 @@ void TestLinearDecode::decode_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("settings");   // zbar settings
+    QTest::addColumn<QStringList>("settings");    // zbar settings
     QTest::addColumn<QByteArrayList>("expected"); // what zbar reports, sorted
 
     const QStringList codabar{QStringLiteral("codabar.enable")};
@@ -65,11 +65,12 @@ void TestLinearDecode::decode_data()
         QTest::addRow("Code 128 check value %d", 95 + i)
             << 2 << QString::fromLatin1(checkTexts[i]) << code128 << QByteArrayList{checkTexts[i]};
     }
-    QTest::newRow("Code 128 drops accents") << 2 << QString::fromUtf8("Caf\u00e9 42") << code128
-                                            << QByteArrayList{"Caf 42"};
+    QTest::newRow("Code 128 drops accents")
+        << 2 << QString::fromUtf8("Caf\u00e9 42") << code128 << QByteArrayList{"Caf 42"};
 
     const QStringList code39{QStringLiteral("code39.enable")};
-    QTest::newRow("Code 39") << 3 << QStringLiteral("CODE 39-TEST") << code39 << QByteArrayList{"CODE 39-TEST"};
+    QTest::newRow("Code 39") << 3 << QStringLiteral("CODE 39-TEST") << code39
+                             << QByteArrayList{"CODE 39-TEST"};
     QTest::newRow("Code 39 all characters")
         << 3 << QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%") << code39
         << QByteArrayList{"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%"};
@@ -79,7 +80,8 @@ void TestLinearDecode::decode_data()
     QTest::newRow("Code 93 all characters")
         << 4 << QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%") << code93
         << QByteArrayList{"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%"};
-    QTest::newRow("Code 93 drops lower case") << 4 << QStringLiteral("TEsT93") << code93 << QByteArrayList{"TET93"};
+    QTest::newRow("Code 93 drops lower case")
+        << 4 << QStringLiteral("TEsT93") << code93 << QByteArrayList{"TET93"};
     // Two-character texts whose C or K check character is a shift
     // character ($) (%) (/) (+), values 43 to 46.
     const char *const shiftTexts[] = {"1+", "1%", "2+", "2%", "0U", "1D", "0F", "0V"};
@@ -91,10 +93,10 @@ void TestLinearDecode::decode_data()
     const QStringList ean13{QStringLiteral("ean13.enable")};
     const QStringList ean13AddOns{QStringLiteral("ean13.enable"), QStringLiteral("ean2.enable"),
                                   QStringLiteral("ean5.enable")};
-    QTest::newRow("EAN-13 12 digits") << 5 << QStringLiteral("400638133393") << ean13
-                                      << QByteArrayList{"4006381333931"};
-    QTest::newRow("EAN-13 13 digits") << 5 << QStringLiteral("9780201379624") << ean13
-                                      << QByteArrayList{"9780201379624"};
+    QTest::newRow("EAN-13 12 digits")
+        << 5 << QStringLiteral("400638133393") << ean13 << QByteArrayList{"4006381333931"};
+    QTest::newRow("EAN-13 13 digits")
+        << 5 << QStringLiteral("9780201379624") << ean13 << QByteArrayList{"9780201379624"};
     // Each first digit selects another A/B pattern for the left half.
     const char *const firstDigits[] = {"0012345678905", "1123456789011", "2123456789010", "3123456789019",
                                        "4123456789018", "5123456789017", "6123456789016", "7123456789015",
@@ -103,27 +105,28 @@ void TestLinearDecode::decode_data()
         QTest::addRow("EAN-13 first digit %c", number[0])
             << 5 << QString::fromLatin1(number) << ean13 << QByteArrayList{number};
     }
-    QTest::newRow("EAN-13 with 2-digit add-on") << 5 << QStringLiteral("40063813339312") << ean13AddOns
-                                                << QByteArrayList{"12", "4006381333931"};
-    QTest::newRow("EAN-13 with add-on 3 (mod 4)") << 5 << QStringLiteral("978020137962499") << ean13AddOns
-                                                  << QByteArrayList{"9780201379624", "99"};
+    QTest::newRow("EAN-13 with 2-digit add-on")
+        << 5 << QStringLiteral("40063813339312") << ean13AddOns << QByteArrayList{"12", "4006381333931"};
+    QTest::newRow("EAN-13 with add-on 3 (mod 4)")
+        << 5 << QStringLiteral("978020137962499") << ean13AddOns << QByteArrayList{"9780201379624", "99"};
     QTest::newRow("EAN-13 with 5-digit add-on") << 5 << QStringLiteral("97802013796245678") << ean13AddOns
                                                 << QByteArrayList{"45678", "9780201379624"};
     QTest::newRow("EAN-13 with add-on 90000") << 5 << QStringLiteral("978020137962490000") << ean13AddOns
                                               << QByteArrayList{"90000", "9780201379624"};
-    QTest::newRow("EAN-13 5 digits") << 5 << QStringLiteral("12345") << ean13 << QByteArrayList{"0000000000000"};
+    QTest::newRow("EAN-13 5 digits") << 5 << QStringLiteral("12345") << ean13
+                                     << QByteArrayList{"0000000000000"};
 
     const QStringList ean8{QStringLiteral("ean8.enable")};
     QTest::newRow("EAN-8") << 6 << QStringLiteral("9638507") << ean8 << QByteArrayList{"96385074"};
-    QTest::newRow("EAN-8 all digits") << 6 << QStringLiteral("0123456789") << ean8 << QByteArrayList{"01234565"};
+    QTest::newRow("EAN-8 all digits")
+        << 6 << QStringLiteral("0123456789") << ean8 << QByteArrayList{"01234565"};
     QTest::newRow("EAN-8 short") << 6 << QStringLiteral("12") << ean8 << QByteArrayList{"00050005"};
 
     // zbar reads Interleaved 2 of 5 from 6 digits unless told otherwise.
     const QStringList itf{QStringLiteral("i25.enable"), QStringLiteral("i25.min-length=2")};
     QTest::newRow("I2of5 123") << 7 << QStringLiteral("123") << itf << QByteArrayList{"0123"};
-    QTest::newRow("I2of5 all pairs")
-        << 7 << QStringLiteral("00112233445566778899012345678909") << itf
-        << QByteArrayList{"00112233445566778899012345678909"};
+    QTest::newRow("I2of5 all pairs") << 7 << QStringLiteral("00112233445566778899012345678909") << itf
+                                     << QByteArrayList{"00112233445566778899012345678909"};
 
     // zbar reads UPC-A through its EAN-13 decoder.
     const QStringList upca{QStringLiteral("ean13.enable"), QStringLiteral("upca.enable")};

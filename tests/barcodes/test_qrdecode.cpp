@@ -78,11 +78,16 @@ void TestQrDecode::versionsAndLevels_data()
     // A text of about two thirds of each symbol's byte capacity; versions
     // with one, two and many blocks, short and long blocks, each group of
     // count field lengths, with and without version information.
-    struct Row { int version; int level; int length; };
+    struct Row
+    {
+        int version;
+        int level;
+        int length;
+    };
     const Row rows[] = {
-        {1, QR_LEVEL_L, 12}, {1, QR_LEVEL_H, 5},   {2, QR_LEVEL_M, 16},  {3, QR_LEVEL_Q, 20},
-        {5, QR_LEVEL_Q, 40}, {6, QR_LEVEL_H, 40},  {7, QR_LEVEL_L, 120}, {9, QR_LEVEL_M, 120},
-        {10, QR_LEVEL_H, 80}, {14, QR_LEVEL_M, 300}, {21, QR_LEVEL_Q, 400}, {26, QR_LEVEL_H, 400},
+        {1, QR_LEVEL_L, 12},    {1, QR_LEVEL_H, 5},     {2, QR_LEVEL_M, 16},   {3, QR_LEVEL_Q, 20},
+        {5, QR_LEVEL_Q, 40},    {6, QR_LEVEL_H, 40},    {7, QR_LEVEL_L, 120},  {9, QR_LEVEL_M, 120},
+        {10, QR_LEVEL_H, 80},   {14, QR_LEVEL_M, 300},  {21, QR_LEVEL_Q, 400}, {26, QR_LEVEL_H, 400},
         {27, QR_LEVEL_L, 1000}, {33, QR_LEVEL_M, 1000}, {36, QR_LEVEL_Q, 900}, {40, QR_LEVEL_H, 800},
     };
     for (const Row &row : rows)
@@ -104,7 +109,7 @@ void TestQrDecode::versionsAndLevels()
 void TestQrDecode::modes_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("modes");   // segment modes of the 40-L encoding
+    QTest::addColumn<QString>("modes"); // segment modes of the 40-L encoding
 
     QTest::newRow("numeric") << QStringLiteral("0123456789012345678901234567890123") << "N";
     QTest::newRow("alphanumeric") << QStringLiteral("HELLO WORLD $%*+-./: 42") << "A";
@@ -113,9 +118,11 @@ void TestQrDecode::modes_data()
     QTest::newRow("mixed") << QStringLiteral("Client no. 00012345678901234567 - SORVEL-CHART-2024 - ok")
                            << "BNAB";
     // Four trailing digits are cheaper in numeric mode (28 bits, not 32).
-    QTest::newRow("accents") << QString::fromUtf8("Zo\u00eb M\u00fcller-Fran\u00e7ois, n\u00e9e 1990") << "BN";
+    QTest::newRow("accents") << QString::fromUtf8("Zo\u00eb M\u00fcller-Fran\u00e7ois, n\u00e9e 1990")
+                             << "BN";
     QTest::newRow("CJK") << QString::fromUtf8("\u6570\u79d8\u672f\u7684\u751f\u547d\u4e4b\u8def") << "B";
-    QTest::newRow("Greek and symbols") << QString::fromUtf8("\u03a9 \u2013 \u201cquote\u201d \u20ac 5") << "B";
+    QTest::newRow("Greek and symbols")
+        << QString::fromUtf8("\u03a9 \u2013 \u201cquote\u201d \u20ac 5") << "B";
     QTest::newRow("outside the BMP") << QString::fromUtf8("star \U0001F31F") << "B";
 }
 
@@ -167,11 +174,13 @@ void TestQrDecode::kanji_data()
     // の 82CC; 日 93FA, 本 967B; カ 834A, ナ 8369.
     QTest::newRow("the standard's two characters")
         << QByteArray("\x93\x5F\xE4\xAA") << QString::fromUtf8("\u70b9\u8317") << "K";
-    QTest::newRow("kanji and kana")
-        << QByteArray("\x90\x94\x94\xE9\x8F\x70\x82\xCC\x93\xFA\x96\x7B\x83\x4A\x83\x69")
-        << QString::fromUtf8("\u6570\u79d8\u8853\u306e\u65e5\u672c\u30ab\u30ca") << "K";
+    QTest::newRow("kanji and kana") << QByteArray(
+                                           "\x90\x94\x94\xE9\x8F\x70\x82\xCC\x93\xFA\x96\x7B\x83\x4A\x83\x69")
+                                    << QString::fromUtf8("\u6570\u79d8\u8853\u306e\u65e5\u672c\u30ab\u30ca")
+                                    << "K";
     QTest::newRow("Kanji between digits")
-        << QByteArray("1990\x93\xFA\x96\x7B\x90\x94\x94\xE9\x8F\x70\x82\xCC" "2024")
+        << QByteArray("1990\x93\xFA\x96\x7B\x90\x94\x94\xE9\x8F\x70\x82\xCC"
+                      "2024")
         << QString::fromUtf8("1990\u65e5\u672c\u6570\u79d8\u8853\u306e2024") << "NKN";
 }
 

@@ -74,7 +74,10 @@ int bchCode(int value, int degree, int generator)
 class BitReader
 {
 public:
-    explicit BitReader(const QByteArray &bytes) : m_bytes(bytes) {}
+    explicit BitReader(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+    }
     int read(int bits)
     {
         int value = 0;
@@ -134,7 +137,8 @@ int referencePenalty(const CQrEncoder &e)
             }
             // Feature 3: 1011101 with four light modules before or after.
             for (int b = -4; b < n; ++b) {
-                const bool core = at(b) && !at(b + 1) && at(b + 2) && at(b + 3) && at(b + 4) && !at(b + 5) && at(b + 6);
+                const bool core =
+                    at(b) && !at(b + 1) && at(b + 2) && at(b + 3) && at(b + 4) && !at(b + 5) && at(b + 6);
                 if (!core || b + 6 >= n)
                     continue;
                 if (!at(b - 1) && !at(b - 2) && !at(b - 3) && !at(b - 4))
@@ -149,8 +153,8 @@ int referencePenalty(const CQrEncoder &e)
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
             dark += module(e, x, y);
-            if (x + 1 < n && y + 1 < n && module(e, x, y) == module(e, x + 1, y)
-                && module(e, x, y) == module(e, x, y + 1) && module(e, x, y) == module(e, x + 1, y + 1))
+            if (x + 1 < n && y + 1 < n && module(e, x, y) == module(e, x + 1, y) &&
+                module(e, x, y) == module(e, x, y + 1) && module(e, x, y) == module(e, x + 1, y + 1))
                 score += 3;
         }
     }
@@ -228,7 +232,8 @@ void TestQrEncoder::versionAndSegments_data()
     // Count fields grow from version 10: byte count 16 bits.
     QTest::newRow("2953 bytes fit 40-L") << QByteArray(2953, 'a') << 0 << 40 << "B" << 4 + 16 + 2953 * 8;
     QTest::newRow("7089 digits fit 40-L") << QByteArray(7089, '1') << 0 << 40 << "N" << 4 + 14 + 2363 * 10;
-    QTest::newRow("4296 alphanumerics fit 40-L") << QByteArray(4296, 'Q') << 0 << 40 << "A" << 4 + 13 + 2148 * 11;
+    QTest::newRow("4296 alphanumerics fit 40-L")
+        << QByteArray(4296, 'Q') << 0 << 40 << "A" << 4 + 13 + 2148 * 11;
     QTest::newRow("1273 bytes fit 40-H") << QByteArray(1273, 'a') << 3 << 40 << "B" << 4 + 16 + 1273 * 8;
 }
 
@@ -277,7 +282,7 @@ void TestQrEncoder::requestedVersion_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("requested");
     QTest::addColumn<bool>("growth");
-    QTest::addColumn<int>("version");   // 0: the call fails
+    QTest::addColumn<int>("version"); // 0: the call fails
 
     QTest::newRow("room to spare keeps the version") << QByteArray("HELLO") << 5 << false << 5;
     QTest::newRow("version 40 for a short text") << QByteArray("HELLO") << 40 << true << 40;
@@ -305,16 +310,18 @@ void TestQrEncoder::knownCodewords_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("charset");
-    QTest::addColumn<QByteArray>("codewords");   // hex, all of version 1
+    QTest::addColumn<QByteArray>("codewords"); // hex, all of version 1
 
     // ISO/IEC 18004, Annex I: "01234567" at 1-M, data then error correction.
     QTest::newRow("01234567 1-M") << QByteArray("01234567") << 1 << 0
-                                  << QByteArray("10200C56618" "0EC11EC11EC11EC11EC11" "A524D4C1ED36C7872C55");
+                                  << QByteArray("10200C566180EC11EC11EC11EC11EC11A524D4C1ED36C7872C55");
     // The widely published HELLO WORLD example at 1-M and 1-Q.
     QTest::newRow("HELLO WORLD 1-M") << QByteArray("HELLO WORLD") << 1 << 0
-                                     << QByteArray("205B0B78D172DC4D4340EC11EC11EC11" "C4232777EBD7E7E25D17");
+                                     << QByteArray("205B0B78D172DC4D4340EC11EC11EC11"
+                                                   "C4232777EBD7E7E25D17");
     QTest::newRow("HELLO WORLD 1-Q") << QByteArray("HELLO WORLD") << 2 << 0
-                                     << QByteArray("205B0B78D172DC4D4340EC11EC" "A8481652D9369C002E0FB47A10");
+                                     << QByteArray("205B0B78D172DC4D4340EC11EC"
+                                                   "A8481652D9369C002E0FB47A10");
     // Kanji mode, the standard's example characters 0x935F 0xE4AA (values
     // 0x0D9F, 0x1AAA): 1000 00000010 0110110011111 1101010101010, then the
     // terminator 0000 and zero bits to the byte: 80 26 CF EA A8 00, pads.
@@ -342,7 +349,8 @@ void TestQrEncoder::kanjiNeedsValidShiftJisPairs_data()
     QTest::addColumn<QString>("modes");
 
     QTest::newRow("two Kanji") << QByteArray("\x93\x5F\xE4\xAA") << 1 << "K";
-    QTest::newRow("first and last of the ranges") << QByteArray("\x81\x40\x9F\xFC\xE0\x40\xEB\xBF") << 1 << "K";
+    QTest::newRow("first and last of the ranges")
+        << QByteArray("\x81\x40\x9F\xFC\xE0\x40\xEB\xBF") << 1 << "K";
     // Bytes that are not a Kanji-mode character go in a byte segment.
     // Six Kanji and a lone lead byte: 12 + 78 + 20 bits beat 12 + 13 x 8.
     QTest::newRow("lead byte at the end") << QByteArray("\x93\x5F\xE4\xAA").repeated(3) + '\x81' << 1 << "KB";
@@ -371,7 +379,7 @@ void TestQrEncoder::utf8EciHeader_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("eci");
-    QTest::addColumn<QByteArray>("codewords");   // hex, leading ones
+    QTest::addColumn<QByteArray>("codewords"); // hex, leading ones
 
     // ECI 0111 00011010, byte 0100 00000010, C3 A9, terminator and pad.
     QTest::newRow("accent") << QString::fromUtf8("\u00e9").toUtf8() << 26 << QByteArray("71A402C3A900EC11");
@@ -475,7 +483,8 @@ void TestQrEncoder::functionPatterns()
                     continue;
                 const int ring = qMax(qAbs(dx - 3), qAbs(dy - 3));
                 const bool dark = ring == 3 || ring <= 1;
-                QVERIFY2(module(*m_encoder, x, y) == dark, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+                QVERIFY2(module(*m_encoder, x, y) == dark,
+                         qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
             }
         }
     }
@@ -508,7 +517,8 @@ void TestQrEncoder::formatAndVersionInformation_data()
 
     for (int level = 0; level < 4; ++level) {
         for (int mask = 0; mask < 8; ++mask)
-            QTest::addRow("%c mask %d", "LMQH"[level], mask) << level << mask << 1 + (level * 8 + mask) % 10 * 4;
+            QTest::addRow("%c mask %d", "LMQH"[level], mask)
+                << level << mask << 1 + (level * 8 + mask) % 10 * 4;
     }
 }
 

@@ -43,7 +43,8 @@ QByteArrayList zbarDecodeFile(const QString &pngPath, const QStringList &setting
         return {};
     }
     // Exit status 4 means that no symbol was found.
-    if (process.exitStatus() != QProcess::NormalExit || (process.exitCode() != 0 && process.exitCode() != 4)) {
+    if (process.exitStatus() != QProcess::NormalExit ||
+        (process.exitCode() != 0 && process.exitCode() != 4)) {
         *error = QStringLiteral("zbarimg failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
         return {};
     }

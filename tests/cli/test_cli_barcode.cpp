@@ -59,15 +59,16 @@ void TestCliBarcode::initTestCase()
 void TestCliBarcode::writesReadablePng_data()
 {
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("setting");     // the zbar symbology to enable
+    QTest::addColumn<QString>("setting"); // the zbar symbology to enable
     QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("colour");      // of the first pixel
+    QTest::addColumn<QString>("colour"); // of the first pixel
 
     QTest::newRow("QR HELLO WORLD") << QStringList{"--kind", "0", "--text", "HELLO WORLD"} << "qrcode.enable"
                                     << QByteArray("HELLO WORLD") << QSize(210, 210) << "#000000";
     QTest::newRow("QR colour") << QStringList{"--kind", "0", "--text", "HELLO WORLD", "--color", "#8B1A4C"}
-                               << "qrcode.enable" << QByteArray("HELLO WORLD") << QSize(210, 210) << "#8b1a4c";
+                               << "qrcode.enable" << QByteArray("HELLO WORLD") << QSize(210, 210)
+                               << "#8b1a4c";
     const QString accents = QString::fromUtf8("Zo\u00eb M\u00fcller \u6570\u79d8");
     QTest::newRow("QR accents and CJK") << QStringList{"--kind", "0", "--text", accents} << "qrcode.enable"
                                         << accents.toUtf8() << QSize() << "#000000";
@@ -87,7 +88,8 @@ void TestCliBarcode::writesReadablePng()
     QFETCH(QSize, size);
     QFETCH(QString, colour);
 
-    const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".png");
+    const QString path =
+        m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".png");
     const CliRun run = runCli(QStringList{"barcode"} + options + QStringList{"--out", path});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QByteArray());
@@ -134,10 +136,14 @@ void TestCliBarcode::cannotEncode_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("empty text") << "3" << "";
-    QTest::newRow("MSI with a letter") << "8" << "12a";
-    QTest::newRow("Code 39 without its characters") << "3" << "abc";
-    QTest::newRow("EAN-13 wrong check digit") << "5" << "4006381333932";
+    QTest::newRow("empty text") << "3"
+                                << "";
+    QTest::newRow("MSI with a letter") << "8"
+                                       << "12a";
+    QTest::newRow("Code 39 without its characters") << "3"
+                                                    << "abc";
+    QTest::newRow("EAN-13 wrong check digit") << "5"
+                                              << "4006381333932";
     QTest::newRow("QR beyond version 40") << "0" << QString(3000, QLatin1Char('x'));
     QTest::newRow("linear text over 500") << "2" << QString(501, QLatin1Char('x'));
 }
@@ -162,23 +168,27 @@ void TestCliBarcode::badUsage_data()
 
     const QString out = QStringLiteral("x.png");
     QTest::newRow("no options") << QStringList{"barcode"} << QByteArray("missing --kind");
-    QTest::newRow("missing text") << QStringList{"barcode", "--kind", "0", "--out", out} << QByteArray("missing --text");
-    QTest::newRow("missing out") << QStringList{"barcode", "--kind", "0", "--text", "A"} << QByteArray("missing --out");
+    QTest::newRow("missing text") << QStringList{"barcode", "--kind", "0", "--out", out}
+                                  << QByteArray("missing --text");
+    QTest::newRow("missing out") << QStringList{"barcode", "--kind", "0", "--text", "A"}
+                                 << QByteArray("missing --out");
     QTest::newRow("kind 11") << QStringList{"barcode", "--kind", "11", "--text", "A", "--out", out}
                              << QByteArray("--kind");
     QTest::newRow("kind -1") << QStringList{"barcode", "--kind", "-1", "--text", "A", "--out", out}
                              << QByteArray("--kind");
     QTest::newRow("kind word") << QStringList{"barcode", "--kind", "qr", "--text", "A", "--out", out}
                                << QByteArray("--kind");
-    QTest::newRow("colour name") << QStringList{"barcode", "--kind", "0", "--text", "A", "--color", "red", "--out", out}
+    QTest::newRow("colour name") << QStringList{"barcode", "--kind", "0",     "--text", "A",
+                                                "--color", "red",    "--out", out}
                                  << QByteArray("--color");
     QTest::newRow("colour too short")
         << QStringList{"barcode", "--kind", "0", "--text", "A", "--color", "#12345", "--out", out}
         << QByteArray("--color");
-    QTest::newRow("unknown option") << QStringList{"barcode", "--kind", "0", "--text", "A", "--out", out, "--size", "3"}
+    QTest::newRow("unknown option") << QStringList{"barcode", "--kind", "0",      "--text", "A",
+                                                   "--out",   out,      "--size", "3"}
                                     << QByteArray("size");
-    QTest::newRow("positional argument") << QStringList{"barcode", "--kind", "0", "--text", "A", "--out", out, "extra"}
-                                         << QByteArray("extra");
+    QTest::newRow("positional argument")
+        << QStringList{"barcode", "--kind", "0", "--text", "A", "--out", out, "extra"} << QByteArray("extra");
 }
 
 void TestCliBarcode::badUsage()
