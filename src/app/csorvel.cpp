@@ -174,7 +174,10 @@ CSorvel::CSorvel(QWidget *parent)
     showPage(NumerologyPage);
     slotPNC(m_forecastDate->date());
 
-    // 10. Splash, skin, deferred start-up.
+    // 10. Splash, skin, deferred start-up. The reports stay hidden under the
+    // splash: the window then paints at once, without waiting for the web
+    // engine to draw its first page.
+    m_reportFrame->hide();
     buildSplash();
     initStyle();
     startPulse();
@@ -558,6 +561,7 @@ void CSorvel::OnFinishedSU()
         stopPulse();
     m_nameButton->setText(m_nameButtonText);
     OnUpdateListReport();
+    m_reportFrame->show();
     delete m_splash;
     m_splash = nullptr;
     layoutWindow();
