@@ -1,0 +1,164 @@
+// The interpretation texts shipped in the built eng.dat: every entry a report
+// or a guide page can ask for is there and long enough to be a reading.
+// A failure names each missing or short entry.
+
+#include "reports/textstore.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+QList<int> range(int first, int last)
+{
+    QList<int> numbers;
+    for (int n = first; n <= last; ++n)
+        numbers.append(n);
+    return numbers;
+}
+
+const QList<int> CORE_NUMBERS = range(1, 9) + QList<int>{11, 22, 33};
+
+// Pair codes of two digits 1..9, larger digit first: 11, 21, 22, 31, ...
+QList<int> largerFirstPairs()
+{
+    QList<int> codes;
+    for (int a = 1; a <= 9; ++a)
+        for (int b = 1; b <= a; ++b)
+            codes.append(10 * a + b);
+    return codes;
+}
+
+// Pair codes of two digits, smaller digit first: 11, 12, ..., 19, 22, ...
+QList<int> smallerFirstPairs(int highest)
+{
+    QList<int> codes;
+    for (int a = 1; a <= highest; ++a)
+        for (int b = a; b <= highest; ++b)
+            codes.append(10 * a + b);
+    return codes;
+}
+
+int wordCount(QString html)
+{
+    html.replace(QRegularExpression(QStringLiteral("<[^>]*>")), QStringLiteral(" "));
+    return html.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<int>)
+
+class TestTextCoverage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void topics_data();
+    void topics();
+    void guidePages();
+    void noteTopicHoldsOnlyTheChartNote();
+
+private:
+    TextStore m_store;
+};
+
+void TestTextCoverage::initTestCase()
+{
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/eng.dat");
+    QVERIFY2(m_store.loadFile(path), qPrintable(QStringLiteral("cannot read ") + path));
+}
+
+void TestTextCoverage::topics_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QList<int>>("entries");
+    QTest::addColumn<int>("introWords"); // entry 0, when listed
+    QTest::addColumn<int>("minWords");   // every other entry
+
+    const QList<int> intro{0};
+    // The numerology report.
+    for (const int topic : {101, 104, 105, 108, 109, 111, 117})
+        QTest::addRow("%d core number", topic) << topic << intro + CORE_NUMBERS << 50 << 120;
+    QTest::newRow("102 birthday") << 102 << intro + range(1, 31) << 50 << 120;
+    QTest::newRow("103 karmic debts") << 103 << QList<int>{0, 13, 14, 16, 19} << 50 << 120;
+    for (const int topic : {106, 107, 110, 112, 113, 114, 116, 118})
+        QTest::addRow("%d digits", topic) << topic << intro + range(1, 9) << 50 << 120;
+    // Challenges and bridges read value + 1.
+    for (const int topic : {115, 128, 130})
+        QTest::addRow("%d value plus one", topic) << topic << intro + range(1, 9) << 50 << 120;
+    QTest::newRow("119 transit letters") << 119 << intro + range(1, 26) << 50 << 120;
+    QTest::newRow("120 essence") << 120 << intro + range(1, 9) + QList<int>{11, 16, 19, 22, 33} << 50 << 120;
+    QTest::newRow("121 double-digit names") << 121 << range(10, 99) << 0 << 40;
+    QTest::newRow("122 Chaldean compounds") << 122 << range(10, 99) << 0 << 40;
+    QTest::newRow("123 planes introduction") << 123 << intro << 50 << 0;
+    for (const int topic : {124, 125, 126, 127})
+        QTest::addRow("%d plane", topic) << topic << CORE_NUMBERS << 0 << 120;
+    QTest::newRow("129 life path and expression") << 129 << largerFirstPairs() << 0 << 40;
+    QTest::newRow("131 heart and personality") << 131 << largerFirstPairs() << 0 << 40;
+    QTest::newRow("501 name advisor") << 501 << CORE_NUMBERS << 0 << 40;
+    QTest::newRow("900 chart note") << 900 << intro << 50 << 0;
+
+    // Psychomatrix chapters: entry k reads a count of k - 1, entry 7 six or more.
+    for (int topic = 201; topic <= 217; ++topic)
+        QTest::addRow("%d psychomatrix chapter", topic) << topic << range(0, 7) << 50 << 50;
+    // Pet and compatibility.
+    QTest::newRow("301 pet number") << 301 << range(0, 9) << 60 << 60;
+    QTest::newRow("302 pet day") << 302 << range(1, 9) << 0 << 60;
+    QTest::newRow("401 birthday code") << 401 << range(1, 9) << 0 << 40;
+    QTest::newRow("402 chapters and birthday pairs") << 402 << range(0, 3) + smallerFirstPairs(9) << 40 << 40;
+    QTest::newRow("403 name pairs") << 403 << smallerFirstPairs(9) << 0 << 40;
+    QTest::newRow("404 life path pairs") << 404 << smallerFirstPairs(9) << 0 << 40;
+    QTest::newRow("405 character") << 405 << intro + smallerFirstPairs(7) << 40 << 40;
+    QTest::newRow("406 energy") << 406 << smallerFirstPairs(7) << 0 << 40;
+}
+
+void TestTextCoverage::topics()
+{
+    QFETCH(int, topic);
+    QFETCH(QList<int>, entries);
+    QFETCH(int, introWords);
+    QFETCH(int, minWords);
+    QStringList problems;
+    for (const int number : entries) {
+        const int words = wordCount(m_store.text(topic, number));
+        const int needed = number == 0 ? introWords : minWords;
+        if (words == 0)
+            problems.append(QStringLiteral("%1/%2 missing").arg(topic).arg(number));
+        else if (words < needed)
+            problems.append(QStringLiteral("%1/%2 has %3 of %4 words").arg(topic).arg(number).arg(words).arg(needed));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));
+}
+
+// Every page has its title and description, its calculation and its
+// interpretation; pages 19 to 34 show page 18's calculation.
+void TestTextCoverage::guidePages()
+{
+    QStringList problems;
+    for (int page = 0; page < 40; ++page) {
+        for (int slot = 0; slot < 3; ++slot) {
+            const QString text = m_store.guideSlot(page, slot);
+            const int words = wordCount(text);
+            if (words < 60)
+                problems.append(QStringLiteral("page %1 slot %2 has %3 words").arg(page).arg(slot).arg(words));
+        }
+        if (!m_store.guideSlot(page, 0).startsWith(QLatin1String("<h2><p>")))
+            problems.append(QStringLiteral("page %1 has no title").arg(page));
+        const QString html = m_store.guidePage(page, QString());
+        if (!html.contains(QLatin1String("<h2>Calculating</h2>"))
+            || !html.contains(QLatin1String("<h2>Interpretation</h2>")))
+            problems.append(QStringLiteral("page %1 is not a full page").arg(page));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));
+}
+
+void TestTextCoverage::noteTopicHoldsOnlyTheChartNote()
+{
+    for (int number = 1; number < 16; ++number)
+        QVERIFY2(m_store.text(900, number).isEmpty(), qPrintable(QString::number(number)));
+}
+
+QTEST_GUILESS_MAIN(TestTextCoverage)
+#include "test_textcoverage.moc"
