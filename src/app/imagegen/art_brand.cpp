@@ -10,22 +10,6 @@
 
 namespace imagegen {
 
-static Ink emblemInk(qreal line)
-{
-    QLinearGradient main(0, 0, 0, 100);
-    main.setColorAt(0.0, QColor(0xfbefd2));
-    main.setColorAt(1.0, QColor(0xd2bc8a));
-    QLinearGradient accent(0, 0, 0, 100);
-    accent.setColorAt(0.0, QColor(0xbbd54a));
-    accent.setColorAt(1.0, QColor(0x8aa326));
-    Ink ink;
-    ink.main = main;
-    ink.accent = accent;
-    ink.ground = colour(palette::Field);
-    ink.line = line;
-    return ink;
-}
-
 // A dark backdrop: a warm gradient, a light from the emblem's side and a
 // soft vignette, inside a fine border.
 static void backdrop(QPainter &p, const QSize &size, const QPointF &light, qreal lightRadius)
@@ -82,7 +66,7 @@ static QImage logo()
     QPainter p(&image);
     prepare(p);
     backdrop(p, size, QPointF(58, 60), 90);
-    paintGlyph(p, size, glyphEmblem, QRectF(18, 20, 80, 80), emblemInk(4.5), 0.6, QPointF(0, 1.5), 2);
+    paintGlyph(p, size, glyphEmblem, QRectF(18, 20, 80, 80), lightInk(4.5), 0.6, QPointF(0, 1.5), 2);
     wordmark(p, size, 112, 66, 50);
     p.end();
     return image;
@@ -114,7 +98,7 @@ static QImage heroLogo()
         const qreal fade = qMax(0.0, 1.0 - (dx * dx + dy * dy) * 0.7);
         p.fillPath(circlePath(at, r), withAlpha(colour(palette::Text), (0.08 + next() * 0.22) * fade));
     }
-    paintGlyph(p, size, glyphEmblem, QRectF(26, 30, 140, 140), emblemInk(4.0), 0.65, QPointF(0, 2), 3);
+    paintGlyph(p, size, glyphEmblem, QRectF(26, 30, 140, 140), lightInk(4.0), 0.65, QPointF(0, 2), 3);
     wordmark(p, size, 180, 108, 66);
     p.end();
     return image;
@@ -148,7 +132,7 @@ static QImage appIcon()
     edge.setColorAt(0.4, QColor(0x5c524c));
     edge.setColorAt(1.0, QColor(0x2d241f));
     p.strokePath(roundedRect(tile.adjusted(1, 1, -1, -1), 47), QPen(QBrush(edge), 2.0));
-    paintGlyph(p, size, glyphEmblem, QRectF(40, 38, 176, 176), emblemInk(4.2), 0.7, QPointF(0, 3), 3);
+    paintGlyph(p, size, glyphEmblem, QRectF(40, 38, 176, 176), lightInk(4.2), 0.7, QPointF(0, 3), 3);
     p.end();
     return image;
 }

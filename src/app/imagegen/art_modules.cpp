@@ -10,24 +10,6 @@
 
 namespace imagegen {
 
-// The ink of glyphs on dark tiles: warm light text colour with a soft top
-// highlight, accents in the lime-olive green.
-static Ink tileInk(qreal line)
-{
-    QLinearGradient main(0, 0, 0, 100);
-    main.setColorAt(0.0, QColor(0xfaeccb));
-    main.setColorAt(1.0, QColor(0xd7c291));
-    QLinearGradient accent(0, 0, 0, 100);
-    accent.setColorAt(0.0, QColor(0xb4cf41));
-    accent.setColorAt(1.0, QColor(0x87a024));
-    Ink ink;
-    ink.main = main;
-    ink.accent = accent;
-    ink.ground = colour(palette::Field);
-    ink.line = line;
-    return ink;
-}
-
 static QImage moduleButton(GlyphFn glyph)
 {
     QImage image = canvas(64, 60);
@@ -54,7 +36,7 @@ static QImage moduleButton(GlyphFn glyph)
     edge.setColorAt(1.0, QColor(0x3e3733));
     p.strokePath(shape, QPen(QBrush(edge), 1.0));
 
-    paintGlyph(p, image.size(), glyph, QRectF(12, 12, 36, 36), tileInk(7.5), 0.65, QPointF(0, 1.2), 1);
+    paintGlyph(p, image.size(), glyph, QRectF(12, 12, 36, 36), lightInk(7.5), 0.65, QPointF(0, 1.2), 1);
     p.end();
     return image;
 }

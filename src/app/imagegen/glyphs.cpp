@@ -2,9 +2,26 @@
 
 #include "paintkit.h"
 
+#include <QLinearGradient>
 #include <QtMath>
 
 namespace imagegen {
+
+Ink lightInk(qreal line)
+{
+    QLinearGradient main(0, 0, 0, 100);
+    main.setColorAt(0.0, QColor(0xfaeccb));
+    main.setColorAt(1.0, QColor(0xd7c291));
+    QLinearGradient accent(0, 0, 0, 100);
+    accent.setColorAt(0.0, QColor(0xb4cf41));
+    accent.setColorAt(1.0, QColor(0x87a024));
+    Ink ink;
+    ink.main = main;
+    ink.accent = accent;
+    ink.ground = colour(palette::Field);
+    ink.line = line;
+    return ink;
+}
 
 void paintGlyph(QPainter &painter, const QSize &device, GlyphFn glyph, const QRectF &box, const Ink &ink,
                 qreal shadowAlpha, const QPointF &shadowOffset, int shadowBlur)

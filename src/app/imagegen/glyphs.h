@@ -24,6 +24,10 @@ struct Ink
     qreal line = 7;  // stroke width in glyph units
 };
 
+// The ink of glyphs on dark grounds: the warm light text colour with a soft
+// top highlight, accents in the lime-olive green.
+Ink lightInk(qreal line);
+
 using GlyphFn = std::function<void(QPainter &, const Ink &)>;
 
 // Draws a glyph into a square box. With shadowAlpha > 0 the glyph's shape
