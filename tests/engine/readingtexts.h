@@ -51,3 +51,28 @@ inline QString markerText(int topic, int number)
 {
     return paragraph(QStringLiteral("[T%1.%2]").arg(topic).arg(number));
 }
+
+// The markup the report operations write, as the report tests expect it.
+const QString EXPECTED_BLOCK_OPEN = QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
+const QString EXPECTED_BLOCK_CLOSE = QStringLiteral("</td></tr></table>\r\n");
+
+// A section heading, with the picture of the image folder "/img/doc/" if any.
+inline QString expectedHeading(const QString &text, const QString &picture = QString())
+{
+    const QString image = picture.isEmpty()
+        ? QString()
+        : QLatin1String("<img src=\"file:///img/doc/") + picture
+            + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
+    return QLatin1String("<h2>") + image + QLatin1String("<font style=\" color:#000000;\">") + text
+        + QLatin1String("</font></h2>\r\n");
+}
+
+// A body paragraph; an empty text writes nothing.
+inline QString expectedParagraph(const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    QString marked = text;
+    marked.replace(QLatin1String("<p"), QLatin1String("<p comment=\"st_fs\"   "));
+    return QLatin1String("<p comment=\"st_fs\"   >") + marked + QLatin1String("</p>\r\n");
+}

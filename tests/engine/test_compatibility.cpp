@@ -455,21 +455,10 @@ void TestCompatibility::report()
         "</table>\r\n");
     QCOMPARE(comp.SummaryTable(person.result(), partner.result()), table);
 
-    const QString open = QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
-    const QString close = QStringLiteral("</td></tr></table>\r\n");
-    const auto heading = [](const QString &text, const QString &picture) {
-        const QString image = picture.isEmpty()
-            ? QString()
-            : QLatin1String("<img src=\"file:///img/doc/") + picture
-                + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
-        return QLatin1String("<h2>") + image + QLatin1String("<font style=\" color:#000000;\">") + text
-            + QLatin1String("</font></h2>\r\n");
-    };
-    const auto para = [](const QString &text) {
-        QString marked = text;
-        marked.replace(QLatin1String("<p"), QLatin1String("<p comment=\"st_fs\"   "));
-        return QLatin1String("<p comment=\"st_fs\"   >") + marked + QLatin1String("</p>\r\n");
-    };
+    const QString &open = EXPECTED_BLOCK_OPEN;
+    const QString &close = EXPECTED_BLOCK_CLOSE;
+    const auto heading = expectedHeading;
+    const auto para = expectedParagraph;
     const auto text = [&](int topic, int number) { return para(markerText(topic, number)); };
 
     CReportTools head;

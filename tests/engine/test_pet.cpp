@@ -192,8 +192,8 @@ void TestPet::report()
 
     CReportTools head;
     head.beginDocument(QStringLiteral("Pet Numerology Report"));
-    const QString open = QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
-    const QString close = QStringLiteral("</td></tr></table>\r\n");
+    const QString &open = EXPECTED_BLOCK_OPEN;
+    const QString &close = EXPECTED_BLOCK_CLOSE;
     const QString h2 = QStringLiteral("<h2><font style=\" color:#000000;\">%1</font></h2>\r\n");
     const QString p = QStringLiteral("<p comment=\"st_fs\"   >%1</p>\r\n");
     const QString expected = head.document()
