@@ -14,8 +14,8 @@ void usageBarcode(QTextStream &out)
     for (int kind = 0; kind < BARCODE_KIND_COUNT; ++kind)
         out << "      " << kind << "  " << BarcodeKindName(kind) << "\n";
     out << "    --color #RRGGBB        bar colour on white (default #000000)\n"
-           "    Exit status 1 when the text cannot be encoded as that kind. Text\n"
-           "    under linear bars needs a display; this tool draws the bars only.\n";
+           "    Linear symbols carry their human-readable text under the bars.\n"
+           "    Exit status 1 when the text cannot be encoded as that kind.\n";
 }
 
 int runBarcode(const QStringList &args)

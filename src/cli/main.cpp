@@ -5,8 +5,12 @@
 #include "commands.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstring>
+#include <memory>
 
 static void printHelp(QTextStream &out)
 {
@@ -21,9 +25,27 @@ static void printHelp(QTextStream &out)
            "3 the names were rejected by the name check.\n";
 }
 
+// Commands that draw text into pictures need fonts, hence a GUI
+// application; it never shows a window, so it runs on the offscreen platform.
+static bool needsFonts(int argc, char *argv[])
+{
+    return argc > 1 && std::strcmp(argv[1], "barcode") == 0;
+}
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> application;
+    QTemporaryDir runtimeFolder; // lent to Qt when the machine has none, so it does not warn
+    if (needsFonts(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("sorvel-cli"));
     QStringList args = app.arguments().mid(1);
     QTextStream out(stdout);

@@ -12,19 +12,10 @@ namespace {
 // Runs sorvel-cli with the locale variables set to locale.
 CliRun runCliInLocale(const QStringList &args, const QString &locale)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"})
         environment.insert(QLatin1String(name), locale);
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/sorvel-cli"), args);
-    CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runCli(args, environment);
 }
 
 } // namespace
