@@ -37,6 +37,24 @@ QDate parseIsoDate(const QString &text)
     return QDate::fromString(text, Qt::ISODate);
 }
 
+bool readDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
+                    QString &error)
+{
+    const QString option = QLatin1String("--") + name;
+    if (!parser.isSet(name)) {
+        if (required)
+            error = QLatin1String("missing ") + option;
+        return !required;
+    }
+    const QDate parsed = parseIsoDate(parser.value(name));
+    if (!parsed.isValid()) {
+        error = option + QLatin1String(": not a valid date (YYYY-MM-DD): ") + parser.value(name);
+        return false;
+    }
+    date = parsed;
+    return true;
+}
+
 void writeJson(const QJsonObject &object)
 {
     const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
@@ -149,29 +167,14 @@ bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, Q
         error = QStringLiteral("missing --full");
         return false;
     }
-    if (!parser.isSet(QStringLiteral("birth"))) {
-        error = QStringLiteral("missing --birth");
+    person.forecastDate = QDate::currentDate();
+    if (!readDateOption(parser, QStringLiteral("birth"), true, person.birthDate, error)
+        || !readDateOption(parser, QStringLiteral("forecast"), false, person.forecastDate, error))
         return false;
-    }
     person.fullName = CleanName(parser.value(QStringLiteral("full")));
     person.shortName = CleanName(parser.value(QStringLiteral("short")));
     if (person.shortName.isEmpty())
         person.shortName = ShortNameFromFull(person.fullName);
-
-    person.birthDate = parseIsoDate(parser.value(QStringLiteral("birth")));
-    if (!person.birthDate.isValid()) {
-        error = QLatin1String("--birth: not a valid date (YYYY-MM-DD): ") + parser.value(QStringLiteral("birth"));
-        return false;
-    }
-    person.forecastDate = QDate::currentDate();
-    if (parser.isSet(QStringLiteral("forecast"))) {
-        person.forecastDate = parseIsoDate(parser.value(QStringLiteral("forecast")));
-        if (!person.forecastDate.isValid()) {
-            error = QLatin1String("--forecast: not a valid date (YYYY-MM-DD): ")
-                + parser.value(QStringLiteral("forecast"));
-            return false;
-        }
-    }
 
     person.chaldean = parser.isSet(QStringLiteral("chaldean"));
     const QString vowels = parser.value(QStringLiteral("vowels"));

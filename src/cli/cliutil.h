@@ -17,6 +17,12 @@ bool parseArguments(QCommandLineParser &parser, const QString &command, const QS
 // A strict YYYY-MM-DD date; invalid (null) when the text is not a real day.
 QDate parseIsoDate(const QString &text);
 
+// Reads the YYYY-MM-DD date of option name into date. A missing option is
+// an error when required and leaves date alone otherwise. On bad input sets
+// error to a one-line reason and returns false.
+bool readDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
+                    QString &error);
+
 void writeJson(const QJsonObject &object);
 QJsonArray intArray(const int *values, int count);
 QJsonArray stringArray(const QString *values, int count);

@@ -4,39 +4,17 @@
 
 #include "cliutil.h"
 #include "commands.h"
-#include "reports/textstore.h"
-
-#include <QCoreApplication>
-#include <QSaveFile>
+#include "readingutil.h"
 
 #include <cstdio>
 
 namespace {
 
-// Writes the document as UTF-8 to FILE, or to stdout for "-" or no file.
-int writeDocument(const QString &document, const QString &out)
-{
-    const QByteArray bytes = document.toUtf8();
-    if (out.isEmpty() || out == QLatin1String("-")) {
-        fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        fflush(stdout);
-        return EXIT_OK;
-    }
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        QTextStream(stderr) << "sorvel-cli: report: " << out << ": cannot write: " << file.errorString()
-                            << "\n";
-        return EXIT_FAILED;
-    }
-    return EXIT_OK;
-}
-
 int runNumerologyReport(const QStringList &args)
 {
     QCommandLineParser parser;
     addChartOptions(parser);
-    parser.addOption(QCommandLineOption(QStringLiteral("texts"), QString(), QStringLiteral("FILE")));
-    parser.addOption(QCommandLineOption(QStringLiteral("out"), QString(), QStringLiteral("FILE")));
+    addReportOptions(parser);
     if (!parseArguments(parser, QStringLiteral("report numerology"), args))
         return EXIT_USAGE;
 
@@ -47,23 +25,22 @@ int runNumerologyReport(const QStringList &args)
 
     // The program's own data file may be missing (the report then has no
     // prose, as in the window); a file named on the command line must exist.
-    TextStore &texts = TextStore::instance();
-    if (parser.isSet(QStringLiteral("texts"))) {
-        const QString path = parser.value(QStringLiteral("texts"));
-        if (!texts.loadFile(path)) {
-            QTextStream(stderr) << "sorvel-cli: report: " << path << ": cannot read the data file\n";
-            return EXIT_FAILED;
-        }
-    } else {
-        texts.load();
-    }
+    if (const int status = loadReportTexts(parser, QStringLiteral("report")))
+        return status;
 
     CNumerology engine;
     engine.setImageFolder(CReportTools::programImageFolder());
     const int status = calculateChart(request, engine);
     if (status != EXIT_OK)
         return status;
-    return writeDocument(engine.document(), parser.value(QStringLiteral("out")));
+    // The document goes to the file named, or to stdout for "-" or none.
+    const QString out = parser.value(QStringLiteral("out"));
+    if (!out.isEmpty() && out != QLatin1String("-"))
+        return writeTextFile(out, QStringLiteral("report"), engine.document());
+    const QByteArray bytes = engine.document().toUtf8();
+    fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    fflush(stdout);
+    return EXIT_OK;
 }
 
 } // namespace

@@ -6,24 +6,6 @@
 
 #include <QSaveFile>
 
-bool readDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
-                    QString &error)
-{
-    const QString option = QLatin1String("--") + name;
-    if (!parser.isSet(name)) {
-        if (required)
-            error = QLatin1String("missing ") + option;
-        return !required;
-    }
-    const QDate parsed = parseIsoDate(parser.value(name));
-    if (!parsed.isValid()) {
-        error = option + QLatin1String(": not a valid date (YYYY-MM-DD): ") + parser.value(name);
-        return false;
-    }
-    date = parsed;
-    return true;
-}
-
 void addReportOptions(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("texts"), QString(), QStringLiteral("FILE")));
@@ -56,8 +38,12 @@ int writeReportFile(const QCommandLineParser &parser, const QString &command, co
 {
     if (!parser.isSet(QStringLiteral("out")))
         return EXIT_OK;
-    const QString path = parser.value(QStringLiteral("out"));
-    const QByteArray bytes = document.toUtf8();
+    return writeTextFile(parser.value(QStringLiteral("out")), command, document);
+}
+
+int writeTextFile(const QString &path, const QString &command, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         QTextStream(stderr) << "sorvel-cli: " << command << ": " << path

@@ -1,18 +1,12 @@
 #pragma once
 
-// What the reading subcommands (matrix, compat, pet, celebrities, analyze)
-// share: a date option, the interpretation texts and the report file.
+// What the reading subcommands (report, matrix, compat, pet, celebrities,
+// analyze) share: the interpretation texts and the report file.
 
 #include <QCommandLineParser>
 #include <QDate>
 #include <QString>
 #include <QTextStream>
-
-// Reads the YYYY-MM-DD date of option name into date. A missing option is
-// an error when required and leaves date alone otherwise. On bad input sets
-// error to a one-line reason and returns false.
-bool readDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
-                    QString &error);
 
 // --texts FILE and --out FILE.
 void addReportOptions(QCommandLineParser &parser);
@@ -27,3 +21,7 @@ int loadReportTexts(const QCommandLineParser &parser, const QString &command);
 // Writes the report document as UTF-8 to the --out file, when one is given.
 // Returns EXIT_OK, or EXIT_FAILED after a message.
 int writeReportFile(const QCommandLineParser &parser, const QString &command, const QString &document);
+
+// Writes text as UTF-8 to path, replacing the file only once it is complete.
+// Returns EXIT_OK, or EXIT_FAILED after a message naming the command.
+int writeTextFile(const QString &path, const QString &command, const QString &text);
