@@ -162,7 +162,7 @@ private:
     void preCalculate(bool partner);
     void showExplanation(int topic, const QString &picture);
     void showBlankReports();
-    void loadReport(QWidget *view, const QString &html, bool ok);
+    void loadReport(MyQWebEngineView *view, const QString &html, bool ok);
     void rebuildMarks(bool partner);
     void setNameButtonText(const QString &text);
     void applyDateFormat();

@@ -324,9 +324,9 @@ void CSorvel::showBlankReports()
     m_analyzerView->setHtml(BLANK_PAGE, REPORT_BASE_URL);
 }
 
-void CSorvel::loadReport(QWidget *view, const QString &html, bool ok)
+void CSorvel::loadReport(MyQWebEngineView *view, const QString &html, bool ok)
 {
-    static_cast<MyQWebEngineView *>(view)->showHtml(ok ? html : BLANK_PAGE, REPORT_BASE_URL);
+    view->showHtml(ok ? html : BLANK_PAGE, REPORT_BASE_URL);
 }
 
 void CSorvel::OnCalcNum()
