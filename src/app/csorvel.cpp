@@ -627,7 +627,7 @@ void CSorvel::stopPageAnimations()
 QPropertyAnimation *CSorvel::animate(QWidget *widget, const QByteArray &property, const QVariant &target,
                                      int duration, const QEasingCurve &curve)
 {
-    auto *animation = new QPropertyAnimation(widget, property);
+    auto *animation = new QPropertyAnimation(widget, property, this);
     animation->setDuration(duration);
     animation->setEasingCurve(curve);
     animation->setEndValue(target);
