@@ -135,23 +135,7 @@ CSorvel::CSorvel(QWidget *parent)
     buildPanels();
     buildPageWidgets();
     buildBottomRight();
-    m_overlay = new CInputOverlay(m_skin, m_titleBar, central);
-    m_overlayAnimation = new QPropertyAnimation(m_overlay, "pos", this);
-    m_overlayAnimation->setDuration(500);
-    connect(m_overlay->fullName, &QLineEdit::textChanged, this, &CSorvel::OnTextChanged);
-    connect(m_overlay->shortName, &QLineEdit::textChanged, this, &CSorvel::OnTextChanged);
-    connect(m_overlay->birthDate, &QDateEdit::dateChanged, this, &CSorvel::OnDateChanged);
-    connect(m_overlay->partnerBirthDate, &QDateEdit::dateChanged, this, &CSorvel::OnDateChanged);
-    connect(m_overlay->namePanel, &CInfoNameWidget::symbolCliked, this, &CSorvel::OnNameVWChanged);
-    connect(m_overlay->chaldean, &QCheckBox::stateChanged, this, &CSorvel::OnParsChanged);
-    connect(m_overlay->vowelMode, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &CSorvel::OnParsChanged);
-    connect(m_overlay->partnerFullName, &QLineEdit::textChanged, this, &CSorvel::OnPTextChanged);
-    connect(m_overlay->partnerShortName, &QLineEdit::textChanged, this, &CSorvel::OnPTextChanged);
-    connect(m_overlay->partnerNamePanel, &CInfoNameWidget::symbolCliked, this, &CSorvel::OnNamePVWChanged);
-    connect(m_overlay->saveButton, &QPushButton::clicked, this, [this] { OnSaveFile(); });
-    connect(m_overlay->openButton, &QPushButton::clicked, this, [this] { OnOpenFile(); });
-    connect(m_overlay->resetButton, &QPushButton::clicked, this, &CSorvel::OnResDataI);
+    buildInputOverlay();
     buildNameButton();
     buildMenu();
 
@@ -481,6 +465,28 @@ void CSorvel::buildBottomRight()
     m_dayText = new CExpandWidget(m_skin, central, 600, 200);
     connect(m_todayPanel, &CInfoTodayWidget::clicked, m_dayText, &CExpandWidget::slotExpand);
     connect(this, &CSorvel::updateStyle, m_dayText, &CExpandWidget::slotUpdate);
+}
+
+// The input overlay and its signals; it waits parked left of the window.
+void CSorvel::buildInputOverlay()
+{
+    m_overlay = new CInputOverlay(m_skin, m_titleBar, centralWidget());
+    m_overlayAnimation = new QPropertyAnimation(m_overlay, "pos", this);
+    m_overlayAnimation->setDuration(500);
+    connect(m_overlay->fullName, &QLineEdit::textChanged, this, &CSorvel::OnTextChanged);
+    connect(m_overlay->shortName, &QLineEdit::textChanged, this, &CSorvel::OnTextChanged);
+    connect(m_overlay->birthDate, &QDateEdit::dateChanged, this, &CSorvel::OnDateChanged);
+    connect(m_overlay->partnerBirthDate, &QDateEdit::dateChanged, this, &CSorvel::OnDateChanged);
+    connect(m_overlay->namePanel, &CInfoNameWidget::symbolCliked, this, &CSorvel::OnNameVWChanged);
+    connect(m_overlay->chaldean, &QCheckBox::stateChanged, this, &CSorvel::OnParsChanged);
+    connect(m_overlay->vowelMode, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &CSorvel::OnParsChanged);
+    connect(m_overlay->partnerFullName, &QLineEdit::textChanged, this, &CSorvel::OnPTextChanged);
+    connect(m_overlay->partnerShortName, &QLineEdit::textChanged, this, &CSorvel::OnPTextChanged);
+    connect(m_overlay->partnerNamePanel, &CInfoNameWidget::symbolCliked, this, &CSorvel::OnNamePVWChanged);
+    connect(m_overlay->saveButton, &QPushButton::clicked, this, [this] { OnSaveFile(); });
+    connect(m_overlay->openButton, &QPushButton::clicked, this, [this] { OnOpenFile(); });
+    connect(m_overlay->resetButton, &QPushButton::clicked, this, &CSorvel::OnResDataI);
 }
 
 void CSorvel::buildNameButton()

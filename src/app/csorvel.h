@@ -141,6 +141,7 @@ private:
     void buildReportViews();
     void buildPageWidgets();
     void buildBottomRight();
+    void buildInputOverlay();
     void buildNameButton();
     void buildMenu();
     void buildSplash();
