@@ -4,8 +4,8 @@
 
 #include "engine/cnumerology.h"
 #include "reports/numerologyreport.h"
-#include "reports/textstore.h"
-#include "reports/textfixture.h"
+#include "texts/textstore.h"
+#include "texts/textfixture.h"
 
 #include <QTemporaryDir>
 

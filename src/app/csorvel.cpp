@@ -19,7 +19,7 @@
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QAction>
 #include <QActionGroup>

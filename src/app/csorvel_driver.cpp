@@ -21,7 +21,7 @@
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

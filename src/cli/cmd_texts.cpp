@@ -9,8 +9,8 @@
 
 #include "cliutil.h"
 #include "commands.h"
-#include "reports/textcipher.h"
-#include "reports/textstore.h"
+#include "texts/textcipher.h"
+#include "texts/textstore.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -2,7 +2,7 @@
 
 #include "cliutil.h"
 #include "commands.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QSaveFile>
 

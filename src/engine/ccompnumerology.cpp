@@ -4,7 +4,7 @@
 #include "ccompnumerology.h"
 
 #include "numbertext.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <algorithm>
 #include <cstdlib>

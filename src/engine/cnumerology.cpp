@@ -5,7 +5,7 @@
 
 #include "messagereporter.h"
 #include "reports/numerologyreport.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <algorithm>
 

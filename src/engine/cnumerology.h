@@ -18,7 +18,7 @@
 // Every rule lives in one member function that the rest calls; the
 // interpretation of the numbers belongs to the report, not to the engine.
 
-#include "reports/creporttools.h"
+#include "document/creporttools.h"
 
 #include <QDate>
 #include <QList>

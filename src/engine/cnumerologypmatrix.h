@@ -12,7 +12,7 @@
 // The square is read with 1, 2, 3 in its first column, 4, 5, 6 in the second
 // and 7, 8, 9 in the third.
 
-#include "reports/creporttools.h"
+#include "document/creporttools.h"
 
 #include <QDate>
 #include <QList>

@@ -6,7 +6,7 @@
 
 #include "numbertext.h"
 #include "readingtext.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 namespace {
 

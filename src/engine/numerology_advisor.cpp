@@ -9,7 +9,7 @@
 #include "namecleaning.h"
 #include "numbertext.h"
 #include "readingtext.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QStringList>
 

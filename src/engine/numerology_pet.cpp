@@ -7,7 +7,7 @@
 #include "messagereporter.h"
 #include "numbertext.h"
 #include "readingtext.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QStringList>
 

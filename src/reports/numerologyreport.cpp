@@ -1,8 +1,8 @@
 #include "numerologyreport.h"
 
-#include "creporttools.h"
+#include "document/creporttools.h"
 #include "engine/cnumerology.h"
-#include "textstore.h"
+#include "texts/textstore.h"
 
 #include <QStringList>
 

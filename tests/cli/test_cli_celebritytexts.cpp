@@ -4,7 +4,7 @@
 #include "clirunner.h"
 #include "engine/cnumerology.h"
 #include "engine/namecleaning.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -2,7 +2,7 @@
 // report files, the data file option and exit statuses.
 
 #include "clirunner.h"
-#include "reports/textcipher.h"
+#include "texts/textcipher.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -3,9 +3,9 @@
 
 #include "clirunner.h"
 #include "engine/cnumerology.h"
-#include "reports/creporttools.h"
-#include "reports/textcipher.h"
-#include "reports/textstore.h"
+#include "document/creporttools.h"
+#include "texts/textcipher.h"
+#include "texts/textstore.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // sorvel-cli texts: enciphering sources into a data file and reading it back.
 
 #include "clirunner.h"
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -4,8 +4,8 @@
 // lines, enciphered with our own encoder into a temporary eng.dat and loaded
 // into the process-wide text store that the readings read.
 
-#include "reports/textcipher.h"
-#include "reports/textstore.h"
+#include "texts/textcipher.h"
+#include "texts/textstore.h"
 
 #include <QFile>
 #include <QStringList>

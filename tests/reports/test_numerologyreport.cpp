@@ -12,8 +12,8 @@
 
 #include "engine/cnumerology.h"
 #include "reports/numerologyreport.h"
-#include "reports/textstore.h"
-#include "textfixture.h"
+#include "texts/textstore.h"
+#include "texts/textfixture.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "textstore.h"
 
-#include "creporttools.h"
+#include "document/creporttools.h"
 #include "textcipher.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The report document operations: the exact head, blocks, pictures,
 // headings, paragraphs, splitting and the end of a document.
 
-#include "reports/creporttools.h"
+#include "document/creporttools.h"
 
 #include <QBuffer>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The line cipher and the interpretation text store, read from small data
 // files written with our encoder.
 
-#include "reports/textcipher.h"
-#include "reports/textstore.h"
+#include "texts/textcipher.h"
+#include "texts/textstore.h"
 #include "textfixture.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // or a guide page can ask for is there and long enough to be a reading.
 // A failure names each missing or short entry.
 
-#include "reports/textstore.h"
+#include "texts/textstore.h"
 
 #include <QRegularExpression>
 #include <QtTest>

@@ -4,7 +4,7 @@
 // benchmark), enciphered with our own encoder so every test states its data
 // in plain lines.
 
-#include "reports/textcipher.h"
+#include "texts/textcipher.h"
 
 #include <QByteArrayList>
 #include <QFile>
