@@ -6,7 +6,7 @@
 // slots live in csorvel_driver.cpp, the input overlay's in csorvel_input.cpp.
 
 #include "app/messageboxreporter.h"
-#include "app/recentlist.h"
+#include "files/recentlist.h"
 #include "app/windowlayout.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 // The recent list: one entry per person and partner, newest first, at most eight.
 
-#include "app/recentlist.h"
+#include "files/recentlist.h"
 
 #include <QtTest>
 

@@ -1,12 +1,5 @@
 #include "recentlist.h"
 
-bool RecentEntry::samePeopleAs(const RecentEntry &other) const
-{
-    return fullName == other.fullName && shortName == other.shortName && birthDate == other.birthDate
-        && partnerFullName == other.partnerFullName && partnerShortName == other.partnerShortName
-        && partnerBirthDate == other.partnerBirthDate;
-}
-
 void addRecentEntry(QList<RecentEntry> &list, const RecentEntry &entry)
 {
     for (int i = 0; i < list.size(); ++i) {

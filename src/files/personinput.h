@@ -1,0 +1,47 @@
+#pragma once
+
+// One person input: what the input overlay holds, what a person file and the
+// recent list store, and what the command line builds. The window, the files
+// and the tool all hand this record around; the engine's PersonRecord is made
+// from it in one place.
+
+#include "engine/cnumerology.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+struct PersonInput
+{
+    QString fullName;
+    QString shortName;
+    QDate birthDate;
+    bool female = true;
+    QString partnerFullName;
+    QString partnerShortName;
+    QDate partnerBirthDate;
+    QString petName;
+    QDate petBirthDate;
+    QDate forecastDate;
+    // Letter marks per character of the cleaned name: 0 automatic, 1 always
+    // a vowel, 2 always a consonant.
+    QVector<int> fullMarks;
+    QVector<int> shortMarks;
+    QVector<int> partnerFullMarks;
+    QVector<int> partnerShortMarks;
+    bool chaldean = false;
+    int vowelMode = 0; // 0 "English", 1 "Universal"
+
+    bool hasPartner() const { return !partnerFullName.isEmpty() && !partnerShortName.isEmpty(); }
+
+    // Same person and partner, whatever pet, marks or options.
+    bool samePeopleAs(const PersonInput &other) const;
+};
+
+// The input with every name cleaned as the calculation receives it; an empty
+// short name is made from the full name.
+PersonInput cleanedInput(const PersonInput &typed);
+
+// The engine's record of the person, or of the partner, of a cleaned input.
+PersonRecord personRecord(const PersonInput &input);
+PersonRecord partnerRecord(const PersonInput &input);
