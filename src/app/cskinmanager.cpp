@@ -133,8 +133,7 @@ CSkinManager::CSkinManager(const QString &imageFolder, QObject *parent)
     }
 
     // Pictures; any of them may be missing, and then stays null.
-    m_baseMatrix = loadImage(QLatin1String(MATRIX_PICTURE));
-    m_baseHandle = loadImage(QLatin1String(HANDLE_PICTURE));
+    setBasePictures(loadImage(QLatin1String(MATRIX_PICTURE)), loadImage(QLatin1String(HANDLE_PICTURE)));
     for (const char *name : EDITOR_PICTURES)
         m_editorImages.insert(QLatin1String(name), loadImage(QLatin1String(name)));
 
@@ -156,37 +155,17 @@ const CSkinManager::Skin &CSkinManager::skin(int index) const
 
 void CSkinManager::selectSkin(int index)
 {
-    m_current = (index >= 0 && index < m_skins.size()) ? index : 0;
+    const int current = (index >= 0 && index < m_skins.size()) ? index : 0;
+    const Skin &skin = m_skins.at(current);
     m_sheets.clear();
-    for (const QString &sheet : m_skins.at(m_current).sheets)
+    for (const QString &sheet : skin.sheets)
         m_sheets << withImageFolder(sheet);
-    m_matrix = tintImage(m_baseMatrix);
-    m_handle = tintImage(m_baseHandle);
-}
-
-QColor CSkinManager::tintColor(const QColor &source, const QColor &tint, int percent, bool plain)
-{
-    if (plain)
-        return source;
-    // The brightness is the channel average; hue and saturation are the tint's.
-    const int level = (source.red() + source.green() + source.blue()) / 3;
-    const int hue = tint.hslHue();
-    const int saturation = tint.hsvSaturation();
-    // Rounded to 8-bit channels, so a panel, a sheet and a picture agree.
-    if (percent != 0)
-        return QColor(QColor::fromHsv(hue, saturation, qBound(0, level * percent / 100, 255)).rgb());
-    return QColor(QColor::fromHsl(hue, saturation, level).rgb());
-}
-
-QColor CSkinManager::mapColor(const QColor &color) const
-{
-    const Skin &s = m_skins.at(m_current);
-    return tintColor(color, s.tint, s.percent, s.plain);
+    setCurrentTint(current, SkinTint{skin.tint, skin.percent, skin.plain});
 }
 
 QString CSkinManager::mapStyleSheet(const QString &text) const
 {
-    return mapStyleSheet(text, m_skins.at(m_current));
+    return mapStyleSheet(text, m_skins.at(currentSkin()));
 }
 
 QString CSkinManager::mapStyleSheet(const QString &text, const Skin &skin)
@@ -206,29 +185,9 @@ QString CSkinManager::mapStyleSheet(const QString &text, const Skin &skin)
     return out;
 }
 
-QImage CSkinManager::tintImage(const QImage &image) const
-{
-    return tintImage(image, m_skins.at(m_current));
-}
-
 QImage CSkinManager::tintImage(const QImage &image, const Skin &skin)
 {
-    if (image.isNull() || skin.plain)
-        return image;
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    // Pictures hold few distinct colours; tint each of them once.
-    QHash<QRgb, QRgb> done;
-    for (int y = 0; y < out.height(); ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const QRgb colour = line[x] & 0xffffff;
-            auto it = done.constFind(colour);
-            if (it == done.constEnd())
-                it = done.insert(colour, tintColor(QColor(colour), skin.tint, skin.percent, false).rgb());
-            line[x] = (it.value() & 0xffffff) | (line[x] & 0xff000000);
-        }
-    }
-    return out;
+    return CSkinTint::tintImage(image, SkinTint{skin.tint, skin.percent, skin.plain});
 }
 
 QImage CSkinManager::loadTinted(const QString &fileName) const
@@ -311,20 +270,3 @@ QImage CSkinManager::loadImage(const QString &fileName) const
     return QImage(m_imageFolder + fileName);
 }
 
-void CSkinPicture::setSource(const QImage &source)
-{
-    m_source = source;
-    m_tinted = QImage();
-    m_tintedSkin = -1;
-}
-
-const QImage &CSkinPicture::image(const CSkinManager *skin) const
-{
-    if (!skin || m_source.isNull())
-        return m_source;
-    if (m_tintedSkin != skin->currentSkin()) {
-        m_tinted = skin->tintImage(m_source);
-        m_tintedSkin = skin->currentSkin();
-    }
-    return m_tinted;
-}

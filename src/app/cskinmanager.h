@@ -10,6 +10,8 @@
 // panels and re-tints pictures. The window creates it first, with the image
 // folder, and gives it to every panel and dialog.
 
+#include "skins/cskintint.h"
+
 #include <QColor>
 #include <QImage>
 #include <QMap>
@@ -21,7 +23,7 @@
 
 class QWidget;
 
-class CSkinManager : public QObject
+class CSkinManager : public QObject, public CSkinTint
 {
     Q_OBJECT
 public:
@@ -46,25 +48,18 @@ public:
     // --- skins ---
     int skinCount() const { return m_skins.size(); }
     QStringList skinNames() const;
-    int currentSkin() const { return m_current; }
     const Skin &skin(int index) const; // an index outside the list gives the base skin
     // Makes a skin current; an index outside the list selects the base skin.
     void selectSkin(int index);
 
-    // --- colours ---
-    // The tint formula for one colour (alpha 255); a plain skin leaves it as it is.
-    static QColor tintColor(const QColor &source, const QColor &tint, int percent, bool plain);
-    // The current skin's colour for a colour of the base palette.
-    QColor mapColor(const QColor &color) const;
-    QColor mapColor(const char *name) const { return mapColor(QColor(QLatin1String(name))); }
+    // --- colours (tintColor, mapColor: CSkinTint) ---
     // Every "#rrggbb" of a text tinted for the current skin; rgb(...) stays.
     QString mapStyleSheet(const QString &text) const;
     static QString mapStyleSheet(const QString &text, const Skin &skin);
 
     // --- pictures ---
-    // Every pixel tinted for the current skin; the alpha channel is kept.
-    // A null picture stays null.
-    QImage tintImage(const QImage &image) const;
+    // Pictures tinted for a listed skin (the current one: CSkinTint).
+    using CSkinTint::tintImage;
     static QImage tintImage(const QImage &image, const Skin &skin);
     // A picture of the image folder, tinted; null when the file is missing.
     QImage loadTinted(const QString &fileName) const;
@@ -72,11 +67,6 @@ public:
     // skin's colour for "#5c524c" around (0, 0, 59, 59). Null when missing.
     QPixmap modulePicture(const QString &fileName) const;
 
-    // The psychomatrix background before tinting and in the current skin.
-    QImage baseMatrixImage() const { return m_baseMatrix; }
-    QImage matrixImage() const { return m_matrix; }
-    // The day text drawer's handle in the current skin (null when missing).
-    QImage handleImage() const { return m_handle; }
     // Pictures of the chart designer's handles, loaded at construction.
     QImage editorImage(const QString &fileName) const;
 
@@ -101,33 +91,6 @@ private:
 
     QString m_imageFolder;
     QVector<Skin> m_skins;
-    int m_current = 0;
     QStringList m_sheets; // the current skin's sheets, image folder filled in
-    QImage m_baseMatrix;
-    QImage m_matrix;
-    QImage m_baseHandle;
-    QImage m_handle;
     QMap<QString, QImage> m_editorImages;
-};
-
-// A picture that follows the skin: the source as given, and its tinted copy
-// made again only when the current skin changes.
-class CSkinPicture
-{
-public:
-    CSkinPicture() = default;
-    explicit CSkinPicture(const QImage &source)
-        : m_source(source)
-    {
-    }
-
-    void setSource(const QImage &source);
-    const QImage &source() const { return m_source; }
-    // The picture in the skin's colours; the source itself without a skin.
-    const QImage &image(const CSkinManager *skin) const;
-
-private:
-    QImage m_source;
-    mutable QImage m_tinted;
-    mutable int m_tintedSkin = -1;
 };

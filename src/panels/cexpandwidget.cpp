@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
-CExpandWidget::CExpandWidget(const CSkinManager *skin, QWidget *parent, int openWidth, int duration)
+CExpandWidget::CExpandWidget(const CSkinTint *skin, QWidget *parent, int openWidth, int duration)
     : QWidget(parent)
     , m_skin(skin)
     , m_openWidth(openWidth)

@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "app/cskinmanager.h"
+#include "skins/cskintint.h"
 
 class QLabel;
 class QPropertyAnimation;
@@ -24,7 +24,7 @@ public:
     static constexpr int DRAWER_HEIGHT = 98;
     static constexpr int OPEN_LIMIT = 30; // at least this wide counts as open
 
-    CExpandWidget(const CSkinManager *skin, QWidget *parent = nullptr, int openWidth = 600,
+    CExpandWidget(const CSkinTint *skin, QWidget *parent = nullptr, int openWidth = 600,
                   int duration = 200);
 
     QTextBrowser *textBrowser() const { return m_text; }
@@ -59,7 +59,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const CSkinManager *m_skin;
+    const CSkinTint *m_skin;
     int m_openWidth;
     int m_duration;
     QPoint m_anchor;

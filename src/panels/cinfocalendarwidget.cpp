@@ -20,7 +20,7 @@ QString withNumber(const QString &text, int number)
 
 } // namespace
 
-CInfoCalendarWidget::CInfoCalendarWidget(const CSkinManager *skin, const QImage &titlePicture,
+CInfoCalendarWidget::CInfoCalendarWidget(const CSkinTint *skin, const QImage &titlePicture,
                                          QWidget *parent)
     : CInfoWidget(skin, titlePicture, parent)
 {

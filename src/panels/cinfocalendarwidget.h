@@ -19,7 +19,7 @@ public:
     static constexpr int CELL_WIDTH = 46;
     static constexpr int FIRST_CELL_X = 44;
 
-    CInfoCalendarWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+    CInfoCalendarWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 
     // The person's birth day-month digit; 0 blanks the calendar.
     void setBirthDigit(int digit);

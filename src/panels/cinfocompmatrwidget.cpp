@@ -7,7 +7,7 @@
 
 using namespace panelparts;
 
-CInfoCompMatrWidget::CInfoCompMatrWidget(const CSkinManager *skin, const QImage &titlePicture,
+CInfoCompMatrWidget::CInfoCompMatrWidget(const CSkinTint *skin, const QImage &titlePicture,
                                          QWidget *parent)
     : QWidget(parent)
     , m_skin(skin)

@@ -4,7 +4,7 @@
 #include <QVector>
 #include <QWidget>
 
-#include "app/cskinmanager.h"
+#include "skins/cskintint.h"
 
 class QLabel;
 
@@ -14,7 +14,7 @@ class CInfoCompMatrWidget : public QWidget
 {
     Q_OBJECT
 public:
-    CInfoCompMatrWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+    CInfoCompMatrWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 
     void setTitle(const QString &title);
     QString title() const;
@@ -37,7 +37,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const CSkinManager *m_skin;
+    const CSkinTint *m_skin;
     CSkinPicture m_title;
     QLabel *m_titleLabel;
     QVector<int> m_person;

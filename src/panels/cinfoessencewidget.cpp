@@ -21,7 +21,7 @@ const int TOTAL_Y = 83;
 
 } // namespace
 
-CInfoEssenceWidget::CInfoEssenceWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent)
+CInfoEssenceWidget::CInfoEssenceWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent)
     : CInfoWidget(skin, titlePicture, parent)
     , m_numbers(ESSENCE_AGES, 0)
     , m_totals(ESSENCE_AGES, 0)

@@ -27,7 +27,7 @@ public:
     static constexpr int PAGE_SHIFT = 512; // 32 ages per page
     static constexpr int STRIP_ROWS = 7;   // age, year, three letters, total, essence
 
-    CInfoEssenceWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+    CInfoEssenceWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 
     // The physical, mental and spiritual transit letters.
     void setTransits(const QStringList &transits) { setCaptions(transits); }

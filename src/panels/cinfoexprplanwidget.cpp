@@ -13,7 +13,7 @@ const int COLUMN_TOTALS = 15; // value index of the first column total
 
 } // namespace
 
-CInfoExprPlanWidget::CInfoExprPlanWidget(const CSkinManager *skin, const QImage &titlePicture,
+CInfoExprPlanWidget::CInfoExprPlanWidget(const CSkinTint *skin, const QImage &titlePicture,
                                          QWidget *parent)
     : CInfoWidget(skin, titlePicture, parent)
 {

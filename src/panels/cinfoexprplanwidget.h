@@ -17,7 +17,7 @@ public:
     static constexpr int CELL_WIDTH = 120;
     static constexpr int FIRST_CELL_X = 121;
 
-    CInfoExprPlanWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+    CInfoExprPlanWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 
     static constexpr int PLANE_VALUES = 20;
 

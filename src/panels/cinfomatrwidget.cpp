@@ -29,7 +29,7 @@ bool isActive(int column, int row)
 
 } // namespace
 
-CInfoMatrWidget::CInfoMatrWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent)
+CInfoMatrWidget::CInfoMatrWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent)
     : QWidget(parent)
     , m_skin(skin)
     , m_title(titlePicture)

@@ -13,7 +13,7 @@
 #include <QVector>
 #include <QWidget>
 
-#include "app/cskinmanager.h"
+#include "skins/cskintint.h"
 
 class QLabel;
 
@@ -25,7 +25,7 @@ public:
     static constexpr int ITEM_HEIGHT = 55;
     static constexpr int NO_ITEM = -1;
 
-    CInfoMatrWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+    CInfoMatrWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 
     void setTitle(const QString &title);
     QString title() const;
@@ -63,7 +63,7 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    const CSkinManager *m_skin;
+    const CSkinTint *m_skin;
     CSkinPicture m_title;
     QLabel *m_titleLabel;
     QVector<int> m_values;

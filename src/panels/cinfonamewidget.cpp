@@ -29,7 +29,7 @@ bool isNameRow(int row)
 
 } // namespace
 
-CInfoNameWidget::CInfoNameWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent)
+CInfoNameWidget::CInfoNameWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent)
     : CInfoWidget(skin, titlePicture, parent)
     , m_marker(new QLabel(this))
 {

@@ -21,7 +21,7 @@ public:
     static constexpr int BLOCK_HEIGHT = 51; // the three lines of one name
     static constexpr int NAME_ROWS = 6;
 
-    CInfoNameWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+    CInfoNameWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 
     // The six text rows (the pet panel fills three) and the six calculation
     // lines; the same as setCaptions and setValues.

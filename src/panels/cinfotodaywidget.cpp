@@ -6,7 +6,7 @@
 
 using namespace panelparts;
 
-CInfoTodayWidget::CInfoTodayWidget(const CSkinManager *skin, const QImage &picture, QWidget *parent)
+CInfoTodayWidget::CInfoTodayWidget(const CSkinTint *skin, const QImage &picture, QWidget *parent)
     : CInfoWidget(skin, picture, parent)
 {
     setCaptions({QStringLiteral("Years"), QStringLiteral("Months"), QStringLiteral("Days")});

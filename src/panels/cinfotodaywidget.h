@@ -13,7 +13,7 @@ class CInfoTodayWidget : public CInfoWidget
     Q_OBJECT
 public:
     // picture: the today panel's picture, drawn at (0, 0) in the skin's colours.
-    CInfoTodayWidget(const CSkinManager *skin, const QImage &picture, QWidget *parent = nullptr);
+    CInfoTodayWidget(const CSkinTint *skin, const QImage &picture, QWidget *parent = nullptr);
 
     void paintPanel(QPainter &painter) override;
     QSize sizeHint() const override { return QSize(180, 104); }

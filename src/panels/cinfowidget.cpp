@@ -41,7 +41,7 @@ void appendEscaped(QString &out, QChar c)
 
 } // namespace
 
-CInfoWidget::CInfoWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent)
+CInfoWidget::CInfoWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent)
     : QWidget(parent)
     , m_skin(skin)
     , m_title(titlePicture)

@@ -14,7 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "app/cskinmanager.h"
+#include "skins/cskintint.h"
 
 class QLabel;
 class QPainter;
@@ -28,7 +28,7 @@ public:
     static constexpr int LONG_VALUE = 12; // longer values use the small font
     static constexpr int ALL_ROWS = 100;  // default clickable-row limit
 
-    CInfoWidget(const CSkinManager *skin, const QImage &titlePicture, QWidget *parent = nullptr);
+    CInfoWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
 
     // --- contents ---
     void setTitle(const QString &title);
@@ -97,7 +97,7 @@ protected:
     static QStringList emptyTexts(int count);
     // The skin's colour for a base colour (the colour itself without a skin).
     QColor skinColor(const QColor &base) const;
-    const CSkinManager *skin() const { return m_skin; }
+    const CSkinTint *skin() const { return m_skin; }
     // Fills the body of the given number of rows with the background.
     void paintBody(QPainter &painter, int rows) const;
     // The two frame lines around the body and the title picture over them.
@@ -114,7 +114,7 @@ protected:
     static const QColor PEN;
 
 private:
-    const CSkinManager *m_skin;
+    const CSkinTint *m_skin;
     int m_extraWidth = 0;
     bool m_mouseOutside = true;
     bool m_hoverHighlight = false;

@@ -1,6 +1,6 @@
 #include "panelparts.h"
 
-#include "app/cskinmanager.h"
+#include "skins/cskintint.h"
 
 #include <QColor>
 #include <QImage>
@@ -86,7 +86,7 @@ const QColor MATRIX_CELL_EDGE(93, 84, 78);
 const QColor VALUE_COLOUR("#9cb62d");
 const QColor CAPTION_COLOUR("#eddbb2");
 
-QColor mapped(const CSkinManager *skin, const QColor &colour)
+QColor mapped(const CSkinTint *skin, const QColor &colour)
 {
     return skin ? skin->mapColor(colour) : colour;
 }
@@ -121,7 +121,7 @@ QPoint matrixCellOrigin(int k, bool compatibility)
     return QPoint(columnX[cell.column], CELL_Y0 + CELL_ROW_STEP * cell.row);
 }
 
-void paintMatrixBackground(QPainter &painter, const CSkinManager *skin, const CSkinPicture &title)
+void paintMatrixBackground(QPainter &painter, const CSkinTint *skin, const CSkinPicture &title)
 {
     // The body first, so a picture smaller than the panel leaves no hole.
     painter.fillRect(0, 0, 600, 291, mapped(skin, MATRIX_BODY));
@@ -142,7 +142,7 @@ void paintMatrixBackground(QPainter &painter, const CSkinManager *skin, const CS
     painter.drawImage(0, 0, title.image(skin));
 }
 
-void drawMatrixCell(QPainter &painter, const CSkinManager *skin, const QPoint &origin, const QString &caption,
+void drawMatrixCell(QPainter &painter, const CSkinTint *skin, const QPoint &origin, const QString &caption,
                     const QString &value)
 {
     painter.setFont(panelFont(PanelFace::Tahoma, 14, true));

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QVector>
 
-class CSkinManager;
+class CSkinTint;
 class CSkinPicture;
 class QImage;
 class QLabel;
@@ -52,10 +52,10 @@ QVector<int> matrixNumbers(const QVector<int> &values);
 QPoint matrixCellOrigin(int k, bool compatibility);
 // The skin's matrix picture (the body colour when it is missing), then the
 // title picture over it.
-void paintMatrixBackground(QPainter &painter, const CSkinManager *skin, const CSkinPicture &title);
+void paintMatrixBackground(QPainter &painter, const CSkinTint *skin, const CSkinPicture &title);
 // Draws one cell whose top left is origin: the value text in the accent
 // colour under the caption, both centred.
-void drawMatrixCell(QPainter &painter, const CSkinManager *skin, const QPoint &origin, const QString &caption,
+void drawMatrixCell(QPainter &painter, const CSkinTint *skin, const QPoint &origin, const QString &caption,
                     const QString &value);
 
 } // namespace panelparts
