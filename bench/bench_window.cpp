@@ -6,8 +6,6 @@
 #include "app/csorvel.h"
 
 #include <QApplication>
-#include <QDateEdit>
-#include <QLineEdit>
 #include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
@@ -20,11 +18,12 @@ CSorvel *g_window = nullptr;
 
 void typeJohn()
 {
-    CInputOverlay *in = g_window->inputOverlay();
-    in->birthDate->setDate(QDate(1990, 5, 17));
-    in->fullName->setText(QStringLiteral("John Quincy Smith"));
-    in->partnerFullName->setText(QStringLiteral("Mary Ann Jones"));
-    in->partnerBirthDate->setDate(QDate(1985, 11, 29));
+    PersonInput john;
+    john.fullName = QStringLiteral("John Quincy Smith");
+    john.birthDate = QDate(1990, 5, 17);
+    john.partnerFullName = QStringLiteral("Mary Ann Jones");
+    john.partnerBirthDate = QDate(1985, 11, 29);
+    g_window->inputOverlay()->setInput(john);
 }
 
 void BM_KeystrokePreCalculation(benchmark::State &state)

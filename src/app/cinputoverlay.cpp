@@ -2,6 +2,8 @@
 
 #include "app/appfolders.h"
 #include "app/cskinmanager.h"
+#include "engine/cnumerology.h"
+#include "engine/readingtext.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfowidget.h"
 
@@ -13,16 +15,20 @@
 #include <QPushButton>
 
 namespace {
-// Style kinds of the skin manager.
-const int KIND_CHECK_BOX = 0;
-const int KIND_DEFAULT = 1;
-const int KIND_OVERLAY_BOX = 7;
-const int KIND_OVERLAY_INNER = 8;
-const int KIND_PHONETIC = 9;
-
 const QStringList NUMBER_ROWS = {"Life path", "Karmic Debts", "Expression (M)", "Heart Desire (M)",
                                  "Personality (M)", "Karmic Lessons"};
 const int NUMBERS_WIDTH = 200; // as the Main Features panel
+const QDate EMPTY_DATE(2000, 1, 1);
+
+QString withMinor(const QString &text, const QString &minor)
+{
+    return text + QLatin1String(" (") + minor + QLatin1Char(')');
+}
+
+QString withoutSpaces(QString text)
+{
+    return text.remove(QLatin1Char(' '));
+}
 } // namespace
 
 CInputOverlay::CInputOverlay(CSkinManager *skin, const QImage &titleBar, QWidget *parent)
@@ -31,108 +37,275 @@ CInputOverlay::CInputOverlay(CSkinManager *skin, const QImage &titleBar, QWidget
 {
     setObjectName(QStringLiteral("inputOverlay"));
     setAttribute(Qt::WA_StyledBackground);
-    inner = new QWidget(this);
-    inner->setObjectName(QStringLiteral("overlayInner"));
-    inner->setGeometry(0, 0, 1016, 570);
+    m_inner = new QWidget(this);
+    m_inner->setObjectName(QStringLiteral("overlayInner"));
+    m_inner->setGeometry(0, 0, 1016, 570);
 
-    // Person.
-    personBox = buildBox(QStringLiteral("Personal (Full Name, Short Name, Birth Date)"), QRect(8, 10, 820, 240));
-    fullName = nameField(personBox, 5, 250, QStringLiteral("Full Name"));
-    shortName = nameField(personBox, 270, 215, QStringLiteral("Short Name"));
-    birthDate = dateField(personBox);
-    gender = new QComboBox(personBox);
-    gender->addItems({QStringLiteral("Female"), QStringLiteral("Male")});
-    gender->setGeometry(625, 30, 95, 25);
+    // Person, with the gender box and the file buttons.
+    buildPersonFields(m_person, false, QStringLiteral("Personal (Full Name, Short Name, Birth Date)"),
+                      QRect(8, 10, 820, 240), titleBar);
+    m_person.numbers->resize(NUMBERS_WIDTH, 135);
+    QWidget *box = m_person.box;
+    m_gender = new QComboBox(box);
+    m_gender->setObjectName(QStringLiteral("gender"));
+    m_gender->addItems({QStringLiteral("Female"), QStringLiteral("Male")});
+    m_gender->setGeometry(625, 30, 95, 25);
 
-    const auto fileButton = [this](const QString &picture, int x, const QString &toolTip) {
-        auto *button = new QPushButton(personBox);
+    const auto fileButton = [box](const QString &picture, int x, const QString &toolTip) {
+        auto *button = new QPushButton(box);
         button->setObjectName(picture);
         button->setGeometry(x, 30, 24, 24);
         button->setToolTip(toolTip);
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };
-    saveButton = fileButton(QStringLiteral("savebbut"), 730, QStringLiteral("Save person"));
-    openButton = fileButton(QStringLiteral("openbbut"), 761, QStringLiteral("Open person"));
-    resetButton = fileButton(QStringLiteral("newbbut"), 790, QStringLiteral("New person"));
+    m_saveButton = fileButton(QStringLiteral("savebbut"), 730, QStringLiteral("Save person"));
+    m_openButton = fileButton(QStringLiteral("openbbut"), 761, QStringLiteral("Open person"));
+    m_newButton = fileButton(QStringLiteral("newbbut"), 790, QStringLiteral("New person"));
+    connect(m_saveButton, &QPushButton::clicked, this, &CInputOverlay::saveRequested);
+    connect(m_openButton, &QPushButton::clicked, this, &CInputOverlay::openRequested);
+    connect(m_newButton, &QPushButton::clicked, this, &CInputOverlay::newRequested);
 
-    namePanel = new CInfoNameWidget(skin, titleBar, personBox);
-    namePanel->move(5, 70);
-    namePanel->setClickable(true);
-    namePanel->setTitle(QStringLiteral("Name calculation"));
-    numbers = new CInfoWidget(skin, titleBar, personBox);
-    numbers->setGeometry(610, 70, NUMBERS_WIDTH, 135);
-    numbers->setTitle(QStringLiteral("Main Features"));
-    numbers->setCaptions(NUMBER_ROWS);
-
-    chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), personBox);
-    chaldean->move(5, 215);
-    vowelModeCaption = new QLabel(QStringLiteral("Phonetic:"), personBox);
-    vowelModeCaption->setGeometry(205, 211, 60, 22);
-    vowelMode = new QComboBox(personBox);
-    vowelMode->addItems({QStringLiteral("English"), QStringLiteral("Universal")});
-    vowelMode->setGeometry(265, 211, 100, 22);
+    // Letter options.
+    m_chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), box);
+    m_chaldean->setObjectName(QStringLiteral("chaldean"));
+    m_chaldean->move(5, 215);
+    m_vowelModeCaption = new QLabel(QStringLiteral("Phonetic:"), box);
+    m_vowelModeCaption->setGeometry(205, 211, 60, 22);
+    m_vowelMode = new QComboBox(box);
+    m_vowelMode->setObjectName(QStringLiteral("vowelMode"));
+    m_vowelMode->addItems({QStringLiteral("English"), QStringLiteral("Universal")});
+    m_vowelMode->setGeometry(265, 211, 100, 22);
+    connect(m_chaldean, &QCheckBox::stateChanged, this, &CInputOverlay::optionsEdited);
+    connect(m_vowelMode, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &CInputOverlay::optionsEdited);
 
     // Partner.
-    partnerBox = buildBox(QStringLiteral("Partner (Full Name, Short Name, Birth Date)"), QRect(8, 260, 820, 210));
-    partnerFullName = nameField(partnerBox, 5, 250, QStringLiteral("Full Name"));
-    partnerShortName = nameField(partnerBox, 270, 215, QStringLiteral("Short Name"));
-    partnerBirthDate = dateField(partnerBox);
-    partnerNamePanel = new CInfoNameWidget(skin, titleBar, partnerBox);
-    partnerNamePanel->move(5, 70);
-    partnerNamePanel->setClickable(true);
-    partnerNamePanel->setTitle(QStringLiteral("Name calculation"));
-    partnerNumbers = new CInfoWidget(skin, titleBar, partnerBox);
-    partnerNumbers->setGeometry(610, 70, NUMBERS_WIDTH, 300); // the box clips it
-    partnerNumbers->setTitle(QStringLiteral("Main Features"));
-    partnerNumbers->setCaptions(NUMBER_ROWS);
+    buildPersonFields(m_partner, true, QStringLiteral("Partner (Full Name, Short Name, Birth Date)"),
+                      QRect(8, 260, 820, 210), titleBar);
+    m_partner.numbers->resize(NUMBERS_WIDTH, 300); // the box clips it
+
+    buildRecentButtons();
+    setRecentEntries({});
 }
 
-QWidget *CInputOverlay::buildBox(const QString &caption, const QRect &geometry)
+void CInputOverlay::buildPersonFields(PersonFields &fields, bool partner, const QString &caption,
+                                      const QRect &geometry, const QImage &titleBar)
 {
-    auto *box = new QWidget(inner);
-    box->setObjectName(QStringLiteral("overlayBox"));
-    box->setAttribute(Qt::WA_StyledBackground);
-    box->setGeometry(geometry);
-    auto *label = new QLabel(caption, box);
+    const QString prefix = partner ? QStringLiteral("partner") : QString();
+    const auto name = [&](const char *base) {
+        const QString text = QLatin1String(base);
+        return partner ? prefix + text.at(0).toUpper() + text.mid(1) : text;
+    };
+
+    fields.box = new QWidget(m_inner);
+    fields.box->setObjectName(QStringLiteral("overlayBox"));
+    fields.box->setAttribute(Qt::WA_StyledBackground);
+    fields.box->setGeometry(geometry);
+    auto *label = new QLabel(caption, fields.box);
     label->setObjectName(QStringLiteral("overlayCaption"));
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(0, 0, geometry.width(), 25);
-    return box;
+
+    fields.fullName = nameField(fields.box, 5, 250, name("fullName"), QStringLiteral("Full Name"));
+    fields.shortName = nameField(fields.box, 270, 215, name("shortName"), QStringLiteral("Short Name"));
+    fields.birthDate = dateField(fields.box, name("birthDate"));
+    fields.namePanel = new CInfoNameWidget(m_skin, titleBar, fields.box);
+    fields.namePanel->setObjectName(name("namePanel"));
+    fields.namePanel->move(5, 70);
+    fields.namePanel->setClickable(true);
+    fields.namePanel->setTitle(QStringLiteral("Name calculation"));
+    fields.numbers = new CInfoWidget(m_skin, titleBar, fields.box);
+    fields.numbers->setObjectName(name("numbers"));
+    fields.numbers->move(610, 70);
+    fields.numbers->setTitle(QStringLiteral("Main Features"));
+    fields.numbers->setCaptions(NUMBER_ROWS);
+
+    // A changed name makes its marks stale before anyone recalculates.
+    const auto edited = [this, partner] {
+        PersonFields &f = fieldsOf(partner);
+        f.fullMarks.clear();
+        f.shortMarks.clear();
+        emit nameEdited(partner);
+    };
+    connect(fields.fullName, &QLineEdit::textChanged, this, edited);
+    connect(fields.shortName, &QLineEdit::textChanged, this, edited);
+    connect(fields.birthDate, &QDateEdit::dateChanged, this, &CInputOverlay::optionsEdited);
+    connect(fields.namePanel, &CInfoNameWidget::symbolCliked, this,
+            [this, partner](int row, int index) { emit letterClicked(partner, row, index); });
 }
 
-QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QString &toolTip)
+QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QString &objectName,
+                                    const QString &toolTip)
 {
     auto *field = new QLineEdit(box);
+    field->setObjectName(objectName);
     field->setGeometry(x, 30, width, 25);
     field->setToolTip(toolTip);
     field->setPlaceholderText(toolTip);
     return field;
 }
 
-QDateEdit *CInputOverlay::dateField(QWidget *box)
+QDateEdit *CInputOverlay::dateField(QWidget *box, const QString &objectName)
 {
-    auto *field = new QDateEdit(QDate(2000, 1, 1), box);
+    auto *field = new QDateEdit(EMPTY_DATE, box);
+    field->setObjectName(objectName);
     field->setCalendarPopup(true);
     field->setGeometry(495, 30, 120, 25);
     field->setToolTip(QStringLiteral("Birth Date"));
     return field;
 }
 
+void CInputOverlay::buildRecentButtons()
+{
+    for (int k = 0; k < RECENT_BUTTONS; ++k) {
+        auto *button = new QPushButton(m_inner);
+        button->setObjectName(QStringLiteral("recentButton"));
+        button->setGeometry(835, 10 + 62 * k, 170, 52);
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &QPushButton::clicked, this, [this, k] { emit recentClicked(k); });
+        m_recentButtons[k] = button;
+    }
+    m_clearRecent = new QPushButton(QStringLiteral("Clear"), m_inner);
+    m_clearRecent->setObjectName(QStringLiteral("clearRecent"));
+    m_clearRecent->setGeometry(900, 530, 100, 30);
+    connect(m_clearRecent, &QPushButton::clicked, this, &CInputOverlay::clearRecentRequested);
+}
+
+QString CInputOverlay::recentButtonText(const RecentEntry &entry)
+{
+    QString text = entry.fullName + QLatin1String("\r\n") + MonthAbbreviation(entry.birthDate.month())
+        + QLatin1Char(' ') + QString::number(entry.birthDate.day()) + QLatin1String(", ")
+        + QString::number(entry.birthDate.year());
+    if (!entry.partnerFullName.isEmpty())
+        text += QLatin1String("\r\n") + entry.partnerFullName;
+    return text;
+}
+
+void CInputOverlay::setRecentEntries(const QList<RecentEntry> &entries)
+{
+    for (int k = 0; k < RECENT_BUTTONS; ++k) {
+        m_recentButtons[k]->setVisible(k < entries.size());
+        if (k < entries.size())
+            m_recentButtons[k]->setText(recentButtonText(entries.at(k)));
+    }
+}
+
+PersonInput CInputOverlay::input() const
+{
+    PersonInput input;
+    input.fullName = m_person.fullName->text();
+    input.shortName = m_person.shortName->text();
+    input.birthDate = m_person.birthDate->date();
+    input.female = m_gender->currentIndex() == 0;
+    input.partnerFullName = m_partner.fullName->text();
+    input.partnerShortName = m_partner.shortName->text();
+    input.partnerBirthDate = m_partner.birthDate->date();
+    input.fullMarks = m_person.fullMarks;
+    input.shortMarks = m_person.shortMarks;
+    input.partnerFullMarks = m_partner.fullMarks;
+    input.partnerShortMarks = m_partner.shortMarks;
+    input.chaldean = m_chaldean->isChecked();
+    input.vowelMode = m_vowelMode->currentIndex();
+    return input;
+}
+
+void CInputOverlay::setInput(const PersonInput &input)
+{
+    m_person.birthDate->setDate(input.birthDate);
+    m_person.fullName->setText(input.fullName);
+    m_person.shortName->setText(input.shortName);
+    m_gender->setCurrentIndex(input.female ? 0 : 1);
+    m_partner.birthDate->setDate(input.partnerBirthDate);
+    m_partner.fullName->setText(input.partnerFullName);
+    m_partner.shortName->setText(input.partnerShortName);
+    m_chaldean->setChecked(input.chaldean);
+    if (!input.fullMarks.isEmpty() || !input.shortMarks.isEmpty())
+        setMarks(false, input.fullMarks, input.shortMarks);
+    if (!input.partnerFullMarks.isEmpty() || !input.partnerShortMarks.isEmpty())
+        setMarks(true, input.partnerFullMarks, input.partnerShortMarks);
+}
+
+void CInputOverlay::clear()
+{
+    for (const PersonFields *fields : {&m_person, &m_partner}) {
+        fields->fullName->clear();
+        fields->shortName->clear();
+        fields->birthDate->setDate(EMPTY_DATE);
+    }
+    m_gender->setCurrentIndex(0);
+    m_chaldean->setChecked(false);
+    clearPreview();
+}
+
+bool CInputOverlay::hasFullName() const
+{
+    return !m_person.fullName->text().isEmpty();
+}
+
+void CInputOverlay::setDateFormat(const QString &format)
+{
+    m_person.birthDate->setDisplayFormat(format);
+    m_partner.birthDate->setDisplayFormat(format);
+}
+
+QVector<int> CInputOverlay::marks(bool partner, int row) const
+{
+    const PersonFields &fields = fieldsOf(partner);
+    return row == 0 ? fields.fullMarks : fields.shortMarks;
+}
+
+void CInputOverlay::setMarks(bool partner, const QVector<int> &fullMarks, const QVector<int> &shortMarks)
+{
+    PersonFields &fields = fieldsOf(partner);
+    fields.fullMarks = fullMarks;
+    fields.shortMarks = shortMarks;
+}
+
+void CInputOverlay::toggleMark(bool partner, int row, int index)
+{
+    PersonFields &fields = fieldsOf(partner);
+    ::toggleMark(row == 0 ? fields.fullMarks : fields.shortMarks, index);
+}
+
+void CInputOverlay::showPreview(bool partner, const NumerologyResult &r, const QString &fullName,
+                                const QString &shortName)
+{
+    const PersonFields &fields = fieldsOf(partner);
+    fields.numbers->setValues({r.lifePathText, r.karmicDebtsText, withMinor(r.expressionText, r.minorExpressionText),
+                               withMinor(r.heartsDesireText, r.minorHeartsDesireText),
+                               withMinor(r.personalityText, r.minorPersonalityText),
+                               withoutSpaces(r.karmicLessonsText)});
+    fields.namePanel->setWestern(!m_chaldean->isChecked());
+    fields.namePanel->setTexts({r.fullVowelRow, fullName, r.fullConsonantRow, r.shortVowelRow, shortName,
+                                r.shortConsonantRow});
+    fields.namePanel->setFormulas({r.heartsDesireLine, r.expressionLine, r.personalityLine, r.minorHeartsDesireLine,
+                                   r.minorExpressionLine, r.minorPersonalityLine});
+}
+
+void CInputOverlay::clearPreview()
+{
+    for (const PersonFields *fields : {&m_person, &m_partner}) {
+        fields->numbers->clearValues();
+        fields->namePanel->clearValues();
+    }
+}
+
 void CInputOverlay::applyStyle()
 {
     // The overlay covers the whole window in the window's own colour.
     setStyleSheet(m_skin->mapStyleSheet(QStringLiteral("QWidget#inputOverlay { background: #1e1917; }")));
-    for (QPushButton *button : {saveButton, openButton, resetButton})
+    for (QPushButton *button : {m_saveButton, m_openButton, m_newButton})
         button->setStyleSheet(imageButtonStyleSheet(button->objectName()));
-    for (QWidget *field : {static_cast<QWidget *>(fullName), static_cast<QWidget *>(shortName),
-                           static_cast<QWidget *>(birthDate), static_cast<QWidget *>(gender),
-                           static_cast<QWidget *>(vowelMode), static_cast<QWidget *>(partnerFullName),
-                           static_cast<QWidget *>(partnerShortName), static_cast<QWidget *>(partnerBirthDate)})
-        m_skin->applyStyle(field, KIND_DEFAULT);
-    m_skin->applyStyle(personBox, KIND_OVERLAY_BOX);
-    m_skin->applyStyle(partnerBox, KIND_OVERLAY_BOX);
-    m_skin->applyStyle(inner, KIND_OVERLAY_INNER);
-    m_skin->applyStyle(vowelModeCaption, KIND_PHONETIC);
-    m_skin->applyStyle(chaldean, KIND_CHECK_BOX);
+    for (QWidget *field : std::initializer_list<QWidget *>{
+             m_person.fullName, m_person.shortName, m_person.birthDate, m_gender, m_vowelMode, m_partner.fullName,
+             m_partner.shortName, m_partner.birthDate})
+        m_skin->applyStyle(field, CSkinManager::KIND_DEFAULT);
+    for (QPushButton *button : m_recentButtons)
+        m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
+    m_skin->applyStyle(m_clearRecent, CSkinManager::KIND_DEFAULT);
+    m_skin->applyStyle(m_person.box, CSkinManager::KIND_OVERLAY_BOX);
+    m_skin->applyStyle(m_partner.box, CSkinManager::KIND_OVERLAY_BOX);
+    m_skin->applyStyle(m_inner, CSkinManager::KIND_OVERLAY_INNER);
+    m_skin->applyStyle(m_vowelModeCaption, CSkinManager::KIND_PHONETIC);
+    m_skin->applyStyle(m_chaldean, CSkinManager::KIND_CHECK_BOX);
 }

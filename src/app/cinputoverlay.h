@@ -2,9 +2,13 @@
 
 // The input overlay: as large as the window, it slides in from the left when
 // the name button is pressed. It holds the person's and the partner's input
-// boxes with their live name and number panels, and the file buttons. The
-// window connects the widgets' signals to its own slots.
+// boxes with their live name and number panels, the file buttons and the
+// recent persons. It hands the window one person input and tells it, by
+// signals, what the user did; its widgets stay its own.
 
+#include "files/recentlist.h"
+
+#include <QList>
 #include <QWidget>
 
 class CInfoNameWidget;
@@ -16,46 +20,92 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+struct NumerologyResult;
 
 class CInputOverlay : public QWidget
 {
     Q_OBJECT
 public:
+    static const int RECENT_BUTTONS = MAX_RECENT_ENTRIES;
+
     CInputOverlay(CSkinManager *skin, const QImage &titleBar, QWidget *parent);
 
     // Applies the skin's style kinds to the overlay's widgets.
     void applyStyle();
 
-    // Inner area and its two boxes.
-    QWidget *inner = nullptr;
-    QWidget *personBox = nullptr;
-    QWidget *partnerBox = nullptr;
+    // The input as typed (names not cleaned) with the current letter marks;
+    // pet and forecast fields live elsewhere and stay empty.
+    PersonInput input() const;
+    // Puts a person into the fields. Setting the names discards and rebuilds
+    // their marks (nameEdited); the input's marks, where it has any, are set
+    // afterwards and win.
+    void setInput(const PersonInput &input);
+    // Empty names, 1 Jan 2000, female, Western letters.
+    void clear();
+    bool hasFullName() const;
+    void setDateFormat(const QString &format);
 
-    // Person.
-    QLineEdit *fullName = nullptr;
-    QLineEdit *shortName = nullptr;
-    QDateEdit *birthDate = nullptr;
-    QComboBox *gender = nullptr;
-    QPushButton *saveButton = nullptr;
-    QPushButton *openButton = nullptr;
-    QPushButton *resetButton = nullptr;
-    CInfoNameWidget *namePanel = nullptr;
-    CInfoWidget *numbers = nullptr;
-    QCheckBox *chaldean = nullptr;
-    QLabel *vowelModeCaption = nullptr;
-    QComboBox *vowelMode = nullptr;
+    // Letter marks of the person (partner false) or the partner; row 0 is
+    // the full name, row 1 the short name.
+    QVector<int> marks(bool partner, int row) const;
+    void setMarks(bool partner, const QVector<int> &fullMarks, const QVector<int> &shortMarks);
+    void toggleMark(bool partner, int row, int index);
 
-    // Partner.
-    QLineEdit *partnerFullName = nullptr;
-    QLineEdit *partnerShortName = nullptr;
-    QDateEdit *partnerBirthDate = nullptr;
-    CInfoNameWidget *partnerNamePanel = nullptr;
-    CInfoWidget *partnerNumbers = nullptr;
+    // The live panels of the person or the partner from a calculate-only
+    // result; the names are the cleaned names the engine received.
+    void showPreview(bool partner, const NumerologyResult &result, const QString &fullName,
+                     const QString &shortName);
+    void clearPreview();
+
+    // The recent persons, newest first; buttons without an entry hide.
+    void setRecentEntries(const QList<RecentEntry> &entries);
+    // The text of a recent button: name, birth date and partner's name.
+    static QString recentButtonText(const RecentEntry &entry);
+
+signals:
+    // A name field changed; its marks are already discarded.
+    void nameEdited(bool partner);
+    // Chaldean letters, the vowel mode or a birth date changed.
+    void optionsEdited();
+    void letterClicked(bool partner, int row, int index);
+    void saveRequested();
+    void openRequested();
+    void newRequested();
+    void recentClicked(int index);
+    void clearRecentRequested();
 
 private:
-    QWidget *buildBox(const QString &caption, const QRect &geometry);
-    QLineEdit *nameField(QWidget *box, int x, int width, const QString &toolTip);
-    QDateEdit *dateField(QWidget *box);
+    struct PersonFields
+    {
+        QWidget *box = nullptr;
+        QLineEdit *fullName = nullptr;
+        QLineEdit *shortName = nullptr;
+        QDateEdit *birthDate = nullptr;
+        CInfoNameWidget *namePanel = nullptr;
+        CInfoWidget *numbers = nullptr;
+        QVector<int> fullMarks;
+        QVector<int> shortMarks;
+    };
+
+    void buildPersonFields(PersonFields &fields, bool partner, const QString &caption, const QRect &geometry,
+                           const QImage &titleBar);
+    void buildRecentButtons();
+    QLineEdit *nameField(QWidget *box, int x, int width, const QString &objectName, const QString &toolTip);
+    QDateEdit *dateField(QWidget *box, const QString &objectName);
+    PersonFields &fieldsOf(bool partner) { return partner ? m_partner : m_person; }
+    const PersonFields &fieldsOf(bool partner) const { return partner ? m_partner : m_person; }
 
     CSkinManager *m_skin;
+    QWidget *m_inner = nullptr;
+    PersonFields m_person;
+    PersonFields m_partner;
+    QComboBox *m_gender = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_openButton = nullptr;
+    QPushButton *m_newButton = nullptr;
+    QCheckBox *m_chaldean = nullptr;
+    QLabel *m_vowelModeCaption = nullptr;
+    QComboBox *m_vowelMode = nullptr;
+    QPushButton *m_recentButtons[RECENT_BUTTONS] = {};
+    QPushButton *m_clearRecent = nullptr;
 };

@@ -29,6 +29,19 @@ class CSkinManager : public QObject, public CSkinTint
 public:
     static const int SHEET_COUNT = 14; // style sheets 0 to 13 per skin
 
+    // Style kinds the window's widgets are given (applyStyle).
+    enum StyleKind {
+        KIND_WINDOW = 0, // the main window, check boxes
+        KIND_CHECK_BOX = 0,
+        KIND_DEFAULT = 1, // line edits, date fields, combo boxes, plain buttons
+        KIND_MODULE_BUTTON = 2,
+        KIND_NAME_BUTTON = 5,
+        KIND_OVERLAY_BOX = 7,
+        KIND_OVERLAY_INNER = 8,
+        KIND_PHONETIC = 9,
+        KIND_CHART = 12, // the chart page and designer
+    };
+
     // One skin: its sheets, its tint colour, a percentage (0 for every listed
     // skin) and the plain flag of the base skin, whose colours stay as written.
     struct Skin

@@ -1,35 +1,38 @@
-// The main window: construction, pages and their animations, layout, menu,
-// splash and the deferred start-up.
+// The main window: construction and wiring, pages and layout, the name
+// button, the menu, the splash and the deferred start-up. The work behind
+// each slot lives in the class that owns it.
 
 #include "csorvel.h"
 
 #include "app/appfolders.h"
+#include "app/calculationdriver.h"
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
+#include "app/dialogs/explanationdialog.h"
 #include "app/myqwebengineview.h"
+#include "app/pageanimator.h"
+#include "app/pages/advisorpage.h"
+#include "app/pages/chartpage.h"
+#include "app/pages/petpage.h"
+#include "app/panelbinder.h"
+#include "app/reportviews.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 #include "panels/cexpandwidget.h"
-#include "panels/cinfocalendarwidget.h"
-#include "panels/cinfocompmatrwidget.h"
 #include "panels/cinfoessencewidget.h"
-#include "panels/cinfoexprplanwidget.h"
 #include "panels/cinfomatrwidget.h"
-#include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
 #include "texts/textstore.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
@@ -42,20 +45,13 @@
 #include <QTimeLine>
 #include <QTimer>
 #include <QWebEngineSettings>
-#include <QWebEngineView>
 
 using namespace WindowLayout;
 
 namespace {
 
-// Style kinds of the skin manager.
-const int KIND_WINDOW = 0;
-const int KIND_DEFAULT = 1;
-const int KIND_MODULE_BUTTON = 2;
-const int KIND_NAME_BUTTON = 5;
-
-const QString BLANK_PAGE = QStringLiteral("<html><body><p>&nbsp;</p></body></html>");
 const QString ENTER_YOUR_NAME = QStringLiteral("ENTER YOUR NAME");
+const QString APPLY = QStringLiteral("APPLY");
 
 // The nine module buttons, in page order.
 struct ModuleButton
@@ -92,15 +88,6 @@ const ImageButtonSpec IMAGE_BUTTONS[] = {
     {AboutButton, "infobut", "About", &CSorvel::OnAbout},
 };
 
-MyQWebEngineView *newReportView(QWidget *parent)
-{
-    auto *view = new MyQWebEngineView(parent);
-    view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    view->setMaximumWidth(1200);
-    view->setStyleSheet(QStringLiteral("background: white;"));
-    return view;
-}
-
 } // namespace
 
 CSorvel::CSorvel(QWidget *parent)
@@ -125,15 +112,19 @@ CSorvel::CSorvel(QWidget *parent)
     web->setFontFamily(QWebEngineSettings::StandardFont, QStringLiteral("Arial"));
     web->setFontFamily(QWebEngineSettings::SerifFont, QStringLiteral("Arial"));
 
-    // 3 to 6. Engines, module column, panels, views, controls.
+    // 3 to 6. Engines, module column, views, panels, pages, controls.
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
     setCentralWidget(central);
-    createEngines();
+    m_driver = new CCalculationDriver(imageFolder(), this);
     buildModuleColumn();
-    buildReportViews();
-    buildPanels();
-    buildPageWidgets();
+    m_reports = new CReportViews(central);
+    m_frameAnimation = new QPropertyAnimation(m_reports->frame(), "geometry", this);
+    m_frameAnimation->setDuration(300);
+    connect(m_frameAnimation, &QPropertyAnimation::finished, this, &CSorvel::slotResizeChart);
+    m_animator = new CPageAnimator(this);
+    m_panels = new CPanelBinder(m_skin, m_titleBar, m_wideTitleBar, central, m_animator);
+    buildPages();
     buildBottomRight();
     buildInputOverlay();
     buildNameButton();
@@ -143,9 +134,7 @@ CSorvel::CSorvel(QWidget *parent)
     applyDateFormat();
     const QString manual = imageFolder() + QStringLiteral("manual/index.html");
     if (QFile::exists(manual))
-        m_guideView->load(QUrl::fromLocalFile(manual));
-    else
-        m_guideView->showHtml(BLANK_PAGE, QUrl(QStringLiteral("file://localhost/")));
+        m_reports->showFile(CReportViews::Guide, manual);
     OnResData();
 
     // 8. Size.
@@ -161,7 +150,7 @@ CSorvel::CSorvel(QWidget *parent)
     // 10. Splash, skin, deferred start-up. The reports stay hidden under the
     // splash: the window then paints at once, without waiting for the web
     // engine to draw its first page.
-    m_reportFrame->hide();
+    m_reports->frame()->hide();
     buildSplash();
     initStyle();
     startPulse();
@@ -175,23 +164,15 @@ CSorvel::~CSorvel()
         setMessageReporter(nullptr);
 }
 
-void CSorvel::createEngines()
-{
-    m_person = new CNumerology(this);
-    m_personMatrix = new CNumerologyPMatrix(this);
-    m_pet = new CNumerology(this);
-    m_partner = new CNumerology(this);
-    m_partnerMatrix = new CNumerologyPMatrix(this);
-    m_compatibility = new CCompNumerology(this);
-    m_analyzer = new CNumerology(this);
-    m_celebrities = new CNumerology(this);
+// --- what tests read ----------------------------------------------------------
 
-    const QString doc = imageFolder() + QStringLiteral("doc/");
-    for (CReportTools *engine : std::initializer_list<CReportTools *>{
-             m_person, m_partner, m_analyzer, m_personMatrix, m_partnerMatrix, m_compatibility})
-        engine->setImageFolder(doc);
-    m_celebrities->setImageFolder(imageFolder() + QStringLiteral("doc2/"));
-}
+const QList<RecentEntry> &CSorvel::recentList() const { return m_driver->recentList(); }
+const CNumerology *CSorvel::personEngine() const { return &m_driver->person(); }
+const CNumerology *CSorvel::partnerEngine() const { return &m_driver->partner(); }
+QWidget *CSorvel::pageReportView(int page) const { return m_reports->viewOfPage(page); }
+const CInfoWidget *CSorvel::todayPanel() const { return m_panels->todayPanel(); }
+const CInfoWidget *CSorvel::mainFeaturesPanel() const { return m_panels->mainFeatures(); }
+QVector<int> CSorvel::personMarks(int row) const { return m_overlay->marks(false, row); }
 
 // --- construction -----------------------------------------------------------
 
@@ -224,223 +205,29 @@ void CSorvel::buildModuleColumn()
     m_markAnimation->setEasingCurve(QEasingCurve::OutBack);
 }
 
-void CSorvel::buildReportViews()
-{
-    m_reportFrame = new QWidget(centralWidget());
-    m_reportFrame->setObjectName(QStringLiteral("reportFrame"));
-    m_numerologyView = newReportView(m_reportFrame);
-    m_matrixView = newReportView(m_reportFrame);
-    m_compatibilityView = newReportView(m_reportFrame);
-    m_celebritiesView = newReportView(m_reportFrame);
-    m_petView = newReportView(m_reportFrame);
-    m_guideView = newReportView(m_reportFrame);
-    m_analyzerView = new QWebEngineView(m_reportFrame);
-    m_analyzerView->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    m_analyzerView->setMaximumWidth(1200);
-    m_analyzerView->setStyleSheet(QStringLiteral("background: white;"));
-    for (QWidget *view : m_reportFrame->findChildren<QWebEngineView *>(QString(), Qt::FindDirectChildrenOnly))
-        view->move(1, 1);
-    m_frameAnimation = new QPropertyAnimation(m_reportFrame, "geometry", this);
-    m_frameAnimation->setDuration(300);
-    connect(m_frameAnimation, &QPropertyAnimation::finished, this, &CSorvel::slotResizeChart);
-}
-
-QWidget *CSorvel::pageReportView(int page) const
-{
-    switch (page) {
-    case NumerologyPage:
-    case ForecastPage:
-        return m_numerologyView;
-    case PsychomatrixPage:
-        return m_matrixView;
-    case CompatibilityPage:
-        return m_compatibilityView;
-    case CelebritiesPage:
-        return m_celebritiesView;
-    case PetPage:
-        return m_petView;
-    case AdvisorPage:
-        return m_analyzerView;
-    case GuidePage:
-        return m_guideView;
-    default:
-        return nullptr;
-    }
-}
-
-const CInfoWidget *CSorvel::todayPanel() const
-{
-    return m_todayPanel;
-}
-
-const CInfoWidget *CSorvel::mainFeaturesPanel() const
-{
-    return m_mainFeatures;
-}
-
-void CSorvel::buildPanels()
+// The pet, advisor and chart pages, and the panels' clicks that explain.
+void CSorvel::buildPages()
 {
     QWidget *central = centralWidget();
-    const auto listPanel = [&](const QString &title, const QStringList &captions, int height) {
-        auto *panel = new CInfoWidget(m_skin, m_titleBar, central);
-        panel->resize(200, height);
-        panel->setTitle(title);
-        panel->setCaptions(captions);
-        return panel;
-    };
+    m_petPage = new CPetPage(central);
+    connect(m_petPage, &CPetPage::calculateRequested, this, &CSorvel::OnCalcPetNum);
+    m_animator->addLeftPanel(m_petPage->box(), {PetPage}, 10);
 
-    // Numerology, Celebrities and Forecast: the four lists of the left column.
-    m_mainFeatures = listPanel(QStringLiteral("Main Features"),
-                               {"Life Path", "Birthday", "Expression (M)", "Heart Desire (M)", "Personality (M)",
-                                "Karmic Debts"},
-                               135);
-    m_mainFeatures->setHoverHighlight(true);
-    m_additionalFeatures = listPanel(QStringLiteral("Additional Features"),
-                                     {"Maturity", "Rational Thought", "Karmic Lessons", "Balance", "Hidden Passion",
-                                      "Subcons.Confid."},
-                                     135);
-    m_additionalFeatures->setHoverHighlight(true);
-    m_lifeCycles = listPanel(QStringLiteral("Life Cycles"),
-                             {"Age span", "Challenges", "Pinnacles", "Personal Year", "LP Periods", "LP Age Span"},
-                             135);
-    m_lifeCycles->setHoverHighlight(true);
-    m_lifeCycles->setClickableRows(4);
-    m_lifeCycles->setPlainText(true);
-    m_bridges = listPanel(QStringLiteral("Bridges"), {"Life path - Expr.", "Heart D. - Pers."}, 100);
-    m_bridges->setPlainText(true);
-    connect(m_mainFeatures, &CInfoWidget::itemCliked, this, &CSorvel::MFitemCliked);
-    connect(m_additionalFeatures, &CInfoWidget::itemCliked, this, &CSorvel::AFitemCliked);
-    connect(m_lifeCycles, &CInfoWidget::itemCliked, this, &CSorvel::LCitemCliked);
+    m_advisorPage = new CAdvisorPage(central, m_panels->advisorNamePanel());
+    connect(m_advisorPage, &CAdvisorPage::calculateRequested, this, &CSorvel::OnCalcAnNum);
 
-    // Compatibility lists.
-    m_compatibilityPanel = listPanel(QStringLiteral("Compatibility"),
-                                     {"Summary", "Life Path", "Birthday", "Family", "Name"}, 120);
-    m_familyPanel = listPanel(QStringLiteral("Family stability"),
-                              {"Years together", "Home", "Spiritual", "Partner home", "Partner spiritual",
-                               "Home stability", "Spiritual stability"},
-                              155);
-    m_compDetailsPanel = listPanel(QStringLiteral("Compatibility details"), {"Life path", "Birth Day", "Name"}, 100);
-    for (CInfoWidget *panel : {m_compatibilityPanel, m_familyPanel, m_compDetailsPanel})
-        panel->setPlainText(true);
+    m_chartPage = new CChartPage(m_reports->frame());
+    connect(m_chartPage, &CChartPage::templateChosen, this, &CSorvel::slotGChart);
+    connect(m_chartPage, &CChartPage::editRequested, this, &CSorvel::OnEditChart);
+    connect(m_chartPage, &CChartPage::newRequested, this, &CSorvel::OnAddChart);
+    connect(m_chartPage, &CChartPage::deleteRequested, this, &CSorvel::OnDeleteChart);
 
-    // Bottom band.
-    m_namePanel = new CInfoNameWidget(m_skin, m_wideTitleBar, central);
-    m_namePanel->setTitle(QStringLiteral("Name calculation"));
-    m_planesPanel = new CInfoExprPlanWidget(m_skin, m_wideTitleBar, central);
-    m_planesPanel->setTitle(QStringLiteral("Planes of Expression"));
-    m_matrixPanel = new CInfoMatrWidget(m_skin, m_wideTitleBar, central);
-    m_matrixPanel->setHoverEnabled(true);
-    m_matrixPanel->setTitle(QStringLiteral("Psycho Matrix"));
-    connect(m_matrixPanel, &CInfoMatrWidget::itemCliked, this, &CSorvel::PMitemCliked);
-    m_compMatrixPanel = new CInfoCompMatrWidget(m_skin, m_wideTitleBar, central);
-    m_compMatrixPanel->setTitle(QStringLiteral("Psycho Matrix"));
-    m_calendarPanel = new CInfoCalendarWidget(m_skin, m_wideTitleBar, central);
-    m_calendarPanel->setTitle(QStringLiteral("Personal numbers calendar"));
-    m_essencePanel = new CInfoEssenceWidget(m_skin, m_wideTitleBar, central);
-    m_essencePanel->setTitle(QStringLiteral("Essence and Transit"));
-    connect(this, &CSorvel::updateStyle, m_essencePanel, QOverload<>::of(&CInfoEssenceWidget::updateData));
-
-    // Pet page.
-    m_petNumbers = listPanel(QStringLiteral("Main Features"), {"Pet Number", "Birthday Code", "Day Code"}, 90);
-    m_petNamePanel = new CInfoNameWidget(m_skin, m_wideTitleBar, central);
-    m_petNamePanel->setTitle(QStringLiteral("Name calculation"));
-
-    // Name advisor page.
-    m_analyzerNumbers = listPanel(QStringLiteral("Main Features"),
-                                  {"Date Number", "Name Number", "Heart Desire", "Personality", "Karmic Lessons"},
-                                  120);
-    m_analyzerNamePanel = new CInfoNameWidget(m_skin, m_wideTitleBar, central);
-    m_analyzerNamePanel->setTitle(QStringLiteral("Name calculation"));
-
-    // The panels that slide with the pages.
-    const auto left = [this](QWidget *widget, QVector<int> pages, int y) {
-        m_sliding.append({widget, pages, y, NamePanel, true});
-    };
-    const auto bottom = [this](QWidget *widget, int page, BottomPanel which) {
-        m_sliding.append({widget, {page}, 0, which, false});
-    };
-    const QVector<int> numerologyPages = {NumerologyPage, CelebritiesPage, ForecastPage};
-    left(m_mainFeatures, numerologyPages, 10);
-    left(m_additionalFeatures, numerologyPages, 152);
-    left(m_lifeCycles, numerologyPages, 294);
-    left(m_bridges, numerologyPages, 437);
-    left(m_compatibilityPanel, {CompatibilityPage}, 10);
-    left(m_familyPanel, {CompatibilityPage}, 135);
-    left(m_compDetailsPanel, {CompatibilityPage}, 292);
-    left(m_petNumbers, {PetPage}, 190);
-    bottom(m_namePanel, NumerologyPage, NamePanel);
-    bottom(m_planesPanel, NumerologyPage, PlanesPanel);
-    bottom(m_matrixPanel, PsychomatrixPage, MatrixPanel);
-    bottom(m_compMatrixPanel, CompatibilityPage, CompMatrixPanel);
-    bottom(m_calendarPanel, ForecastPage, CalendarPanel);
-    bottom(m_essencePanel, ForecastPage, EssencePanel);
-    bottom(m_petNamePanel, PetPage, PetNamePanel);
-}
-
-// The input boxes of the pet and advisor pages and the chart page's controls.
-void CSorvel::buildPageWidgets()
-{
-    QWidget *central = centralWidget();
-    const auto caption = [](const QString &text, QWidget *parent, const QRect &geometry) {
-        auto *label = new QLabel(text, parent);
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(geometry);
-        return label;
-    };
-
-    m_petBox = new QWidget(central);
-    m_petBox->setObjectName(QStringLiteral("pageBox"));
-    m_petBox->setAttribute(Qt::WA_StyledBackground);
-    m_petBox->resize(200, 170);
-    caption(QStringLiteral("Pet Name"), m_petBox, QRect(0, 0, 200, 25));
-    m_petName = new QLineEdit(m_petBox);
-    m_petName->setGeometry(20, 25, 160, 25);
-    caption(QStringLiteral("Birth Date"), m_petBox, QRect(0, 60, 200, 25));
-    m_petBirth = new QDateEdit(QDate(2000, 1, 1), m_petBox);
-    m_petBirth->setCalendarPopup(true);
-    m_petBirth->setGeometry(20, 85, 160, 25);
-    m_petCalculate = new QPushButton(QStringLiteral("CALCULATE"), m_petBox);
-    m_petCalculate->setGeometry(20, 130, 160, 25);
-    connect(m_petCalculate, &QPushButton::clicked, this, &CSorvel::OnCalcPetNum);
-    m_sliding.append({m_petBox, {PetPage}, 10, NamePanel, true});
-
-    m_analyzerBox = new QWidget(central);
-    m_analyzerBox->setObjectName(QStringLiteral("pageBox"));
-    m_analyzerBox->setAttribute(Qt::WA_StyledBackground);
-    m_analyzerBox->resize(450, 170);
-    caption(QStringLiteral("Name (a person, a child, a business...)"), m_analyzerBox, QRect(0, 0, 450, 25));
-    m_analyzerName = new QLineEdit(m_analyzerBox);
-    m_analyzerName->setGeometry(20, 25, 410, 25);
-    m_analyzerName->setPlaceholderText(QStringLiteral("Any name"));
-    caption(QStringLiteral("Date"), m_analyzerBox, QRect(0, 60, 200, 25));
-    m_analyzerDate = new QDateEdit(QDate(2000, 1, 1), m_analyzerBox);
-    m_analyzerDate->setCalendarPopup(true);
-    m_analyzerDate->setGeometry(20, 85, 160, 25);
-    m_analyzerChaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_analyzerBox);
-    m_analyzerChaldean->move(200, 88);
-    m_analyzerCalculate = new QPushButton(QStringLiteral("CALCULATE"), central);
-    m_analyzerCalculate->resize(160, 25);
-    connect(m_analyzerCalculate, &QPushButton::clicked, this, &CSorvel::OnCalcAnNum);
-    connect(m_analyzerName, &QLineEdit::returnPressed, this, &CSorvel::OnCalcAnNum);
-    m_sliding.append({m_analyzerNumbers, {AdvisorPage}, 8, NamePanel, true});
-
-    // Chart page: the board and the template chooser.
-    m_chartBoard = new QWidget(m_reportFrame);
-    m_chartBoard->setObjectName(QStringLiteral("chartBoard"));
-    m_chartBoard->setAttribute(Qt::WA_StyledBackground);
-    m_chartBoard->move(1, 1);
-    m_templateLabel = new QLabel(QStringLiteral("Chart template:"), m_reportFrame);
-    m_templateLabel->resize(125, 20);
-    m_templateChooser = new QComboBox(m_reportFrame);
-    m_templateChooser->resize(160, 25);
-    connect(m_templateChooser, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &CSorvel::slotGChart);
-    const char *chartCaptions[3] = {"Edit", "New", "Delete"};
-    void (CSorvel::*chartSlots[3])() = {&CSorvel::OnEditChart, &CSorvel::OnAddChart, &CSorvel::OnDeleteChart};
-    for (int i = 0; i < 3; ++i) {
-        m_chartButtons[i] = new QPushButton(QString::fromLatin1(chartCaptions[i]), m_reportFrame);
-        m_chartButtons[i]->resize(60, 25);
-        connect(m_chartButtons[i], &QPushButton::clicked, this, chartSlots[i]);
-    }
+    connect(m_panels->mainFeatures(), &CInfoWidget::itemCliked, this, &CSorvel::MFitemCliked);
+    connect(m_panels->additionalFeatures(), &CInfoWidget::itemCliked, this, &CSorvel::AFitemCliked);
+    connect(m_panels->lifeCycles(), &CInfoWidget::itemCliked, this, &CSorvel::LCitemCliked);
+    connect(m_panels->matrixPanel(), &CInfoMatrWidget::itemCliked, this, &CSorvel::PMitemCliked);
+    connect(this, &CSorvel::updateStyle, m_panels->essencePanel(),
+            QOverload<>::of(&CInfoEssenceWidget::updateData));
 }
 
 void CSorvel::buildBottomRight()
@@ -456,15 +243,12 @@ void CSorvel::buildBottomRight()
         m_imageButtons[spec.position] = button;
     }
 
-    m_todayPanel = new CInfoTodayWidget(m_skin, QImage(imageFolder() + QStringLiteral("todaywidg.png")), central);
-    m_forecastDate = new QDateEdit(QDate::currentDate(), m_todayPanel);
+    m_forecastDate = new QDateEdit(QDate::currentDate(), m_panels->todayPanel());
+    m_forecastDate->setObjectName(QStringLiteral("forecastDate"));
     m_forecastDate->setCalendarPopup(true);
     m_forecastDate->setGeometry(30, 70, 135, 28);
     connect(m_forecastDate, &QDateEdit::dateChanged, this, &CSorvel::slotPNC);
-
-    m_dayText = new CExpandWidget(m_skin, central, 600, 200);
-    connect(m_todayPanel, &CInfoTodayWidget::clicked, m_dayText, &CExpandWidget::slotExpand);
-    connect(this, &CSorvel::updateStyle, m_dayText, &CExpandWidget::slotUpdate);
+    connect(this, &CSorvel::updateStyle, m_panels->dayText(), &CExpandWidget::slotUpdate);
 }
 
 // The input overlay and its signals; it waits parked left of the window.
@@ -473,20 +257,26 @@ void CSorvel::buildInputOverlay()
     m_overlay = new CInputOverlay(m_skin, m_titleBar, centralWidget());
     m_overlayAnimation = new QPropertyAnimation(m_overlay, "pos", this);
     m_overlayAnimation->setDuration(500);
-    connect(m_overlay->fullName, &QLineEdit::textChanged, this, &CSorvel::OnTextChanged);
-    connect(m_overlay->shortName, &QLineEdit::textChanged, this, &CSorvel::OnTextChanged);
-    connect(m_overlay->birthDate, &QDateEdit::dateChanged, this, &CSorvel::OnDateChanged);
-    connect(m_overlay->partnerBirthDate, &QDateEdit::dateChanged, this, &CSorvel::OnDateChanged);
-    connect(m_overlay->namePanel, &CInfoNameWidget::symbolCliked, this, &CSorvel::OnNameVWChanged);
-    connect(m_overlay->chaldean, &QCheckBox::stateChanged, this, &CSorvel::OnParsChanged);
-    connect(m_overlay->vowelMode, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &CSorvel::OnParsChanged);
-    connect(m_overlay->partnerFullName, &QLineEdit::textChanged, this, &CSorvel::OnPTextChanged);
-    connect(m_overlay->partnerShortName, &QLineEdit::textChanged, this, &CSorvel::OnPTextChanged);
-    connect(m_overlay->partnerNamePanel, &CInfoNameWidget::symbolCliked, this, &CSorvel::OnNamePVWChanged);
-    connect(m_overlay->saveButton, &QPushButton::clicked, this, [this] { OnSaveFile(); });
-    connect(m_overlay->openButton, &QPushButton::clicked, this, [this] { OnOpenFile(); });
-    connect(m_overlay->resetButton, &QPushButton::clicked, this, &CSorvel::OnResDataI);
+    connect(m_overlay, &CInputOverlay::nameEdited, this, [this](bool partner) {
+        if (partner)
+            OnPTextChanged(QString());
+        else
+            OnTextChanged(QString());
+    });
+    connect(m_overlay, &CInputOverlay::optionsEdited, this, [this] { OnParsChanged(0); });
+    connect(m_overlay, &CInputOverlay::letterClicked, this, [this](bool partner, int row, int index) {
+        if (partner)
+            OnNamePVWChanged(row, index);
+        else
+            OnNameVWChanged(row, index);
+    });
+    connect(m_overlay, &CInputOverlay::saveRequested, this, [this] { OnSaveFile(); });
+    connect(m_overlay, &CInputOverlay::openRequested, this, [this] { OnOpenFile(); });
+    connect(m_overlay, &CInputOverlay::newRequested, this, &CSorvel::OnResDataI);
+    connect(m_overlay, &CInputOverlay::recentClicked, this, &CSorvel::OnRecentClicked);
+    connect(m_overlay, &CInputOverlay::clearRecentRequested, this, &CSorvel::OnClearRecent);
+    connect(m_driver, &CCalculationDriver::recentListChanged, this,
+            [this] { m_overlay->setRecentEntries(m_driver->recentList()); });
 }
 
 void CSorvel::buildNameButton()
@@ -567,7 +357,7 @@ void CSorvel::OnFinishedSU()
         stopPulse();
     m_nameButton->setText(m_nameButtonText);
     OnUpdateListReport();
-    m_reportFrame->show();
+    m_reports->frame()->show();
     delete m_splash;
     m_splash = nullptr;
     layoutWindow();
@@ -590,26 +380,15 @@ void CSorvel::showPage(int page)
     if (m_inputShown)
         return;
     m_currentPage = page;
-    stopPageAnimations();
+    m_animator->stop();
     const QRect report = reportRect(page, size());
 
     // The page's view (or the chart board) shows; the others hide.
-    QWidget *shown = pageReportView(page);
-    for (QWidget *view : m_reportFrame->findChildren<QWebEngineView *>(QString(), Qt::FindDirectChildrenOnly)) {
-        view->setVisible(view == shown);
-        if (view == shown)
-            view->resize(report.size());
-    }
-    const bool chart = page == ChartPage;
-    m_chartBoard->setVisible(chart);
-    m_templateLabel->setVisible(chart);
-    m_templateChooser->setVisible(chart);
-    for (QPushButton *button : m_chartButtons)
-        button->setVisible(chart);
-    if (chart)
-        m_chartBoard->resize(report.width(), report.height() - 35);
+    m_reports->showPage(page, report.size());
+    m_chartPage->setVisible(page == ChartPage);
+    m_chartPage->layout(report, page == ChartPage);
 
-    slidePanels(true);
+    m_animator->slideTo(page, size(), true);
     m_markAnimation->stop();
     m_markAnimation->setEndValue(QRect(0, moduleButtonY(page), 165, 80));
     m_markAnimation->start();
@@ -620,55 +399,6 @@ void CSorvel::showPage(int page)
     m_frameAnimation->setEndValue(reportFrameRect(report));
     m_frameAnimation->start();
     layoutWindow();
-}
-
-void CSorvel::stopPageAnimations()
-{
-    for (QPropertyAnimation *animation : qAsConst(m_pageAnimations))
-        animation->stop();
-    qDeleteAll(m_pageAnimations);
-    m_pageAnimations.clear();
-}
-
-QPropertyAnimation *CSorvel::animate(QWidget *widget, const QByteArray &property, const QVariant &target,
-                                     int duration, const QEasingCurve &curve)
-{
-    auto *animation = new QPropertyAnimation(widget, property, this);
-    animation->setDuration(duration);
-    animation->setEasingCurve(curve);
-    animation->setEndValue(target);
-    animation->start();
-    m_pageAnimations.append(animation);
-    return animation;
-}
-
-// Panels of the current page slide in (left column) or up (bottom band);
-// all others leave. Without animation they jump to their places.
-void CSorvel::slidePanels(bool animated)
-{
-    QEasingCurve inCurve(QEasingCurve::OutBack);
-    inCurve.setOvershoot(0.5);
-    const int bandX = bottomBandX(size());
-    for (const SlidingPanel &panel : qAsConst(m_sliding)) {
-        const bool here = panel.pages.contains(m_currentPage);
-        QPoint target;
-        int duration;
-        QEasingCurve curve;
-        if (panel.leftColumn) {
-            target = QPoint(here ? LEFT_COLUMN_X : PARKED_LEFT_X, panel.y);
-            duration = here ? 500 : 166;
-            curve = here ? inCurve : QEasingCurve(QEasingCurve::InBack);
-        } else {
-            target = QPoint(bandX, here ? bottomBandShownY(panel.bottom, size())
-                                        : bottomBandHiddenY(panel.bottom, size()));
-            duration = here ? 700 : 300;
-            curve = here ? inCurve : QEasingCurve(QEasingCurve::Linear);
-        }
-        if (animated && panel.widget->pos() != target)
-            animate(panel.widget, "pos", target, duration, curve);
-        else
-            panel.widget->move(target);
-    }
 }
 
 void CSorvel::resizeEvent(QResizeEvent *event)
@@ -686,48 +416,26 @@ void CSorvel::layoutWindow()
 
     m_moduleScroll->setGeometry(moduleColumnRect(window));
     if (m_frameAnimation->state() != QAbstractAnimation::Running)
-        m_reportFrame->setGeometry(reportFrameRect(report));
+        m_reports->frame()->setGeometry(reportFrameRect(report));
     if (QWidget *view = pageReportView(m_currentPage))
         view->resize(report.size());
     m_nameButton->move(8, h - m_nameButton->height() - 8);
-    if (m_overlayAnimation->state() != QAbstractAnimation::Running) {
+    if (m_overlayAnimation->state() != QAbstractAnimation::Running)
         m_overlay->setGeometry(m_inputShown ? 0 : -w, 0, w, h);
-    } else {
+    else
         m_overlay->resize(w, h);
-    }
 
     // Panels stand where their page puts them unless they are on their way.
-    bool sliding = false;
-    for (QPropertyAnimation *animation : qAsConst(m_pageAnimations))
-        sliding = sliding || animation->state() == QAbstractAnimation::Running;
-    if (!sliding)
-        slidePanels(false);
-
-    // Chart page controls.
-    m_templateLabel->move(250, report.height() - 18);
-    m_templateChooser->move(380, report.height() - 23);
-    for (int i = 0; i < 3; ++i)
-        m_chartButtons[i]->move(550 + 65 * i, report.height() - 23);
-    if (m_currentPage == ChartPage)
-        m_chartBoard->resize(report.width(), report.height() - 35);
-
-    // Advisor page controls.
-    if (m_currentPage == AdvisorPage) {
-        // The input sits above the page's report, level with the other pages' reports.
-        const QPoint box(report.x() + 10, 20);
-        m_analyzerBox->move(box);
-        m_analyzerNamePanel->move(box + QPoint(0, 180));
-        m_analyzerCalculate->move(box + QPoint(480, 130));
-    } else {
-        m_analyzerBox->move(-1000, -1000);
-        m_analyzerNamePanel->move(-1000, -1000);
-        m_analyzerCalculate->move(-1000, -1000);
-    }
+    if (!m_animator->isSliding())
+        m_animator->slideTo(m_currentPage, window, false);
+    m_chartPage->layout(report, m_currentPage == ChartPage);
+    m_advisorPage->layout(report, m_currentPage == AdvisorPage);
 
     for (const ImageButtonSpec &spec : IMAGE_BUTTONS)
         m_imageButtons[spec.position]->move(imageButtonPos(spec.position, window));
-    m_todayPanel->move(todayPanelPos(window));
-    m_dayText->setAnchor(QPoint(w - m_dayText->width() - 177, h - 107));
+    m_panels->todayPanel()->move(todayPanelPos(window));
+    CExpandWidget *dayText = m_panels->dayText();
+    dayText->setAnchor(QPoint(w - dayText->width() - 177, h - 107));
     if (m_splash)
         m_splash->setGeometry(centralWidget()->rect());
 }
@@ -744,7 +452,7 @@ void CSorvel::startPulse()
 void CSorvel::stopPulse()
 {
     m_pulse->stop();
-    m_skin->applyStyle(m_nameButton, KIND_NAME_BUTTON);
+    m_skin->applyStyle(m_nameButton, CSkinManager::KIND_NAME_BUTTON);
 }
 
 void CSorvel::OnPersButAnim(int val)
@@ -752,7 +460,7 @@ void CSorvel::OnPersButAnim(int val)
     const QColor base = m_skin->mapColor("#44372f");
     QColor glow = base.toHsv();
     glow.setHsv(glow.hue(), glow.saturation(), qMin(255, glow.value() + val), glow.alpha());
-    QString sheet = m_skin->styleSheetForKind(KIND_NAME_BUTTON);
+    QString sheet = m_skin->styleSheetForKind(CSkinManager::KIND_NAME_BUTTON);
     sheet.replace(base.name(), glow.name(), Qt::CaseInsensitive);
     m_nameButton->setStyleSheet(sheet);
 }
@@ -780,12 +488,12 @@ void CSorvel::OnNameSel()
             m_splash->raise();
         m_overlayAnimation->setEasingCurve(QEasingCurve::InOutExpo);
         m_overlayAnimation->setEndValue(QPoint(0, 0));
-        setNameButtonText(QStringLiteral("APPLY"));
+        setNameButtonText(APPLY);
     } else {
         m_overlayAnimation->setEasingCurve(QEasingCurve::OutExpo);
         m_overlayAnimation->setEndValue(QPoint(-w, 0));
         OnCalcNum();
-        if (m_overlay->fullName->text().isEmpty()) {
+        if (!m_overlay->hasFullName()) {
             setNameButtonText(ENTER_YOUR_NAME);
             startPulse();
         }
@@ -814,18 +522,15 @@ void CSorvel::initStyle()
 {
     for (int page = 0; page < PAGE_COUNT; ++page) {
         m_moduleButtons[page]->setIcon(QIcon(m_skin->modulePicture(QString::fromLatin1(MODULE_BUTTONS[page].icon))));
-        m_skin->applyStyle(m_moduleButtons[page], KIND_MODULE_BUTTON);
+        m_skin->applyStyle(m_moduleButtons[page], CSkinManager::KIND_MODULE_BUTTON);
     }
-    m_skin->applyStyle(this, KIND_WINDOW);
-    for (QWidget *field : std::initializer_list<QWidget *>{m_petName, m_petBirth, m_analyzerName, m_analyzerDate,
-                                                           m_forecastDate, m_templateChooser})
-        m_skin->applyStyle(field, KIND_DEFAULT);
-    for (QWidget *button : std::initializer_list<QWidget *>{m_petCalculate, m_analyzerCalculate, m_chartButtons[0],
-                                                            m_chartButtons[1], m_chartButtons[2]})
-        m_skin->applyStyle(button, KIND_DEFAULT);
-    m_skin->applyStyle(m_analyzerChaldean, KIND_WINDOW);
+    m_skin->applyStyle(this, CSkinManager::KIND_WINDOW);
+    m_skin->applyStyle(m_forecastDate, CSkinManager::KIND_DEFAULT);
+    m_petPage->applyStyle(m_skin);
+    m_advisorPage->applyStyle(m_skin);
+    m_chartPage->applyStyle(m_skin);
     if (m_pulse->state() != QTimeLine::Running)
-        m_skin->applyStyle(m_nameButton, KIND_NAME_BUTTON);
+        m_skin->applyStyle(m_nameButton, CSkinManager::KIND_NAME_BUTTON);
     m_overlay->applyStyle();
     m_selectionMark->setStyleSheet(m_skin->mapStyleSheet(
         QStringLiteral("QLabel { background: #54443a; border-left: 4px solid #9cb62d; }")));
@@ -856,6 +561,198 @@ void CSorvel::OnApplyStyle(int a)
     update();
 }
 
+// --- input ----------------------------------------------------------------------
+
+// The whole input: the overlay's person and partner, the pet page's pet and
+// the forecast date.
+PersonInput CSorvel::currentInput() const
+{
+    PersonInput input = m_overlay->input();
+    input.petName = m_petPage->name();
+    input.petBirthDate = m_petPage->birthDate();
+    input.forecastDate = m_forecastDate->date();
+    return input;
+}
+
+void CSorvel::OnPreCalcNum() { preCalculate(false); }
+void CSorvel::OnPreCalcNumP() { preCalculate(true); }
+
+void CSorvel::preCalculate(bool partner)
+{
+    const PersonInput input = cleanedInput(currentInput());
+    m_panels->setWestern(!input.chaldean);
+    const NumerologyResult &result = m_driver->preCalculate(input, partner);
+    m_overlay->showPreview(partner, result, partner ? input.partnerFullName : input.fullName,
+                           partner ? input.partnerShortName : input.shortName);
+}
+
+// Marks follow the engine's own vowel rule again.
+void CSorvel::rebuildMarks(bool partner)
+{
+    const NumerologyResult &r = partner ? m_driver->partner().result() : m_driver->person().result();
+    m_overlay->setMarks(partner, marksFromRows(r.fullVowelRow, r.fullConsonantRow),
+                        marksFromRows(r.shortVowelRow, r.shortConsonantRow));
+}
+
+void CSorvel::OnTextChanged(QString)
+{
+    m_overlay->setMarks(false, {}, {});
+    OnPreCalcNum();
+    rebuildMarks(false);
+}
+
+void CSorvel::OnPTextChanged(QString)
+{
+    m_overlay->setMarks(true, {}, {});
+    OnPreCalcNumP();
+    rebuildMarks(true);
+}
+
+void CSorvel::OnParsChanged(int)
+{
+    OnTextChanged(QString());
+    OnPTextChanged(QString());
+}
+
+void CSorvel::OnDateChanged(QDate)
+{
+    OnParsChanged(0);
+}
+
+void CSorvel::OnNameVWChanged(int row, int idx)
+{
+    m_overlay->toggleMark(false, row, idx);
+    OnPreCalcNum();
+}
+
+void CSorvel::OnNamePVWChanged(int row, int idx)
+{
+    m_overlay->toggleMark(true, row, idx);
+    OnPreCalcNumP();
+}
+
+void CSorvel::applyDateFormat()
+{
+    const QString format = m_dayFirstDates ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
+    m_overlay->setDateFormat(format);
+    m_petPage->setDateFormat(format);
+    m_advisorPage->setDateFormat(format);
+    m_forecastDate->setDisplayFormat(format);
+}
+
+void CSorvel::OnResData()
+{
+    m_overlay->clear();
+    m_panels->clear();
+    m_driver->reset();
+    m_reports->showBlank();
+    m_petPage->clear();
+    m_advisorPage->clear();
+    setNameButtonText(ENTER_YOUR_NAME);
+    m_nameButton->setText(m_nameButtonText);
+    m_forecastDate->setDate(QDate::currentDate());
+    slotPNC(m_forecastDate->date());
+    update();
+}
+
+void CSorvel::OnResDataI()
+{
+    OnResData();
+    setNameButtonText(APPLY);
+    m_nameButton->setText(m_nameButtonText);
+}
+
+// --- calculation ------------------------------------------------------------------
+
+void CSorvel::OnCalcNum()
+{
+    // Without a person there is nothing to show.
+    m_calculated = false;
+    const PersonInput typed = currentInput();
+    m_panels->setWestern(!typed.chaldean);
+    const CCalculationDriver::Outcome outcome = m_driver->calculate(typed);
+    if (!outcome.person && !outcome.matrix && cleanedInput(typed).fullName.isEmpty()) {
+        OnResData();
+        return;
+    }
+
+    // Panels, today and the name button follow a calculated person.
+    if (outcome.calculated()) {
+        m_calculated = true;
+        m_panels->showPerson(m_driver->person(), m_driver->personMatrix());
+        if (outcome.pet)
+            m_panels->showPet(m_driver->pet());
+        if (outcome.compatibility)
+            m_panels->showCompatibility(m_driver->compatibility(), m_driver->personMatrix(),
+                                        m_driver->partnerMatrix());
+        slotPNC(m_driver->person().result().forecastDate);
+        const PersonInput &input = m_driver->lastInput();
+        setNameButtonText(input.shortName + QLatin1Char('\n') + input.birthDate.toString(QStringLiteral("MM/dd/yyyy")));
+    }
+
+    // Reports.
+    m_reports->show(CReportViews::Numerology, m_driver->person().document(), outcome.person);
+    m_reports->show(CReportViews::Psychomatrix, m_driver->personMatrix().document(), outcome.matrix);
+    m_reports->show(CReportViews::Celebrities, m_driver->celebrities().document(), outcome.person);
+    m_reports->show(CReportViews::Pet, m_driver->pet().document(), outcome.pet);
+    m_reports->show(CReportViews::Compatibility, m_driver->compatibility().document(), outcome.compatibility);
+    update();
+}
+
+void CSorvel::OnSelReport(int)
+{
+    OnCalcNum();
+}
+
+void CSorvel::slotPNC(QDate date)
+{
+    m_panels->showToday(date);
+}
+
+void CSorvel::OnCalcPetNum()
+{
+    if (m_driver->calculatePet(m_petPage->name(), m_petPage->birthDate(), m_forecastDate->date()))
+        m_panels->showPet(m_driver->pet());
+    m_reports->show(CReportViews::Pet, m_driver->pet().document());
+    update();
+}
+
+void CSorvel::OnCalcAnNum()
+{
+    if (!m_driver->calculateAdvisor(m_advisorPage->name(), m_advisorPage->date(), m_advisorPage->chaldean()))
+        return;
+    m_panels->showAdvisor(m_driver->advisor(), m_driver->advisorName(), m_advisorPage->chaldean());
+    m_reports->show(CReportViews::Advisor, m_driver->advisor().document());
+    update();
+}
+
+// --- explanation pages -------------------------------------------------------------
+
+void CSorvel::showExplanation(int guidePage, const QString &picture)
+{
+    const QString page =
+        TextStore::instance().guidePage(guidePage, imageFolder() + QStringLiteral("doc/") + picture);
+    if (page.isEmpty())
+        return;
+    ExplanationDialog dialog(page, this);
+    dialog.exec();
+}
+
+namespace {
+void explain(CSorvel *window, ExplainedPanel panel, int row, void (CSorvel::*show)(int, const QString &))
+{
+    int guidePage = 0;
+    QString picture;
+    if (explanationOf(panel, row, guidePage, picture))
+        (window->*show)(guidePage, picture);
+}
+} // namespace
+
+void CSorvel::MFitemCliked(int idx) { explain(this, ExplainedPanel::MainFeatures, idx, &CSorvel::showExplanation); }
+void CSorvel::AFitemCliked(int idx) { explain(this, ExplainedPanel::AdditionalFeatures, idx, &CSorvel::showExplanation); }
+void CSorvel::LCitemCliked(int idx) { explain(this, ExplainedPanel::LifeCycles, idx, &CSorvel::showExplanation); }
+void CSorvel::PMitemCliked(int idx) { explain(this, ExplainedPanel::Psychomatrix, idx, &CSorvel::showExplanation); }
+
 // --- features that arrive with their own work ------------------------------------
 
 namespace {
@@ -869,7 +766,7 @@ void notYetAvailable(QWidget *parent, const QString &feature)
 void CSorvel::OnUpdateListReport() {}
 void CSorvel::slotGChart(int value)
 {
-    if (m_templateChooser->count() > 0 && value < m_templateChooser->count())
+    if (m_chartPage->chooser()->count() > 0 && value < m_chartPage->chooser()->count())
         layoutWindow();
 }
 void CSorvel::slotResizeChart() {}
@@ -890,7 +787,7 @@ void CSorvel::OnOpenFile(bool openProg)
         notYetAvailable(this, QStringLiteral("Opening persons"));
 }
 void CSorvel::OnRecentClicked() {}
-void CSorvel::OnClearRecent() { m_recent.clear(); }
+void CSorvel::OnClearRecent() { m_driver->clearRecentList(); }
 void CSorvel::OnSupport() { notYetAvailable(this, QStringLiteral("Support mail")); }
 void CSorvel::OnHelp() { notYetAvailable(this, QStringLiteral("Online help")); }
 void CSorvel::OnAbout() { notYetAvailable(this, QStringLiteral("The About dialog")); }

@@ -1,7 +1,7 @@
 // Program entry of the window application.
 
 #include "app/appfolders.h"
-#include "app/ceuladlg.h"
+#include "app/dialogs/ceuladlg.h"
 #include "app/csorvel.h"
 
 #include <QApplication>

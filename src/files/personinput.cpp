@@ -50,3 +50,25 @@ PersonRecord partnerRecord(const PersonInput &input)
     partner.birthDate = input.partnerBirthDate;
     return partner;
 }
+
+QVector<int> marksFromRows(const QString &vowelRow, const QString &consonantRow)
+{
+    QVector<int> marks(vowelRow.size(), 0);
+    for (int i = 0; i < vowelRow.size(); ++i) {
+        if (vowelRow.at(i) != QLatin1Char(' '))
+            marks[i] = 1;
+        else if (i < consonantRow.size() && consonantRow.at(i) != QLatin1Char(' '))
+            marks[i] = 2;
+    }
+    return marks;
+}
+
+void toggleMark(QVector<int> &marks, int index)
+{
+    if (index < 0 || index >= marks.size())
+        return;
+    if (marks[index] == 1)
+        marks[index] = 2;
+    else if (marks[index] == 2)
+        marks[index] = 1;
+}

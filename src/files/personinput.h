@@ -45,3 +45,12 @@ PersonInput cleanedInput(const PersonInput &typed);
 // The engine's record of the person, or of the partner, of a cleaned input.
 PersonRecord personRecord(const PersonInput &input);
 PersonRecord partnerRecord(const PersonInput &input);
+
+// Letter marks that follow the engine's own vowel rule: 1 where the vowel row
+// of a calculated name holds a digit, 2 where the consonant row does, 0
+// elsewhere.
+QVector<int> marksFromRows(const QString &vowelRow, const QString &consonantRow);
+
+// A click on a letter swaps vowel and consonant; other characters and
+// positions outside the name stay as they are.
+void toggleMark(QVector<int> &marks, int index);

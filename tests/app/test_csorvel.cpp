@@ -52,6 +52,14 @@ private slots:
 
 private:
     void typePerson(const QString &full, const QDate &birth, const QString &shortName = QString());
+    template <typename T>
+    T *overlayChild(const char *name) const
+    {
+        T *child = m_window->inputOverlay()->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("the input overlay has no %s", name);
+        return child;
+    }
 
     CSorvel *m_window = nullptr;
     SilentReporter m_reporter;
@@ -74,10 +82,9 @@ void TestCSorvel::cleanup()
 
 void TestCSorvel::typePerson(const QString &full, const QDate &birth, const QString &shortName)
 {
-    CInputOverlay *in = m_window->inputOverlay();
-    in->birthDate->setDate(birth);
-    in->fullName->setText(full);
-    in->shortName->setText(shortName);
+    overlayChild<QDateEdit>("birthDate")->setDate(birth);
+    overlayChild<QLineEdit>("fullName")->setText(full);
+    overlayChild<QLineEdit>("shortName")->setText(shortName);
 }
 
 void TestCSorvel::startsOnTheNumerologyPage()
@@ -123,12 +130,11 @@ void TestCSorvel::pagesIgnoredWhileTheOverlayIsOpen()
 void TestCSorvel::typingFillsTheOverlayPanels()
 {
     typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
-    CInputOverlay *in = m_window->inputOverlay();
-    QCOMPARE(in->numbers->values().value(0), QStringLiteral("8+5+1/19=14=5"));
-    QCOMPARE(in->numbers->values().value(2), QStringLiteral("8 (8)"));
-    QCOMPARE(in->numbers->values().value(5), QStringLiteral("3,7"));
-    QCOMPARE(in->namePanel->captions().value(1), QStringLiteral("John Smith"));
-    QCOMPARE(in->namePanel->values().value(1), QStringLiteral("=2/20+6/24=8"));
+    QCOMPARE(overlayChild<CInfoWidget>("numbers")->values().value(0), QStringLiteral("8+5+1/19=14=5"));
+    QCOMPARE(overlayChild<CInfoWidget>("numbers")->values().value(2), QStringLiteral("8 (8)"));
+    QCOMPARE(overlayChild<CInfoWidget>("numbers")->values().value(5), QStringLiteral("3,7"));
+    QCOMPARE(overlayChild<CInfoNameWidget>("namePanel")->captions().value(1), QStringLiteral("John Smith"));
+    QCOMPARE(overlayChild<CInfoNameWidget>("namePanel")->values().value(1), QStringLiteral("=2/20+6/24=8"));
     // Marks follow the engine: J consonant, O vowel, the space neither.
     QCOMPARE(m_window->personMarks(0), (QVector<int>{2, 1, 2, 2, 0, 2, 2, 1, 2, 2}));
 }
@@ -136,37 +142,34 @@ void TestCSorvel::typingFillsTheOverlayPanels()
 void TestCSorvel::clickingALetterSwapsItsMark()
 {
     typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
-    CInputOverlay *in = m_window->inputOverlay();
-    emit in->namePanel->symbolCliked(0, 0); // J becomes a vowel
+    emit overlayChild<CInfoNameWidget>("namePanel")->symbolCliked(0, 0); // J becomes a vowel
     QCOMPARE(m_window->personMarks(0).value(0), 1);
     // Heart's Desire now counts J: 7 + 9.
-    QCOMPARE(in->namePanel->values().value(0), QStringLiteral("=7+9=16=7"));
-    emit in->namePanel->symbolCliked(0, 4); // the space stays neither
+    QCOMPARE(overlayChild<CInfoNameWidget>("namePanel")->values().value(0), QStringLiteral("=7+9=16=7"));
+    emit overlayChild<CInfoNameWidget>("namePanel")->symbolCliked(0, 4); // the space stays neither
     QCOMPARE(m_window->personMarks(0).value(4), 0);
-    emit in->namePanel->symbolCliked(0, 99); // outside the name: nothing
+    emit overlayChild<CInfoNameWidget>("namePanel")->symbolCliked(0, 99); // outside the name: nothing
     QCOMPARE(m_window->personMarks(0).size(), 10);
 }
 
 void TestCSorvel::optionChangeDiscardsHandMarks()
 {
     typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
-    CInputOverlay *in = m_window->inputOverlay();
-    emit in->namePanel->symbolCliked(0, 0);
+    emit overlayChild<CInfoNameWidget>("namePanel")->symbolCliked(0, 0);
     QCOMPARE(m_window->personMarks(0).value(0), 1);
-    in->vowelMode->setCurrentIndex(1);
+    overlayChild<QComboBox>("vowelMode")->setCurrentIndex(1);
     QCOMPARE(m_window->personMarks(0).value(0), 2);
 }
 
 void TestCSorvel::nameChangeDiscardsHandMarks()
 {
     typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
-    CInputOverlay *in = m_window->inputOverlay();
-    emit in->namePanel->symbolCliked(0, 0);
+    emit overlayChild<CInfoNameWidget>("namePanel")->symbolCliked(0, 0);
     QCOMPARE(m_window->personMarks(0).value(0), 1);
-    in->fullName->setText(QStringLiteral("John Smyth"));
+    overlayChild<QLineEdit>("fullName")->setText(QStringLiteral("John Smyth"));
     QCOMPARE(m_window->personMarks(0).value(0), 2);
     // J is a consonant again; the Y of SMYTH sounds as a vowel: 6 + 7.
-    QCOMPARE(in->namePanel->values().value(0), QStringLiteral("=6+7=13=4"));
+    QCOMPARE(overlayChild<CInfoNameWidget>("namePanel")->values().value(0), QStringLiteral("=6+7=13=4"));
 }
 
 void TestCSorvel::calculationFillsPanelsAndRecentList()
@@ -240,8 +243,8 @@ void TestCSorvel::resetButtons()
     m_window->OnCalcNum();
     m_window->OnResDataI();
     QCOMPARE(m_window->nameButtonText(), QStringLiteral("APPLY"));
-    QVERIFY(m_window->inputOverlay()->fullName->text().isEmpty());
-    QCOMPARE(m_window->inputOverlay()->birthDate->date(), QDate(2000, 1, 1));
+    QVERIFY(overlayChild<QLineEdit>("fullName")->text().isEmpty());
+    QCOMPARE(overlayChild<QDateEdit>("birthDate")->date(), QDate(2000, 1, 1));
     QVERIFY(m_window->mainFeaturesPanel()->values().value(0).isEmpty());
     m_window->OnResData();
     QCOMPARE(m_window->nameButtonText(), QStringLiteral("ENTER YOUR NAME"));

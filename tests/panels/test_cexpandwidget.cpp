@@ -1,6 +1,7 @@
 // The day text drawer: closed and open geometry, the slide that keeps the
 // right edge, anchoring by the window's layout, and the skin refresh.
 
+#include "app/cskinmanager.h"
 #include "panels/cexpandwidget.h"
 
 #include "panelfixture.h"

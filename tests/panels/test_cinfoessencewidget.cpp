@@ -1,6 +1,7 @@
 // The essence strip: its texts per age, paging with "< Age >", the page
 // offset of the painted strip, and the skin refresh of its picture.
 
+#include "app/cskinmanager.h"
 #include "panels/cinfoessencewidget.h"
 
 #include "panelfixture.h"

@@ -1,6 +1,7 @@
 // The matrix panels: cell texts, the order of the 17 numbers, item
 // hit-testing, hover and clicks, and the compatibility matrix's pairs.
 
+#include "app/cskinmanager.h"
 #include "panels/cinfocompmatrwidget.h"
 #include "panels/cinfomatrwidget.h"
 

@@ -1,6 +1,7 @@
 // The today panel: its picture and "Today" before any calculation, the
 // personal numbers once set, and the click that opens the day text drawer.
 
+#include "app/cskinmanager.h"
 #include "panels/cinfotodaywidget.h"
 
 #include "panelfixture.h"

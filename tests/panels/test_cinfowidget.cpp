@@ -1,6 +1,7 @@
 // The list panel: geometry, painting, hover highlight, row clicks and the
 // text renderer that colours master numbers.
 
+#include "app/cskinmanager.h"
 #include "panels/cinfowidget.h"
 
 #include "panelfixture.h"

@@ -1,0 +1,133 @@
+#include "calculationdriver.h"
+
+#include "engine/analyzerinput.h"
+#include "engine/ccompnumerology.h"
+#include "engine/cnumerology.h"
+#include "engine/cnumerologypmatrix.h"
+#include "engine/namecleaning.h"
+
+CCalculationDriver::CCalculationDriver(const QString &imageFolder, QObject *parent)
+    : QObject(parent)
+    , m_person(new CNumerology(this))
+    , m_personMatrix(new CNumerologyPMatrix(this))
+    , m_pet(new CNumerology(this))
+    , m_partner(new CNumerology(this))
+    , m_partnerMatrix(new CNumerologyPMatrix(this))
+    , m_compatibility(new CCompNumerology(this))
+    , m_analyzer(new CNumerology(this))
+    , m_celebrities(new CNumerology(this))
+{
+    const QString doc = imageFolder + QStringLiteral("doc/");
+    for (CReportTools *engine : std::initializer_list<CReportTools *>{
+             m_person, m_partner, m_analyzer, m_personMatrix, m_partnerMatrix, m_compatibility})
+        engine->setImageFolder(doc);
+    m_celebrities->setImageFolder(imageFolder + QStringLiteral("doc2/"));
+}
+
+void CCalculationDriver::setOptions(const CalcOptions &options)
+{
+    CNumerology::options() = options;
+}
+
+const NumerologyResult &CCalculationDriver::preCalculate(const PersonInput &typed, bool partner)
+{
+    const PersonInput input = cleanedInput(typed);
+    PersonRecord record = partner ? partnerRecord(input) : personRecord(input);
+    record.calcOnly = true;
+    CNumerology *engine = partner ? m_partner : m_person;
+    engine->SetMasterMode(m_masterMode);
+    engine->CalcNumerology(record);
+    return engine->result();
+}
+
+void CCalculationDriver::reset()
+{
+    for (CNumerology *engine : {m_person, m_partner, m_pet, m_analyzer, m_celebrities})
+        engine->ResetResults();
+    m_personMatrix->ResetMatrix();
+    m_partnerMatrix->ResetMatrix();
+    m_compatibility->ResetCompatibility();
+}
+
+CCalculationDriver::Outcome CCalculationDriver::calculate(const PersonInput &typed)
+{
+    Outcome outcome;
+    const PersonInput input = cleanedInput(typed);
+    if (input.fullName.isEmpty() || input.shortName.isEmpty())
+        return outcome;
+
+    // Fresh engines.
+    m_pet->ResetResults();
+    m_personMatrix->ResetMatrix();
+    m_partnerMatrix->ResetMatrix();
+    m_compatibility->ResetCompatibility();
+    m_celebrities->ResetResults();
+    m_person->SetMasterMode(m_masterMode);
+    m_partner->SetMasterMode(m_masterMode);
+
+    // Person, celebrities, psychomatrix, pet.
+    outcome.person = m_person->CalcNumerology(personRecord(input));
+    if (outcome.person)
+        m_celebrities->CalcCelebrities(input.fullName, input.birthDate, input.chaldean, input.vowelMode);
+    outcome.matrix = m_personMatrix->CalcPsychomatrix(input.fullName, input.birthDate);
+    if (!input.petName.isEmpty())
+        outcome.pet = m_pet->CalcPetNum(input.petName, input.petBirthDate, input.forecastDate);
+    else
+        m_pet->ResetResults();
+
+    // Partner and compatibility.
+    if (input.hasPartner() && outcome.matrix)
+        outcome.compatibility = calculatePartner(input);
+    else
+        m_compatibility->ResetCompatibility();
+
+    if (outcome.calculated()) {
+        m_lastInput = input;
+        addRecentEntry(m_recent, input);
+        emit recentListChanged();
+    }
+    return outcome;
+}
+
+bool CCalculationDriver::calculatePartner(const PersonInput &input)
+{
+    const bool partnerOk = m_partner->CalcNumerology(partnerRecord(input));
+    const bool matrixOk = m_partnerMatrix->CalcPsychomatrix(input.partnerFullName, input.partnerBirthDate);
+    if (!partnerOk || !matrixOk) {
+        m_compatibility->ResetCompatibility();
+        return false;
+    }
+    return m_compatibility->CalcCompatibility(m_person->result(), m_partner->result(), m_personMatrix->values(),
+                                              m_partnerMatrix->values(), input.female);
+}
+
+bool CCalculationDriver::calculatePet(const QString &typedName, const QDate &birth, const QDate &forecast)
+{
+    const QString name = CleanName(typedName);
+    if (name.isEmpty()) {
+        m_pet->ResetResults();
+        return false;
+    }
+    return m_pet->CalcPetNum(name, birth, forecast);
+}
+
+bool CCalculationDriver::calculateAdvisor(const QString &typedName, const QDate &date, bool chaldean)
+{
+    if (!PrepareAnalyzerName(typedName, m_advisorName))
+        return false;
+    m_analyzer->ResetResults();
+    m_analyzer->CalcAnNum(m_advisorName, date, chaldean);
+    return true;
+}
+
+void CCalculationDriver::setRecentList(const QList<RecentEntry> &list)
+{
+    m_recent = list.mid(0, MAX_RECENT_ENTRIES);
+    emit recentListChanged();
+}
+
+void CCalculationDriver::clearRecentList()
+{
+    m_recent.clear();
+    emit recentListChanged();
+}

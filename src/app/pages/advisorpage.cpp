@@ -1,0 +1,84 @@
+#include "advisorpage.h"
+
+#include "app/cskinmanager.h"
+#include "app/pages/pagebox.h"
+#include "panels/cinfonamewidget.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QPoint PARKED(-1000, -1000);
+} // namespace
+
+CAdvisorPage::CAdvisorPage(QWidget *parent, CInfoNameWidget *namePanel)
+    : QObject(parent)
+    , m_namePanel(namePanel)
+    , m_box(newPageBox(parent, QSize(450, 170)))
+{
+    pageCaption(QStringLiteral("Name (a person, a child, a business...)"), m_box, QRect(0, 0, 450, 25));
+    m_name = new QLineEdit(m_box);
+    m_name->setObjectName(QStringLiteral("advisorName"));
+    m_name->setGeometry(20, 25, 410, 25);
+    m_name->setPlaceholderText(QStringLiteral("Any name"));
+    pageCaption(QStringLiteral("Date"), m_box, QRect(0, 60, 200, 25));
+    m_date = newPageDateField(m_box, QStringLiteral("advisorDate"));
+    m_date->setGeometry(20, 85, 160, 25);
+    m_chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_box);
+    m_chaldean->move(200, 88);
+    m_calculate = new QPushButton(QStringLiteral("CALCULATE"), parent);
+    m_calculate->resize(160, 25);
+    connect(m_calculate, &QPushButton::clicked, this, &CAdvisorPage::calculateRequested);
+    connect(m_name, &QLineEdit::returnPressed, this, &CAdvisorPage::calculateRequested);
+}
+
+QString CAdvisorPage::name() const
+{
+    return m_name->text();
+}
+
+QDate CAdvisorPage::date() const
+{
+    return m_date->date();
+}
+
+bool CAdvisorPage::chaldean() const
+{
+    return m_chaldean->isChecked();
+}
+
+void CAdvisorPage::clear()
+{
+    m_name->clear();
+    m_date->setDate(PAGE_EMPTY_DATE);
+}
+
+void CAdvisorPage::setDateFormat(const QString &format)
+{
+    m_date->setDisplayFormat(format);
+}
+
+void CAdvisorPage::applyStyle(const CSkinManager *skin)
+{
+    skin->applyStyle(m_name, CSkinManager::KIND_DEFAULT);
+    skin->applyStyle(m_date, CSkinManager::KIND_DEFAULT);
+    skin->applyStyle(m_calculate, CSkinManager::KIND_DEFAULT);
+    skin->applyStyle(m_chaldean, CSkinManager::KIND_WINDOW);
+}
+
+void CAdvisorPage::layout(const QRect &report, bool shown)
+{
+    if (!shown) {
+        m_box->move(PARKED);
+        m_namePanel->move(PARKED);
+        m_calculate->move(PARKED);
+        return;
+    }
+    // The input sits above the page's report, level with the other pages' reports.
+    const QPoint box(report.x() + 10, 20);
+    m_box->move(box);
+    m_namePanel->move(box + QPoint(0, 180));
+    m_calculate->move(box + QPoint(480, 130));
+}

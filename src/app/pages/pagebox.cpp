@@ -1,0 +1,29 @@
+#include "pagebox.h"
+
+#include <QDateEdit>
+#include <QLabel>
+
+QWidget *newPageBox(QWidget *parent, const QSize &size)
+{
+    auto *box = new QWidget(parent);
+    box->setObjectName(QStringLiteral("pageBox"));
+    box->setAttribute(Qt::WA_StyledBackground);
+    box->resize(size);
+    return box;
+}
+
+QLabel *pageCaption(const QString &text, QWidget *parent, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QDateEdit *newPageDateField(QWidget *parent, const QString &objectName)
+{
+    auto *field = new QDateEdit(PAGE_EMPTY_DATE, parent);
+    field->setObjectName(objectName);
+    field->setCalendarPopup(true);
+    return field;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+// The report views of the pages, in one frame beside the panels. Each view
+// keeps the document it shows, so the export reads exactly what the user
+// sees; the pages that share a view (numerology and forecast) share its
+// document.
+
+#include <QObject>
+#include <QString>
+
+class MyQWebEngineView;
+class QWidget;
+
+class CReportViews : public QObject
+{
+    Q_OBJECT
+public:
+    enum Report { Numerology, Psychomatrix, Compatibility, Celebrities, Pet, Advisor, Guide, REPORT_COUNT };
+
+    // A page that shows nothing yet.
+    static const QString BLANK_PAGE;
+
+    explicit CReportViews(QWidget *parent);
+
+    QWidget *frame() const { return m_frame; }
+    MyQWebEngineView *view(Report report) const { return m_views[report]; }
+    // The report a page shows; -1 for the chart page, which has none.
+    static int reportOfPage(int page);
+    QWidget *viewOfPage(int page) const;
+
+    // Shows a document; a failed calculation shows the blank page.
+    void show(Report report, const QString &html, bool ok = true);
+    void showBlank();
+    // Shows a file (the guide's manual) instead of a document.
+    void showFile(Report report, const QString &path);
+    // The document a view shows; empty for a file or a blank page.
+    QString document(Report report) const { return m_documents[report]; }
+
+    // The page's view shows at the given size; the others hide.
+    void showPage(int page, const QSize &size);
+
+private:
+    QWidget *m_frame;
+    MyQWebEngineView *m_views[REPORT_COUNT] = {};
+    QString m_documents[REPORT_COUNT];
+};
