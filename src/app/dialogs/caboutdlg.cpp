@@ -1,0 +1,67 @@
+#include "caboutdlg.h"
+
+#include "app/cskinmanager.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+const char *const CAboutDlg::VERSION_TEXT = "Version 7.8.0";
+
+CAboutDlg::CAboutDlg(const CSkinManager *skin, const QImage &logo, QWidget *parent)
+    : QDialog(parent)
+    , m_logo(logo)
+{
+    setFixedSize(400, 220);
+    setWindowTitle(QStringLiteral("About"));
+    const int w = width();
+    const int h = height();
+    auto *visit = new QPushButton(QStringLiteral("Visit Sorvel"), this);
+    visit->setObjectName(QStringLiteral("visitButton"));
+    visit->setGeometry(w / 2 - 135, h - 40, 120, 30);
+    connect(visit, &QPushButton::clicked, this, &CAboutDlg::OnVisit);
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setGeometry(w / 2 + 15, h - 40, 120, 30);
+    connect(close, &QPushButton::clicked, this, &CAboutDlg::OnOk);
+    if (skin) {
+        skin->applyStyle(this, CSkinManager::KIND_WINDOW);
+        skin->applyStyle(visit, CSkinManager::KIND_DEFAULT);
+        skin->applyStyle(close, CSkinManager::KIND_DEFAULT);
+    }
+    if (QWidget *owner = parentWidget()) {
+        const QRect area = owner->window()->geometry();
+        move(qMax(0, area.x() + (area.width() - w) / 2), qMax(0, area.y() + (area.height() - h) / 2));
+    }
+}
+
+void CAboutDlg::paintFace(QPainter &painter) const
+{
+    const int w = width();
+    const int h = height();
+    painter.save();
+    if (!m_logo.isNull())
+        painter.drawImage((w - m_logo.width()) / 2, 30, m_logo);
+    painter.setPen(QColor(156, 182, 45));
+    painter.setFont(QFont(QStringLiteral("Arial"), 16));
+    painter.drawText(QRect(0, h - 130, w, 30), Qt::AlignCenter, QStringLiteral("Sorvel Numerology"));
+    painter.setFont(QFont(QStringLiteral("Arial"), 11));
+    painter.drawText(QRect(0, h - 100, w, 24), Qt::AlignCenter, QLatin1String(VERSION_TEXT));
+    painter.restore();
+}
+
+void CAboutDlg::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    paintFace(painter);
+}
+
+void CAboutDlg::OnVisit()
+{
+    accept();
+}
+
+void CAboutDlg::OnOk()
+{
+    close();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+// The About dialog: the emblem, the product name and version, and a way to
+// the product page.
+
+#include <QDialog>
+#include <QImage>
+
+class CSkinManager;
+
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    static const char *const VERSION_TEXT; // "Version 7.8.0"
+
+    CAboutDlg(const CSkinManager *skin, const QImage &logo, QWidget *parent = nullptr);
+
+    // Paints the dialog's face into any painter of the dialog's size.
+    void paintFace(QPainter &painter) const;
+
+public slots:
+    void OnVisit();
+    void OnOk();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_logo;
+};

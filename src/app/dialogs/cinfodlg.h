@@ -1,0 +1,50 @@
+#pragma once
+
+// The question asked before anything is destroyed: a small yes/no dialog in
+// the program's own skin instead of the platform's message box.
+
+#include <QDialog>
+
+class CSkinManager;
+class QLabel;
+class QPushButton;
+
+// The content: the text and the two buttons.
+class CInfoDlg : public QWidget
+{
+    Q_OBJECT
+public:
+    CInfoDlg(const CSkinManager *skin, QWidget *window);
+
+    int result() const { return m_result; }
+    QLabel *label() const { return m_label; }
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+
+public slots:
+    void OnOk();
+    void OnCancel();
+
+private:
+    int m_result = -1;
+    qreal m_scale = 1;
+    int m_width = 400;
+    QLabel *m_label;
+    QPushButton *m_ok;
+    QPushButton *m_cancel;
+};
+
+// The window that holds it.
+class CInfoDlgWin : public QDialog
+{
+    Q_OBJECT
+public:
+    CInfoDlgWin(const CSkinManager *skin, QWidget *parent);
+    CInfoDlg *content() const { return m_content; }
+
+private:
+    CInfoDlg *m_content;
+};
+
+// Asks modally; 0 when the user answered "Yes", -1 for "No" or a closed window.
+int askQuestion(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent);

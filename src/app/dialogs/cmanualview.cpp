@@ -1,0 +1,54 @@
+#include "cmanualview.h"
+
+#include "app/cskinmanager.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+CManualVieW::CManualVieW(const QString &startPage, const CSkinManager *skin, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Sorvel Numerology"));
+    setMinimumSize(600, 300);
+    setMaximumSize(1280, 800);
+    m_view = new QWebEngineView(this);
+    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    m_view->load(QUrl::fromLocalFile(startPage));
+    m_ok = new QPushButton(QStringLiteral("Ok"), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok->resize(100, 20);
+    connect(m_ok, &QPushButton::clicked, this, &CManualVieW::OnOk);
+    m_skip = new QCheckBox(QStringLiteral("Do not show this dialog again"), this);
+    m_skip->setObjectName(QStringLiteral("skipGuide"));
+    m_skip->resize(200, 20);
+    if (skin) {
+        skin->applyStyle(this, CSkinManager::KIND_WINDOW);
+        skin->applyStyle(m_ok, CSkinManager::KIND_DEFAULT);
+        skin->applyStyle(m_skip, CSkinManager::KIND_CHECK_BOX);
+    }
+    resize(800, 600);
+}
+
+bool CManualVieW::skipNextTime() const
+{
+    return m_skip->isChecked();
+}
+
+void CManualVieW::OnOk()
+{
+    m_answered = true;
+    close();
+}
+
+void CManualVieW::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    m_skip->move(10, h - 30);
+    m_ok->move((w - m_ok->width()) / 2, h - 30);
+    m_view->setGeometry(10, 10, w - 20, h - 50);
+}

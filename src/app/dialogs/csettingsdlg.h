@@ -1,0 +1,49 @@
+#pragma once
+
+// The calculation settings: the six calculation options, the date input
+// order and the practitioner's name that charts may print. The dialog only
+// shows the values and restores the defaults; the window loads them before
+// and stores them after.
+
+#include "engine/cnumerology.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class CSettingsDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CSettingsDlg(QWidget *parent = nullptr);
+
+    void setOptions(const CalcOptions &options);
+    CalcOptions options() const;
+    void setDayFirstDates(bool dayFirst);
+    bool dayFirstDates() const;
+    void setMasterMode(int mode);
+    void setNumerologist(const QString &name);
+    QString numerologist() const;
+
+    // The check boxes, for the caller and for tests.
+    QCheckBox *checkBoxLP1 = nullptr;
+    QCheckBox *checkBoxLP2 = nullptr;
+    QCheckBox *checkBoxLP3 = nullptr;
+    QCheckBox *checkBoxNameWD = nullptr;
+    QCheckBox *checkBoxNameDD = nullptr;
+    QCheckBox *checkBoxTransits = nullptr;
+    QCheckBox *checkBoxNameEMM = nullptr;
+    QCheckBox *checkBoxDateFormat = nullptr;
+    QLineEdit *numerologistEdit = nullptr;
+
+public slots:
+    void on_defaultSettingsBut_clicked();
+
+private:
+    QCheckBox *checkBox(const char *objectName, const QString &text, const QRect &geometry);
+    QLabel *label(const char *objectName, const QString &text, const QRect &geometry);
+};
