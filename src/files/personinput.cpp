@@ -50,3 +50,35 @@ PersonRecord partnerRecord(const PersonInput &input)
     partner.birthDate = input.partnerBirthDate;
     return partner;
 }
+
+QVector<int> marksFromDigitRows(const QString &vowelRow, const QString &consonantRow)
+{
+    QVector<int> marks(vowelRow.size(), 0);
+    for (int i = 0; i < vowelRow.size(); ++i) {
+        if (vowelRow.at(i) != QLatin1Char(' '))
+            marks[i] = 1;
+        else if (i < consonantRow.size() && consonantRow.at(i) != QLatin1Char(' '))
+            marks[i] = 2;
+    }
+    return marks;
+}
+
+PersonInput withAutomaticMarks(const PersonInput &typed)
+{
+    const PersonInput cleaned = cleanedInput(typed);
+    PersonInput result = typed;
+    CNumerology engine;
+    // A calculate-only run without marks, as the overlay's pre-calculation.
+    const auto rebuild = [&engine](PersonRecord record, QVector<int> &fullMarks, QVector<int> &shortMarks) {
+        record.fullMarks.clear();
+        record.shortMarks.clear();
+        record.calcOnly = true;
+        engine.CalcNumerology(record);
+        const NumerologyResult &r = engine.result();
+        fullMarks = marksFromDigitRows(r.fullVowelRow, r.fullConsonantRow);
+        shortMarks = marksFromDigitRows(r.shortVowelRow, r.shortConsonantRow);
+    };
+    rebuild(personRecord(cleaned), result.fullMarks, result.shortMarks);
+    rebuild(partnerRecord(cleaned), result.partnerFullMarks, result.partnerShortMarks);
+    return result;
+}

@@ -45,3 +45,13 @@ PersonInput cleanedInput(const PersonInput &typed);
 // The engine's record of the person, or of the partner, of a cleaned input.
 PersonRecord personRecord(const PersonInput &input);
 PersonRecord partnerRecord(const PersonInput &input);
+
+// The marks a pair of digit rows shows, as the input overlay rebuilds them
+// from the engine whenever a name changes: 1 where the vowel row has a digit,
+// else 2 where the consonant row has one, else 0.
+QVector<int> marksFromDigitRows(const QString &vowelRow, const QString &consonantRow);
+
+// The typed input with the four mark arrays the engine's own vowel rule
+// gives its cleaned names: what the overlay holds right after the names were
+// typed, before any letter is clicked.
+PersonInput withAutomaticMarks(const PersonInput &typed);
