@@ -590,8 +590,8 @@ void CSorvel::preCalculate(bool partner)
 void CSorvel::rebuildMarks(bool partner)
 {
     const NumerologyResult &r = partner ? m_driver->partner().result() : m_driver->person().result();
-    m_overlay->setMarks(partner, marksFromRows(r.fullVowelRow, r.fullConsonantRow),
-                        marksFromRows(r.shortVowelRow, r.shortConsonantRow));
+    m_overlay->setMarks(partner, marksFromDigitRows(r.fullVowelRow, r.fullConsonantRow),
+                        marksFromDigitRows(r.shortVowelRow, r.shortConsonantRow));
 }
 
 void CSorvel::OnTextChanged(QString)

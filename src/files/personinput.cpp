@@ -51,7 +51,7 @@ PersonRecord partnerRecord(const PersonInput &input)
     return partner;
 }
 
-QVector<int> marksFromRows(const QString &vowelRow, const QString &consonantRow)
+QVector<int> marksFromDigitRows(const QString &vowelRow, const QString &consonantRow)
 {
     QVector<int> marks(vowelRow.size(), 0);
     for (int i = 0; i < vowelRow.size(); ++i) {
@@ -61,6 +61,26 @@ QVector<int> marksFromRows(const QString &vowelRow, const QString &consonantRow)
             marks[i] = 2;
     }
     return marks;
+}
+
+PersonInput withAutomaticMarks(const PersonInput &typed)
+{
+    const PersonInput cleaned = cleanedInput(typed);
+    PersonInput result = typed;
+    CNumerology engine;
+    // A calculate-only run without marks, as the overlay's pre-calculation.
+    const auto rebuild = [&engine](PersonRecord record, QVector<int> &fullMarks, QVector<int> &shortMarks) {
+        record.fullMarks.clear();
+        record.shortMarks.clear();
+        record.calcOnly = true;
+        engine.CalcNumerology(record);
+        const NumerologyResult &r = engine.result();
+        fullMarks = marksFromDigitRows(r.fullVowelRow, r.fullConsonantRow);
+        shortMarks = marksFromDigitRows(r.shortVowelRow, r.shortConsonantRow);
+    };
+    rebuild(personRecord(cleaned), result.fullMarks, result.shortMarks);
+    rebuild(partnerRecord(cleaned), result.partnerFullMarks, result.partnerShortMarks);
+    return result;
 }
 
 void toggleMark(QVector<int> &marks, int index)

@@ -46,10 +46,15 @@ PersonInput cleanedInput(const PersonInput &typed);
 PersonRecord personRecord(const PersonInput &input);
 PersonRecord partnerRecord(const PersonInput &input);
 
-// Letter marks that follow the engine's own vowel rule: 1 where the vowel row
-// of a calculated name holds a digit, 2 where the consonant row does, 0
-// elsewhere.
-QVector<int> marksFromRows(const QString &vowelRow, const QString &consonantRow);
+// The marks a pair of digit rows shows, as the input overlay rebuilds them
+// from the engine whenever a name changes: 1 where the vowel row has a digit,
+// else 2 where the consonant row has one, else 0.
+QVector<int> marksFromDigitRows(const QString &vowelRow, const QString &consonantRow);
+
+// The typed input with the four mark arrays the engine's own vowel rule
+// gives its cleaned names: what the overlay holds right after the names were
+// typed, before any letter is clicked.
+PersonInput withAutomaticMarks(const PersonInput &typed);
 
 // A click on a letter swaps vowel and consonant; other characters and
 // positions outside the name stay as they are.

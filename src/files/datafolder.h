@@ -1,0 +1,22 @@
+#pragma once
+
+// Where the program keeps what it writes for itself: the configuration and
+// the recent list.
+
+#include <QString>
+
+// The data folder, ending in "/", created when missing. On Windows it is the
+// user's local application data folder (the temporary folder's parent);
+// elsewhere the platform's application data folder, since the temporary
+// folder there (/tmp) has no parent of the user's own.
+QString dataFolder();
+
+// The configuration of this version, "sorvel7.cfg" in the data folder.
+QString configFilePath();
+
+// The configuration of the previous major version, "sorvel6.cfg", read only
+// when this version's cannot be opened.
+QString previousConfigFilePath();
+
+// The recent list, "sorvel7.num" in the data folder, in person file format.
+QString recentListPath();
