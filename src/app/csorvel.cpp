@@ -8,6 +8,13 @@
 #include "app/calculationdriver.h"
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
+#include "app/dialogs/caboutdlg.h"
+#include "app/dialogs/cmanualview.h"
+#include "app/dialogs/csettingsdlg.h"
+#include "app/links.h"
+#include "app/personfiles.h"
+#include "app/updatecheck.h"
+#include "files/datafolder.h"
 #include "app/dialogs/explanationdialog.h"
 #include "app/myqwebengineview.h"
 #include "app/pageanimator.h"
@@ -29,6 +36,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDateEdit>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -99,6 +107,15 @@ CSorvel::CSorvel(QWidget *parent)
     m_skin = new CSkinManager(imageFolder(), this);
     m_network = new QNetworkAccessManager(this);
     connect(m_network, &QNetworkAccessManager::finished, this, &CSorvel::replyFinished);
+    m_updateCheck = new CUpdateCheck(m_network, QUrl(QLatin1String(Links::UPDATE_ENDPOINT)), this);
+    connect(m_updateCheck, &CUpdateCheck::updateAvailable, this, [this] {
+        const auto answer = QMessageBox::question(
+            this, QStringLiteral("Sorvel Numerology Update"),
+            QStringLiteral("New version of Sorvel Numerology available for download\r\nWould you like to update?"),
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::Yes)
+            QDesktopServices::openUrl(QUrl(QLatin1String(Links::DOWNLOAD_PAGE)));
+    });
 
     // 2. Title, pictures and texts.
     setWindowTitle(QStringLiteral("Sorvel Numerology 7"));
@@ -117,6 +134,7 @@ CSorvel::CSorvel(QWidget *parent)
     central->setObjectName(QStringLiteral("central"));
     setCentralWidget(central);
     m_driver = new CCalculationDriver(imageFolder(), this);
+    m_personFiles = new CPersonFiles(recentListPath(), this);
     buildModuleColumn();
     m_reports = new CReportViews(central);
     m_frameAnimation = new QPropertyAnimation(m_reports->frame(), "geometry", this);
@@ -160,6 +178,7 @@ CSorvel::CSorvel(QWidget *parent)
 CSorvel::~CSorvel()
 {
     OnSaveFile(true);
+    saveConfig();
     if (&messageReporter() == &m_reporter)
         setMessageReporter(nullptr);
 }
@@ -273,10 +292,17 @@ void CSorvel::buildInputOverlay()
     connect(m_overlay, &CInputOverlay::saveRequested, this, [this] { OnSaveFile(); });
     connect(m_overlay, &CInputOverlay::openRequested, this, [this] { OnOpenFile(); });
     connect(m_overlay, &CInputOverlay::newRequested, this, &CSorvel::OnResDataI);
-    connect(m_overlay, &CInputOverlay::recentClicked, this, &CSorvel::OnRecentClicked);
+    connect(m_overlay, &CInputOverlay::recentClicked, this, [this](int index) {
+        m_clickedRecent = index;
+        OnRecentClicked();
+    });
     connect(m_overlay, &CInputOverlay::clearRecentRequested, this, &CSorvel::OnClearRecent);
-    connect(m_driver, &CCalculationDriver::recentListChanged, this,
-            [this] { m_overlay->setRecentEntries(m_driver->recentList()); });
+    // The recent list is kept on disk whenever it changes.
+    connect(m_driver, &CCalculationDriver::recentListChanged, this, [this] {
+        m_overlay->setRecentEntries(m_driver->recentList());
+        if (!m_splash)
+            OnSaveFile(true);
+    });
 }
 
 void CSorvel::buildNameButton()
@@ -345,22 +371,49 @@ void CSorvel::buildSplash()
 
 void CSorvel::OnFinishedSU()
 {
-    // The configuration, the update check and the recent list join here with
-    // their own work; the skin already follows the checked Style entry.
+    // 1 and 2. The configuration, and the weekly update check.
+    m_config = loadConfig(configFilePath(), previousConfigFilePath());
+    CCalculationDriver::setOptions(m_config.options);
+    m_driver->setMasterMode(m_config.masterMode);
+    applyDateFormat();
+    m_config.lastUpdateCheck = m_updateCheck->checkIfDue(m_config.lastUpdateCheck);
+
+    // 3 to 6. Skin, recent list, the first person.
     const QList<QAction *> skins = m_styleGroup->actions();
-    if (m_styleIndex >= 0 && m_styleIndex < skins.size())
-        skins.at(m_styleIndex)->setChecked(true);
+    if (m_config.styleIndex >= 0 && m_config.styleIndex < skins.size())
+        skins.at(m_config.styleIndex)->setChecked(true);
     OnStyleChange();
     OnOpenFile(true);
     OnCalcNum();
     if (m_nameButtonText != ENTER_YOUR_NAME)
         stopPulse();
     m_nameButton->setText(m_nameButtonText);
+
+    // 7 and 8. Templates, the splash goes.
     OnUpdateListReport();
     m_reports->frame()->show();
     delete m_splash;
     m_splash = nullptr;
     layoutWindow();
+    saveConfig();
+
+    // 9. The start-up guide.
+    if (!m_config.skipGuideDialog) {
+        CManualVieW guide(imageFolder() + QStringLiteral("manual/manual/start.html"), m_skin, this);
+        guide.exec();
+        if (guide.answered() && guide.skipNextTime() != m_config.skipGuideDialog) {
+            m_config.skipGuideDialog = guide.skipNextTime();
+            saveConfig();
+        }
+    }
+}
+
+// The configuration is kept whenever it changes, so a program that is killed
+// loses nothing; a failed write leaves the previous file and is not worth a
+// message box of its own.
+void CSorvel::saveConfig()
+{
+    ::saveConfig(configFilePath(), m_config);
 }
 
 // --- pages ------------------------------------------------------------------
@@ -547,7 +600,10 @@ void CSorvel::OnStyleChange()
     initStyle();
     emit updateStyle();
     update();
-    m_styleIndex = checked;
+    if (m_config.styleIndex != checked) {
+        m_config.styleIndex = checked;
+        saveConfig();
+    }
 }
 
 void CSorvel::OnApplyStyle(int a)
@@ -633,7 +689,7 @@ void CSorvel::OnNamePVWChanged(int row, int idx)
 
 void CSorvel::applyDateFormat()
 {
-    const QString format = m_dayFirstDates ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
+    const QString format = m_config.dayFirstDates ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
     m_overlay->setDateFormat(format);
     m_petPage->setDateFormat(format);
     m_advisorPage->setDateFormat(format);
@@ -772,24 +828,117 @@ void CSorvel::slotGChart(int value)
 void CSorvel::slotResizeChart() {}
 void CSorvel::OnExportHTML() { notYetAvailable(this, QStringLiteral("Saving reports")); }
 void CSorvel::OnExportPDFAll() { notYetAvailable(this, QStringLiteral("PDF export and printing")); }
-void CSorvel::replyFinished(QNetworkReply *reply) { reply->deleteLater(); }
 void CSorvel::OnEditChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
 void CSorvel::OnAddChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
 void CSorvel::OnDeleteChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
+// --- person files, recent list ---------------------------------------------------
+
 void CSorvel::OnSaveFile(bool closeProg)
 {
-    if (!closeProg)
-        notYetAvailable(this, QStringLiteral("Saving persons"));
+    if (closeProg)
+        m_personFiles->writeRecentList(m_driver->recentList(), m_forecastDate->date());
+    else
+        m_personFiles->saveAs(currentInput(), m_forecastDate->date());
 }
+
 void CSorvel::OnOpenFile(bool openProg)
 {
-    if (!openProg)
-        notYetAvailable(this, QStringLiteral("Opening persons"));
+    if (openProg) {
+        // The recent list at start-up; anything amiss is silent.
+        const PersonFileContent content = m_personFiles->readRecentList();
+        if (content.status != PersonFileStatus::Ok || content.persons.isEmpty())
+            return;
+        OnResData();
+        m_forecastDate->setDate(QDate::currentDate());
+        if (content.fieldCount == OLD_PERSON_FILE_FIELDS) {
+            putIntoInput(content.persons.first());
+            return;
+        }
+        m_driver->setRecentList(content.persons);
+        m_recentClickFirst = true;
+        OnRecentClicked();
+        return;
+    }
+
+    // A file the user chose. A refused file leaves the input as it was.
+    PersonInput person;
+    int fieldCount = 0;
+    if (!m_personFiles->open(person, fieldCount))
+        return;
+    OnResDataI();
+    m_forecastDate->setDate(QDate::currentDate());
+    putIntoInput(person);
+    if (fieldCount == OLD_PERSON_FILE_FIELDS)
+        m_petPage->setPet(person.petName, person.petBirthDate);
 }
-void CSorvel::OnRecentClicked() {}
-void CSorvel::OnClearRecent() { m_driver->clearRecentList(); }
-void CSorvel::OnSupport() { notYetAvailable(this, QStringLiteral("Support mail")); }
-void CSorvel::OnHelp() { notYetAvailable(this, QStringLiteral("Online help")); }
-void CSorvel::OnAbout() { notYetAvailable(this, QStringLiteral("The About dialog")); }
-void CSorvel::OnSettings() { notYetAvailable(this, QStringLiteral("Calculator settings")); }
+
+// A person into the input: the names rebuild their marks, then the person's
+// own marks win; both pre-calculations follow.
+void CSorvel::putIntoInput(const PersonInput &person)
+{
+    m_overlay->setInput(person);
+    OnPreCalcNum();
+    OnPreCalcNumP();
+}
+
+void CSorvel::OnRecentClicked()
+{
+    const int index = m_recentClickFirst ? 0 : m_clickedRecent;
+    m_recentClickFirst = false;
+    const QList<RecentEntry> &recent = m_driver->recentList();
+    if (index >= 0 && index < recent.size())
+        putIntoInput(recent.at(index));
+}
+
+void CSorvel::OnClearRecent()
+{
+    m_driver->clearRecentList();
+}
+
+// --- settings, help, about ------------------------------------------------------
+
+void CSorvel::OnSettings()
+{
+    CSettingsDlg dialog(this);
+    dialog.setOptions(CNumerology::options());
+    dialog.setDayFirstDates(m_config.dayFirstDates);
+    dialog.setMasterMode(m_driver->masterMode());
+    dialog.setNumerologist(m_config.numerologist);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_config.options = dialog.options();
+    m_config.dayFirstDates = dialog.dayFirstDates();
+    m_config.numerologist = dialog.numerologist();
+    m_config.masterMode = 0;
+    CCalculationDriver::setOptions(m_config.options);
+    m_driver->setMasterMode(0);
+    saveConfig();
+    applyDateFormat();
+    OnCalcNum();
+}
+
+void CSorvel::OnSupport()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QLatin1String(Links::SUPPORT_ADDRESS)
+                                   + QStringLiteral("?Subject=Support request for") + QStringLiteral(" Sorvel Numerology")
+                                   + QStringLiteral(" for ") + QLatin1String(Links::PLATFORM_NAME)));
+}
+
+void CSorvel::OnHelp()
+{
+    QDesktopServices::openUrl(QUrl(QLatin1String(Links::HELP_PAGE)));
+}
+
+void CSorvel::OnAbout()
+{
+    CAboutDlg dialog(m_skin, QImage(imageFolder() + QStringLiteral("logo.png")), this);
+    if (dialog.exec() == QDialog::Accepted)
+        QDesktopServices::openUrl(QUrl(QLatin1String(Links::PRODUCT_PAGE)));
+}
+
+void CSorvel::replyFinished(QNetworkReply *reply)
+{
+    m_updateCheck->handleReply(reply);
+}
+
 void CSorvel::OnBgTaskFinished(bool) {}

@@ -8,6 +8,7 @@
 
 #include "app/messageboxreporter.h"
 #include "app/windowlayout.h"
+#include "files/configfile.h"
 #include "files/recentlist.h"
 
 #include <QImage>
@@ -19,6 +20,8 @@ class CChartPage;
 class CInfoWidget;
 class CInputOverlay;
 class CNumerology;
+class CPersonFiles;
+class CUpdateCheck;
 class CSkinManager;
 class CPageAnimator;
 class CPanelBinder;
@@ -58,6 +61,7 @@ public:
     const CInfoWidget *mainFeaturesPanel() const;
     QDateEdit *forecastDateField() const { return m_forecastDate; }
     QVector<int> personMarks(int row) const;
+    const AppConfig &config() const { return m_config; }
 
 signals:
     void updateStyle();
@@ -141,6 +145,8 @@ private:
     void rebuildMarks(bool partner);
     void showExplanation(int guidePage, const QString &picture);
     void applyDateFormat();
+    void putIntoInput(const PersonInput &person);
+    void saveConfig();
 
     // The name button.
     void setNameButtonText(const QString &text);
@@ -159,6 +165,8 @@ private:
     CAdvisorPage *m_advisorPage = nullptr;
     CChartPage *m_chartPage = nullptr;
     CInputOverlay *m_overlay = nullptr;
+    CPersonFiles *m_personFiles = nullptr;
+    CUpdateCheck *m_updateCheck = nullptr;
 
     // Pictures.
     QImage m_titleBar;     // list panels
@@ -183,9 +191,9 @@ private:
     QPropertyAnimation *m_overlayAnimation = nullptr;
 
     // Settings and state.
-    bool m_skipGuideDialog = false;
-    int m_styleIndex = 0;
-    bool m_dayFirstDates = false;
+    AppConfig m_config;
+    bool m_recentClickFirst = false;
+    int m_clickedRecent = -1;
     int m_currentPage = 0;
     bool m_inputShown = false;
     bool m_calculated = false;

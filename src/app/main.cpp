@@ -1,6 +1,8 @@
 // Program entry of the window application.
 
 #include "app/appfolders.h"
+#include "files/configfile.h"
+#include "files/datafolder.h"
 #include "app/dialogs/ceuladlg.h"
 #include "app/csorvel.h"
 
@@ -39,6 +41,9 @@ int main(int argc, char *argv[])
         eula.exec();
         if (!eula.accepted())
             return 0;
+        // Kept at once: a program killed before it ends normally must not
+        // ask again.
+        saveConfig(configFilePath(), AppConfig());
     }
 
     // 4. The window.

@@ -4,6 +4,9 @@
 
 #include "app/cinputoverlay.h"
 #include "app/csorvel.h"
+#include "files/configfile.h"
+#include "files/datafolder.h"
+#include "files/personfile.h"
 #include "engine/cnumerology.h"
 #include "engine/messagereporter.h"
 #include "panels/cinfonamewidget.h"
@@ -49,8 +52,14 @@ private slots:
     void todayPanel();
     void todayPanelWaitsForACalculation();
     void resetButtons();
+    void recentListSurvivesARestart();
+    void recentListIsKeptAsSoonAsItChanges();
+    void nineCalculationsLeaveEightButtons();
+    void settingsAreReadAtStartUp();
 
 private:
+    void startUp(bool skipGuide = true);
+    int visibleRecentButtons() const;
     void typePerson(const QString &full, const QDate &birth, const QString &shortName = QString());
     template <typename T>
     T *overlayChild(const char *name) const
@@ -71,6 +80,25 @@ void TestCSorvel::init()
     m_window->resize(1100, 700);
     setMessageReporter(&m_reporter); // after the window installed its own
     m_reporter.messages.clear();
+}
+
+// The deferred start-up, run at once, with the start-up guide switched off
+// so that no modal dialog waits.
+void TestCSorvel::startUp(bool skipGuide)
+{
+    AppConfig config = loadConfig(configFilePath(), previousConfigFilePath());
+    config.skipGuideDialog = skipGuide;
+    config.lastUpdateCheck = QDateTime::currentDateTime(); // no query leaves the test
+    QVERIFY(saveConfig(configFilePath(), config));
+    m_window->OnFinishedSU();
+}
+
+int TestCSorvel::visibleRecentButtons() const
+{
+    int visible = 0;
+    for (QPushButton *button : m_window->inputOverlay()->findChildren<QPushButton *>(QStringLiteral("recentButton")))
+        visible += button->isVisibleTo(m_window->inputOverlay());
+    return visible;
 }
 
 void TestCSorvel::cleanup()
@@ -250,6 +278,69 @@ void TestCSorvel::resetButtons()
     QCOMPARE(m_window->nameButtonText(), QStringLiteral("ENTER YOUR NAME"));
     // The recent list survives a reset.
     QCOMPARE(m_window->recentList().size(), 1);
+}
+
+void TestCSorvel::recentListSurvivesARestart()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    emit overlayChild<CInfoNameWidget>("namePanel")->symbolCliked(0, 0); // J becomes a vowel
+    m_window->OnCalcNum();
+    typePerson(QStringLiteral("Mary Jones"), QDate(1985, 11, 29));
+    overlayChild<QComboBox>("gender")->setCurrentIndex(1);
+    m_window->OnCalcNum();
+    delete m_window; // the shutdown writes the list
+
+    m_window = new CSorvel;
+    startUp();
+    QCOMPARE(m_window->recentList().size(), 2);
+    QCOMPARE(visibleRecentButtons(), 2);
+    // The newest person is back in the input, gender included; the older one
+    // keeps its hand-set mark.
+    QCOMPARE(overlayChild<QLineEdit>("fullName")->text(), QStringLiteral("Mary Jones"));
+    QCOMPARE(overlayChild<QComboBox>("gender")->currentIndex(), 1);
+    QCOMPARE(m_window->recentList().at(1).fullMarks.value(0), 1);
+    QVERIFY(m_window->calculated());
+}
+
+void TestCSorvel::recentListIsKeptAsSoonAsItChanges()
+{
+    startUp();
+    m_window->OnClearRecent();
+    typePerson(QStringLiteral("Alan Turing"), QDate(1912, 6, 23));
+    m_window->OnCalcNum();
+    // Nothing waits for the shutdown: the file already holds the person.
+    const PersonFileContent onDisk = readPersonFile(recentListPath(), PersonFileKind::RecentList);
+    QCOMPARE(onDisk.status, PersonFileStatus::Ok);
+    QCOMPARE(onDisk.persons.value(0).fullName, QStringLiteral("Alan Turing"));
+}
+
+void TestCSorvel::nineCalculationsLeaveEightButtons()
+{
+    startUp();
+    m_window->OnClearRecent();
+    QCOMPARE(visibleRecentButtons(), 0);
+    for (int i = 0; i < 9; ++i) {
+        typePerson(QStringLiteral("Person Number"), QDate(1980 + i, 1, 1));
+        m_window->OnCalcNum();
+    }
+    QCOMPARE(visibleRecentButtons(), 8);
+    QCOMPARE(m_window->recentList().last().birthDate, QDate(1981, 1, 1));
+}
+
+void TestCSorvel::settingsAreReadAtStartUp()
+{
+    AppConfig config;
+    config.skipGuideDialog = true;
+    config.dayFirstDates = true;
+    config.styleIndex = 2;
+    config.numerologist = QStringLiteral("Ada");
+    config.lastUpdateCheck = QDateTime::currentDateTime().addDays(-2); // not due: no query leaves the test
+    QVERIFY(saveConfig(configFilePath(), config));
+    m_window->OnFinishedSU();
+    QCOMPARE(m_window->config().styleIndex, 2);
+    QCOMPARE(m_window->config().numerologist, QStringLiteral("Ada"));
+    QCOMPARE(overlayChild<QDateEdit>("birthDate")->displayFormat(), QStringLiteral("dd/MM/yyyy"));
+    QCOMPARE(loadConfig(configFilePath(), QString()).lastUpdateCheck.date(), config.lastUpdateCheck.date());
 }
 
 int main(int argc, char *argv[])

@@ -1,0 +1,288 @@
+// The small dialogs and the update check: settings, question, start-up guide,
+// About, and the rule that reads the update service's answer.
+
+#include "app/cskinmanager.h"
+#include "app/dialogs/caboutdlg.h"
+#include "app/dialogs/cinfodlg.h"
+#include "app/dialogs/cmanualview.h"
+#include "app/dialogs/csettingsdlg.h"
+#include "app/updatecheck.h"
+
+#include <QCheckBox>
+#include <QNetworkAccessManager>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <unistd.h>
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsRoundTrip();
+    void restoreDefaultsThenCancelChangesNothing();
+    void masterModeBoxNeverShows();
+
+    void questionAnswers_data();
+    void questionAnswers();
+    void questionWindowCannotBeResized();
+
+    void guideRemembersTheBoxOnlyThroughOk_data();
+    void guideRemembersTheBoxOnlyThroughOk();
+
+    void aboutShowsNameAndVersion();
+
+    void updateAnswers_data();
+    void updateAnswers();
+    void updateCheckIsWeekly_data();
+    void updateCheckIsWeekly();
+    void updateCheckAsksTheServiceOnceAWeek_data();
+    void updateCheckAsksTheServiceOnceAWeek();
+};
+
+void TestDialogs::settingsRoundTrip()
+{
+    CSettingsDlg dialog;
+    CalcOptions options;
+    options.lifePathMethod1 = false;
+    options.lifePathMethod3 = true;
+    options.reduceEachWord = false;
+    options.noSubstituteTransits = true;
+    dialog.setOptions(options);
+    dialog.setDayFirstDates(true);
+    dialog.setNumerologist(QStringLiteral("  Ada   Lovelace "));
+    const CalcOptions back = dialog.options();
+    QCOMPARE(back.lifePathMethod1, false);
+    QCOMPARE(back.lifePathMethod2, false);
+    QCOMPARE(back.lifePathMethod3, true);
+    QCOMPARE(back.reduceEachWord, false);
+    QCOMPARE(back.reduceMasterLetters, true);
+    QCOMPARE(back.noSubstituteTransits, true);
+    QVERIFY(dialog.dayFirstDates());
+    QCOMPARE(dialog.numerologist(), QStringLiteral("Ada Lovelace"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(dialog.objectName(), QStringLiteral("CSettingsDlg"));
+}
+
+void TestDialogs::restoreDefaultsThenCancelChangesNothing()
+{
+    // The window reads the boxes only after an accepted dialog; a cancelled
+    // one must leave what the boxes were loaded with untouched by the caller.
+    CSettingsDlg dialog;
+    CalcOptions loaded;
+    loaded.lifePathMethod1 = false;
+    loaded.lifePathMethod2 = true;
+    dialog.setOptions(loaded);
+    dialog.setDayFirstDates(true);
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("defaultSettingsBut")), Qt::LeftButton);
+    QVERIFY(dialog.checkBoxLP1->isChecked());
+    QVERIFY(!dialog.checkBoxLP2->isChecked());
+    QVERIFY(!dialog.dayFirstDates());
+    QTimer::singleShot(0, &dialog, &QDialog::reject);
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+}
+
+void TestDialogs::masterModeBoxNeverShows()
+{
+    CSettingsDlg dialog;
+    dialog.setMasterMode(1);
+    dialog.show();
+    QVERIFY(!dialog.checkBoxNameEMM->isVisible());
+    QVERIFY(!dialog.checkBoxNameEMM->isEnabled());
+}
+
+void TestDialogs::questionAnswers_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("yes") << "okButton" << 0;
+    QTest::newRow("no") << "cancelButton" << -1;
+    QTest::newRow("closed") << "" << -1;
+}
+
+void TestDialogs::questionAnswers()
+{
+    QFETCH(QString, button);
+    QFETCH(int, expected);
+    CSkinManager skin(QString{});
+    QString seenText;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget());
+        QVERIFY(window);
+        seenText = window->content()->label()->text();
+        QCOMPARE(window->content()->okButton()->text(), QStringLiteral("Yes"));
+        QCOMPARE(window->content()->cancelButton()->text(), QStringLiteral("No"));
+        if (button.isEmpty())
+            window->close();
+        else
+            QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+    QCOMPARE(askQuestion(&skin, QStringLiteral("Question"), QStringLiteral("Do you want to remove \"A.snc\"?"),
+                         nullptr),
+             expected);
+    QCOMPARE(seenText, QStringLiteral("Do you want to remove \"A.snc\"?"));
+}
+
+void TestDialogs::questionWindowCannotBeResized()
+{
+    CInfoDlgWin window(nullptr, nullptr);
+    QCOMPARE(window.minimumSize(), QSize(400, 230));
+    QCOMPARE(window.maximumSize(), QSize(400, 230));
+    // "Cancel" stands left of "Ok".
+    QVERIFY(window.content()->cancelButton()->x() < window.content()->okButton()->x());
+}
+
+void TestDialogs::guideRemembersTheBoxOnlyThroughOk_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("pressOk");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("ok, box checked") << true << true << true;
+    QTest::newRow("ok, box unchecked") << false << true << true;
+    QTest::newRow("closed, box checked") << true << false << false;
+}
+
+void TestDialogs::guideRemembersTheBoxOnlyThroughOk()
+{
+    QFETCH(bool, checked);
+    QFETCH(bool, pressOk);
+    QFETCH(bool, answered);
+    CManualVieW guide(QStringLiteral("/nonexistent/start.html"), nullptr);
+    guide.findChild<QCheckBox *>(QStringLiteral("skipGuide"))->setChecked(checked);
+    if (pressOk)
+        QTest::mouseClick(guide.findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+    else
+        guide.close();
+    QCOMPARE(guide.answered(), answered);
+    QCOMPARE(guide.skipNextTime(), checked);
+}
+
+void TestDialogs::aboutShowsNameAndVersion()
+{
+    // Drawn into a picture: the version line sits in its band near the bottom.
+    CAboutDlg about(nullptr, QImage());
+    QImage face(about.size(), QImage::Format_ARGB32);
+    face.fill(Qt::black);
+    QPainter painter(&face);
+    about.paintFace(painter);
+    painter.end();
+    const QRgb green = qRgb(156, 182, 45);
+    int greenInVersionBand = 0;
+    for (int y = about.height() - 100; y < about.height() - 76; ++y)
+        for (int x = 0; x < face.width(); ++x)
+            greenInVersionBand += face.pixel(x, y) == green;
+    QVERIFY(greenInVersionBand > 20);
+    QCOMPARE(QLatin1String(CAboutDlg::VERSION_TEXT), QLatin1String("Version 7.8.0"));
+}
+
+void TestDialogs::updateAnswers_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("newer patch, comma") << QByteArray("70801,") << true;
+    QTest::newRow("newer minor with more fields") << QByteArray("70900,http://x") << true;
+    QTest::newRow("same version") << QByteArray("70800") << false;
+    QTest::newRow("older, shorter") << QByteArray("7080") << false;
+    QTest::newRow("not hexadecimal") << QByteArray("zz") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+void TestDialogs::updateAnswers()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, offered);
+    QCOMPARE(CUpdateCheck::offersUpdate(body), offered);
+}
+
+void TestDialogs::updateCheckIsWeekly_data()
+{
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<bool>("due");
+    QTest::newRow("yesterday") << 1 << false;
+    QTest::newRow("exactly a week") << 7 << false;
+    QTest::newRow("eight days") << 8 << true;
+}
+
+void TestDialogs::updateCheckIsWeekly()
+{
+    QFETCH(int, daysAgo);
+    QFETCH(bool, due);
+    const QDateTime now(QDate(2026, 12, 10), QTime(12, 0));
+    QCOMPARE(CUpdateCheck::isDue(now.addDays(-daysAgo), now), due);
+}
+
+namespace {
+// A local HTTP server that answers every request with one body and counts
+// the requests it saw.
+class OneAnswerServer : public QTcpServer
+{
+public:
+    explicit OneAnswerServer(const QByteArray &body)
+        : m_body(body)
+    {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray request = socket->readAll();
+                ++requests;
+                userAgent = request.contains("User-Agent: Check for updates");
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(m_body.size())
+                              + "\r\nConnection: close\r\n\r\n" + m_body);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    int requests = 0;
+    bool userAgent = false;
+
+private:
+    QByteArray m_body;
+};
+} // namespace
+
+void TestDialogs::updateCheckAsksTheServiceOnceAWeek_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("newer") << QByteArray("70801,") << true;
+    QTest::newRow("same") << QByteArray("70800") << false;
+}
+
+void TestDialogs::updateCheckAsksTheServiceOnceAWeek()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, offered);
+    OneAnswerServer server(body);
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    QNetworkAccessManager network;
+    CUpdateCheck check(&network, QUrl(QStringLiteral("http://127.0.0.1:%1/sorvelupd.php").arg(server.serverPort())));
+    connect(&network, &QNetworkAccessManager::finished, &check, &CUpdateCheck::handleReply);
+    QSignalSpy available(&check, &CUpdateCheck::updateAvailable);
+    QSignalSpy finished(&network, &QNetworkAccessManager::finished);
+
+    const QDateTime now = QDateTime::currentDateTime();
+    QCOMPARE(check.checkIfDue(now.addDays(-1), now), now.addDays(-1)); // not due: nothing sent
+    QCOMPARE(check.checkIfDue(now.addDays(-8), now), now);
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(server.requests, 1);
+    QVERIFY(server.userAgent);
+    QCOMPARE(available.count(), offered ? 1 : 0);
+}
+
+int main(int argc, char *argv[])
+{
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestDialogs test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_dialogs.moc"
