@@ -242,6 +242,12 @@ bool CInputOverlay::hasFullName() const
     return !m_person.fullName->text().isEmpty();
 }
 
+void CInputOverlay::focusFullName()
+{
+    m_person.fullName->setFocus(Qt::OtherFocusReason);
+    m_person.fullName->selectAll();
+}
+
 void CInputOverlay::setDateFormat(const QString &format)
 {
     m_person.birthDate->setDisplayFormat(format);

@@ -43,6 +43,8 @@ public:
     // Empty names, 1 Jan 2000, female, Western letters.
     void clear();
     bool hasFullName() const;
+    // The full name field takes the keyboard, so typing starts at once.
+    void focusFullName();
     void setDateFormat(const QString &format);
 
     // Letter marks of the person (partner false) or the partner; row 0 is

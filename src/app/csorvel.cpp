@@ -542,6 +542,7 @@ void CSorvel::OnNameSel()
         m_overlayAnimation->setEasingCurve(QEasingCurve::InOutExpo);
         m_overlayAnimation->setEndValue(QPoint(0, 0));
         setNameButtonText(APPLY);
+        m_overlay->focusFullName();
     } else {
         m_overlayAnimation->setEasingCurve(QEasingCurve::OutExpo);
         m_overlayAnimation->setEndValue(QPoint(-w, 0));

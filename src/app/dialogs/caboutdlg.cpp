@@ -39,11 +39,15 @@ void CAboutDlg::paintFace(QPainter &painter) const
     const int w = width();
     const int h = height();
     painter.save();
-    if (!m_logo.isNull())
-        painter.drawImage((w - m_logo.width()) / 2, 30, m_logo);
+    // The emblem fits the space above the name, whatever size its picture has.
+    if (!m_logo.isNull()) {
+        const QSize size = m_logo.size().scaled(w - 40, h - 126 - 30 - 6, Qt::KeepAspectRatio).boundedTo(m_logo.size());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint((w - size.width()) / 2, 30), size), m_logo);
+    }
     painter.setPen(QColor(156, 182, 45));
     painter.setFont(QFont(QStringLiteral("Arial"), 16));
-    painter.drawText(QRect(0, h - 130, w, 30), Qt::AlignCenter, QStringLiteral("Sorvel Numerology"));
+    painter.drawText(QRect(0, h - 126, w, 26), Qt::AlignCenter, QStringLiteral("Sorvel Numerology"));
     painter.setFont(QFont(QStringLiteral("Arial"), 11));
     painter.drawText(QRect(0, h - 100, w, 24), Qt::AlignCenter, QLatin1String(VERSION_TEXT));
     painter.restore();

@@ -43,10 +43,10 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
         checkBox("checkBoxDateFormat", QStringLiteral("Date Input - DD/MM/YYYY"), QRect(30, 300, 301, 20));
 
     // The practitioner's name, for charts that print it.
-    label("label_5", QStringLiteral("Numerologist:"), QRect(20, 333, 90, 20));
+    label("label_5", QStringLiteral("Numerologist:"), QRect(20, 333, 100, 20));
     numerologistEdit = new QLineEdit(this);
     numerologistEdit->setObjectName(QStringLiteral("numerologistEdit"));
-    numerologistEdit->setGeometry(110, 330, 270, 24);
+    numerologistEdit->setGeometry(124, 330, 256, 24);
     numerologistEdit->setPlaceholderText(QStringLiteral("Your name on printed charts"));
 
     if (objectName().isEmpty())
