@@ -93,7 +93,8 @@ public:
                                        const PsychomatrixValues &partnerSquare);
 
     // Writes the report of the current result: summary table, then one
-    // chapter per relation.
+    // chapter per relation. Defined, with SummaryTable, in
+    // reports/compatibilityreport.cpp.
     void BuildReport(const NumerologyResult &person, const NumerologyResult &partner,
                      const PsychomatrixValues &personSquare, const PsychomatrixValues &partnerSquare,
                      const TextStore &texts);

@@ -4,7 +4,6 @@
 #include "cnumerology.h"
 
 #include "messagereporter.h"
-#include "reports/numerologyreport.h"
 #include "texts/textstore.h"
 
 #include <algorithm>
@@ -100,10 +99,4 @@ bool CNumerology::namesPassCheck() const
 {
     return m_res.expression != 0 && m_values.heartsDesire != 0 && m_values.personality != 0
         && m_values.minorExpression != 0 && m_values.minorHeartsDesire != 0;
-}
-
-// Stage 11: the numerology report, from the process-wide text store.
-void CNumerology::buildReport()
-{
-    BuildNumerologyReport(*this, TextStore::instance(), *this);
 }

@@ -2,6 +2,14 @@
 
 // The numerology engine.
 //
+// The one edge from the engine up to the reports: every engine builds its
+// own report as the last stage of its calculation. The builders are member
+// functions declared in the engine headers and defined in src/reports/
+// (numerologyreport.cpp, petreport.cpp, celebritiesreport.cpp,
+// advisorreport.cpp, psychomatrixreport.cpp, compatibilityreport.cpp); the
+// calls reach them through the linker, so no engine file includes a report
+// header, and the reports include the engine as everything else does.
+//
 // One calculation (CalcNumerology) walks a fixed pipeline:
 //
 //   person record (names, marks, dates, table, vowel mode)
@@ -12,7 +20,7 @@
 //                                          (numerology_core.cpp)
 //     -> name check, derived numbers (Maturity, bridges, Balance, ...)
 //     -> forecast rules, transits, essence (numerology_forecast.cpp)
-//     -> report document                    (the report builder)
+//     -> report document                    (reports/numerologyreport.cpp)
 //
 // The pipeline's frame (stage order, reset, name check) is in cnumerology.cpp.
 // Every rule lives in one member function that the rest calls; the
@@ -213,7 +221,7 @@ private:
     bool namesPassCheck() const;
     void calcDerivedNumbers();
     void calcTransitsAndEssence();
-    void buildReport();
+    void buildReport(); // defined in reports/numerologyreport.cpp
 
     // Helpers of the stages.
     void resetKeepingDates();
@@ -256,6 +264,8 @@ public:
     bool CalcAnNum(const QString &name, const QDate &date, bool chaldean);
 
 private:
+    // The readings' reports, each the last stage of its reading; defined in
+    // src/reports/ (petreport.cpp, celebritiesreport.cpp, advisorreport.cpp).
     void buildPetReport(const TextStore &texts, int forecastDayCode);
     void buildCelebritiesReport(const TextStore &texts);
     void buildAnalyzerReport(const TextStore &texts);

@@ -70,7 +70,8 @@ public:
     const std::array<int, 4> &workingNumbers() const { return m_working; }
 
     // Writes the report of the current values (title block, then the 17
-    // chapters) from texts; name and birthDate head it.
+    // chapters) from texts; name and birthDate head it. Defined in
+    // reports/psychomatrixreport.cpp.
     void BuildReport(const QString &name, const QDate &birthDate, const TextStore &texts);
 
 private:
