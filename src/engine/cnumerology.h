@@ -19,7 +19,8 @@
 //     -> full-name and short-name numbers, digit rows, planes
 //                                          (numerology_core.cpp)
 //     -> name check, derived numbers (Maturity, bridges, Balance, ...)
-//     -> forecast rules, transits, essence (numerology_forecast.cpp)
+//     -> forecast rules, transits, essence (numerology_forecast.cpp,
+//                                           personalnumbers.cpp)
 //     -> report document                    (reports/numerologyreport.cpp)
 //
 // The pipeline's frame (stage order, reset, name check) is in cnumerology.cpp.
@@ -203,7 +204,8 @@ public:
     // when "Down to digit every word" is on, else the plain sum.
     int NameTotal(const QList<int> &wordSums);
 
-    // --- forecast rules (read the birth day-month digit of the record) ---
+    // --- forecast rules: PersonalNumbers (personalnumbers.h) for the birth
+    // day-month digit of the record ---
     int PersonalYear(int year) const;
     int PersonalMonth(int year, int month) const;
     int PersonalDay(const QDate &date) const;
@@ -238,6 +240,7 @@ private:
     void calcLetterValueCounts(const QString &name);
     void calcPlanes(const QString &name);
     QString transitLetters(const QString &part) const;
+    int reduceCounting(int n, int *counters, int countedBelow) const;
 
     NumerologyResult m_res;
     NumerologyReportValues m_values;
