@@ -22,6 +22,16 @@ CalcOptions &CNumerology::options()
     return shared;
 }
 
+void CNumerology::setCalcOptions(const CalcOptions *options)
+{
+    m_options = options ? options : &CNumerology::options();
+}
+
+const TextStore &CNumerology::textStore() const
+{
+    return m_texts ? *m_texts : TextStore::instance();
+}
+
 void CNumerology::SetMasterMode(int mode)
 {
     m_res.masterMode = mode;
@@ -67,6 +77,7 @@ bool CNumerology::CalcNumerology(const PersonRecord &person)
     m_res.forecastYear = person.forecastDate.year();
     m_values = NumerologyReportValues();
     m_values.chaldean = person.chaldean;
+    m_values.reduceMasterLetters = calcOptions().reduceMasterLetters;
 
     // Stages 3 to 5: the birth date numbers; the karmic debt counters start
     // from what the birth date met; then the life cycles.

@@ -48,7 +48,8 @@ struct PersonRecord
     bool calcOnly = false;   // no name check, no message, no report
 };
 
-// The six calculation options shared by every engine instance.
+// The six calculation options. One set, options(), is shared by every engine
+// instance that is not given a set of its own (setCalcOptions).
 struct CalcOptions
 {
     bool lifePathMethod1 = true;      // "= DIG(DIG(Y) + DIG(M) + DIG(D))"
@@ -128,6 +129,7 @@ struct NumerologyResult
 struct NumerologyReportValues
 {
     bool chaldean = false;
+    bool reduceMasterLetters = true; // the option the calculation ran with
     int karmicDebtCounters[128] = {};
     int minorExpression = 0;
     int heartsDesire = 0;
@@ -174,6 +176,16 @@ public:
 
     // The process-wide calculation options.
     static CalcOptions &options();
+
+    // The options this instance calculates with (not owned); nullptr, the
+    // default, means the process-wide options().
+    void setCalcOptions(const CalcOptions *options);
+    const CalcOptions &calcOptions() const { return *m_options; }
+
+    // The interpretation texts this instance's reports read (not owned);
+    // nullptr, the default, means TextStore::instance().
+    void setTextStore(const TextStore *texts) { m_texts = texts; }
+    const TextStore &textStore() const;
 
     // Runs the whole pipeline on this instance. False only when the name
     // check rejects the names (reported through messageReporter()).
@@ -244,6 +256,8 @@ private:
 
     NumerologyResult m_res;
     NumerologyReportValues m_values;
+    const CalcOptions *m_options = &options();
+    const TextStore *m_texts = nullptr;
 
     // --- further readings, each run on an instance of its own ---
 public:

@@ -68,6 +68,11 @@ CNumerologyPMatrix::CNumerologyPMatrix(QObject *parent)
 {
 }
 
+const TextStore &CNumerologyPMatrix::textStore() const
+{
+    return m_texts ? *m_texts : TextStore::instance();
+}
+
 void CNumerologyPMatrix::SplitDigits(QList<int> &list, int n)
 {
     const int m = n % 10000; // truncating: keeps the sign of n
@@ -116,7 +121,7 @@ bool CNumerologyPMatrix::CalcPsychomatrix(const QString &name, const QDate &birt
             m_values[size_t(PM_SELF_APPRAISAL + line)] += m_values[size_t(digit)];
 
     setSummaryText(summary());
-    BuildReport(name, birthDate, TextStore::instance());
+    BuildReport(name, birthDate, textStore());
     return true;
 }
 

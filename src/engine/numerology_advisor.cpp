@@ -64,6 +64,6 @@ bool CNumerology::CalcAnNum(const QString &name, const QDate &date, bool chaldea
     std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
     calcFullNameNumbers(m_res.fullName, QVector<int>(), 0);
 
-    buildAnalyzerReport(TextStore::instance());
+    buildAnalyzerReport(textStore());
     return true;
 }

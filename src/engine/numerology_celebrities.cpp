@@ -18,8 +18,9 @@ bool CNumerology::CalcCelebrities(const QString &fullName, const QDate &birthDat
                                   int vowelMode)
 {
     // The person's chart with the three masters; no name check, no report of
-    // its own. Life Path and Expression follow the global options as they do
-    // on the person's chart, so the matches agree with the numbers shown there.
+    // its own. Life Path and Expression follow the calculation options as
+    // they do on the person's chart, so the matches agree with the numbers
+    // shown there.
     SetMasterMode(0);
     PersonRecord person;
     person.fullName = fullName;
@@ -32,7 +33,7 @@ bool CNumerology::CalcCelebrities(const QString &fullName, const QDate &birthDat
     CalcNumerology(person);
 
     // Whole numbers are compared: a Life Path 11 matches 11, never 2.
-    const TextStore &texts = TextStore::instance();
+    const TextStore &texts = textStore();
     m_celebrityMatches = CelebrityMatches();
     for (int i = 0; i < CELEBRITY_COUNT; ++i) {
         const CelebrityRecord celebrity = texts.celebrity(i);

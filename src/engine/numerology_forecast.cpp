@@ -69,7 +69,7 @@ void CNumerology::calcTransitsAndEssence()
     QString spiritual = words.last();
     QString mental = words.mid(1, words.size() - 2).join(QString());
     if (words.size() <= 2) {
-        if (options().noSubstituteTransits) {
+        if (calcOptions().noSubstituteTransits) {
             mental.clear();
             if (words.size() == 1)
                 spiritual.clear();

@@ -89,6 +89,6 @@ bool CNumerology::CalcPetNum(const QString &name, const QDate &birthDate, const 
     setSummaryText(QLatin1String("Pet number ") + m_res.expressionText + LINE_END +
                    QLatin1String("Pet Birthday Code ") + m_res.birthdayText + LINE_END +
                    QLatin1String("Forecast Day Code ") + m_res.personalYearText + LINE_END);
-    buildPetReport(TextStore::instance(), dayCode);
+    buildPetReport(textStore(), dayCode);
     return true;
 }

@@ -94,7 +94,7 @@ int CNumerology::LetterValue(QChar c) const
     if (m_res.chaldean)
         return CHALDEAN_VALUES[index];
     const int position = index + 1;
-    if (!options().reduceMasterLetters && IsMaster(position, m_res.masterMode))
+    if (!calcOptions().reduceMasterLetters && IsMaster(position, m_res.masterMode))
         return position; // K 11 and V 22
     return WESTERN_VALUES[index];
 }
@@ -238,7 +238,7 @@ int CNumerology::NameTotal(const QList<int> &wordSums)
 {
     int total = 0;
     for (const int sum : wordSums)
-        total += options().reduceEachWord ? ReduceKeepMasters(sum) : sum;
+        total += calcOptions().reduceEachWord ? ReduceKeepMasters(sum) : sum;
     return total;
 }
 

@@ -545,7 +545,7 @@ QString BuildNumberSummary(const CNumerology &chart)
 void BuildChartTables(const CNumerology &chart, CReportTools &doc)
 {
     const NumerologyResult &r = chart.result();
-    const bool reduceMasterLetters = CNumerology::options().reduceMasterLetters;
+    const bool reduceMasterLetters = chart.reportValues().reduceMasterLetters;
 
     // Full name: the table opens twice and closes once, as every report does.
     doc.appendHtml(QStringLiteral("<table class=maindoc border=\"0\" comment=\"st_fs\" cellspacing=\"3\" >"
@@ -612,5 +612,5 @@ void BuildNumerologyReport(const CNumerology &chart, const TextStore &texts, CRe
 // it calls so that the engine includes no report header.
 void CNumerology::buildReport()
 {
-    BuildNumerologyReport(*this, TextStore::instance(), *this);
+    BuildNumerologyReport(*this, textStore(), *this);
 }
