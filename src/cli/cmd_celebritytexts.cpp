@@ -23,6 +23,7 @@
 #include "cliutil.h"
 #include "engine/cnumerology.h"
 #include "engine/namecleaning.h"
+#include "texts/topics.h"
 
 #include <QFile>
 #include <QMap>
@@ -218,10 +219,10 @@ QString header(int code, int number)
 // The text-source lines of person `index`.
 QStringList entryLines(int index, const Celebrity &person, const CelebrityNumbers &numbers)
 {
-    const int offset = index < 100 ? 0 : 10;  // 601.. for 0..99, 611.. for 100..199
+    const int offset = index < 100 ? 0 : topics::CELEBRITY_SECOND_HUNDRED;
     const int number = index % 100;
     QStringList lines;
-    lines << header(601 + offset, number)
+    lines << header(topics::CELEBRITY_RECORDS + offset, number)
           << QString::number(numbers.lifePath)
           << QString::number(numbers.birthdayNumber)
           << QString::number(numbers.expression)
@@ -229,9 +230,16 @@ QStringList entryLines(int index, const Celebrity &person, const CelebrityNumber
           << person.note
           << QStringLiteral("%1.%2.%3").arg(person.born.day()).arg(person.born.month()).arg(person.born.year())
           << QString();
-    const QString remarks[3] = {person.lifePathRemark, person.birthdayRemark, person.expressionRemark};
-    for (int chapter = 0; chapter < 3; ++chapter)
-        lines << header(602 + chapter + offset, number) << remarks[chapter] << QString();
+    const struct {
+        int chapter;
+        const QString &remark;
+    } REMARKS[3] = {
+        {topics::CELEBRITY_LIFE_PATH_REMARKS, person.lifePathRemark},
+        {topics::CELEBRITY_BIRTH_DAY_REMARKS, person.birthdayRemark},
+        {topics::CELEBRITY_EXPRESSION_REMARKS, person.expressionRemark},
+    };
+    for (const auto &remarks : REMARKS)
+        lines << header(remarks.chapter + offset, number) << remarks.remark << QString();
     return lines;
 }
 

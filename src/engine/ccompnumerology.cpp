@@ -86,6 +86,11 @@ CCompNumerology::CCompNumerology(QObject *parent)
 {
 }
 
+const TextStore &CCompNumerology::textStore() const
+{
+    return m_texts ? *m_texts : TextStore::instance();
+}
+
 int CCompNumerology::LifePathRating(int digit1, int digit2)
 {
     const QString partner = numberText(digit2);
@@ -220,6 +225,6 @@ bool CCompNumerology::CalcCompatibility(const NumerologyResult &person, const Nu
     ResetCompatibility();
     m_female = female;
     m_res = Compare(person, partner, personSquare, partnerSquare);
-    BuildReport(person, partner, personSquare, partnerSquare, TextStore::instance());
+    BuildReport(person, partner, personSquare, partnerSquare, textStore());
     return true;
 }

@@ -76,13 +76,18 @@ public:
     explicit CCompNumerology(QObject *parent = nullptr);
 
     // Resets, compares the two charts and squares and builds the report from
-    // the process-wide text store. female is kept for the caller; the
-    // comparison does not use it. Always true.
+    // its text store. female is kept for the caller; the comparison does not
+    // use it. Always true.
     bool CalcCompatibility(const NumerologyResult &person, const NumerologyResult &partner,
                            const PsychomatrixValues &personSquare, const PsychomatrixValues &partnerSquare,
                            bool female);
     // Zeroes the result and clears the report document.
     void ResetCompatibility();
+
+    // The interpretation texts the report reads (not owned); nullptr, the
+    // default, means TextStore::instance().
+    void setTextStore(const TextStore *texts) { m_texts = texts; }
+    const TextStore &textStore() const;
 
     const CompatibilityResult &result() const { return m_res; }
     bool female() const { return m_female; }
@@ -93,7 +98,8 @@ public:
                                        const PsychomatrixValues &partnerSquare);
 
     // Writes the report of the current result: summary table, then one
-    // chapter per relation.
+    // chapter per relation. Defined, with SummaryTable, in
+    // reports/compatibilityreport.cpp.
     void BuildReport(const NumerologyResult &person, const NumerologyResult &partner,
                      const PsychomatrixValues &personSquare, const PsychomatrixValues &partnerSquare,
                      const TextStore &texts);
@@ -112,4 +118,5 @@ public:
 private:
     CompatibilityResult m_res;
     bool m_female = false;
+    const TextStore *m_texts = nullptr;
 };

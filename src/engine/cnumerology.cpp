@@ -4,7 +4,6 @@
 #include "cnumerology.h"
 
 #include "messagereporter.h"
-#include "reports/numerologyreport.h"
 #include "texts/textstore.h"
 
 #include <algorithm>
@@ -21,6 +20,16 @@ CalcOptions &CNumerology::options()
 {
     static CalcOptions shared;
     return shared;
+}
+
+void CNumerology::setCalcOptions(const CalcOptions *options)
+{
+    m_options = options ? options : &CNumerology::options();
+}
+
+const TextStore &CNumerology::textStore() const
+{
+    return m_texts ? *m_texts : TextStore::instance();
 }
 
 void CNumerology::SetMasterMode(int mode)
@@ -68,6 +77,7 @@ bool CNumerology::CalcNumerology(const PersonRecord &person)
     m_res.forecastYear = person.forecastDate.year();
     m_values = NumerologyReportValues();
     m_values.chaldean = person.chaldean;
+    m_values.reduceMasterLetters = calcOptions().reduceMasterLetters;
 
     // Stages 3 to 5: the birth date numbers; the karmic debt counters start
     // from what the birth date met; then the life cycles.
@@ -100,10 +110,4 @@ bool CNumerology::namesPassCheck() const
 {
     return m_res.expression != 0 && m_values.heartsDesire != 0 && m_values.personality != 0
         && m_values.minorExpression != 0 && m_values.minorHeartsDesire != 0;
-}
-
-// Stage 11: the numerology report, from the process-wide text store.
-void CNumerology::buildReport()
-{
-    BuildNumerologyReport(*this, TextStore::instance(), *this);
 }

@@ -2,6 +2,14 @@
 
 // The numerology engine.
 //
+// The one edge from the engine up to the reports: every engine builds its
+// own report as the last stage of its calculation. The builders are member
+// functions declared in the engine headers and defined in src/reports/
+// (numerologyreport.cpp, petreport.cpp, celebritiesreport.cpp,
+// advisorreport.cpp, psychomatrixreport.cpp, compatibilityreport.cpp); the
+// calls reach them through the linker, so no engine file includes a report
+// header, and the reports include the engine as everything else does.
+//
 // One calculation (CalcNumerology) walks a fixed pipeline:
 //
 //   person record (names, marks, dates, table, vowel mode)
@@ -11,8 +19,9 @@
 //     -> full-name and short-name numbers, digit rows, planes
 //                                          (numerology_core.cpp)
 //     -> name check, derived numbers (Maturity, bridges, Balance, ...)
-//     -> forecast rules, transits, essence (numerology_forecast.cpp)
-//     -> report document                    (the report builder)
+//     -> forecast rules, transits, essence (numerology_forecast.cpp,
+//                                           personalnumbers.cpp)
+//     -> report document                    (reports/numerologyreport.cpp)
 //
 // The pipeline's frame (stage order, reset, name check) is in cnumerology.cpp.
 // Every rule lives in one member function that the rest calls; the
@@ -39,7 +48,8 @@ struct PersonRecord
     bool calcOnly = false;   // no name check, no message, no report
 };
 
-// The six calculation options shared by every engine instance.
+// The six calculation options. One set, options(), is shared by every engine
+// instance that is not given a set of its own (setCalcOptions).
 struct CalcOptions
 {
     bool lifePathMethod1 = true;      // "= DIG(DIG(Y) + DIG(M) + DIG(D))"
@@ -119,6 +129,7 @@ struct NumerologyResult
 struct NumerologyReportValues
 {
     bool chaldean = false;
+    bool reduceMasterLetters = true; // the option the calculation ran with
     int karmicDebtCounters[128] = {};
     int minorExpression = 0;
     int heartsDesire = 0;
@@ -166,6 +177,16 @@ public:
     // The process-wide calculation options.
     static CalcOptions &options();
 
+    // The options this instance calculates with (not owned); nullptr, the
+    // default, means the process-wide options().
+    void setCalcOptions(const CalcOptions *options);
+    const CalcOptions &calcOptions() const { return *m_options; }
+
+    // The interpretation texts this instance's reports read (not owned);
+    // nullptr, the default, means TextStore::instance().
+    void setTextStore(const TextStore *texts) { m_texts = texts; }
+    const TextStore &textStore() const;
+
     // Runs the whole pipeline on this instance. False only when the name
     // check rejects the names (reported through messageReporter()).
     bool CalcNumerology(const PersonRecord &person);
@@ -195,7 +216,8 @@ public:
     // when "Down to digit every word" is on, else the plain sum.
     int NameTotal(const QList<int> &wordSums);
 
-    // --- forecast rules (read the birth day-month digit of the record) ---
+    // --- forecast rules: PersonalNumbers (personalnumbers.h) for the birth
+    // day-month digit of the record ---
     int PersonalYear(int year) const;
     int PersonalMonth(int year, int month) const;
     int PersonalDay(const QDate &date) const;
@@ -213,7 +235,7 @@ private:
     bool namesPassCheck() const;
     void calcDerivedNumbers();
     void calcTransitsAndEssence();
-    void buildReport();
+    void buildReport(); // defined in reports/numerologyreport.cpp
 
     // Helpers of the stages.
     void resetKeepingDates();
@@ -230,9 +252,12 @@ private:
     void calcLetterValueCounts(const QString &name);
     void calcPlanes(const QString &name);
     QString transitLetters(const QString &part) const;
+    int reduceCounting(int n, int *counters, int countedBelow) const;
 
     NumerologyResult m_res;
     NumerologyReportValues m_values;
+    const CalcOptions *m_options = &options();
+    const TextStore *m_texts = nullptr;
 
     // --- further readings, each run on an instance of its own ---
 public:
@@ -256,6 +281,8 @@ public:
     bool CalcAnNum(const QString &name, const QDate &date, bool chaldean);
 
 private:
+    // The readings' reports, each the last stage of its reading; defined in
+    // src/reports/ (petreport.cpp, celebritiesreport.cpp, advisorreport.cpp).
     void buildPetReport(const TextStore &texts, int forecastDayCode);
     void buildCelebritiesReport(const TextStore &texts);
     void buildAnalyzerReport(const TextStore &texts);

@@ -1,38 +1,34 @@
 // The psychomatrix: digit counts of the birth date and its working numbers,
-// the eight line sums, and the report.
+// and the eight line sums. The report is in reports/psychomatrixreport.cpp.
 
 #include "cnumerologypmatrix.h"
 
 #include "numbertext.h"
-#include "readingtext.h"
 #include "texts/textstore.h"
-
-#include <QStringList>
-
-#include <algorithm>
+#include "texts/topics.h"
 
 // The report's chapters in report order. Labels are those every text about
 // the square uses; topics 201..217 hold the chapters' texts, pictures are in
 // the report picture folder.
-//   label                          value  topic  picture      form
+//   label, index of the value, topic, picture, form
 const PsychomatrixChapter PSYCHOMATRIX_CHAPTERS[17] = {
-    {"Character (1) - ", 1, 204, "res16.jpg", 'A'},
-    {"Energy (2) - ", 2, 205, "res17.jpg", 'A'},
-    {"Interest (3) - ", 3, 206, "res18.jpg", 'A'},
-    {"Health (4) - ", 4, 207, "res19.jpg", 'A'},
-    {"Intuition (5) - ", 5, 208, "res20.jpg", 'A'},
-    {"Labour (6) - ", 6, 209, "res21.jpg", 'A'},
-    {"Luck (7) - ", 7, 210, "res22.jpg", 'B'},
-    {"Duty (8) - ", 8, 211, "res23.jpg", 'A'},
-    {"Memory (9) - ", 9, 212, "res24.jpg", 'C'},
-    {"Purposeful (1-4-7) - ", PM_PURPOSEFUL, 201, "res25.jpg", 'C'},
-    {"Family formation (2-5-8) - ", PM_FAMILY, 202, "res26.jpg", 'C'},
-    {"Stability (3-6-9) - ", PM_STABILITY, 203, "res27.jpg", 'C'},
-    {"Self appraisal (1-2-3) - ", PM_SELF_APPRAISAL, 213, "res28.jpg", 'C'},
-    {"Finance (4-5-6) - ", PM_FINANCE, 214, "res29.jpg", 'C'},
-    {"Talent (7-8-9) - ", PM_TALENT, 215, "res30.jpg", 'C'},
-    {"Spirituality (1-5-9) - ", PM_SPIRITUALITY, 216, "res31.jpg", 'C'},
-    {"Sexual life (3-5-7) - ", PM_SEXUAL_LIFE, 217, "res32.jpg", 'C'},
+    {"Character (1) - ", 1, topics::MATRIX_CHARACTER, "res16.jpg", 'A'},
+    {"Energy (2) - ", 2, topics::MATRIX_ENERGY, "res17.jpg", 'A'},
+    {"Interest (3) - ", 3, topics::MATRIX_INTEREST, "res18.jpg", 'A'},
+    {"Health (4) - ", 4, topics::MATRIX_HEALTH, "res19.jpg", 'A'},
+    {"Intuition (5) - ", 5, topics::MATRIX_INTUITION, "res20.jpg", 'A'},
+    {"Labour (6) - ", 6, topics::MATRIX_LABOUR, "res21.jpg", 'A'},
+    {"Luck (7) - ", 7, topics::MATRIX_LUCK, "res22.jpg", 'B'},
+    {"Duty (8) - ", 8, topics::MATRIX_DUTY, "res23.jpg", 'A'},
+    {"Memory (9) - ", 9, topics::MATRIX_MEMORY, "res24.jpg", 'C'},
+    {"Purposeful (1-4-7) - ", PM_PURPOSEFUL, topics::MATRIX_PURPOSEFUL, "res25.jpg", 'C'},
+    {"Family formation (2-5-8) - ", PM_FAMILY, topics::MATRIX_FAMILY, "res26.jpg", 'C'},
+    {"Stability (3-6-9) - ", PM_STABILITY, topics::MATRIX_STABILITY, "res27.jpg", 'C'},
+    {"Self appraisal (1-2-3) - ", PM_SELF_APPRAISAL, topics::MATRIX_SELF_APPRAISAL, "res28.jpg", 'C'},
+    {"Finance (4-5-6) - ", PM_FINANCE, topics::MATRIX_FINANCE, "res29.jpg", 'C'},
+    {"Talent (7-8-9) - ", PM_TALENT, topics::MATRIX_TALENT, "res30.jpg", 'C'},
+    {"Spirituality (1-5-9) - ", PM_SPIRITUALITY, topics::MATRIX_SPIRITUALITY, "res31.jpg", 'C'},
+    {"Sexual life (3-5-7) - ", PM_SEXUAL_LIFE, topics::MATRIX_SEXUAL_LIFE, "res32.jpg", 'C'},
 };
 
 namespace {
@@ -70,6 +66,11 @@ int digitSum(int n)
 CNumerologyPMatrix::CNumerologyPMatrix(QObject *parent)
     : CReportTools(parent)
 {
+}
+
+const TextStore &CNumerologyPMatrix::textStore() const
+{
+    return m_texts ? *m_texts : TextStore::instance();
 }
 
 void CNumerologyPMatrix::SplitDigits(QList<int> &list, int n)
@@ -120,7 +121,7 @@ bool CNumerologyPMatrix::CalcPsychomatrix(const QString &name, const QDate &birt
             m_values[size_t(PM_SELF_APPRAISAL + line)] += m_values[size_t(digit)];
 
     setSummaryText(summary());
-    BuildReport(name, birthDate, TextStore::instance());
+    BuildReport(name, birthDate, textStore());
     return true;
 }
 
@@ -140,54 +141,4 @@ QString CNumerologyPMatrix::summary() const
     for (const PsychomatrixChapter &chapter : PSYCHOMATRIX_CHAPTERS)
         text += QLatin1String(chapter.label) + numberText(value(chapter.valueIndex)) + LINE_END;
     return text + LINE_END;
-}
-
-void CNumerologyPMatrix::BuildReport(const QString &name, const QDate &birthDate, const TextStore &texts)
-{
-    beginDocument(QStringLiteral("Sorvel Numerology Report"));
-
-    // Title block: the person and the summary of every value.
-    openBlock(true);
-    addHeading(QStringLiteral("Numerology Psychomatrix Chart for"));
-    addHeading(NameAndDate(name, birthDate));
-    addParagraph(summaryText());
-    addParagraph(QString());
-    closeBlock();
-
-    // One chapter per value: entry 0 of its topic introduces it, entry
-    // value + 1 (at most 7) interprets it.
-    for (const PsychomatrixChapter &chapter : PSYCHOMATRIX_CHAPTERS) {
-        const int v = value(chapter.valueIndex);
-        const QString introduction = texts.text(chapter.topic, 0);
-        const QString meaning = texts.text(chapter.topic, std::min(v + 1, 7));
-
-        openBlock(true);
-        setImageFile(QLatin1String(chapter.picture));
-        addHeading(QLatin1String(chapter.label) + numberText(v));
-        switch (chapter.form) {
-        case 'A': // introduction and meaning in blocks of their own
-            addParagraph(introduction);
-            closeBlock();
-            break;
-        case 'B': { // each line of the introduction in a block of its own
-            const QStringList parts = introduction.split(QLatin1String("<br />"));
-            addParagraph(parts.first());
-            closeBlock();
-            for (int i = 1; i < parts.size(); ++i) {
-                openBlock(true);
-                addParagraph(parts.at(i));
-                closeBlock();
-            }
-            break;
-        }
-        default: // 'C': introduction and meaning in one paragraph
-            addParagraph(introduction + QLatin1String("<br /><br />") + meaning);
-            closeBlock();
-            continue;
-        }
-        openBlock(true);
-        addParagraph(meaning);
-        closeBlock();
-    }
-    endDocument();
 }

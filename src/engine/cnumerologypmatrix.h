@@ -55,10 +55,15 @@ public:
     explicit CNumerologyPMatrix(QObject *parent = nullptr);
 
     // Resets, counts the square of birthDate and builds the report headed by
-    // name, reading the process-wide text store. Always true.
+    // name, reading its text store. Always true.
     bool CalcPsychomatrix(const QString &name, const QDate &birthDate);
     // Zeroes the 18 values and clears the report document and its summary.
     void ResetMatrix();
+
+    // The interpretation texts the report reads (not owned); nullptr, the
+    // default, means TextStore::instance().
+    void setTextStore(const TextStore *texts) { m_texts = texts; }
+    const TextStore &textStore() const;
     // Appends the decimal digits of n (its last four, no leading zeros) to
     // list. A negative n gives a negative last digit.
     static void SplitDigits(QList<int> &list, int n);
@@ -70,7 +75,8 @@ public:
     const std::array<int, 4> &workingNumbers() const { return m_working; }
 
     // Writes the report of the current values (title block, then the 17
-    // chapters) from texts; name and birthDate head it.
+    // chapters) from texts; name and birthDate head it. Defined in
+    // reports/psychomatrixreport.cpp.
     void BuildReport(const QString &name, const QDate &birthDate, const TextStore &texts);
 
 private:
@@ -79,4 +85,5 @@ private:
 
     PsychomatrixValues m_values{};
     std::array<int, 4> m_working{};
+    const TextStore *m_texts = nullptr;
 };

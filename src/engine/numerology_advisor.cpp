@@ -1,6 +1,7 @@
 // The name advisor: a quick reading of any name and date. The date number is
 // the sum of the reduced day, month and year, whatever the Life Path options
-// say; the name numbers are those of a full name.
+// say; the name numbers are those of a full name. Its report is in
+// reports/advisorreport.cpp.
 
 #include "cnumerology.h"
 
@@ -8,7 +9,6 @@
 #include "messagereporter.h"
 #include "namecleaning.h"
 #include "numbertext.h"
-#include "readingtext.h"
 #include "texts/textstore.h"
 
 #include <QStringList>
@@ -18,11 +18,6 @@
 namespace {
 
 const int ADVISOR_INPUT_LENGTH = 300;
-
-// Interpretation topics of the advisor's report.
-const int NUMBER_TOPIC = 501;       // name and date numbers: 1..9, 11, 22, 33
-const int DOUBLE_DIGIT_TOPIC = 121; // Western name totals 10..99
-const int COMPOUND_TOPIC = 122;     // Chaldean compound numbers 10..99
 
 } // namespace
 
@@ -69,44 +64,6 @@ bool CNumerology::CalcAnNum(const QString &name, const QDate &date, bool chaldea
     std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
     calcFullNameNumbers(m_res.fullName, QVector<int>(), 0);
 
-    buildAnalyzerReport(TextStore::instance());
+    buildAnalyzerReport(textStore());
     return true;
-}
-
-void CNumerology::buildAnalyzerReport(const TextStore &texts)
-{
-    const QString BR = QStringLiteral("<br />");
-    beginDocument(QStringLiteral("Sorvel Numerology Report"));
-    openBlock(true);
-    addHeading(QStringLiteral("Express Numerology chart for"));
-    addHeading(NameAndDate(m_res.fullName, m_res.birthDate));
-    addParagraph(QLatin1String("Date Number ") + m_res.lifePathText + QLatin1String("<br />Name Number ") +
-                 m_res.expressionText);
-    addParagraph(BR);
-
-    addHeading(QLatin1String("Your name number: ") + m_res.expressionText);
-    addParagraph(texts.text(NUMBER_TOPIC, m_res.expression) + BR);
-    addParagraph(QString());
-
-    // A two-digit total has a text of its own: the compound number in the
-    // Chaldean table (only where one is given), the double-digit name number
-    // in the Western.
-    const int compound = m_res.compoundNumber;
-    if (compound >= 10 && compound <= 99) {
-        if (m_res.chaldean) {
-            const QString text = texts.text(COMPOUND_TOPIC, compound);
-            if (!text.isEmpty() && text != QLatin1String(" ")) {
-                addHeading(QLatin1String("Compound Number ") + numberText(compound));
-                addParagraph(text + BR);
-            }
-        } else {
-            addHeading(QLatin1String("People with double-digit name number ") + numberText(compound));
-            addParagraph(texts.text(DOUBLE_DIGIT_TOPIC, compound) + BR);
-        }
-    }
-
-    addHeading(QStringLiteral("Your date number:"));
-    addParagraph(texts.text(NUMBER_TOPIC, m_res.lifePath) + BR);
-    closeBlock();
-    endDocument();
 }

@@ -45,7 +45,7 @@ void CNumerology::calcBirthDateNumbers()
 
     // The enabled Life Path methods run in the order 3, 2, 1, each from clean
     // counters; method 1 runs whenever no other method is chosen.
-    const CalcOptions &opt = options();
+    const CalcOptions &opt = calcOptions();
     const bool runMethod1 = opt.lifePathMethod1 || (!opt.lifePathMethod2 && !opt.lifePathMethod3);
     int totals[4] = {};  // index = method
     int results[4] = {};

@@ -3,6 +3,7 @@
 
 #include "cnumerology.h"
 #include "numbertext.h"
+#include "personalnumbers.h"
 
 #include <cstdlib>
 
@@ -79,6 +80,6 @@ void CNumerology::calcLifeCycles()
                                 .arg(secondEnd + 1);
 
     // The forecast numbers all start from the birth day-month digit.
-    m_res.birthDayMonthDigit = ReducePlain(day + month);
+    m_res.birthDayMonthDigit = PersonalNumbers::forBirthDate(m_res.birthDate).birthDayMonthDigit();
     m_res.personalYearText = numberText(PersonalYear(m_res.forecastYear));
 }

@@ -2,6 +2,7 @@
 // the essence that sums them.
 
 #include "cnumerology.h"
+#include "personalnumbers.h"
 
 namespace {
 
@@ -21,17 +22,17 @@ QString lettersOnly(const QString &part)
 
 int CNumerology::PersonalYear(int year) const
 {
-    return ReducePlain(ReducePlain(year) + m_res.birthDayMonthDigit);
+    return PersonalNumbers(m_res.birthDayMonthDigit).year(year);
 }
 
 int CNumerology::PersonalMonth(int year, int month) const
 {
-    return ReducePlain(PersonalYear(year) + ReducePlain(month));
+    return PersonalNumbers(m_res.birthDayMonthDigit).month(year, month);
 }
 
 int CNumerology::PersonalDay(const QDate &date) const
 {
-    return ReducePlain(PersonalMonth(date.year(), date.month()) + ReducePlain(date.day()));
+    return PersonalNumbers(m_res.birthDayMonthDigit).day(date);
 }
 
 int CNumerology::AgeAt(const QDate &birthDate, const QDate &date)
@@ -68,7 +69,7 @@ void CNumerology::calcTransitsAndEssence()
     QString spiritual = words.last();
     QString mental = words.mid(1, words.size() - 2).join(QString());
     if (words.size() <= 2) {
-        if (options().noSubstituteTransits) {
+        if (calcOptions().noSubstituteTransits) {
             mental.clear();
             if (words.size() == 1)
                 spiritual.clear();

@@ -1,21 +1,17 @@
 // The pet reading: a pet number from the name, a birthday code from the pet's
 // birth date and a forecast day code for any date, with the digit rows and
-// calculation lines the name panel shows, and a short report.
+// calculation lines the name panel shows. Its short report is in
+// reports/petreport.cpp.
 
 #include "cnumerology.h"
 
 #include "messagereporter.h"
 #include "numbertext.h"
-#include "readingtext.h"
 #include "texts/textstore.h"
 
 #include <QStringList>
 
 namespace {
-
-// Interpretation topics of the pet report.
-const int PET_NUMBER_TOPIC = 301; // 0 introduction, 1..9 by pet number
-const int PET_DAY_TOPIC = 302;    // 1..9 by forecast day code
 
 const QString LINE_END = QStringLiteral("<br />\r\n");
 
@@ -93,35 +89,6 @@ bool CNumerology::CalcPetNum(const QString &name, const QDate &birthDate, const 
     setSummaryText(QLatin1String("Pet number ") + m_res.expressionText + LINE_END +
                    QLatin1String("Pet Birthday Code ") + m_res.birthdayText + LINE_END +
                    QLatin1String("Forecast Day Code ") + m_res.personalYearText + LINE_END);
-    buildPetReport(TextStore::instance(), dayCode);
+    buildPetReport(textStore(), dayCode);
     return true;
-}
-
-void CNumerology::buildPetReport(const TextStore &texts, int forecastDayCode)
-{
-    const QDate &day = m_res.forecastDate;
-    beginDocument(QStringLiteral("Pet Numerology Report"));
-
-    openBlock(true);
-    addHeading(QStringLiteral("Pet Numerology Chart"));
-    closeBlock();
-
-    openBlock(true);
-    addParagraph(summaryText());
-    addParagraph(QString());
-    closeBlock();
-
-    openBlock(true);
-    addHeading(QLatin1String("Pet number ") + m_res.expressionText);
-    addParagraph(texts.text(PET_NUMBER_TOPIC, 0) + QLatin1String("<br />") +
-                 texts.text(PET_NUMBER_TOPIC, m_res.expression));
-    closeBlock();
-
-    openBlock(true);
-    addHeading(QLatin1String("Day Forecast for ") + MonthAbbreviation(day.month()) + QLatin1Char(' ') +
-               numberText(day.day()) + QLatin1Char(' ') + numberText(day.year()));
-    addParagraph(texts.text(PET_DAY_TOPIC, forecastDayCode));
-    closeBlock();
-
-    endDocument();
 }

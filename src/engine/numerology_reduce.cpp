@@ -4,6 +4,8 @@
 #include "cnumerology.h"
 #include "numbertext.h"
 
+#include <iterator>
+
 namespace {
 
 // Western (Pythagorean) table: a letter's alphabet position reduced to one
@@ -92,7 +94,7 @@ int CNumerology::LetterValue(QChar c) const
     if (m_res.chaldean)
         return CHALDEAN_VALUES[index];
     const int position = index + 1;
-    if (!options().reduceMasterLetters && IsMaster(position, m_res.masterMode))
+    if (!calcOptions().reduceMasterLetters && IsMaster(position, m_res.masterMode))
         return position; // K 11 and V 22
     return WESTERN_VALUES[index];
 }
@@ -187,25 +189,29 @@ bool CNumerology::IsMaster(int n, int mode)
 
 int CNumerology::ReduceKeepMasters(int n)
 {
-    if (n < 1 || n > 9999)
-        return 0;
-    for (;;) {
-        if ((IsFinal(n) || isKarmicDebt(n)) && n < 128)
-            ++m_res.numberCounters[n];
-        if (IsFinal(n))
-            return n;
-        n = DigitSumStep(n);
-    }
+    // The number counters hold 128 entries and count every number below 128.
+    return reduceCounting(n, m_res.numberCounters, int(std::size(m_res.numberCounters)));
 }
 
 int CNumerology::ReduceKeepMastersInto(int n, int *counters) const
 {
+    // The given array is counted only below 100.
+    return reduceCounting(n, counters, 100);
+}
+
+// The walk both master-keeping reductions share: step by digit sums until a
+// final number, counting every final number and karmic debt met on the way
+// that lies below countedBelow. Those are all below 100 in either master
+// mode, so the two bounds only keep the counting inside its array.
+int CNumerology::reduceCounting(int n, int *counters, int countedBelow) const
+{
     if (n < 1 || n > 9999)
         return 0;
     for (;;) {
-        if ((IsFinal(n) || isKarmicDebt(n)) && n < 100)
+        const bool final = IsFinal(n);
+        if ((final || isKarmicDebt(n)) && n < countedBelow)
             ++counters[n];
-        if (IsFinal(n))
+        if (final)
             return n;
         n = DigitSumStep(n);
     }
@@ -232,7 +238,7 @@ int CNumerology::NameTotal(const QList<int> &wordSums)
 {
     int total = 0;
     for (const int sum : wordSums)
-        total += options().reduceEachWord ? ReduceKeepMasters(sum) : sum;
+        total += calcOptions().reduceEachWord ? ReduceKeepMasters(sum) : sum;
     return total;
 }
 

@@ -2,23 +2,9 @@
 
 #include "panelparts.h"
 
-#include "engine/cnumerology.h"
-
 #include <QPainter>
 
 using namespace panelparts;
-
-namespace {
-
-const char *const MONTHS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-QString withNumber(const QString &text, int number)
-{
-    return text + QLatin1String(" (") + QString::number(number) + QLatin1Char(')');
-}
-
-} // namespace
 
 CInfoCalendarWidget::CInfoCalendarWidget(const CSkinTint *skin, const QImage &titlePicture,
                                          QWidget *parent)
@@ -28,62 +14,34 @@ CInfoCalendarWidget::CInfoCalendarWidget(const CSkinTint *skin, const QImage &ti
     resize(600, 90);
 }
 
-void CInfoCalendarWidget::setBirthDigit(int digit)
+void CInfoCalendarWidget::setCells(const QStringList &years, const QStringList &months,
+                                   const QStringList &days)
 {
-    m_birthDigit = digit;
+    m_cells[0] = years;
+    m_cells[1] = months;
+    m_cells[2] = days;
     update();
 }
 
-void CInfoCalendarWidget::setDate(const QDate &date)
+bool CInfoCalendarWidget::isBlank() const
 {
-    m_forecastDate = date;
-    update();
+    for (const QStringList &row : m_cells)
+        if (!row.isEmpty())
+            return false;
+    return true;
 }
 
 void CInfoCalendarWidget::clearValues()
 {
     CInfoWidget::clearValues();
-    setBirthDigit(0);
-}
-
-int CInfoCalendarWidget::personalYear(int year) const
-{
-    return CNumerology::ReducePlain(CNumerology::ReducePlain(year) + m_birthDigit);
-}
-
-int CInfoCalendarWidget::personalMonth(int year, int month) const
-{
-    return CNumerology::ReducePlain(personalYear(year) + CNumerology::ReducePlain(month));
-}
-
-int CInfoCalendarWidget::personalDay(const QDate &date) const
-{
-    return CNumerology::ReducePlain(personalMonth(date.year(), date.month()) +
-                                    CNumerology::ReducePlain(date.day()));
+    setCells({}, {}, {});
 }
 
 QString CInfoCalendarWidget::cellText(int row, int column) const
 {
-    if (m_birthDigit <= 0 || !m_forecastDate.isValid() || column < 0 || column >= COLUMNS)
+    if (row < 0 || row >= ROWS || column < 0 || column >= COLUMNS)
         return QString();
-    switch (row) {
-    case 0: {
-        const int year = m_forecastDate.year() + column;
-        return withNumber(QString::number(year), personalYear(year));
-    }
-    case 1: {
-        // Adding months clamps the day (30 January + 1 month is 28 or 29
-        // February); only the month matters here.
-        const QDate date = m_forecastDate.addMonths(column);
-        return withNumber(QLatin1String(MONTHS[date.month() - 1]), personalMonth(date.year(), date.month()));
-    }
-    case 2: {
-        const QDate date = m_forecastDate.addDays(column);
-        return withNumber(QString::number(date.day()), personalDay(date));
-    }
-    default:
-        return QString();
-    }
+    return m_cells[row].value(column);
 }
 
 void CInfoCalendarWidget::paintPanel(QPainter &painter)

@@ -2,8 +2,6 @@
 
 #include "panelparts.h"
 
-#include "engine/cnumerology.h"
-
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,6 +59,12 @@ void CInfoNameWidget::setWestern(bool on)
     update();
 }
 
+void CInfoNameWidget::setMasterLetterDigits(bool on)
+{
+    m_masterLetterDigits = on;
+    update();
+}
+
 bool CInfoNameWidget::letterAt(const QPoint &pos, int *block, int *column) const
 {
     // Integer division truncates toward zero, so the three pixels left of
@@ -103,7 +107,7 @@ void CInfoNameWidget::paintRow(QPainter &painter, int row) const
         return;
     const int top = rowTop(row);
     const QString name = captions().value(nameRowOf(row)).toUpper();
-    const bool masterDigits = m_western && !CNumerology::options().reduceMasterLetters;
+    const bool masterDigits = m_western && m_masterLetterDigits;
     const QFont letterFont = panelFont(PanelFace::Courier, 12);
     const QFont stackedFont = panelFont(PanelFace::Courier, 10);
 

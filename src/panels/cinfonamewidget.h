@@ -36,6 +36,11 @@ public:
     // Western tables: K and V are master letters, drawn in the master colour.
     void setWestern(bool on);
     bool isWestern() const { return m_western; }
+    // K and V count 11 and 22 (the option "Reduce Master Numbers to Digit"
+    // is off): in the Western tables their digits are drawn as two stacked
+    // digits. Off by default, as the option is on.
+    void setMasterLetterDigits(bool on);
+    bool masterLetterDigits() const { return m_masterLetterDigits; }
     QLabel *columnMarker() const { return m_marker; }
 
     // The letter under a point: block 0 for the full name, 1 for the short
@@ -58,5 +63,6 @@ private:
 
     bool m_clickable = false;
     bool m_western = true;
+    bool m_masterLetterDigits = false;
     QLabel *m_marker;
 };

@@ -2,54 +2,16 @@
 
 #include "document/creporttools.h"
 #include "engine/cnumerology.h"
+#include "engine/readingtext.h"
 #include "texts/textstore.h"
+#include "texts/topics.h"
 
 #include <QStringList>
 
 namespace {
 
-// Month names of reports and charts.
-const char *const MONTH_ABBREVIATIONS[12] = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
-};
-
 // The karmic debt numbers, in the order the report lists them.
 const int KARMIC_DEBTS[4] = {13, 14, 16, 19};
-
-// Interpretation topics read by the report.
-enum Topic {
-    LIFE_PATH = 101,
-    BIRTHDAY = 102,
-    KARMIC_DEBT = 103,
-    EXPRESSION = 104,
-    MINOR_EXPRESSION = 105,
-    PERSONAL_YEAR = 106,
-    PERSONAL_MONTH_DAY = 107,
-    HEARTS_DESIRE = 108,
-    PERSONALITY = 109,
-    HIDDEN_PASSION = 110,
-    MINOR_HEARTS_DESIRE = 111,
-    KARMIC_LESSONS = 112,
-    SUBCONSCIOUS_CONFIDENCE = 113,
-    BALANCE = 114,
-    CHALLENGES = 115,
-    PINNACLES = 116,
-    MATURITY = 117,
-    RATIONAL_THOUGHT = 118,
-    TRANSITS = 119,
-    ESSENCE = 120,
-    COMPOUND = 122,
-    PLANES = 123,
-    PLANE_PHYSICAL = 124,
-    PLANE_MENTAL = 125,
-    PLANE_EMOTIONAL = 126,
-    PLANE_INTUITIVE = 127,
-    BRIDGE_LP_EX = 128,
-    PAIR_LP_EX = 129,
-    BRIDGE_HD_P = 130,
-    PAIR_HD_P = 131,
-    GENERAL_NOTES = 900,
-};
 
 const QString CRLF = QStringLiteral("\r\n");
 const QString BR = QStringLiteral("<br />");
@@ -62,11 +24,6 @@ const QString NAME_TABLE_END = QStringLiteral("<tr><td comment=\"st_ttd\"><p></p
 QString num(int n)
 {
     return QString::number(n);
-}
-
-QString monthAbbreviation(const QDate &date)
-{
-    return QLatin1String(MONTH_ABBREVIATIONS[(date.month() + 11) % 12]);
 }
 
 // The character at position i of a row, or nothing past its end.
@@ -153,8 +110,8 @@ QString planesTable(const NumerologyResult &r)
 {
     // Columns 0..3 of the value grid are the planes, rows 0..2 the kinds;
     // row 3 and column 4 hold the totals.
-    static const char *const PLANES[4] = {"Mental<br />", "Physical<br />", "Emotional<br />",
-                                          "Intuitive<br />"};
+    static const char *const PLANE_NAMES[4] = {"Mental<br />", "Physical<br />", "Emotional<br />",
+                                               "Intuitive<br />"};
     static const char *const KINDS[3] = {"Creative<br />", "Dual<br />", "Grounded<br />"};
     const auto cell = [&r](int row, int column) { return r.planesValues[row * 5 + column]; };
 
@@ -166,7 +123,7 @@ QString planesTable(const NumerologyResult &r)
         + QLatin1String("</td>");
     for (int plane = 0; plane < 4; ++plane)
         html += QLatin1String("<td comment=\"st_ttd\" width=\"120\" align=\"center\"><b>")
-            + QLatin1String(PLANES[plane]) + cell(3, plane) + QLatin1String("</b></td>");
+            + QLatin1String(PLANE_NAMES[plane]) + cell(3, plane) + QLatin1String("</b></td>");
     html += ROW_END;
     for (int kind = 0; kind < 3; ++kind) {
         html += ROW_OPEN + QLatin1String("<td comment=\"st_ttd\" align=\"center\"><b>")
@@ -200,7 +157,7 @@ QString calendarTable(const CNumerology &chart)
     html += ROW_OPEN + QLatin1String("<td comment=\"st_ttd\"><b>Months</b></td>");
     for (int m = 0; m < 12; ++m) {
         const QDate d = forecast.addMonths(m);
-        html += cellOpen + monthAbbreviation(d) + QLatin1String(" (")
+        html += cellOpen + MonthAbbreviation(d.month()) + QLatin1String(" (")
             + num(chart.PersonalMonth(d.year(), d.month())) + QLatin1String(")</td>");
     }
     html += ROW_END;
@@ -349,23 +306,23 @@ void SectionWriter::karmicDebtSections()
     const QList<int> debts = karmicDebts(m_v);
     if (debts.isEmpty())
         return;
-    headingBlock("res06.jpg", QStringLiteral("Karmic Debts Numbers"), text(KARMIC_DEBT, 0));
+    headingBlock("res06.jpg", QStringLiteral("Karmic Debts Numbers"), text(topics::KARMIC_DEBT, 0));
     for (const int d : debts)
-        headingBlock(nullptr, QLatin1String("Karmic Debt Number: ") + num(d), text(KARMIC_DEBT, d) + BR);
+        headingBlock(nullptr, QLatin1String("Karmic Debt Number: ") + num(d), text(topics::KARMIC_DEBT, d) + BR);
 }
 
 void SectionWriter::planesSections()
 {
-    headingBlock("res03.jpg", QStringLiteral("Planes of Expression"), text(PLANES, 0) + BR);
+    headingBlock("res03.jpg", QStringLiteral("Planes of Expression"), text(topics::PLANES, 0) + BR);
     // Mental, Physical, Emotional, Intuitive: plane number index and grid column.
     static const struct {
         const char *heading;
         int topic;
     } PLANE_SECTIONS[4] = {
-        {"Planes of Expression Mental Number ", PLANE_MENTAL},
-        {"Planes of Expression Physical Number ", PLANE_PHYSICAL},
-        {"Planes of Expression Emotional Number ", PLANE_EMOTIONAL},
-        {"Planes of Expression Intuitive Number ", PLANE_INTUITIVE},
+        {"Planes of Expression Mental Number ", topics::PLANE_MENTAL},
+        {"Planes of Expression Physical Number ", topics::PLANE_PHYSICAL},
+        {"Planes of Expression Emotional Number ", topics::PLANE_EMOTIONAL},
+        {"Planes of Expression Intuitive Number ", topics::PLANE_INTUITIVE},
     };
     for (int plane = 0; plane < 4; ++plane) {
         const int number = m_v.planeNumbers[plane];
@@ -383,7 +340,7 @@ void SectionWriter::cycleSections()
     m_doc.setImageFile(QStringLiteral("res13.jpg"));
     m_doc.addHeading(QLatin1String("Pinnacles Numbers ") + m_r.pinnaclesText);
     m_doc.addHeading(QLatin1String("Age span for life cycles ") + m_r.ageSpansText);
-    m_doc.addParagraph(text(PINNACLES, 0));
+    m_doc.addParagraph(text(topics::PINNACLES, 0));
     m_doc.closeBlock();
     const auto cycle = [this](int k, const QString &interpretation) {
         // The last cycle's paragraph ends with a line break of its own.
@@ -392,23 +349,23 @@ void SectionWriter::cycleSections()
                        + (k == 3 ? BR : QString()));
     };
     for (int k = 0; k < 4; ++k)
-        cycle(k, text(PINNACLES, m_v.pinnacleDigits[k]));
+        cycle(k, text(topics::PINNACLES, m_v.pinnacleDigits[k]));
 
     // Challenges: a challenge of 0 reads entry 1.
     headingBlock("res14.jpg", QLatin1String("Challenges Numbers ") + m_r.challengesText,
-                 text(CHALLENGES, 0) + BR);
+                 text(topics::CHALLENGES, 0) + BR);
     for (int k = 0; k < 4; ++k)
-        cycle(k, text(CHALLENGES, m_r.challenges[k] + 1));
+        cycle(k, text(topics::CHALLENGES, m_r.challenges[k] + 1));
 }
 
 void SectionWriter::bridgeSections()
 {
     // A bridge of 0 reads entry 1; the pair text follows when there is one.
     headingBlock(nullptr, QLatin1String("Bridge Life Path - Expression ") + m_r.lifePathExpressionBridgeText,
-                 text(BRIDGE_LP_EX, 0));
+                 text(topics::BRIDGE_LIFE_PATH_EXPRESSION, 0));
     m_doc.openBlock(true);
-    m_doc.addParagraph(text(BRIDGE_LP_EX, m_v.lifePathExpressionBridge + 1));
-    const QString lpExPair = text(PAIR_LP_EX, m_v.lifePathExpressionPair);
+    m_doc.addParagraph(text(topics::BRIDGE_LIFE_PATH_EXPRESSION, m_v.lifePathExpressionBridge + 1));
+    const QString lpExPair = text(topics::PAIR_LIFE_PATH_EXPRESSION, m_v.lifePathExpressionPair);
     if (!lpExPair.isEmpty())
         m_doc.addParagraph(BR + lpExPair);
     m_doc.addParagraph(BR);
@@ -416,10 +373,10 @@ void SectionWriter::bridgeSections()
 
     headingBlock(nullptr,
                  QLatin1String("Bridge Heart's Desire - Personality ") + m_r.heartsDesirePersonalityBridgeText,
-                 text(BRIDGE_HD_P, 0));
+                 text(topics::BRIDGE_HEARTS_DESIRE_PERSONALITY, 0));
     m_doc.openBlock(true);
-    m_doc.addParagraph(text(BRIDGE_HD_P, m_v.heartsDesirePersonalityBridge + 1));
-    const QString hdPPair = text(PAIR_HD_P, m_v.heartsDesirePersonalityPair);
+    m_doc.addParagraph(text(topics::BRIDGE_HEARTS_DESIRE_PERSONALITY, m_v.heartsDesirePersonalityBridge + 1));
+    const QString hdPPair = text(topics::PAIR_HEARTS_DESIRE_PERSONALITY, m_v.heartsDesirePersonalityPair);
     if (!hdPPair.isEmpty())
         m_doc.addParagraph(BR + hdPPair + BR);
     m_doc.closeBlock();
@@ -432,11 +389,11 @@ void SectionWriter::forecastSections()
 
     // Personal Year: nine years from the forecast year.
     headingBlock("res15.jpg", QLatin1String("Personal Year Number: ") + num(m_chart.PersonalYear(year)),
-                 text(PERSONAL_YEAR, 0));
+                 text(topics::PERSONAL_YEAR, 0));
     for (int k = 0; k <= 8; ++k) {
         const int y = year + k;
         const int p = m_chart.PersonalYear(y);
-        paragraphBlock(num(y) + QLatin1String(" (") + num(p) + QLatin1String("). ") + text(PERSONAL_YEAR, p),
+        paragraphBlock(num(y) + QLatin1String(" (") + num(p) + QLatin1String("). ") + text(topics::PERSONAL_YEAR, p),
                        k == 8);
     }
 
@@ -444,12 +401,12 @@ void SectionWriter::forecastSections()
     headingBlock("res15.jpg",
                  QLatin1String("Personal Month Number: ")
                      + num(m_chart.PersonalMonth(year, forecast.month())),
-                 text(PERSONAL_MONTH_DAY, 0));
+                 text(topics::PERSONAL_MONTH_DAY, 0));
     for (int m = 0; m <= 11; ++m) {
         const QDate d = forecast.addMonths(m);
         const int p = m_chart.PersonalMonth(d.year(), d.month());
         paragraphBlock(num(d.month()) + QLatin1Char('/') + num(d.year()) + QLatin1String(" (") + num(p)
-                           + QLatin1String("). ") + text(PERSONAL_MONTH_DAY, p),
+                           + QLatin1String("). ") + text(topics::PERSONAL_MONTH_DAY, p),
                        m == 11);
     }
 
@@ -462,14 +419,14 @@ void SectionWriter::forecastSections()
         const int p = m_chart.PersonalDay(d);
         paragraphBlock(num(d.month()) + QLatin1Char('/') + num(d.day()) + QLatin1Char('/') + num(d.year())
                            + QLatin1String(" (") + num(p) + QLatin1String("). ")
-                           + text(PERSONAL_MONTH_DAY, p),
+                           + text(topics::PERSONAL_MONTH_DAY, p),
                        k == 8);
     }
 }
 
 void SectionWriter::transitAndEssenceSections(int age)
 {
-    headingBlock(nullptr, QLatin1String("Transits for age ") + num(age), text(TRANSITS, 0));
+    headingBlock(nullptr, QLatin1String("Transits for age ") + num(age), text(topics::TRANSITS, 0));
     const struct {
         const char *label;
         const QString &letters;
@@ -483,7 +440,7 @@ void SectionWriter::transitAndEssenceSections(int age)
         m_doc.addParagraph(QLatin1String(level.label));
         const QChar letter = age < level.letters.size() ? level.letters.at(age) : QChar();
         if (letter >= QLatin1Char('A') && letter <= QLatin1Char('Z'))
-            m_doc.addParagraph(text(TRANSITS, letter.unicode() - 64));
+            m_doc.addParagraph(text(topics::TRANSITS, letter.unicode() - 64));
         m_doc.closeBlock();
     }
 
@@ -491,43 +448,43 @@ void SectionWriter::transitAndEssenceSections(int age)
     m_doc.addParagraph(BR);
     m_doc.addHeading(QLatin1String("Essence for age ") + num(age) + QLatin1String(": ")
                      + num(m_r.essenceNumbers[age]) + QLatin1Char('/') + num(m_r.essenceTotals[age]));
-    m_doc.addParagraph(text(ESSENCE, 0));
+    m_doc.addParagraph(text(topics::ESSENCE, 0));
     m_doc.closeBlock();
-    paragraphBlock(text(ESSENCE, m_r.essenceNumbers[age]));
+    paragraphBlock(text(topics::ESSENCE, m_r.essenceNumbers[age]));
 }
 
 void SectionWriter::writeAll()
 {
-    usual("res01.jpg", QLatin1String("Life Path Number ") + m_r.lifePathText, LIFE_PATH, m_r.lifePath);
-    usual("res02.jpg", QLatin1String("Birthday Number ") + m_r.birthdayText, BIRTHDAY, m_r.birthDate.day());
-    usual("res03.jpg", QLatin1String("Expression Number ") + m_r.expressionText, EXPRESSION, m_r.expression);
-    usual(nullptr, QLatin1String("Minor Expression Number ") + m_r.minorExpressionText, MINOR_EXPRESSION,
+    usual("res01.jpg", QLatin1String("Life Path Number ") + m_r.lifePathText, topics::LIFE_PATH, m_r.lifePath);
+    usual("res02.jpg", QLatin1String("Birthday Number ") + m_r.birthdayText, topics::BIRTHDAY, m_r.birthDate.day());
+    usual("res03.jpg", QLatin1String("Expression Number ") + m_r.expressionText, topics::EXPRESSION, m_r.expression);
+    usual(nullptr, QLatin1String("Minor Expression Number ") + m_r.minorExpressionText, topics::MINOR_EXPRESSION,
           m_v.minorExpression);
-    usual("res04.jpg", QLatin1String("Heart Desire Number ") + m_r.heartsDesireText, HEARTS_DESIRE,
+    usual("res04.jpg", QLatin1String("Heart Desire Number ") + m_r.heartsDesireText, topics::HEARTS_DESIRE,
           m_v.heartsDesire);
     single(nullptr, QLatin1String("Minor Heart Desire Number ") + m_r.minorHeartsDesireText,
-           MINOR_HEARTS_DESIRE, m_v.minorHeartsDesire);
+           topics::MINOR_HEARTS_DESIRE, m_v.minorHeartsDesire);
     if (m_r.chaldean && m_r.compoundNumber >= 10 && m_r.compoundNumber <= 99)
-        single(nullptr, QLatin1String("Compound Number ") + num(m_r.compoundNumber), COMPOUND,
+        single(nullptr, QLatin1String("Compound Number ") + num(m_r.compoundNumber), topics::COMPOUND,
                m_r.compoundNumber);
-    single("res05.jpg", QLatin1String("Personality Number ") + m_r.personalityText, PERSONALITY,
+    single("res05.jpg", QLatin1String("Personality Number ") + m_r.personalityText, topics::PERSONALITY,
            m_v.personality);
     if (m_v.minorPersonality != m_v.personality)
         headingBlock(nullptr, QLatin1String("Minor Personality Number ") + m_r.minorPersonalityText,
-                     text(PERSONALITY, m_v.minorPersonality) + BR);
+                     text(topics::PERSONALITY, m_v.minorPersonality) + BR);
     karmicDebtSections();
-    usual("res07.jpg", QLatin1String("Maturity Number ") + m_r.maturityText, MATURITY, m_v.maturity);
-    usual("res08.jpg", QLatin1String("Rational Thought Number ") + m_r.rationalThoughtText, RATIONAL_THOUGHT,
+    usual("res07.jpg", QLatin1String("Maturity Number ") + m_r.maturityText, topics::MATURITY, m_v.maturity);
+    usual("res08.jpg", QLatin1String("Rational Thought Number ") + m_r.rationalThoughtText, topics::RATIONAL_THOUGHT,
           m_v.rationalThought);
     if (!m_v.karmicLessons.isEmpty())
-        listed("res09.jpg", QLatin1String("Karmic Lessons Number ") + m_r.karmicLessonsText, KARMIC_LESSONS,
+        listed("res09.jpg", QLatin1String("Karmic Lessons Number ") + m_r.karmicLessonsText, topics::KARMIC_LESSONS,
                m_v.karmicLessons);
-    single("res10.jpg", QLatin1String("Balance Number ") + m_r.balanceText, BALANCE, m_v.balance);
+    single("res10.jpg", QLatin1String("Balance Number ") + m_r.balanceText, topics::BALANCE, m_v.balance);
     if (!m_v.hiddenPassions.isEmpty())
-        listed("res11.jpg", QLatin1String("Hidden Passion Number ") + m_r.hiddenPassionText, HIDDEN_PASSION,
+        listed("res11.jpg", QLatin1String("Hidden Passion Number ") + m_r.hiddenPassionText, topics::HIDDEN_PASSION,
                m_v.hiddenPassions);
     single("res12.jpg", QLatin1String("Subconscious Confidence Number ") + m_r.subconsciousConfidenceText,
-           SUBCONSCIOUS_CONFIDENCE, m_v.subconsciousConfidence);
+           topics::SUBCONSCIOUS_CONFIDENCE, m_v.subconsciousConfidence);
     planesSections();
     cycleSections();
     bridgeSections();
@@ -588,7 +545,7 @@ QString BuildNumberSummary(const CNumerology &chart)
 void BuildChartTables(const CNumerology &chart, CReportTools &doc)
 {
     const NumerologyResult &r = chart.result();
-    const bool reduceMasterLetters = CNumerology::options().reduceMasterLetters;
+    const bool reduceMasterLetters = chart.reportValues().reduceMasterLetters;
 
     // Full name: the table opens twice and closes once, as every report does.
     doc.appendHtml(QStringLiteral("<table class=maindoc border=\"0\" comment=\"st_fs\" cellspacing=\"3\" >"
@@ -634,7 +591,7 @@ void BuildNumerologyReport(const CNumerology &chart, const TextStore &texts, CRe
     doc.addHeading(r.chaldean ? QStringLiteral("Chaldean Numerology Chart for")
                               : QStringLiteral("Numerology Chart for"));
     doc.addHeading(r.fullName + QLatin1String(" (") + r.shortName + QLatin1String("), ")
-                   + monthAbbreviation(r.birthDate) + QLatin1Char(' ') + num(r.birthDate.day())
+                   + MonthAbbreviation(r.birthDate.month()) + QLatin1Char(' ') + num(r.birthDate.day())
                    + QLatin1Char(' ') + num(r.birthDate.year()));
     doc.addParagraph(summary);
     doc.closeBlock();
@@ -644,9 +601,16 @@ void BuildNumerologyReport(const CNumerology &chart, const TextStore &texts, CRe
     // The general note under the tables.
     doc.openBlock(true);
     doc.setImageFile(QStringLiteral("res39.jpg"));
-    doc.addParagraph(texts.text(GENERAL_NOTES, 0) + QLatin1String("<br /><br />"));
+    doc.addParagraph(texts.text(topics::GENERAL_NOTES, 0) + QLatin1String("<br /><br />"));
     doc.closeBlock();
 
     SectionWriter(chart, texts, doc).writeAll();
     doc.endDocument();
+}
+
+// The last stage of CNumerology::CalcNumerology, defined beside the builder
+// it calls so that the engine includes no report header.
+void CNumerology::buildReport()
+{
+    BuildNumerologyReport(*this, textStore(), *this);
 }

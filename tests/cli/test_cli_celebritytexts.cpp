@@ -66,8 +66,9 @@ struct Numbers
 
 Numbers engineNumbers(const QString &name, const QDate &birth)
 {
-    CNumerology::options() = CalcOptions();
+    const CalcOptions defaults;
     CNumerology engine;
+    engine.setCalcOptions(&defaults);
     engine.SetMasterMode(0);
     PersonRecord person;
     person.fullName = CleanName(name);

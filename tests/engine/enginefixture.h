@@ -1,8 +1,8 @@
 #pragma once
 
 // Small helpers shared by the engine tests: a person record built in one
-// line, a reporter that records what the engine would show, and a guard that
-// restores the process-wide calculation options after each test.
+// line and a reporter that records what the engine would show. Tests that
+// change an option give the engine options of their own (setCalcOptions).
 
 #include "engine/cnumerology.h"
 #include "engine/messagereporter.h"
@@ -37,9 +37,3 @@ inline PersonRecord calcOnly(PersonRecord person)
     person.calcOnly = true;
     return person;
 }
-
-// Restores the default options when it goes out of scope.
-struct OptionsGuard
-{
-    ~OptionsGuard() { CNumerology::options() = CalcOptions(); }
-};

@@ -2,7 +2,7 @@
 
 // A small interpretation data file for the readings' report tests: plain
 // lines, enciphered with our own encoder into a temporary eng.dat and loaded
-// into the process-wide text store that the readings read.
+// into a text store that the test gives the reading (setTextStore).
 
 #include "texts/textcipher.h"
 #include "texts/textstore.h"
@@ -24,8 +24,8 @@ inline QString paragraph(const QString &line)
 }
 
 // Writes the plain lines, enciphered, to eng.dat in dir and loads it into
-// TextStore::instance(). False when the file cannot be written or read.
-inline bool loadReadingTexts(const QTemporaryDir &dir, const QStringList &plain)
+// texts. False when the file cannot be written or read.
+inline bool loadReadingTexts(const QTemporaryDir &dir, const QStringList &plain, TextStore &texts)
 {
     const QString path = dir.filePath(QStringLiteral("eng.dat"));
     QFile file(path);
@@ -34,7 +34,7 @@ inline bool loadReadingTexts(const QTemporaryDir &dir, const QStringList &plain)
     for (const QString &line : plain)
         file.write(encipherLine(line.toLatin1()) + "\r\n");
     file.close();
-    return TextStore::instance().loadFile(path);
+    return texts.loadFile(path);
 }
 
 // Entries numbers of topic, each one line "[T<topic>.<number>]".

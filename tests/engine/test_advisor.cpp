@@ -12,7 +12,6 @@ class TestAdvisor : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { CNumerology::options() = CalcOptions(); }
 
     void inputPreparation_data();
     void inputPreparation();
@@ -99,10 +98,11 @@ void TestAdvisor::dateNumber()
 // keeps to its own sum. Master mode 1 set on the instance is not used.
 void TestAdvisor::dateNumberIgnoresLifePathOptions()
 {
-    CalcOptions &options = CNumerology::options();
+    CalcOptions options;
     options.lifePathMethod1 = false;
     options.lifePathMethod2 = true;
     CNumerology advisor;
+    advisor.setCalcOptions(&options);
     advisor.SetMasterMode(1);
     QVERIFY(advisor.CalcAnNum(QStringLiteral("John Smith"), QDate(1990, 5, 17), false));
     QCOMPARE(advisor.result().lifePathText, QStringLiteral("8+5+1=14=5"));
@@ -134,8 +134,10 @@ void TestAdvisor::nameNumber()
     QFETCH(QString, text);
     QFETCH(int, compound);
     QFETCH(QString, line);
-    CNumerology::options().reduceEachWord = reduceEachWord;
+    CalcOptions options;
+    options.reduceEachWord = reduceEachWord;
     CNumerology advisor;
+    advisor.setCalcOptions(&options);
     QVERIFY(advisor.CalcAnNum(name, QDate(1990, 5, 17), chaldean));
     QCOMPARE(advisor.result().fullName, name.toUpper());
     QCOMPARE(advisor.result().expressionText, text);
@@ -218,10 +220,15 @@ void TestAdvisor::report()
     QFETCH(int, nameNumber);
     QFETCH(QString, section);
     QVERIFY(m_dir.isValid());
+    TextStore texts;
     QVERIFY(loadReadingTexts(m_dir, markerEntries(501, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22, 33})
-                                        + markerEntries(121, {44}) + markerEntries(122, {17})));
-    CNumerology::options().reduceEachWord = reduceEachWord;
+                                        + markerEntries(121, {44}) + markerEntries(122, {17}),
+                             texts));
+    CalcOptions options;
+    options.reduceEachWord = reduceEachWord;
     CNumerology advisor;
+    advisor.setCalcOptions(&options);
+    advisor.setTextStore(&texts);
     QVERIFY(advisor.CalcAnNum(name, date, chaldean));
 
     CReportTools head;

@@ -22,6 +22,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    TextStore m_texts;
 };
 
 // Records (life path, birthday number, expression, name, note, date):
@@ -55,8 +56,8 @@ static QStringList celebritySource()
 void TestCelebrities::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    QVERIFY(loadReadingTexts(m_dir, celebritySource()));
-    QCOMPARE(TextStore::instance().celebrity(100).name, QStringLiteral("Ed Erl"));
+    QVERIFY(loadReadingTexts(m_dir, celebritySource(), m_texts));
+    QCOMPARE(m_texts.celebrity(100).name, QStringLiteral("Ed Erl"));
 }
 
 void TestCelebrities::matches_data()
@@ -89,6 +90,7 @@ void TestCelebrities::matches()
     QFETCH(QList<int>, byBirthDay);
     QFETCH(QList<int>, byExpression);
     CNumerology celebrities;
+    celebrities.setTextStore(&m_texts);
     QVERIFY(celebrities.CalcCelebrities(name, birth, false, 0));
     QCOMPARE(celebrities.celebrityMatches().lifePath, byLifePath);
     QCOMPARE(celebrities.celebrityMatches().birthDay, byBirthDay);
@@ -103,7 +105,10 @@ void TestCelebrities::matches()
 // falls to 8.
 void TestCelebrities::usesTheGivenTableAndOptions()
 {
+    CalcOptions options;
     CNumerology celebrities;
+    celebrities.setCalcOptions(&options);
+    celebrities.setTextStore(&m_texts);
     celebrities.SetMasterMode(1);
     QVERIFY(celebrities.CalcCelebrities(QStringLiteral("Try"), QDate(1990, 5, 17), true, 0));
     QCOMPARE(celebrities.result().expressionText, QStringLiteral("7"));
@@ -111,8 +116,7 @@ void TestCelebrities::usesTheGivenTableAndOptions()
     QCOMPARE(celebrities.result().expressionText, QStringLiteral("9"));
     QCOMPARE(celebrities.masterMode(), 0);
 
-    OptionsGuard guard;
-    CNumerology::options().reduceEachWord = false;
+    options.reduceEachWord = false;
     QVERIFY(celebrities.CalcCelebrities(QStringLiteral("John Smith"), QDate(1990, 5, 17), false, 0));
     QCOMPARE(celebrities.result().expressionText, QStringLiteral("8/44"));
     QCOMPARE(celebrities.celebrityMatches().expression, (QList<int>{0, 100}));
@@ -159,6 +163,7 @@ QString breakBlock()
 void TestCelebrities::reportWithoutDayOrExpressionMatches()
 {
     CNumerology celebrities;
+    celebrities.setTextStore(&m_texts);
     celebrities.setImageFolder(QStringLiteral("img/doc2/"));
     QVERIFY(celebrities.CalcCelebrities(QStringLiteral("O"), QDate(1990, 5, 5), false, 0));
     const QString expected = head(QStringLiteral("Sorvel Numerology Celebrities Report"))
@@ -174,6 +179,7 @@ void TestCelebrities::reportWithoutDayOrExpressionMatches()
 void TestCelebrities::reportWithEveryList()
 {
     CNumerology celebrities;
+    celebrities.setTextStore(&m_texts);
     celebrities.setImageFolder(QStringLiteral("img/doc2/"));
     QVERIFY(celebrities.CalcCelebrities(QStringLiteral("John Smith"), QDate(1990, 5, 17), false, 0));
     const auto entry = [](const QString &line, const QString &file, const QString &remark) {
@@ -207,16 +213,17 @@ void TestCelebrities::reportWithEveryList()
 // Without celebrity data: the header block, the Life Path heading, no match.
 void TestCelebrities::emptyCelebrityList()
 {
-    QTemporaryDir empty;
-    QVERIFY(loadReadingTexts(empty, {textHeader(501, 1), QStringLiteral("no celebrities here")}));
+    QTemporaryDir dir;
+    TextStore empty;
+    QVERIFY(loadReadingTexts(dir, {textHeader(501, 1), QStringLiteral("no celebrities here")}, empty));
     CNumerology celebrities;
+    celebrities.setTextStore(&empty);
     QVERIFY(celebrities.CalcCelebrities(QStringLiteral("John Smith"), QDate(1990, 5, 17), false, 0));
     QVERIFY(celebrities.celebrityMatches().lifePath.isEmpty());
     QVERIFY(celebrities.celebrityMatches().birthDay.isEmpty());
     QVERIFY(celebrities.celebrityMatches().expression.isEmpty());
     QVERIFY(celebrities.document().contains(QLatin1String("Celebrities with same Life Path")));
     QVERIFY(!celebrities.document().contains(QLatin1String("<img")));
-    QVERIFY(loadReadingTexts(m_dir, celebritySource()));
 }
 
 QTEST_GUILESS_MAIN(TestCelebrities)

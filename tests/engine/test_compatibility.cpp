@@ -413,15 +413,18 @@ void TestCompatibility::report()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    TextStore texts;
     QVERIFY(loadReadingTexts(dir, markerEntries(402, {0, 1, 2, 3, 28}) + markerEntries(404, {59})
                                       + markerEntries(401, {1}) + markerEntries(403, {37, 83})
-                                      + markerEntries(405, {0, 34}) + markerEntries(406, {23})));
+                                      + markerEntries(405, {0, 34}) + markerEntries(406, {23}),
+                             texts));
     CNumerology person;
     CNumerology partner;
     person.CalcNumerology(calcOnly(makePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17))));
     partner.CalcNumerology(calcOnly(makePerson(QStringLiteral("Mary Jones"), QDate(1985, 11, 29))));
     CCompNumerology comp;
     comp.setImageFolder(QStringLiteral("img/doc/"));
+    comp.setTextStore(&texts);
     comp.CalcCompatibility(person.result(), partner.result(), squareOf(QDate(1990, 5, 17)),
                            squareOf(QDate(1985, 11, 29)), false);
 

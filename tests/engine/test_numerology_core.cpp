@@ -13,8 +13,6 @@ class TestNumerologyCore : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { CNumerology::options() = CalcOptions(); }
-
     void lifePath_data();
     void lifePath();
     void masterPreferenceKeepsTheDates();
@@ -70,11 +68,12 @@ void TestNumerologyCore::lifePath()
     QFETCH(QString, methods);
     QFETCH(int, lifePath);
     QFETCH(QString, text);
-    CalcOptions &options = CNumerology::options();
+    CalcOptions options;
     options.lifePathMethod1 = methods.contains(QLatin1Char('1'));
     options.lifePathMethod2 = methods.contains(QLatin1Char('2'));
     options.lifePathMethod3 = methods.contains(QLatin1Char('3'));
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(makePerson(QStringLiteral("JOHN SMITH"), birth)));
     QCOMPARE(engine.result().lifePath, lifePath);
     QCOMPARE(engine.result().lifePathText, text);
@@ -82,8 +81,10 @@ void TestNumerologyCore::lifePath()
 
 void TestNumerologyCore::masterPreferenceKeepsTheDates()
 {
-    CNumerology::options().lifePathMethod2 = true;
+    CalcOptions options;
+    options.lifePathMethod2 = true;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(makePerson(QStringLiteral("JOHN SMITH"), QDate(1980, 1, 3),
                                              QDate(2031, 12, 24))));
     QCOMPARE(engine.result().lifePath, 22);
@@ -171,8 +172,10 @@ void TestNumerologyCore::johnSmithNameNumbers()
 
 void TestNumerologyCore::wordReductionOff()
 {
-    CNumerology::options().reduceEachWord = false;
+    CalcOptions options;
+    options.reduceEachWord = false;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(makePerson(QStringLiteral("JOHN SMITH"), QDate(1990, 5, 17))));
     QCOMPARE(engine.result().expressionLine, QStringLiteral("=2/20+6/24=44=8"));
     QCOMPARE(engine.result().expressionText, QStringLiteral("8/44"));
@@ -183,12 +186,14 @@ void TestNumerologyCore::wordReductionOff()
 void TestNumerologyCore::masterLetterValues()
 {
     // MARK: M 4, A 1, R 9, K 2 or 11.
+    CalcOptions options;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(calcOnly(makePerson(QStringLiteral("MARK"), QDate(1990, 5, 17)))));
     QCOMPARE(engine.result().fullConsonantRow, QStringLiteral("4 92"));
     QCOMPARE(engine.result().personalityLine, QStringLiteral("=6/15=6"));
 
-    CNumerology::options().reduceMasterLetters = false;
+    options.reduceMasterLetters = false;
     QVERIFY(engine.CalcNumerology(calcOnly(makePerson(QStringLiteral("MARK"), QDate(1990, 5, 17)))));
     // The row shows single digits; the sum uses K's 11.
     QCOMPARE(engine.result().fullConsonantRow, QStringLiteral("4 92"));

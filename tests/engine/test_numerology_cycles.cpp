@@ -9,7 +9,6 @@ class TestNumerologyCycles : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { CNumerology::options() = CalcOptions(); }
     void cycles_data();
     void cycles();
     void lifeCycleSpans();
@@ -45,8 +44,10 @@ void TestNumerologyCycles::cycles()
 {
     QFETCH(QDate, birth);
     QFETCH(bool, method2);
-    CNumerology::options().lifePathMethod2 = method2;
+    CalcOptions options;
+    options.lifePathMethod2 = method2;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(makePerson(QStringLiteral("JOHN SMITH"), birth)));
     const NumerologyResult &r = engine.result();
     QTEST(r.challengesText, "challenges");

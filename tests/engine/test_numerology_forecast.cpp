@@ -9,7 +9,6 @@ class TestNumerologyForecast : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { CNumerology::options() = CalcOptions(); }
     void personalNumbers();
     void personalYearOfTheBirthYear();
     void ageAt_data();
@@ -104,8 +103,10 @@ void TestNumerologyForecast::transits()
 {
     QFETCH(QString, name);
     QFETCH(bool, noSubstitute);
-    CNumerology::options().noSubstituteTransits = noSubstitute;
+    CalcOptions options;
+    options.noSubstituteTransits = noSubstitute;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(calcOnly(makePerson(name, QDate(1990, 5, 17)))));
     QTEST(engine.result().physicalTransits, "physical");
     QTEST(engine.result().mentalTransits, "mental");
@@ -134,8 +135,10 @@ void TestNumerologyForecast::essence()
     QFETCH(QString, name);
     QFETCH(bool, noSubstitute);
     QFETCH(int, age);
-    CNumerology::options().noSubstituteTransits = noSubstitute;
+    CalcOptions options;
+    options.noSubstituteTransits = noSubstitute;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(calcOnly(makePerson(name, QDate(1990, 5, 17)))));
     QTEST(engine.result().essenceTotals[age], "total");
     QTEST(engine.result().essenceNumbers[age], "essence");
@@ -144,8 +147,10 @@ void TestNumerologyForecast::essence()
 void TestNumerologyForecast::masterLetterTransits()
 {
     // With master letter values kept, K rules 11 years and V 22.
-    CNumerology::options().reduceMasterLetters = false;
+    CalcOptions options;
+    options.reduceMasterLetters = false;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(calcOnly(makePerson(QStringLiteral("KAV"), QDate(1990, 5, 17)))));
     QCOMPARE(engine.result().physicalTransits, cycle("KAV", {11, 1, 22}));
 }

@@ -11,8 +11,6 @@ class TestNumerologyReduce : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { CNumerology::options() = CalcOptions(); }
-
     void digitSumStep_data();
     void digitSumStep();
     void reducePlain_data();
@@ -234,9 +232,11 @@ void TestNumerologyReduce::letterValue()
     QFETCH(QChar, c);
     QFETCH(bool, chaldean);
     QFETCH(bool, reduceMasterLetters);
-    CNumerology::options().reduceMasterLetters = reduceMasterLetters;
+    CalcOptions options;
+    options.reduceMasterLetters = reduceMasterLetters;
     // The table follows the Chaldean flag of the instance's last calculation.
     CNumerology engine;
+    engine.setCalcOptions(&options);
     PersonRecord person = calcOnly(makePerson(QStringLiteral("A"), QDate(2000, 1, 1)));
     person.chaldean = chaldean;
     engine.CalcNumerology(person);
@@ -338,11 +338,13 @@ void TestNumerologyReduce::wordSoundSums()
 
 void TestNumerologyReduce::nameTotalFollowsWordReduction()
 {
+    CalcOptions options;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QCOMPARE(engine.NameTotal({20, 24}), 8); // 2 + 6
     QCOMPARE(engine.result().numberCounters[2], 1);
     QCOMPARE(engine.result().numberCounters[6], 1);
-    CNumerology::options().reduceEachWord = false;
+    options.reduceEachWord = false;
     QCOMPARE(engine.NameTotal({20, 24}), 44);
     QCOMPARE(engine.NameTotal({29, 0}), 29);
 }

@@ -12,8 +12,6 @@ class TestPet : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { CNumerology::options() = CalcOptions(); }
-
     void petNumber_data();
     void petNumber();
     void digitRows_data();
@@ -158,12 +156,14 @@ void TestPet::alwaysWestern()
     QCOMPARE(pet.result().expressionLine, QStringLiteral("=8/44=8"));
 }
 
-// The global option on letter values still applies: with master letters
-// kept, K is 11 and KIT = 11 + 9 + 2 = 22 stays a master number.
+// The option on letter values still applies: with master letters kept, K
+// is 11 and KIT = 11 + 9 + 2 = 22 stays a master number.
 void TestPet::masterLetterOptionApplies()
 {
-    CNumerology::options().reduceMasterLetters = false;
+    CalcOptions options;
+    options.reduceMasterLetters = false;
     CNumerology pet;
+    pet.setCalcOptions(&options);
     QVERIFY(pet.CalcPetNum(QStringLiteral("KIT"), QDate(2020, 2, 29), QDate(2024, 1, 5)));
     QCOMPARE(pet.result().expressionLine, QStringLiteral("=22=22=4"));
     QCOMPARE(pet.result().expressionText, QStringLiteral("4/22"));
@@ -185,9 +185,12 @@ void TestPet::report()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    TextStore texts;
     QVERIFY(loadReadingTexts(dir, {textHeader(301, 0), "About pet numbers", textHeader(301, 2), "A two",
-                                   textHeader(301, 3), "A three", textHeader(302, 6), "Day six"}));
+                                   textHeader(301, 3), "A three", textHeader(302, 6), "Day six"},
+                             texts));
     CNumerology pet;
+    pet.setTextStore(&texts);
     QVERIFY(pet.CalcPetNum(QStringLiteral("BI"), QDate(2020, 2, 29), QDate(2024, 1, 5)));
 
     CReportTools head;

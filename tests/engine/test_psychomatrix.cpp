@@ -161,9 +161,11 @@ void TestPsychomatrix::report()
         if (topic != 207)
             source += markerEntries(topic, {0, 1, 2, 3, 4, 5, 6, 7});
     source << textHeader(210, 0) << luckIntroduction; // a second paragraph after the marker
-    QVERIFY(loadReadingTexts(dir, source));
+    TextStore texts;
+    QVERIFY(loadReadingTexts(dir, source, texts));
 
     CNumerologyPMatrix matrix;
+    matrix.setTextStore(&texts);
     matrix.setImageFolder(QStringLiteral("img/doc/"));
     QVERIFY(matrix.CalcPsychomatrix(QStringLiteral("John Smith"), QDate(1990, 5, 5)));
 

@@ -1,9 +1,9 @@
-// The personal numbers calendar: its cells for a calculated person, checked
-// against the engine's forecast rules, month arithmetic, and the blank state.
+// The personal numbers calendar: the cell texts it is given, where they
+// stand, and the blank state. The numbers themselves are the engine's
+// (tests/engine/test_personalnumbers.cpp).
 
 #include "panels/cinfocalendarwidget.h"
 
-#include "engine/cnumerology.h"
 #include "panelfixture.h"
 
 #include <QtTest>
@@ -13,20 +13,14 @@ namespace {
 const int T = 22;
 const QColor BODY(65, 53, 46);
 
-// A person's engine, calculated only for the numbers.
-struct Person
+// Twelve cells of a row: "<prefix>0" to "<prefix>11".
+QStringList rowOfCells(const QString &prefix)
 {
-    Person(const QDate &birth, const QDate &forecast)
-    {
-        PersonRecord record;
-        record.fullName = record.shortName = QStringLiteral("JOHN SMITH");
-        record.birthDate = birth;
-        record.forecastDate = forecast;
-        record.calcOnly = true;
-        engine.CalcNumerology(record);
-    }
-    CNumerology engine;
-};
+    QStringList cells;
+    for (int k = 0; k < CInfoCalendarWidget::COLUMNS; ++k)
+        cells.append(prefix + QString::number(k));
+    return cells;
+}
 
 } // namespace
 
@@ -38,87 +32,50 @@ private slots:
     void initTestCase() { pinLocale(); }
     void cells_data();
     void cells();
-    void everyCellFollowsTheEngineRules_data();
-    void everyCellFollowsTheEngineRules();
+    void cellsOutsideTheGridAreNotDrawn();
     void blankBeforeAnyPerson();
 };
 
 void TestCInfoCalendarWidget::cells_data()
 {
-    QTest::addColumn<QDate>("birth");
-    QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
-    // Born 17 May 1990: b = R(8 + 5) = 4. 2024: R(8 + 4) = 3; June: R(3 + 6) = 9;
-    // the 21st: R(9 + 3) = 3 (the engine's own worked example).
-    const QDate may17(1990, 5, 17);
-    QTest::newRow("year") << may17 << QDate(2024, 6, 21) << 0 << 0 << "2024 (3)";
-    QTest::newRow("twelfth column") << may17 << QDate(2024, 6, 21) << 0 << 11 << "2035 (5)"; // R(1 + 4)
-    QTest::newRow("month") << may17 << QDate(2024, 6, 21) << 1 << 0 << "Jun (9)";
-    QTest::newRow("day") << may17 << QDate(2024, 6, 21) << 2 << 0 << "21 (3)";
-    // Born 15 March 1985: b = R(3 + 6) = 9; 10 June 2024: year 8, June 5, day 6.
-    const QDate mar15(1985, 3, 15);
-    QTest::newRow("today's example, year") << mar15 << QDate(2024, 6, 10) << 0 << 0 << "2024 (8)";
-    QTest::newRow("today's example, month") << mar15 << QDate(2024, 6, 10) << 1 << 0 << "Jun (5)";
-    QTest::newRow("today's example, day") << mar15 << QDate(2024, 6, 10) << 2 << 0 << "10 (6)";
-    // 30 January plus one month is 29 February 2024: February's number.
-    // Year 2024 for b 9 is 8; Feb R(8 + 2) = 1.
-    QTest::newRow("month after 30 January") << mar15 << QDate(2024, 1, 30) << 1 << 1 << "Feb (1)";
-    QTest::newRow("day after 30 January") << mar15 << QDate(2024, 1, 30) << 2 << 1 << "31 (4)"; // R(9 + 4)
-    QTest::newRow("day into February") << mar15 << QDate(2024, 1, 30) << 2 << 2 << "1 (2)";
-    // December plus one month is January of the next year, with that year's number:
-    // 2025 for b 9 is R(9 + 9) = 9; January R(9 + 1) = 1.
-    QTest::newRow("month into the next year") << mar15 << QDate(2024, 12, 15) << 1 << 1 << "Jan (1)";
-    QTest::newRow("column out of range") << mar15 << QDate(2024, 6, 10) << 0 << 12 << "";
-    QTest::newRow("row out of range") << mar15 << QDate(2024, 6, 10) << 3 << 0 << "";
+    QTest::newRow("first year") << 0 << 0 << "Y0";
+    QTest::newRow("twelfth year") << 0 << 11 << "Y11";
+    QTest::newRow("month") << 1 << 4 << "M4";
+    QTest::newRow("day") << 2 << 7 << "D7";
+    QTest::newRow("column out of range") << 0 << 12 << "";
+    QTest::newRow("negative column") << 0 << -1 << "";
+    QTest::newRow("row out of range") << 3 << 0 << "";
 }
 
 void TestCInfoCalendarWidget::cells()
 {
-    QFETCH(QDate, birth);
-    QFETCH(QDate, date);
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, text);
-    Person person(birth, date);
     CInfoCalendarWidget calendar(nullptr, titlePicture(600, T));
-    calendar.setBirthDigit(person.engine.result().birthDayMonthDigit);
-    calendar.setDate(date);
+    calendar.setCells(rowOfCells(QStringLiteral("Y")), rowOfCells(QStringLiteral("M")), rowOfCells(QStringLiteral("D")));
     QCOMPARE(calendar.cellText(row, column), text);
 }
 
-void TestCInfoCalendarWidget::everyCellFollowsTheEngineRules_data()
+// A thirteenth text has no column; a short row leaves its last columns empty.
+void TestCInfoCalendarWidget::cellsOutsideTheGridAreNotDrawn()
 {
-    QTest::addColumn<QDate>("birth");
-    QTest::addColumn<QDate>("date");
-    QTest::newRow("17 May 1990 on 21 June 2024") << QDate(1990, 5, 17) << QDate(2024, 6, 21);
-    QTest::newRow("29 Feb 2000 on 31 Dec 2023") << QDate(2000, 2, 29) << QDate(2023, 12, 31);
-    QTest::newRow("11 Nov 1911 on 1 Jan 2000") << QDate(1911, 11, 11) << QDate(2000, 1, 1);
-}
-
-void TestCInfoCalendarWidget::everyCellFollowsTheEngineRules()
-{
-    QFETCH(QDate, birth);
-    QFETCH(QDate, date);
-    Person person(birth, date);
     CInfoCalendarWidget calendar(nullptr, titlePicture(600, T));
-    calendar.setBirthDigit(person.engine.result().birthDayMonthDigit);
-    calendar.setDate(date);
-    const char *const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (int k = 0; k < CInfoCalendarWidget::COLUMNS; ++k) {
-        const int year = date.year() + k;
-        QCOMPARE(calendar.cellText(0, k),
-                 QStringLiteral("%1 (%2)").arg(year).arg(person.engine.PersonalYear(year)));
-        const QDate month = date.addMonths(k);
-        QCOMPARE(calendar.cellText(1, k), QStringLiteral("%1 (%2)")
-                                              .arg(QLatin1String(months[month.month() - 1]))
-                                              .arg(person.engine.PersonalMonth(month.year(), month.month())));
-        const QDate day = date.addDays(k);
-        QCOMPARE(calendar.cellText(2, k),
-                 QStringLiteral("%1 (%2)").arg(day.day()).arg(person.engine.PersonalDay(day)));
-    }
+    calendar.setCells(rowOfCells(QStringLiteral("Y")) << QStringLiteral("2036 (6)"), {QStringLiteral("Jun (9)")}, {});
+    QCOMPARE(calendar.cellText(0, 11), QStringLiteral("Y11"));
+    QCOMPARE(calendar.cellText(0, 12), QString());
+    QCOMPARE(calendar.cellText(1, 0), QStringLiteral("Jun (9)"));
+    QCOMPARE(calendar.cellText(1, 1), QString());
+    QCOMPARE(calendar.cellText(2, 0), QString());
+
+    const QImage image = renderWidget(calendar);
+    const int rowTop = T + 3;
+    QVERIFY(inkPixels(image, QRect(44, rowTop + 16, 46, 16), BODY) > 20);    // Jun (9)
+    QCOMPARE(inkPixels(image, QRect(44 + 46, rowTop + 16, 46, 16), BODY), 0); // no second month
+    QCOMPARE(inkPixels(image, QRect(44, rowTop + 32, 46 * 12, 16), BODY), 0); // no days
 }
 
 void TestCInfoCalendarWidget::blankBeforeAnyPerson()
@@ -126,19 +83,22 @@ void TestCInfoCalendarWidget::blankBeforeAnyPerson()
     CInfoCalendarWidget calendar(nullptr, titlePicture(600, T));
     QCOMPARE(calendar.captions(), QStringList({"Years", "Months", "Days"}));
     QCOMPARE(calendar.size(), QSize(600, 90));
-    calendar.setDate(QDate(2024, 6, 10));
+    QVERIFY(calendar.isBlank());
     const QRect cells(44, T + 3, 46 * 12, 48);
     const QRect captions(4, T + 3, 36, 48);
     QImage image = renderWidget(calendar);
     QCOMPARE(inkPixels(image, cells, BODY), 0);
     QVERIFY(inkPixels(image, captions, BODY) > 20);
 
-    calendar.setBirthDigit(9);
+    // The cells of 15 March 1985 from 10 June 2024.
+    calendar.setCells({"2024 (8)", "2025 (9)"}, {"Jun (5)", "Jul (6)"}, {"10 (6)", "11 (7)"});
+    QVERIFY(!calendar.isBlank());
     QVERIFY(inkPixels(renderWidget(calendar), cells, BODY) > 200);
 
     // The reset blanks it again.
     calendar.clearValues();
-    QCOMPARE(calendar.birthDigit(), 0);
+    QVERIFY(calendar.isBlank());
+    QCOMPARE(calendar.cellText(0, 0), QString());
     QCOMPARE(calendar.values(), QStringList({"", "", ""}));
     QCOMPARE(inkPixels(renderWidget(calendar), cells, BODY), 0);
 }

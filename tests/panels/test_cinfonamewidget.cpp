@@ -5,7 +5,6 @@
 #include "panels/cinfoexprplanwidget.h"
 #include "panels/cinfonamewidget.h"
 
-#include "engine/cnumerology.h"
 #include "panelfixture.h"
 
 #include <QLabel>
@@ -44,7 +43,6 @@ class TestCInfoNameWidget : public QObject
 
 private slots:
     void initTestCase() { pinLocale(); }
-    void cleanup() { CNumerology::options() = CalcOptions(); }
     void letterAt_data();
     void letterAt();
     void clickReportsTheLetter_data();
@@ -177,8 +175,8 @@ void TestCInfoNameWidget::masterLetters()
     QFETCH(bool, reduceMasterLetters);
     QFETCH(bool, masterColour);
     QFETCH(bool, stacked);
-    CNumerology::options().reduceMasterLetters = reduceMasterLetters;
     NamePanel panel;
+    panel.widget.setMasterLetterDigits(!reduceMasterLetters);
     panel.widget.setWestern(western);
     const QImage image = renderWidget(panel.widget);
 

@@ -86,7 +86,6 @@ class TestNumerologyReport : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
 
     void goldenReports_data();
     void goldenReports();
@@ -112,10 +111,13 @@ private slots:
     void reportRebuiltByEachCalculation();
 
 private:
+    // The document of person from the marker texts, on engine with the
+    // options it was given, or on an engine of its own with options.
     QString build(const Person &person, CNumerology &engine);
-    QString build(const Person &person);
+    QString build(const Person &person, const CalcOptions &options = CalcOptions());
 
     QTemporaryDir m_dir;
+    TextStore m_texts;
 };
 
 void TestNumerologyReport::initTestCase()
@@ -123,12 +125,7 @@ void TestNumerologyReport::initTestCase()
     QVERIFY(m_dir.isValid());
     const QString path = m_dir.filePath(QStringLiteral("markers.dat"));
     QVERIFY(writeDataFile(path, reportSource()));
-    QVERIFY(TextStore::instance().loadFile(path));
-}
-
-void TestNumerologyReport::cleanup()
-{
-    CNumerology::options() = CalcOptions();
+    QVERIFY(m_texts.loadFile(path));
 }
 
 QString TestNumerologyReport::build(const Person &person, CNumerology &engine)
@@ -140,14 +137,16 @@ QString TestNumerologyReport::build(const Person &person, CNumerology &engine)
     record.forecastDate = person.forecast;
     record.chaldean = person.chaldean;
     engine.setImageFolder(IMAGE_FOLDER);
+    engine.setTextStore(&m_texts);
     if (!engine.CalcNumerology(record))
         return QString();
     return engine.document();
 }
 
-QString TestNumerologyReport::build(const Person &person)
+QString TestNumerologyReport::build(const Person &person, const CalcOptions &options)
 {
     CNumerology engine;
+    engine.setCalcOptions(&options);
     return build(person, engine);
 }
 
@@ -174,8 +173,9 @@ void TestNumerologyReport::goldenReports()
 {
     QFETCH(Person, person);
     QFETCH(bool, keepMasterLetters);
-    CNumerology::options().reduceMasterLetters = !keepMasterLetters;
-    const QByteArray actual = build(person).toUtf8();
+    CalcOptions options;
+    options.reduceMasterLetters = !keepMasterLetters;
+    const QByteArray actual = build(person, options).toUtf8();
     QVERIFY(!actual.isEmpty());
 
     const QString golden = QStringLiteral(SORVEL_GOLDEN_DIR "/numerology_%1.html")
@@ -357,8 +357,10 @@ void TestNumerologyReport::compoundNumber()
     QFETCH(int, compound);
     QFETCH(bool, section);
     QFETCH(bool, summaryLine);
-    CNumerology::options().reduceEachWord = reduceEachWord;
+    CalcOptions options;
+    options.reduceEachWord = reduceEachWord;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     const QString doc = build({name, QString(), {1985, 11, 29}, {2024, 6, 21}, chaldean}, engine);
     QCOMPARE(engine.result().compoundNumber, compound);
     const QString number = QString::number(compound);
@@ -586,8 +588,9 @@ void TestNumerologyReport::nameTableMasterLetters()
 {
     QFETCH(bool, keepMasterLetters);
     QFETCH(QString, kCell);
-    CNumerology::options().reduceMasterLetters = !keepMasterLetters;
-    const QString doc = build({"Mark", QString(), {1990, 5, 17}, {2024, 6, 21}});
+    CalcOptions options;
+    options.reduceMasterLetters = !keepMasterLetters;
+    const QString doc = build({"Mark", QString(), {1990, 5, 17}, {2024, 6, 21}}, options);
     const QString table = between(doc, QStringLiteral("<b>Full name</b>"), QStringLiteral("<b>Short name</b>"));
     QVERIFY(table.contains(ROW_OPEN + cell(" ") + cell("1") + cell(" ") + cell(" ") + QLatin1String("<td")));
     QVERIFY(table.contains(ROW_OPEN + cell("M") + cell("A") + cell("R") + boldCell("K") + QLatin1String("<td")));

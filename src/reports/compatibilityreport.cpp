@@ -2,23 +2,13 @@
 // ratings, then one chapter per relation with the numbers behind its rating
 // and the texts of topics 401..406.
 
-#include "ccompnumerology.h"
-
-#include "numbertext.h"
-#include "readingtext.h"
+#include "engine/ccompnumerology.h"
+#include "engine/numbertext.h"
+#include "engine/readingtext.h"
 #include "texts/textstore.h"
+#include "texts/topics.h"
 
 namespace {
-
-// Interpretation topics of the compatibility.
-enum Topic {
-    BIRTHDAY_CODE = 401, // by birthday code
-    GENERAL = 402,       // 0 introduction, 1 family, 2 carnal, 3 closing; else birthday pairs
-    NAME_PAIR = 403,
-    LIFE_PATH_PAIR = 404,
-    CHARACTER = 405, // 0 introduction, then by character code
-    ENERGY = 406,
-};
 
 const QString CRLF = QStringLiteral("\r\n");
 const QString LINE_END = QStringLiteral("<br />\r\n");
@@ -93,7 +83,7 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     addParagraph(QString());
     closeBlock();
     openBlock(true);
-    addParagraph(texts.text(GENERAL, 0));
+    addParagraph(texts.text(topics::COMPAT_GENERAL, 0));
     closeBlock();
 
     // Life Path.
@@ -104,7 +94,7 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
                  QLatin1String("Life path - ") + person.lifePathText + QLatin1String(" / ") +
                  partner.lifePathText + LINE_END + QLatin1String("Life path compatibility code - ") +
                  numberText(r.lifePathCode) + NUMBERS_END);
-    addParagraph(texts.text(LIFE_PATH_PAIR, r.lifePathPairCode));
+    addParagraph(texts.text(topics::COMPAT_LIFE_PATH_PAIR, r.lifePathPairCode));
     closeBlock();
 
     // Birthday.
@@ -115,8 +105,8 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
                  QLatin1String("Birthday - ") + person.birthdayText + QLatin1String(" / ") +
                  partner.birthdayText + LINE_END + QLatin1String("Birthday code - ") +
                  numberText(r.birthdayCode) + NUMBERS_END);
-    addParagraph(texts.text(BIRTHDAY_CODE, r.birthdayCode));
-    addParagraph(texts.text(GENERAL, r.birthdayPairCode));
+    addParagraph(texts.text(topics::COMPAT_BIRTHDAY_CODE, r.birthdayCode));
+    addParagraph(texts.text(topics::COMPAT_GENERAL, r.birthdayPairCode));
     closeBlock();
 
     // Name.
@@ -127,7 +117,7 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
                  QLatin1String("Name numbers (expression) - ") + person.expressionText +
                  QLatin1String(" / ") + partner.expressionText + LINE_END +
                  QLatin1String("Name compatibility code - ") + t[CT_NAME_SUM] + NUMBERS_END);
-    addParagraph(texts.text(NAME_PAIR, r.namePairCode));
+    addParagraph(texts.text(topics::COMPAT_NAME_PAIR, r.namePairCode));
     closeBlock();
 
     // The two squares side by side.
@@ -150,7 +140,7 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
                  QLatin1String("Spiritual stability ") + t[CT_SPIRITUAL_STABILITY] +
                  QLatin1String("<br />\r\n\r\n") + QLatin1String("Marriage stability term ") +
                  t[CT_MARRIAGE_TERM] + QLatin1String("<br /><br />\r\n"));
-    addParagraph(texts.text(GENERAL, 1));
+    addParagraph(texts.text(topics::COMPAT_GENERAL, 1));
     closeBlock();
 
     // Character: an introduction, then the text of the code.
@@ -159,8 +149,8 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     addHeading(QStringLiteral("Character"));
     addParagraph(QLatin1String("Character Compatibility (1) - ") + numberText(p1[1]) + QLatin1String(" / ") +
                  numberText(p2[1]) + TRAIT_END);
-    addParagraph(texts.text(CHARACTER, 0));
-    addParagraph(texts.text(CHARACTER, r.characterCode));
+    addParagraph(texts.text(topics::COMPAT_CHARACTER, 0));
+    addParagraph(texts.text(topics::COMPAT_CHARACTER, r.characterCode));
     closeBlock();
 
     // Energy: the text of the code alone.
@@ -169,7 +159,7 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     addHeading(QStringLiteral("Energy"));
     addParagraph(QLatin1String("Energy Compatibility (2) - ") + numberText(p1[2]) + QLatin1String(" / ") +
                  numberText(p2[2]) + TRAIT_END);
-    addParagraph(texts.text(ENERGY, r.energyCode));
+    addParagraph(texts.text(topics::COMPAT_ENERGY, r.energyCode));
     closeBlock();
 
     // Carnal interests.
@@ -179,13 +169,13 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
     addParagraph(QLatin1String("Compatibility = ") + t[CT_CARNAL_RATING] + LINE_END +
                  QLatin1String("Values (3-5-7) - ") + numberText(p1[PM_SEXUAL_LIFE]) + QLatin1String(" / ") +
                  numberText(p2[PM_SEXUAL_LIFE]) + QLatin1String("<br /><br /><br /><br />\r\n"));
-    addParagraph(texts.text(GENERAL, 2));
+    addParagraph(texts.text(topics::COMPAT_GENERAL, 2));
     closeBlock();
 
     // Closing chapter, under an empty heading.
     openBlock(true);
     addHeading(QString());
-    addParagraph(texts.text(GENERAL, 3));
+    addParagraph(texts.text(topics::COMPAT_GENERAL, 3));
     closeBlock();
     endDocument();
 }
