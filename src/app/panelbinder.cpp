@@ -5,7 +5,7 @@
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
-#include "engine/readingtext.h"
+#include "engine/personalnumbers.h"
 #include "panels/cexpandwidget.h"
 #include "panels/cinfocalendarwidget.h"
 #include "panels/cinfocompmatrwidget.h"
@@ -16,14 +16,13 @@
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
 #include "texts/textstore.h"
+#include "texts/topics.h"
 
 #include <QDate>
 
 using namespace WindowLayout;
 
 namespace {
-
-const int DAY_TEXT_TOPIC = 107;
 
 // The matrix panel shows the psychomatrix values in this order: the square
 // column by column, each with its row sum, then the lines.
@@ -185,8 +184,8 @@ void CPanelBinder::showPerson(const CNumerology &person, const CNumerologyPMatri
                                QVector<int>(std::begin(r.essenceTotals), std::end(r.essenceTotals)),
                                r.birthDate.year());
     m_birthDigit = r.birthDayMonthDigit;
-    m_calendarPanel->setBirthDigit(r.birthDayMonthDigit);
-    m_calendarPanel->setDate(r.forecastDate);
+    m_namePanel->setMasterLetterDigits(!person.calcOptions().reduceMasterLetters);
+    showCalendar(r.forecastDate);
     m_matrixPanel->setValues(matrixPanelValues(matrix.values()));
 }
 
@@ -221,23 +220,29 @@ void CPanelBinder::showAdvisor(const CNumerology &advisor, const QString &name, 
     m_analyzerNamePanel->setFormulas({r.heartsDesireLine, r.expressionLine, r.personalityLine});
 }
 
+void CPanelBinder::showCalendar(const QDate &from)
+{
+    if (m_birthDigit <= 0) {
+        m_calendarPanel->clearValues();
+        return;
+    }
+    const PersonalNumbers::Calendar cells =
+        PersonalNumbers(m_birthDigit).calendar(from, CInfoCalendarWidget::COLUMNS);
+    m_calendarPanel->setCells(cells.years, cells.months, cells.days);
+}
+
 void CPanelBinder::showToday(const QDate &date)
 {
-    m_calendarPanel->setDate(date);
+    showCalendar(date);
     if (m_birthDigit <= 0) {
         m_todayPanel->clearValues();
         m_dayText->setText(QString());
         return;
     }
-    // The forecast rules of the engine, for the shown person's birth digit.
-    const auto R = &CNumerology::ReducePlain;
-    const int year = R(R(date.year()) + m_birthDigit);
-    const int month = R(year + R(date.month()));
-    const int day = R(month + R(date.day()));
-    m_todayPanel->setValues({QStringLiteral("%1 (%2)").arg(date.year()).arg(year),
-                             QStringLiteral("%1 (%2)").arg(MonthAbbreviation(date.month())).arg(month),
-                             QString::number(day)});
-    m_dayText->setText(m_texts->text(DAY_TEXT_TOPIC, day));
+    const PersonalNumbers numbers(m_birthDigit);
+    m_todayPanel->setValues({numbers.yearText(date.year()), numbers.monthText(date),
+                             QString::number(numbers.day(date))});
+    m_dayText->setText(m_texts->text(topics::PERSONAL_MONTH_DAY, numbers.day(date)));
 }
 
 void CPanelBinder::setWestern(bool western)

@@ -45,6 +45,8 @@ public:
     // in the drawer and the calendar from that day; empty while no person is
     // shown.
     void showToday(const QDate &date);
+    // The calendar of the shown person from a date; empty while none is shown.
+    void showCalendar(const QDate &from);
     // The name panel shows Western or Chaldean letter values.
     void setWestern(bool western);
     // Every panel empty.

@@ -64,8 +64,10 @@ void CReportViews::show(Report report, const QString &html, bool ok)
 
 void CReportViews::showBlank()
 {
+    // The guide shows the manual, which no reset takes away.
     for (int report = 0; report < REPORT_COUNT; ++report)
-        show(Report(report), QString(), false);
+        if (report != Guide)
+            show(Report(report), QString(), false);
 }
 
 void CReportViews::showFile(Report report, const QString &path)

@@ -30,6 +30,7 @@ public:
 
     // Shows a document; a failed calculation shows the blank page.
     void show(Report report, const QString &html, bool ok = true);
+    // Every report blank; the guide keeps the manual.
     void showBlank();
     // Shows a file (the guide's manual) instead of a document.
     void showFile(Report report, const QString &path);
