@@ -65,13 +65,13 @@ QString brokenAddress(const QString &page, const QString &address)
     const QString path = hash < 0 ? address : address.left(hash);
     const QString fragment = hash < 0 ? QString() : address.mid(hash + 1);
     const QString pageFolder = QFileInfo(manualFolder() + QLatin1Char('/') + page).absolutePath();
-    const QString target = path.isEmpty() ? manualFolder() + QLatin1Char('/') + page
-                                          : QDir(pageFolder).absoluteFilePath(path);
+    const QString target =
+        path.isEmpty() ? manualFolder() + QLatin1Char('/') + page : QDir(pageFolder).absoluteFilePath(path);
     QFile file(target);
     if (!file.open(QIODevice::ReadOnly))
         return address + QLatin1String(": no such file");
-    if (!fragment.isEmpty()
-        && !QString::fromUtf8(file.readAll()).contains(QLatin1String("id=\"") + fragment + QLatin1Char('"')))
+    if (!fragment.isEmpty() &&
+        !QString::fromUtf8(file.readAll()).contains(QLatin1String("id=\"") + fragment + QLatin1Char('"')))
         return address + QLatin1String(": no element with this id");
     return QString();
 }
@@ -84,7 +84,8 @@ struct CheckedNumber
 
 QList<CheckedNumber> checkedNumbers(const QString &html)
 {
-    static const QRegularExpression check(QStringLiteral("<span class=\"num\" data-check=\"([^\"]+)\">([^<]*)</span>"));
+    static const QRegularExpression check(
+        QStringLiteral("<span class=\"num\" data-check=\"([^\"]+)\">([^<]*)</span>"));
     QList<CheckedNumber> found;
     QRegularExpressionMatchIterator it = check.globalMatch(html);
     while (it.hasNext()) {
@@ -154,7 +155,8 @@ void TestManual::pagesTheProgramOpens()
 {
     QVERIFY2(readPage(QStringLiteral("index.html")).contains(QLatin1String("<ul class=\"toc\">")),
              qPrintable(manualFolder()));
-    QVERIFY(readPage(QStringLiteral("manual/start.html")).contains(QLatin1String("<h1>Getting started</h1>")));
+    QVERIFY(
+        readPage(QStringLiteral("manual/start.html")).contains(QLatin1String("<h1>Getting started</h1>")));
 }
 
 void TestManual::contentsPagesExist()
@@ -244,10 +246,11 @@ void TestManual::workedExamples()
         const QString printed = jsonValue(json, number.key);
         if (printed != number.shown)
             wrong << QStringLiteral("%1 shows \"%2\", sorvel-cli prints \"%3\"")
-                         .arg(number.key, number.shown, printed.isNull() ? QStringLiteral("(nothing)") : printed);
+                         .arg(number.key, number.shown,
+                              printed.isNull() ? QStringLiteral("(nothing)") : printed);
     }
-    QVERIFY2(wrong.isEmpty(), qPrintable(arguments.join(QLatin1Char(' ')) + QLatin1String(": ")
-                                         + wrong.join(QLatin1String("; "))));
+    QVERIFY2(wrong.isEmpty(), qPrintable(arguments.join(QLatin1Char(' ')) + QLatin1String(": ") +
+                                         wrong.join(QLatin1String("; "))));
 }
 
 QTEST_GUILESS_MAIN(TestManual)

@@ -82,7 +82,8 @@ bool ManualBook::readContents(const QString &path)
         }
     }
     if (!names.contains(START_NAME))
-        m_errors << QStringLiteral("contents.txt: the start-up guide's page \"%1\" is missing").arg(START_NAME);
+        m_errors
+            << QStringLiteral("contents.txt: the start-up guide's page \"%1\" is missing").arg(START_NAME);
     return true;
 }
 
@@ -109,7 +110,8 @@ bool ManualBook::readPage(const QString &path, ManualPage &page)
         else if (colon > 0 && key == QLatin1String("icon"))
             page.icon = value;
         else
-            m_errors << QStringLiteral("%1:%2: header lines are title:, summary: or icon:").arg(file).arg(i + 1);
+            m_errors
+                << QStringLiteral("%1:%2: header lines are title:, summary: or icon:").arg(file).arg(i + 1);
     }
     if (page.title.isEmpty() || page.summary.isEmpty())
         m_errors << file + QLatin1String(": the header needs a title: and a summary: line");
@@ -146,7 +148,8 @@ QString ManualBook::contentsHtml() const
         html += QStringLiteral("<li><a href=\"%1\">").arg(page.outputPath());
         if (!page.icon.isEmpty())
             html += QStringLiteral("<img src=\"%1\" alt=\"\">").arg(escapeHtml(page.icon));
-        html += QStringLiteral("<span class=\"toc-title\">%1</span><span class=\"toc-summary\">%2</span></a></li>\n")
+        html += QStringLiteral("<span class=\"toc-text\"><span class=\"toc-title\">%1</span>"
+                               "<span class=\"toc-summary\">%2</span></span></a></li>\n")
                     .arg(escapeHtml(page.title), escapeHtml(page.summary));
     }
     if (!group.isEmpty())

@@ -76,7 +76,10 @@ bool splitArguments(const QString &text, QStringList &args)
 class InlineConverter
 {
 public:
-    explicit InlineConverter(bool inExample) : m_inExample(inExample) {}
+    explicit InlineConverter(bool inExample)
+        : m_inExample(inExample)
+    {
+    }
 
     QString convert(const QString &text);
     const QStringList &errors() const { return m_errors; }
@@ -108,8 +111,8 @@ QString InlineConverter::convert(const QString &text)
             i += 2;
             continue;
         }
-        if (readCode(text, i, out) || readCheck(text, i, out) || readCaption(text, i, out)
-            || readLinkOrImage(text, i, out) || readEmphasis(text, i, out) || readTagOrEntity(text, i, out))
+        if (readCode(text, i, out) || readCheck(text, i, out) || readCaption(text, i, out) ||
+            readLinkOrImage(text, i, out) || readEmphasis(text, i, out) || readTagOrEntity(text, i, out))
             continue;
         out += escapeHtml(c);
         ++i;
@@ -145,8 +148,8 @@ bool InlineConverter::readCheck(const QString &text, int &i, QString &out)
         m_errors << QStringLiteral("the checked number {{%1}} stands outside a worked example").arg(inner);
     else
         ++m_checks;
-    out += QLatin1String("<span class=\"num\" data-check=\"") + escapeHtml(match.captured(1))
-           + QLatin1String("\">") + escapeHtml(match.captured(2)) + QLatin1String("</span>");
+    out += QLatin1String("<span class=\"num\" data-check=\"") + escapeHtml(match.captured(1)) +
+           QLatin1String("\">") + escapeHtml(match.captured(2)) + QLatin1String("</span>");
     i = end + 2;
     return true;
 }
@@ -158,8 +161,8 @@ bool InlineConverter::readCaption(const QString &text, int &i, QString &out)
     const int end = text.indexOf(QLatin1String("]]"), i + 2);
     if (end < 0)
         return false;
-    out += QLatin1String("<span class=\"ui\">") + escapeHtml(text.mid(i + 2, end - i - 2))
-           + QLatin1String("</span>");
+    out += QLatin1String("<span class=\"ui\">") + escapeHtml(text.mid(i + 2, end - i - 2)) +
+           QLatin1String("</span>");
     i = end + 2;
     return true;
 }
@@ -180,11 +183,11 @@ bool InlineConverter::readLinkOrImage(const QString &text, int &i, QString &out)
     const QString label = text.mid(open + 1, close - open - 1);
     const QString url = text.mid(close + 2, end - close - 2).trimmed();
     if (image)
-        out += QLatin1String("<img src=\"") + escapeHtml(url) + QLatin1String("\" alt=\"") + escapeHtml(label)
-               + QLatin1String("\">");
+        out += QLatin1String("<img src=\"") + escapeHtml(url) + QLatin1String("\" alt=\"") +
+               escapeHtml(label) + QLatin1String("\">");
     else
-        out += QLatin1String("<a href=\"") + escapeHtml(url) + QLatin1String("\">") + convert(label)
-               + QLatin1String("</a>");
+        out += QLatin1String("<a href=\"") + escapeHtml(url) + QLatin1String("\">") + convert(label) +
+               QLatin1String("</a>");
     i = end + 1;
     return true;
 }
@@ -203,8 +206,8 @@ bool InlineConverter::readEmphasis(const QString &text, int &i, QString &out)
     if (end <= start || text.at(end - 1).isSpace())
         return false;
     const QLatin1String tag = strong ? QLatin1String("strong") : QLatin1String("em");
-    out += QLatin1Char('<') + tag + QLatin1Char('>') + convert(text.mid(start, end - start)) + QLatin1String("</")
-           + tag + QLatin1Char('>');
+    out += QLatin1Char('<') + tag + QLatin1Char('>') + convert(text.mid(start, end - start)) +
+           QLatin1String("</") + tag + QLatin1Char('>');
     i = end + mark.size();
     return true;
 }
@@ -231,7 +234,8 @@ class BlockConverter
 {
 public:
     BlockConverter(const QString &text, int firstLine)
-        : m_lines(text.split(QLatin1Char('\n'))), m_firstLine(firstLine)
+        : m_lines(text.split(QLatin1Char('\n')))
+        , m_firstLine(firstLine)
     {
         for (QString &line : m_lines) {
             if (line.endsWith(QLatin1Char('\r')))
@@ -304,8 +308,8 @@ MarkdownResult BlockConverter::run()
 
 bool BlockConverter::startsOtherBlock(const QString &line) const
 {
-    return line.startsWith(QLatin1String(":::")) || line.startsWith(QLatin1Char('#'))
-           || line.startsWith(QLatin1Char('|')) || listItemForm().match(line).hasMatch();
+    return line.startsWith(QLatin1String(":::")) || line.startsWith(QLatin1Char('#')) ||
+           line.startsWith(QLatin1Char('|')) || listItemForm().match(line).hasMatch();
 }
 
 void BlockConverter::error(int index, const QString &reason)
@@ -352,12 +356,12 @@ void BlockConverter::fence()
         if (!splitArguments(match.captured(2), args) || args.isEmpty())
             error(index, QStringLiteral("a worked example names the sorvel-cli arguments that check it"));
         // Single quotes around the attribute: the JSON inside is full of double quotes.
-        const QString json = QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(args)).toJson(
-            QJsonDocument::Compact));
+        const QString json =
+            QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(args)).toJson(QJsonDocument::Compact));
         QString attribute = json.toHtmlEscaped();
         attribute.replace(QLatin1Char('\''), QLatin1String("&#39;"));
-        m_html += QLatin1String("<aside class=\"example\" data-cli='") + attribute
-                  + QLatin1String("'>\n<p class=\"example-label\">Worked example</p>\n");
+        m_html += QLatin1String("<aside class=\"example\" data-cli='") + attribute +
+                  QLatin1String("'>\n<p class=\"example-label\">Worked example</p>\n");
     } else if (kind == QLatin1String("note") || kind == QLatin1String("tip")) {
         m_html += QLatin1String("<aside class=\"") + kind + QLatin1String("\">\n");
     } else {
@@ -382,8 +386,8 @@ void BlockConverter::heading()
     if (m_ids.contains(id))
         error(index, QStringLiteral("a second heading with the id \"%1\"").arg(id));
     m_ids << id;
-    m_html += QLatin1String("<h") + level + QLatin1String(" id=\"") + id + QLatin1String("\">")
-              + inlineHtml(match.captured(2), index) + QLatin1String("</h") + level + QLatin1String(">\n");
+    m_html += QLatin1String("<h") + level + QLatin1String(" id=\"") + id + QLatin1String("\">") +
+              inlineHtml(match.captured(2), index) + QLatin1String("</h") + level + QLatin1String(">\n");
 }
 
 void BlockConverter::list()
@@ -432,7 +436,9 @@ void BlockConverter::table()
         ruled = ruled && ruleCell.match(cell).hasMatch();
         const bool left = cell.startsWith(QLatin1Char(':'));
         const bool right = cell.endsWith(QLatin1Char(':'));
-        aligns << (left && right ? QStringLiteral(" class=\"c\"") : right ? QStringLiteral(" class=\"r\"") : QString());
+        aligns << (left && right ? QStringLiteral(" class=\"c\"")
+                   : right       ? QStringLiteral(" class=\"r\"")
+                                 : QString());
     }
     if (!ruled) {
         error(first, QStringLiteral("a table's second line is its |---| rule"));
@@ -443,12 +449,14 @@ void BlockConverter::table()
         if (r == 1)
             continue;
         if (rows.at(r).size() != aligns.size())
-            error(first + r, QStringLiteral("%1 cells where the rule has %2").arg(rows.at(r).size()).arg(aligns.size()));
+            error(first + r,
+                  QStringLiteral("%1 cells where the rule has %2").arg(rows.at(r).size()).arg(aligns.size()));
         const QLatin1String cellTag = r == 0 ? QLatin1String("th") : QLatin1String("td");
         m_html += QLatin1String("<tr>");
         for (int c = 0; c < rows.at(r).size(); ++c) {
-            m_html += QLatin1Char('<') + cellTag + aligns.value(c) + QLatin1Char('>')
-                      + inlineHtml(rows.at(r).at(c), first + r) + QLatin1String("</") + cellTag + QLatin1Char('>');
+            m_html += QLatin1Char('<') + cellTag + aligns.value(c) + QLatin1Char('>') +
+                      inlineHtml(rows.at(r).at(c), first + r) + QLatin1String("</") + cellTag +
+                      QLatin1Char('>');
         }
         m_html += QLatin1String("</tr>\n");
     }
