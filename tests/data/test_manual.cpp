@@ -49,7 +49,7 @@ QString unescapeHtml(QString text)
 
 QStringList addresses(const QString &html)
 {
-    static const QRegularExpression address(QStringLiteral("\\b(?:href|src)=\"([^\"]*)\""));
+    static const QRegularExpression address(QStringLiteral("(?<![\\w-])(?:href|src)=\"([^\"]*)\""));
     QStringList found;
     QRegularExpressionMatchIterator it = address.globalMatch(html);
     while (it.hasNext())

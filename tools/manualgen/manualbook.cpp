@@ -267,7 +267,7 @@ QString rebaseAddresses(const QString &html, const QString &prefix)
 {
     if (prefix.isEmpty())
         return html;
-    static const QRegularExpression address(QStringLiteral("\\b(href|src)=\"([^\"]*)\""));
+    static const QRegularExpression address(QStringLiteral("(?<![\\w-])(href|src)=\"([^\"]*)\""));
     static const QRegularExpression absolute(QStringLiteral("^(?:[A-Za-z][A-Za-z0-9+.-]*:|#|/)"));
     QString out;
     int last = 0;

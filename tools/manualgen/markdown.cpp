@@ -214,8 +214,9 @@ bool InlineConverter::readEmphasis(const QString &text, int &i, QString &out)
 
 bool InlineConverter::readTagOrEntity(const QString &text, int &i, QString &out)
 {
-    static const QRegularExpression tag(QStringLiteral("^</?[A-Za-z][^<>]*>"));
-    static const QRegularExpression entity(QStringLiteral("^&(?:[A-Za-z]+|#[0-9]+|#x[0-9A-Fa-f]+);"));
+    // Anchored at i by the match option (a "^" would anchor at the text's start).
+    static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][^<>]*>"));
+    static const QRegularExpression entity(QStringLiteral("&(?:[A-Za-z]+|#[0-9]+|#x[0-9A-Fa-f]+);"));
     const QChar c = text.at(i);
     if (c != QLatin1Char('<') && c != QLatin1Char('&'))
         return false;
