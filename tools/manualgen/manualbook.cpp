@@ -50,12 +50,12 @@ bool ManualBook::load(const QString &sourceFolder)
     return m_errors.isEmpty();
 }
 
-bool ManualBook::readContents(const QString &path)
+void ManualBook::readContents(const QString &path)
 {
     QString text;
     if (!readText(path, text)) {
         m_errors << QStringLiteral("contents.txt: cannot be read");
-        return false;
+        return;
     }
     static const QRegularExpression groupForm(QStringLiteral("^\\[(.+)\\]$"));
     static const QRegularExpression nameForm(QStringLiteral("^[a-z0-9-]+$"));
@@ -84,17 +84,16 @@ bool ManualBook::readContents(const QString &path)
     if (!names.contains(START_NAME))
         m_errors
             << QStringLiteral("contents.txt: the start-up guide's page \"%1\" is missing").arg(START_NAME);
-    return true;
 }
 
 // A page opens with "key: value" lines up to the first blank line.
-bool ManualBook::readPage(const QString &path, ManualPage &page)
+void ManualBook::readPage(const QString &path, ManualPage &page)
 {
     const QString file = QFileInfo(path).fileName();
     QString text;
     if (!readText(path, text)) {
         m_errors << file + QLatin1String(": cannot be read");
-        return false;
+        return;
     }
     const QStringList lines = text.split(QLatin1Char('\n'));
     int i = 0;
@@ -117,7 +116,6 @@ bool ManualBook::readPage(const QString &path, ManualPage &page)
         m_errors << file + QLatin1String(": the header needs a title: and a summary: line");
     page.textLine = i + 1;
     page.text = lines.mid(i).join(QLatin1Char('\n'));
-    return true;
 }
 
 QString ManualBook::headingHtml(const ManualPage &page) const

@@ -51,8 +51,8 @@ public:
     const QStringList &errors() const { return m_errors; }
 
 private:
-    bool readContents(const QString &path);
-    bool readPage(const QString &path, ManualPage &page);
+    void readContents(const QString &path);
+    void readPage(const QString &path, ManualPage &page);
 
     QString renderPage(int index);
     QString contentsHtml() const;
