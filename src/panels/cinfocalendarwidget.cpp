@@ -6,8 +6,7 @@
 
 using namespace panelparts;
 
-CInfoCalendarWidget::CInfoCalendarWidget(const CSkinTint *skin, const QImage &titlePicture,
-                                         QWidget *parent)
+CInfoCalendarWidget::CInfoCalendarWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent)
     : CInfoWidget(skin, titlePicture, parent)
 {
     setCaptions({QStringLiteral("Years"), QStringLiteral("Months"), QStringLiteral("Days")});

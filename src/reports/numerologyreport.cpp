@@ -308,7 +308,8 @@ void SectionWriter::karmicDebtSections()
         return;
     headingBlock("res06.jpg", QStringLiteral("Karmic Debts Numbers"), text(topics::KARMIC_DEBT, 0));
     for (const int d : debts)
-        headingBlock(nullptr, QLatin1String("Karmic Debt Number: ") + num(d), text(topics::KARMIC_DEBT, d) + BR);
+        headingBlock(nullptr, QLatin1String("Karmic Debt Number: ") + num(d),
+                     text(topics::KARMIC_DEBT, d) + BR);
 }
 
 void SectionWriter::planesSections()
@@ -393,7 +394,8 @@ void SectionWriter::forecastSections()
     for (int k = 0; k <= 8; ++k) {
         const int y = year + k;
         const int p = m_chart.PersonalYear(y);
-        paragraphBlock(num(y) + QLatin1String(" (") + num(p) + QLatin1String("). ") + text(topics::PERSONAL_YEAR, p),
+        paragraphBlock(num(y) + QLatin1String(" (") + num(p) + QLatin1String("). ")
+                           + text(topics::PERSONAL_YEAR, p),
                        k == 8);
     }
 
@@ -455,11 +457,14 @@ void SectionWriter::transitAndEssenceSections(int age)
 
 void SectionWriter::writeAll()
 {
-    usual("res01.jpg", QLatin1String("Life Path Number ") + m_r.lifePathText, topics::LIFE_PATH, m_r.lifePath);
-    usual("res02.jpg", QLatin1String("Birthday Number ") + m_r.birthdayText, topics::BIRTHDAY, m_r.birthDate.day());
-    usual("res03.jpg", QLatin1String("Expression Number ") + m_r.expressionText, topics::EXPRESSION, m_r.expression);
-    usual(nullptr, QLatin1String("Minor Expression Number ") + m_r.minorExpressionText, topics::MINOR_EXPRESSION,
-          m_v.minorExpression);
+    usual("res01.jpg", QLatin1String("Life Path Number ") + m_r.lifePathText, topics::LIFE_PATH,
+          m_r.lifePath);
+    usual("res02.jpg", QLatin1String("Birthday Number ") + m_r.birthdayText, topics::BIRTHDAY,
+          m_r.birthDate.day());
+    usual("res03.jpg", QLatin1String("Expression Number ") + m_r.expressionText, topics::EXPRESSION,
+          m_r.expression);
+    usual(nullptr, QLatin1String("Minor Expression Number ") + m_r.minorExpressionText,
+          topics::MINOR_EXPRESSION, m_v.minorExpression);
     usual("res04.jpg", QLatin1String("Heart Desire Number ") + m_r.heartsDesireText, topics::HEARTS_DESIRE,
           m_v.heartsDesire);
     single(nullptr, QLatin1String("Minor Heart Desire Number ") + m_r.minorHeartsDesireText,
@@ -474,15 +479,15 @@ void SectionWriter::writeAll()
                      text(topics::PERSONALITY, m_v.minorPersonality) + BR);
     karmicDebtSections();
     usual("res07.jpg", QLatin1String("Maturity Number ") + m_r.maturityText, topics::MATURITY, m_v.maturity);
-    usual("res08.jpg", QLatin1String("Rational Thought Number ") + m_r.rationalThoughtText, topics::RATIONAL_THOUGHT,
-          m_v.rationalThought);
+    usual("res08.jpg", QLatin1String("Rational Thought Number ") + m_r.rationalThoughtText,
+          topics::RATIONAL_THOUGHT, m_v.rationalThought);
     if (!m_v.karmicLessons.isEmpty())
-        listed("res09.jpg", QLatin1String("Karmic Lessons Number ") + m_r.karmicLessonsText, topics::KARMIC_LESSONS,
-               m_v.karmicLessons);
+        listed("res09.jpg", QLatin1String("Karmic Lessons Number ") + m_r.karmicLessonsText,
+               topics::KARMIC_LESSONS, m_v.karmicLessons);
     single("res10.jpg", QLatin1String("Balance Number ") + m_r.balanceText, topics::BALANCE, m_v.balance);
     if (!m_v.hiddenPassions.isEmpty())
-        listed("res11.jpg", QLatin1String("Hidden Passion Number ") + m_r.hiddenPassionText, topics::HIDDEN_PASSION,
-               m_v.hiddenPassions);
+        listed("res11.jpg", QLatin1String("Hidden Passion Number ") + m_r.hiddenPassionText,
+               topics::HIDDEN_PASSION, m_v.hiddenPassions);
     single("res12.jpg", QLatin1String("Subconscious Confidence Number ") + m_r.subconsciousConfidenceText,
            topics::SUBCONSCIOUS_CONFIDENCE, m_v.subconsciousConfidence);
     planesSections();

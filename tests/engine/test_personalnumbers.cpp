@@ -108,7 +108,8 @@ void TestPersonalNumbers::everyCellFollowsTheEngineRules()
                                             .arg(QLatin1String(months[month.month() - 1]))
                                             .arg(person.engine.PersonalMonth(month.year(), month.month())));
         const QDate day = date.addDays(k);
-        QCOMPARE(calendar.days.at(k), QStringLiteral("%1 (%2)").arg(day.day()).arg(person.engine.PersonalDay(day)));
+        QCOMPARE(calendar.days.at(k),
+                 QStringLiteral("%1 (%2)").arg(day.day()).arg(person.engine.PersonalDay(day)));
     }
 }
 
@@ -118,8 +119,8 @@ void TestPersonalNumbers::birthDigitAgreesWithTheCalculation_data()
 {
     QTest::addColumn<QDate>("birth");
     QTest::addColumn<int>("digit");
-    QTest::newRow("17 May 1990") << QDate(1990, 5, 17) << 4;    // R(8 + 5)
-    QTest::newRow("15 March 1985") << QDate(1985, 3, 15) << 9;  // R(6 + 3)
+    QTest::newRow("17 May 1990") << QDate(1990, 5, 17) << 4;       // R(8 + 5)
+    QTest::newRow("15 March 1985") << QDate(1985, 3, 15) << 9;     // R(6 + 3)
     QTest::newRow("29 November 1985") << QDate(1985, 11, 29) << 4; // day 11 -> 2, month 11 -> 2
     QTest::newRow("22 December 2000") << QDate(2000, 12, 22) << 7; // R(4 + 3)
     QTest::newRow("9 September 1999") << QDate(1999, 9, 9) << 9;   // R(9 + 9)

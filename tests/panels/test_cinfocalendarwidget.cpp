@@ -56,7 +56,8 @@ void TestCInfoCalendarWidget::cells()
     QFETCH(int, column);
     QFETCH(QString, text);
     CInfoCalendarWidget calendar(nullptr, titlePicture(600, T));
-    calendar.setCells(rowOfCells(QStringLiteral("Y")), rowOfCells(QStringLiteral("M")), rowOfCells(QStringLiteral("D")));
+    calendar.setCells(rowOfCells(QStringLiteral("Y")), rowOfCells(QStringLiteral("M")),
+                      rowOfCells(QStringLiteral("D")));
     QCOMPARE(calendar.cellText(row, column), text);
 }
 
@@ -64,7 +65,8 @@ void TestCInfoCalendarWidget::cells()
 void TestCInfoCalendarWidget::cellsOutsideTheGridAreNotDrawn()
 {
     CInfoCalendarWidget calendar(nullptr, titlePicture(600, T));
-    calendar.setCells(rowOfCells(QStringLiteral("Y")) << QStringLiteral("2036 (6)"), {QStringLiteral("Jun (9)")}, {});
+    calendar.setCells(rowOfCells(QStringLiteral("Y")) << QStringLiteral("2036 (6)"),
+                      {QStringLiteral("Jun (9)")}, {});
     QCOMPARE(calendar.cellText(0, 11), QStringLiteral("Y11"));
     QCOMPARE(calendar.cellText(0, 12), QString());
     QCOMPARE(calendar.cellText(1, 0), QStringLiteral("Jun (9)"));
@@ -73,7 +75,7 @@ void TestCInfoCalendarWidget::cellsOutsideTheGridAreNotDrawn()
 
     const QImage image = renderWidget(calendar);
     const int rowTop = T + 3;
-    QVERIFY(inkPixels(image, QRect(44, rowTop + 16, 46, 16), BODY) > 20);    // Jun (9)
+    QVERIFY(inkPixels(image, QRect(44, rowTop + 16, 46, 16), BODY) > 20);     // Jun (9)
     QCOMPARE(inkPixels(image, QRect(44 + 46, rowTop + 16, 46, 16), BODY), 0); // no second month
     QCOMPARE(inkPixels(image, QRect(44, rowTop + 32, 46 * 12, 16), BODY), 0); // no days
 }
