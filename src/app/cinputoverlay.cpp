@@ -254,6 +254,12 @@ void CInputOverlay::setDateFormat(const QString &format)
     m_partner.birthDate->setDisplayFormat(format);
 }
 
+void CInputOverlay::setMasterLetterDigits(bool on)
+{
+    m_person.namePanel->setMasterLetterDigits(on);
+    m_partner.namePanel->setMasterLetterDigits(on);
+}
+
 QVector<int> CInputOverlay::marks(bool partner, int row) const
 {
     const PersonFields &fields = fieldsOf(partner);

@@ -46,6 +46,8 @@ public:
     // The full name field takes the keyboard, so typing starts at once.
     void focusFullName();
     void setDateFormat(const QString &format);
+    // K and V show their master values when master letter values are kept.
+    void setMasterLetterDigits(bool on);
 
     // Letter marks of the person (partner false) or the partner; row 0 is
     // the full name, row 1 the short name.

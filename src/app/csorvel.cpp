@@ -148,7 +148,8 @@ CSorvel::CSorvel(QWidget *parent)
     buildNameButton();
     buildMenu();
 
-    // 7. Dates, guide, empty input.
+    // 7. Options, dates, guide, empty input.
+    applyOptions();
     applyDateFormat();
     const QString manual = imageFolder() + QStringLiteral("manual/index.html");
     if (QFile::exists(manual))
@@ -373,8 +374,7 @@ void CSorvel::OnFinishedSU()
 {
     // 1 and 2. The configuration, and the weekly update check.
     m_config = loadConfig(configFilePath(), previousConfigFilePath());
-    CCalculationDriver::setOptions(m_config.options);
-    m_driver->setMasterMode(m_config.masterMode);
+    applyOptions();
     applyDateFormat();
     m_config.lastUpdateCheck = m_updateCheck->checkIfDue(m_config.lastUpdateCheck);
 
@@ -406,6 +406,17 @@ void CSorvel::OnFinishedSU()
             saveConfig();
         }
     }
+}
+
+// The calculation options of the configuration in force: the engines' and
+// what the name panels show for master letters.
+void CSorvel::applyOptions()
+{
+    CCalculationDriver::setOptions(m_config.options);
+    m_driver->setMasterMode(m_config.masterMode);
+    const bool masterLetters = !m_config.options.reduceMasterLetters;
+    m_panels->setMasterLetterDigits(masterLetters);
+    m_overlay->setMasterLetterDigits(masterLetters);
 }
 
 // The configuration is kept whenever it changes, so a program that is killed
@@ -911,8 +922,7 @@ void CSorvel::OnSettings()
     m_config.dayFirstDates = dialog.dayFirstDates();
     m_config.numerologist = dialog.numerologist();
     m_config.masterMode = 0;
-    CCalculationDriver::setOptions(m_config.options);
-    m_driver->setMasterMode(0);
+    applyOptions();
     saveConfig();
     applyDateFormat();
     OnCalcNum();

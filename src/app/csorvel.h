@@ -147,6 +147,7 @@ private:
     void applyDateFormat();
     void putIntoInput(const PersonInput &person);
     void saveConfig();
+    void applyOptions();
 
     // The name button.
     void setNameButtonText(const QString &text);

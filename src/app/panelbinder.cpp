@@ -184,7 +184,6 @@ void CPanelBinder::showPerson(const CNumerology &person, const CNumerologyPMatri
                                QVector<int>(std::begin(r.essenceTotals), std::end(r.essenceTotals)),
                                r.birthDate.year());
     m_birthDigit = r.birthDayMonthDigit;
-    m_namePanel->setMasterLetterDigits(!person.calcOptions().reduceMasterLetters);
     showCalendar(r.forecastDate);
     m_matrixPanel->setValues(matrixPanelValues(matrix.values()));
 }
@@ -243,6 +242,12 @@ void CPanelBinder::showToday(const QDate &date)
     m_todayPanel->setValues({numbers.yearText(date.year()), numbers.monthText(date),
                              QString::number(numbers.day(date))});
     m_dayText->setText(m_texts->text(topics::PERSONAL_MONTH_DAY, numbers.day(date)));
+}
+
+void CPanelBinder::setMasterLetterDigits(bool on)
+{
+    for (CInfoNameWidget *panel : {m_namePanel, m_petNamePanel, m_analyzerNamePanel})
+        panel->setMasterLetterDigits(on);
 }
 
 void CPanelBinder::setWestern(bool western)

@@ -47,6 +47,9 @@ public:
     void showToday(const QDate &date);
     // The calendar of the shown person from a date; empty while none is shown.
     void showCalendar(const QDate &from);
+    // K and V show their master values (11, 22) when master letter values
+    // are kept.
+    void setMasterLetterDigits(bool on);
     // The name panel shows Western or Chaldean letter values.
     void setWestern(bool western);
     // Every panel empty.
