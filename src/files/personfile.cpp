@@ -196,7 +196,10 @@ PersonFileContent parsePersonFile(const QString &text, PersonFileKind kind)
     if (first.size() == OLD_PERSON_FILE_FIELDS) {
         content.persons.append(oldFormatPerson(first));
     } else if (first.size() != PERSON_FILE_FIELDS) {
-        content.reason = QStringLiteral("%1 fields where a person has %2").arg(first.size()).arg(PERSON_FILE_FIELDS);
+        content.reason = QStringLiteral("expected %1 or %2 fields, found %3")
+                             .arg(PERSON_FILE_FIELDS)
+                             .arg(OLD_PERSON_FILE_FIELDS)
+                             .arg(first.size());
         return content;
     } else if (kind == PersonFileKind::SavedPerson) {
         content.persons.append(currentFormatPerson(first, kind));
