@@ -28,9 +28,12 @@ seeds=build-fuzz/fuzz/seeds/$target
 corpus=build-fuzz/fuzz/corpus/$target
 mkdir -p "$seeds" "$corpus"
 # The address sanitizer holds freed memory back in a quarantine (256 MB by
-# default) and keeps a stack trace per allocation site; small ones keep the
-# 64 MB limit about the code under test rather than the sanitizer's books.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=4:malloc_context_size=8:detect_leaks=1}
+# default, and several times that in chunk headers and red zones) and keeps
+# a stack trace per allocation; small ones keep the 64 MB limit about the
+# code under test rather than the sanitizer's books. For a report with full
+# allocation stacks, run a saved input again with the sanitizer's defaults:
+#   ASAN_OPTIONS= build-fuzz/fuzz/TARGET build-fuzz/fuzz/crash-...
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=1:malloc_context_size=2:detect_leaks=1}
 # glibc reads /etc/localtime again at every local-time conversion unless TZ
 # is set.
 export TZ=${TZ:-UTC}
