@@ -2,12 +2,13 @@
 
 #include "commands.h"
 #include "engine/namecleaning.h"
+#include "files/checkedfilewriter.h"
+#include "files/personfile.h"
 
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTextStream>
 
-#include <cstdio>
 
 int usageError(const QString &message)
 {
@@ -55,11 +56,9 @@ bool readDateOption(const QCommandLineParser &parser, const QString &name, bool 
     return true;
 }
 
-void writeJson(const QJsonObject &object)
+int writeJson(const QJsonObject &object, const QString &command)
 {
-    const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
-    fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    fflush(stdout);
+    return writeOutputFile(QStringLiteral("-"), command, QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
 QJsonArray intArray(const int *values, int count)
@@ -128,8 +127,6 @@ void writeChartOptionsUsage(QTextStream &out)
            "    --master-mode 0|1      0 keeps 11, 22, 33; 1 keeps 11 to 99 (default 0)\n";
 }
 
-namespace {
-
 bool readMarks(const QString &text, QVector<int> &marks)
 {
     marks.clear();
@@ -140,6 +137,8 @@ bool readMarks(const QString &text, QVector<int> &marks)
     }
     return true;
 }
+
+namespace {
 
 bool readLifePathMethods(const QString &text, CalcOptions &options)
 {
@@ -158,25 +157,62 @@ bool readLifePathMethods(const QString &text, CalcOptions &options)
     return true;
 }
 
-} // namespace
-
-bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error)
+// The person's own options: --full, --birth, --short, --chaldean and the
+// marks.
+bool readPersonOptions(const QCommandLineParser &parser, PersonRecord &person, QString &error)
 {
-    PersonRecord &person = request.person;
     if (!parser.isSet(QStringLiteral("full"))) {
         error = QStringLiteral("missing --full");
         return false;
     }
-    person.forecastDate = QDate::currentDate();
-    if (!readDateOption(parser, QStringLiteral("birth"), true, person.birthDate, error)
-        || !readDateOption(parser, QStringLiteral("forecast"), false, person.forecastDate, error))
+    if (!readDateOption(parser, QStringLiteral("birth"), true, person.birthDate, error))
         return false;
     person.fullName = CleanName(parser.value(QStringLiteral("full")));
     person.shortName = CleanName(parser.value(QStringLiteral("short")));
     if (person.shortName.isEmpty())
         person.shortName = ShortNameFromFull(person.fullName);
-
     person.chaldean = parser.isSet(QStringLiteral("chaldean"));
+    if (!readMarks(parser.value(QStringLiteral("marks-full")), person.fullMarks)) {
+        error = QStringLiteral("--marks-full: marks are digits 0, 1 or 2");
+        return false;
+    }
+    if (!readMarks(parser.value(QStringLiteral("marks-short")), person.shortMarks)) {
+        error = QStringLiteral("--marks-short: marks are digits 0, 1 or 2");
+        return false;
+    }
+    return true;
+}
+
+// The same from a person file's record; giving both is a mistake.
+bool takeFilePerson(const QCommandLineParser &parser, const PersonInput &file, PersonRecord &person,
+                    QString &error)
+{
+    for (const char *name : {"full", "short", "birth", "marks-full", "marks-short", "chaldean"}) {
+        if (parser.isSet(QLatin1String(name))) {
+            error = QLatin1String("--person replaces --") + QLatin1String(name);
+            return false;
+        }
+    }
+    if (!file.birthDate.isValid()) {
+        error = QStringLiteral("--person: the file's birth date is not a valid date");
+        return false;
+    }
+    person = personRecord(cleanedInput(file));
+    return true;
+}
+
+} // namespace
+
+bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error,
+                      const PersonInput *fromFile)
+{
+    PersonRecord &person = request.person;
+    if (!(fromFile ? takeFilePerson(parser, *fromFile, person, error) : readPersonOptions(parser, person, error)))
+        return false;
+    person.forecastDate = QDate::currentDate();
+    if (!readDateOption(parser, QStringLiteral("forecast"), false, person.forecastDate, error))
+        return false;
+
     const QString vowels = parser.value(QStringLiteral("vowels"));
     if (vowels.isEmpty() || vowels == QLatin1String("english")) {
         person.vowelMode = 0;
@@ -184,14 +220,6 @@ bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, Q
         person.vowelMode = 1;
     } else {
         error = QLatin1String("--vowels: expected english or universal, got ") + vowels;
-        return false;
-    }
-    if (!readMarks(parser.value(QStringLiteral("marks-full")), person.fullMarks)) {
-        error = QStringLiteral("--marks-full: marks are digits 0, 1 or 2");
-        return false;
-    }
-    if (!readMarks(parser.value(QStringLiteral("marks-short")), person.shortMarks)) {
-        error = QStringLiteral("--marks-short: marks are digits 0, 1 or 2");
         return false;
     }
 
@@ -227,4 +255,39 @@ int calculateChart(const ChartRequest &request, CNumerology &engine)
     const bool ok = engine.CalcNumerology(request.person);
     setMessageReporter(nullptr);
     return ok ? EXIT_OK : EXIT_NAME_CHECK;
+}
+
+// --- files -----------------------------------------------------------------
+
+int writeOutputFile(const QString &path, const QString &command, const QByteArray &bytes)
+{
+    QString reason;
+    if (writeFileChecked(path, bytes, &reason))
+        return EXIT_OK;
+    const QString where = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
+    QTextStream(stderr) << "sorvel-cli: " << command << ": " << where << ": cannot write: " << reason << "\n";
+    return EXIT_FAILED;
+}
+
+void addPersonFileOption(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(QStringLiteral("person"), QString(), QStringLiteral("FILE")));
+}
+
+int readPersonFileOption(const QCommandLineParser &parser, const QString &command, PersonInput &person,
+                         bool &fromFile)
+{
+    fromFile = parser.isSet(QStringLiteral("person"));
+    if (!fromFile)
+        return EXIT_OK;
+    const QString path = parser.value(QStringLiteral("person"));
+    const PersonFileContent file = readPersonFile(path, PersonFileKind::SavedPerson);
+    const QString where = command + QLatin1String(": --person ") + path + QLatin1String(": ");
+    if (file.status == PersonFileStatus::CannotOpen)
+        return usageError(where + QLatin1String("cannot open: ") + file.reason);
+    if (file.status == PersonFileStatus::WrongFormat)
+        return usageError(where + QLatin1String(WRONG_FILE_FORMAT_MESSAGE) + QLatin1String(" (") + file.reason
+                          + QLatin1Char(')'));
+    person = file.persons.first();
+    return EXIT_OK;
 }

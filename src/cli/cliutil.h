@@ -2,6 +2,7 @@
 
 #include "engine/cnumerology.h"
 #include "engine/messagereporter.h"
+#include "files/personinput.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -23,7 +24,9 @@ QDate parseIsoDate(const QString &text);
 bool readDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
                     QString &error);
 
-void writeJson(const QJsonObject &object);
+// Prints the object as indented JSON on standard output. Returns EXIT_OK, or
+// EXIT_FAILED after a message when standard output refuses the bytes.
+int writeJson(const QJsonObject &object, const QString &command);
 QJsonArray intArray(const int *values, int count);
 QJsonArray stringArray(const QString *values, int count);
 
@@ -51,8 +54,28 @@ struct ChartRequest
 void addChartOptions(QCommandLineParser &parser);
 void writeChartOptionsUsage(QTextStream &out);
 // Fills the request from parsed options (names cleaned, a missing short
-// name derived); on bad input sets error to a one-line reason.
-bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error);
+// name derived); on bad input sets error to a one-line reason. With fromFile
+// the person's names, birth date, marks and Chaldean flag come from that
+// person file record instead, and the options they replace are refused.
+bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error,
+                      const PersonInput *fromFile = nullptr);
+
+// Letter marks given as digits 0, 1 and 2, one per character; false for any
+// other character.
+bool readMarks(const QString &text, QVector<int> &marks);
+
+// --person FILE.num: a saved person file in place of the person's options.
+void addPersonFileOption(QCommandLineParser &parser);
+// When --person is given, reads the first record of its file into person
+// and sets fromFile. A file that cannot be opened, or is not a person file
+// ("Wrong file format!"), is reported with its path; returns EXIT_USAGE then.
+int readPersonFileOption(const QCommandLineParser &parser, const QString &command, PersonInput &person,
+                         bool &fromFile);
+
+// Writes bytes to path through the checked writer ("-": standard output).
+// On failure prints "sorvel-cli: COMMAND: PATH: cannot write: REASON" and
+// returns EXIT_FAILED; a file that was there stays as it was.
+int writeOutputFile(const QString &path, const QString &command, const QByteArray &bytes);
 
 // Applies the request's options and runs the engine with a reporter that
 // prints to stderr. Returns EXIT_OK, or EXIT_NAME_CHECK when the names were

@@ -73,6 +73,5 @@ int runAnalyze(const QStringList &args)
     o[QStringLiteral("nameLine")] = r.expressionLine;
     o[QStringLiteral("vowelLine")] = r.heartsDesireLine;
     o[QStringLiteral("consonantLine")] = r.personalityLine;
-    writeJson(o);
-    return EXIT_OK;
+    return writeJson(o, command);
 }

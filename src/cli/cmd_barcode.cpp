@@ -4,6 +4,7 @@
 #include "cliutil.h"
 #include "commands.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QRegularExpression>
 
@@ -58,9 +59,12 @@ int runBarcode(const QStringList &args)
         err << "sorvel-cli: barcode: the text cannot be encoded as " << BarcodeKindName(kind) << "\n";
         return EXIT_FAILED;
     }
-    if (!image.save(outPath, "PNG")) {
-        err << "sorvel-cli: barcode: cannot write " << outPath << "\n";
+    // Encoded in memory first, so the file is written (and checked) in one go.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        err << "sorvel-cli: barcode: cannot encode the image as PNG\n";
         return EXIT_FAILED;
     }
-    return EXIT_OK;
+    return writeOutputFile(outPath, QStringLiteral("barcode"), png);
 }

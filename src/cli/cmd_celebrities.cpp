@@ -75,6 +75,5 @@ int runCelebrities(const QStringList &args)
     o[QStringLiteral("byLifePath")] = indexArray(matches.lifePath);
     o[QStringLiteral("byBirthDay")] = indexArray(matches.birthDay);
     o[QStringLiteral("byExpression")] = indexArray(matches.expression);
-    writeJson(o);
-    return EXIT_OK;
+    return writeJson(o, command);
 }

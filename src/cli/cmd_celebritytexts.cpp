@@ -28,7 +28,6 @@
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -262,10 +261,7 @@ int convert(const QString &input, const QString &output)
     }
 
     const QByteArray data = lines.join(QLatin1Char('\n')).toLatin1();
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return failure(output + QLatin1String(": cannot write: ") + file.errorString());
-    return EXIT_OK;
+    return writeOutputFile(output, QStringLiteral("celebrity-texts"), data);
 }
 
 } // namespace

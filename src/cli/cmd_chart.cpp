@@ -75,28 +75,36 @@ QJsonObject chartJson(const CNumerology &engine)
 void usageChart(QTextStream &out)
 {
     out << "  chart --full TEXT --birth YYYY-MM-DD [options] [--calc-only]\n"
+           "  chart --person FILE.num [options] [--calc-only]\n"
            "    Prints every number of the person's chart as one JSON object.\n";
     writeChartOptionsUsage(out);
-    out << "    --calc-only            skip the name check (as while typing in the window)\n";
+    out << "    --person FILE.num      the person of a saved person file (names, birth\n"
+           "                           date, marks, Chaldean) in place of --full, --short,\n"
+           "                           --birth, --marks-full, --marks-short and --chaldean\n"
+           "    --calc-only            skip the name check (as while typing in the window)\n";
 }
 
 int runChart(const QStringList &args)
 {
     QCommandLineParser parser;
     addChartOptions(parser);
+    addPersonFileOption(parser);
     parser.addOption(QCommandLineOption(QStringLiteral("calc-only")));
     if (!parseArguments(parser, QStringLiteral("chart"), args))
         return EXIT_USAGE;
 
+    PersonInput filePerson;
+    bool fromFile = false;
+    if (const int status = readPersonFileOption(parser, QStringLiteral("chart"), filePerson, fromFile))
+        return status;
     ChartRequest request;
     QString error;
-    if (!readChartOptions(parser, request, error))
+    if (!readChartOptions(parser, request, error, fromFile ? &filePerson : nullptr))
         return usageError(QLatin1String("chart: ") + error);
     request.person.calcOnly = parser.isSet(QStringLiteral("calc-only"));
 
     CNumerology engine;
-    const int status = calculateChart(request, engine);
-    if (status == EXIT_OK)
-        writeJson(chartJson(engine));
-    return status;
+    if (const int status = calculateChart(request, engine))
+        return status;
+    return writeJson(chartJson(engine), QStringLiteral("chart"));
 }

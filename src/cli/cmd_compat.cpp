@@ -34,16 +34,46 @@ QJsonObject compatibilityJson(const CompatibilityResult &r)
     return o;
 }
 
-// The partner's request: the partner's names and birth date with the
-// person's table, vowel mode, forecast date and options.
-bool readPartner(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
-                 QString &error)
+// The partner of a person file's record, with the person's table, vowel
+// mode, forecast date and options.
+bool takeFilePartner(const QCommandLineParser &parser, const PersonInput &file, ChartRequest &partner,
+                     QString &error)
 {
+    for (const char *name : {"partner-full", "partner-short", "partner-birth"}) {
+        if (parser.isSet(QLatin1String(name))) {
+            error = QLatin1String("--person replaces --") + QLatin1String(name);
+            return false;
+        }
+    }
+    const PersonInput input = cleanedInput(file);
+    if (input.partnerFullName.isEmpty()) {
+        error = QStringLiteral("--person: the file has no partner");
+        return false;
+    }
+    if (!input.partnerBirthDate.isValid()) {
+        error = QStringLiteral("--person: the file's partner birth date is not a valid date");
+        return false;
+    }
+    const PersonRecord person = partner.person;
+    partner.person = partnerRecord(input);
+    partner.person.forecastDate = person.forecastDate;
+    partner.person.vowelMode = person.vowelMode;
+    return true;
+}
+
+// The partner's request: the partner's names and birth date with the
+// person's table, vowel mode, forecast date and options; from the person
+// file when one was given.
+bool readPartner(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
+                 QString &error, const PersonInput *fromFile)
+{
+    partner = person;
+    if (fromFile)
+        return takeFilePartner(parser, *fromFile, partner, error);
     if (!parser.isSet(QStringLiteral("partner-full"))) {
         error = QStringLiteral("missing --partner-full");
         return false;
     }
-    partner = person;
     PersonRecord &p = partner.person;
     p.fullName = CleanName(parser.value(QStringLiteral("partner-full")));
     p.shortName = CleanName(parser.value(QStringLiteral("partner-short")));
@@ -60,11 +90,15 @@ void usageCompat(QTextStream &out)
 {
     out << "  compat --full TEXT --birth YYYY-MM-DD --partner-full TEXT\n"
            "         --partner-birth YYYY-MM-DD [options]\n"
+           "  compat --person FILE.num [options]\n"
            "    Prints the compatibility of the person and the partner as one JSON object.\n";
     writeChartOptionsUsage(out);
     out << "    --partner-full TEXT    the partner's full birth name (required)\n"
            "    --partner-short TEXT   the partner's everyday name (derived as for --short)\n"
-           "    --partner-birth YYYY-MM-DD   the partner's birth date (required)\n";
+           "    --partner-birth YYYY-MM-DD   the partner's birth date (required)\n"
+           "    --person FILE.num      person and partner of a saved person file in place\n"
+           "                           of the person's and the partner's names, birth\n"
+           "                           dates, marks and --chaldean\n";
     writeReportOptionsUsage(out);
 }
 
@@ -76,14 +110,20 @@ int runCompat(const QStringList &args)
     for (const char *name : {"partner-full", "partner-short"})
         parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("TEXT")));
     parser.addOption(QCommandLineOption(QStringLiteral("partner-birth"), QString(), QStringLiteral("DATE")));
+    addPersonFileOption(parser);
     addReportOptions(parser);
     if (!parseArguments(parser, command, args))
         return EXIT_USAGE;
 
+    PersonInput filePerson;
+    bool fromFile = false;
+    if (const int status = readPersonFileOption(parser, command, filePerson, fromFile))
+        return status;
+    const PersonInput *file = fromFile ? &filePerson : nullptr;
     ChartRequest person;
     ChartRequest partner;
     QString error;
-    if (!readChartOptions(parser, person, error) || !readPartner(parser, person, partner, error))
+    if (!readChartOptions(parser, person, error, file) || !readPartner(parser, person, partner, error, file))
         return usageError(QLatin1String("compat: ") + error);
     if (const int status = loadReportTexts(parser, command))
         return status;
@@ -106,6 +146,5 @@ int runCompat(const QStringList &args)
                                     partnerSquare.values(), false);
     if (const int status = writeReportFile(parser, command, compatibility.document()))
         return status;
-    writeJson(compatibilityJson(compatibility.result()));
-    return EXIT_OK;
+    return writeJson(compatibilityJson(compatibility.result()), command);
 }

@@ -44,6 +44,5 @@ int runMatrix(const QStringList &args)
 
     QJsonObject o;
     o[QStringLiteral("values")] = intArray(matrix.values().data(), int(matrix.values().size()));
-    writeJson(o);
-    return EXIT_OK;
+    return writeJson(o, command);
 }

@@ -66,6 +66,5 @@ int runPet(const QStringList &args)
     o[QStringLiteral("line")] = r.expressionLine;
     o[QStringLiteral("vowelLine")] = r.heartsDesireLine;
     o[QStringLiteral("consonantLine")] = r.personalityLine;
-    writeJson(o);
-    return EXIT_OK;
+    return writeJson(o, command);
 }

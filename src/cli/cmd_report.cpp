@@ -6,8 +6,6 @@
 #include "commands.h"
 #include "readingutil.h"
 
-#include <cstdio>
-
 namespace {
 
 int runNumerologyReport(const QStringList &args)
@@ -35,12 +33,7 @@ int runNumerologyReport(const QStringList &args)
         return status;
     // The document goes to the file named, or to stdout for "-" or none.
     const QString out = parser.value(QStringLiteral("out"));
-    if (!out.isEmpty() && out != QLatin1String("-"))
-        return writeTextFile(out, QStringLiteral("report"), engine.document());
-    const QByteArray bytes = engine.document().toUtf8();
-    fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    fflush(stdout);
-    return EXIT_OK;
+    return writeTextFile(out.isEmpty() ? QStringLiteral("-") : out, QStringLiteral("report"), engine.document());
 }
 
 } // namespace

@@ -13,10 +13,8 @@
 #include "texts/textstore.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
 
-#include <cstdio>
 
 namespace {
 
@@ -90,10 +88,7 @@ int encode(const QStringList &inputs, const QString &output)
         if (!encodeSource(input, data, error))
             return failure(error);
 
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return failure(output + QLatin1String(": cannot write: ") + file.errorString());
-    return EXIT_OK;
+    return writeOutputFile(output, QStringLiteral("texts"), data);
 }
 
 int decode(const QString &path)
@@ -108,9 +103,7 @@ int decode(const QString &path)
         out += line.toUtf8();
         out += '\n';
     }
-    fwrite(out.constData(), 1, size_t(out.size()), stdout);
-    fflush(stdout);
-    return EXIT_OK;
+    return writeOutputFile(QStringLiteral("-"), QStringLiteral("texts"), out);
 }
 
 } // namespace

@@ -41,10 +41,13 @@ int runBarcode(const QStringList &args);
 void usageBarcode(QTextStream &out);
 int runCelebrityTexts(const QStringList &args);
 void usageCelebrityTexts(QTextStream &out);
+int runPerson(const QStringList &args);
+void usagePerson(QTextStream &out);
 
 // Every subcommand the tool knows, in the order --help lists them.
 inline const CliCommand CLI_COMMANDS[] = {
     {"chart", runChart, usageChart},
+    {"person", runPerson, usagePerson},
     {"texts", runTexts, usageTexts},
     {"report", runReport, usageReport},
     {"matrix", runMatrix, usageMatrix},

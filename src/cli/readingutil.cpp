@@ -4,8 +4,6 @@
 #include "commands.h"
 #include "texts/textstore.h"
 
-#include <QSaveFile>
-
 void addReportOptions(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("texts"), QString(), QStringLiteral("FILE")));
@@ -43,12 +41,5 @@ int writeReportFile(const QCommandLineParser &parser, const QString &command, co
 
 int writeTextFile(const QString &path, const QString &command, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        QTextStream(stderr) << "sorvel-cli: " << command << ": " << path
-                            << ": cannot write: " << file.errorString() << "\n";
-        return EXIT_FAILED;
-    }
-    return EXIT_OK;
+    return writeOutputFile(path, command, text.toUtf8());
 }

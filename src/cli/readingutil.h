@@ -22,6 +22,7 @@ int loadReportTexts(const QCommandLineParser &parser, const QString &command);
 // Returns EXIT_OK, or EXIT_FAILED after a message.
 int writeReportFile(const QCommandLineParser &parser, const QString &command, const QString &document);
 
-// Writes text as UTF-8 to path, replacing the file only once it is complete.
-// Returns EXIT_OK, or EXIT_FAILED after a message naming the command.
+// Writes text as UTF-8 to path ("-": standard output) through the checked
+// writer, so a file is replaced only once it is complete. Returns EXIT_OK,
+// or EXIT_FAILED after a message naming the command and the reason.
 int writeTextFile(const QString &path, const QString &command, const QString &text);

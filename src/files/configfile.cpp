@@ -3,6 +3,10 @@
 #include "files/checkedfilewriter.h"
 #include "files/regularfilereader.h"
 
+#include <QtEndian>
+
+#include <type_traits>
+
 namespace {
 
 // The option flags in their order in the file.
@@ -11,6 +15,19 @@ bool CalcOptions::*const OPTION_FLAGS[CONFIG_OPTION_BYTES] = {
     &CalcOptions::reduceEachWord,   &CalcOptions::reduceMasterLetters, &CalcOptions::noSubstituteTransits,
 };
 
+// Whether the length in front of a string or byte array fits in what is
+// left of the data. A damaged length could claim gigabytes; such a value is
+// cut, and is refused before the stream allocates room for it.
+bool lengthFits(QDataStream &in)
+{
+    const QByteArray prefix = in.device()->peek(sizeof(quint32));
+    if (prefix.size() < int(sizeof(quint32)))
+        return false;
+    const quint32 length = qFromBigEndian<quint32>(prefix.constData());
+    const quint32 NULL_MARK = 0xFFFFFFFF; // a null string or byte array
+    return length == NULL_MARK || qint64(length) <= in.device()->bytesAvailable() - qint64(sizeof(quint32));
+}
+
 // Reads one value into target when the stream has more and the value is
 // complete; a cut value leaves target alone. Returns whether it was read.
 template <typename StreamType, typename Target>
@@ -18,6 +35,10 @@ bool readIfPresent(QDataStream &in, Target &target)
 {
     if (in.atEnd())
         return false;
+    if constexpr (std::is_same_v<StreamType, QString> || std::is_same_v<StreamType, QByteArray>) {
+        if (!lengthFits(in))
+            return false;
+    }
     StreamType value{};
     in >> value;
     if (in.status() != QDataStream::Ok)
@@ -53,8 +74,7 @@ AppConfig readConfig(const QByteArray &bytes, ConfigVersion version)
     in.setVersion(CONFIG_STREAM_VERSION);
 
     QString tag;
-    in >> tag;
-    if (in.status() == QDataStream::Ok && tag == QLatin1String(CONFIG_TAG)) {
+    if (readIfPresent<QString>(in, tag) && tag == QLatin1String(CONFIG_TAG)) {
         QDateTime lastCheck;
         // An impossible date would stop the weekly update check for good.
         if (readIfPresent<QDateTime>(in, lastCheck) && lastCheck.isValid()) {

@@ -3,14 +3,12 @@
 #include "files/checkedfilewriter.h"
 #include "files/regularfilereader.h"
 
-#include <QLocale>
 #include <QStringList>
 
 #include <climits>
 
 namespace {
 
-const QString DATE_FORMAT = QStringLiteral("dd.MM.yyyy");
 const int NO_LIMIT = INT_MAX;
 
 // Field positions, counted from 0.
@@ -41,10 +39,17 @@ QString textField(const QString &text)
     return QString(text).remove(QLatin1Char(',')).simplified();
 }
 
-// Digits in the C locale whatever the user's locale; an unset date is empty.
+// "dd.MM.yyyy" in ASCII digits whatever the user's locale; an unset date is
+// empty.
 QString dateField(const QDate &date)
 {
-    return QLocale::c().toString(date, DATE_FORMAT);
+    if (!date.isValid())
+        return QString();
+    const QLatin1Char zero('0');
+    return QStringLiteral("%1.%2.%3")
+        .arg(date.day(), 2, 10, zero)
+        .arg(date.month(), 2, 10, zero)
+        .arg(date.year(), 4, 10, zero);
 }
 
 // One digit per mark, at most maxDigits of them. Marks are 0, 1 or 2; a value
@@ -93,9 +98,28 @@ QString record(const PersonInput &person, bool genderDigitOne, const QDate &fore
 
 // --- reading ---------------------------------------------------------------
 
+// A date exactly as written, "dd.MM.yyyy"; anything else, or a day the
+// calendar does not have, is no date.
 QDate dateOf(const QString &field)
 {
-    return QLocale::c().toDate(field, DATE_FORMAT);
+    if (field.size() != 10 || field.at(2) != QLatin1Char('.') || field.at(5) != QLatin1Char('.'))
+        return QDate();
+    const auto number = [&field](int from, int digits) {
+        int value = 0;
+        for (int i = from; i < from + digits; ++i) {
+            const char16_t c = field.at(i).unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    const int day = number(0, 2);
+    const int month = number(3, 2);
+    const int year = number(6, 4);
+    if (day < 0 || month < 0 || year < 0)
+        return QDate();
+    return QDate(year, month, day);
 }
 
 // The marks of a name; a field longer than twice its name is not trusted.
@@ -196,7 +220,10 @@ PersonFileContent parsePersonFile(const QString &text, PersonFileKind kind)
     if (first.size() == OLD_PERSON_FILE_FIELDS) {
         content.persons.append(oldFormatPerson(first));
     } else if (first.size() != PERSON_FILE_FIELDS) {
-        content.reason = QStringLiteral("%1 fields where a person has %2").arg(first.size()).arg(PERSON_FILE_FIELDS);
+        content.reason = QStringLiteral("expected %1 or %2 fields, found %3")
+                             .arg(PERSON_FILE_FIELDS)
+                             .arg(OLD_PERSON_FILE_FIELDS)
+                             .arg(first.size());
         return content;
     } else if (kind == PersonFileKind::SavedPerson) {
         content.persons.append(currentFormatPerson(first, kind));

@@ -30,6 +30,8 @@ private slots:
     void olderFormat();
     void marksField_data();
     void marksField();
+    void datesAsWritten_data();
+    void datesAsWritten();
     void wrongFieldCount_data();
     void wrongFieldCount();
     void filesOnDisk();
@@ -271,6 +273,33 @@ void TestPersonFile::marksField()
     const PersonFileContent read = parsePersonFile(text, PersonFileKind::SavedPerson);
     QCOMPARE(read.status, PersonFileStatus::Ok);
     QCOMPARE(read.persons.first().fullMarks, expected);
+}
+
+void TestPersonFile::datesAsWritten_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QDate>("expected"); // null: no date
+    QTest::newRow("as written") << "07.05.1990" << QDate(1990, 5, 7);
+    QTest::newRow("leap day") << "29.02.2024" << QDate(2024, 2, 29);
+    QTest::newRow("early year") << "01.01.0800" << QDate(800, 1, 1);
+    QTest::newRow("no such day") << "29.02.2023" << QDate();
+    QTest::newRow("month 13") << "01.13.2000" << QDate();
+    QTest::newRow("single digits") << "7.5.1990" << QDate();
+    QTest::newRow("other separator") << "07/05/1990" << QDate();
+    QTest::newRow("blank in front") << " 7.05.1990" << QDate();
+    QTest::newRow("year 0") << "01.01.0000" << QDate();
+    QTest::newRow("empty") << "" << QDate();
+}
+
+void TestPersonFile::datesAsWritten()
+{
+    QFETCH(QString, field);
+    QFETCH(QDate, expected);
+    const PersonFileContent read = parsePersonFile(field + ",Ray,,0,,,,,,,,,,,0", PersonFileKind::SavedPerson);
+    QCOMPARE(read.status, PersonFileStatus::Ok);
+    QCOMPARE(read.persons.first().birthDate, expected);
+    if (expected.isValid())
+        QCOMPARE(formatSavedPerson(read.persons.first(), QDate()).section(',', 0, 0), field);
 }
 
 void TestPersonFile::wrongFieldCount_data()

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds one libFuzzer target in ./build-fuzz (clang, address and
+# undefined-behaviour sanitizers) and runs it on its seed corpus.
+#
+#   bash scripts/fuzz.sh fuzz_personfile 1000000
+#
+# Targets: fuzz_personfile, fuzz_config, fuzz_textstore, fuzz_qr, fuzz_linear.
+# Inputs the run finds worth keeping go to build-fuzz/fuzz/corpus/TARGET; a
+# crash, a hang (over 10 s) or an allocation over 64 MB stops the run, saves
+# the input as crash-*, timeout-* or oom-* and exits non-zero.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+usage="usage: bash scripts/fuzz.sh TARGET RUNS"
+target=${1:?$usage}
+runs=${2:?$usage}
+
+if ! command -v clang++ >/dev/null; then
+    echo "fuzz.sh: clang++ is missing (Debian: apt-get install clang libclang-rt-14-dev)" >&2
+    exit 2
+fi
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DSORVEL_FUZZ=ON -DSORVEL_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j2 --target "$target"
+
+seeds=build-fuzz/fuzz/seeds/$target
+corpus=build-fuzz/fuzz/corpus/$target
+mkdir -p "$seeds" "$corpus"
+# The address sanitizer holds freed memory back in a quarantine (256 MB by
+# default, and several times that in chunk headers and red zones) and keeps
+# a stack trace per allocation; small ones keep the 64 MB limit about the
+# code under test rather than the sanitizer's books. For a report with full
+# allocation stacks, run a saved input again with the sanitizer's defaults:
+#   ASAN_OPTIONS= build-fuzz/fuzz/TARGET build-fuzz/fuzz/crash-...
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=1:malloc_context_size=2:detect_leaks=1}
+# glibc reads /etc/localtime again at every local-time conversion unless TZ
+# is set.
+export TZ=${TZ:-UTC}
+exec "build-fuzz/fuzz/$target" -runs="$runs" -rss_limit_mb=64 -malloc_limit_mb=64 -timeout=10 \
+    -print_final_stats=1 -artifact_prefix="build-fuzz/fuzz/" "$corpus" "$seeds"
