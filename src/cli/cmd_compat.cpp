@@ -44,6 +44,7 @@ bool readPartner(const QCommandLineParser &parser, const ChartRequest &person, C
         return false;
     }
     partner = person;
+    partner.nameOwner = QStringLiteral("partner");
     PersonRecord &p = partner.person;
     p.fullName = CleanName(parser.value(QStringLiteral("partner-full")));
     p.shortName = CleanName(parser.value(QStringLiteral("partner-short")));
