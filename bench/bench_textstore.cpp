@@ -30,7 +30,7 @@ double peakResidentMegabytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+    return double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
 // Ten million enciphered one-letter lines (three bytes each with the line
@@ -38,7 +38,8 @@ double peakResidentMegabytes()
 // topics 101..131 and numbers 0..99.
 QString shortLinesFile(bool spread)
 {
-    const QString path = folder().filePath(spread ? QStringLiteral("spread.dat") : QStringLiteral("one-entry.dat"));
+    const QString path =
+        folder().filePath(spread ? QStringLiteral("spread.dat") : QStringLiteral("one-entry.dat"));
     if (QFile::exists(path))
         return path;
     QByteArrayList letters;
@@ -73,7 +74,7 @@ void loadEachIteration(benchmark::State &state, const QString &path)
             return;
         }
         benchmark::DoNotOptimize(store.text(101, 1).size());
-        state.PauseTiming();  // the store's release is not part of loading
+        state.PauseTiming(); // the store's release is not part of loading
         store = TextStore();
         state.ResumeTiming();
     }

@@ -259,8 +259,8 @@ bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, Q
         error = QLatin1String("--vowels: expected english or universal, got ") + vowels;
         return false;
     }
-    if (!readMarks(parser, QStringLiteral("marks-full"), person.fullName, person.fullMarks, error)
-        || !readMarks(parser, QStringLiteral("marks-short"), person.shortName, person.shortMarks, error))
+    if (!readMarks(parser, QStringLiteral("marks-full"), person.fullName, person.fullMarks, error) ||
+        !readMarks(parser, QStringLiteral("marks-short"), person.shortName, person.shortMarks, error))
         return false;
 
     CalcOptions &options = request.options;

@@ -64,7 +64,7 @@ struct ChartRequest
     PersonRecord person;
     CalcOptions options;
     int masterMode = 0;
-    QString nameOwner;  // whose names, in messages: empty for the person, "partner"
+    QString nameOwner; // whose names, in messages: empty for the person, "partner"
 };
 void addChartOptions(QCommandLineParser &parser);
 void writeChartOptionsUsage(QTextStream &out);

@@ -66,8 +66,8 @@ int runCelebrities(const QStringList &args)
     // the Expression 0 of every unfilled record: refused as the other
     // readings refuse it, with the name check's message.
     if (celebrities.result().expression == 0) {
-        QTextStream(stderr) << NAME_CHECK_MESSAGE << ' '
-                            << nameFailure(QString(), QStringLiteral("full name"), name, "no letters") << '\n';
+        const QString why = nameFailure(QString(), QStringLiteral("full name"), name, "no letters");
+        QTextStream(stderr) << NAME_CHECK_MESSAGE << ' ' << why << '\n';
         return EXIT_NAME_CHECK;
     }
     if (const int status = writeReportFile(parser, command, celebrities.document()))

@@ -78,8 +78,8 @@ bool encodeSource(const QString &path, QByteArray &out, QString &error)
         }
         // The reader refuses a "#" line that is long enough to be a header
         // but has no topic code.
-        if (line.size() >= 6 && line.startsWith(QLatin1Char('#'))
-            && !QRegularExpression(QStringLiteral("^#[0-9]{3}")).match(line).hasMatch()) {
+        if (line.size() >= 6 && line.startsWith(QLatin1Char('#')) &&
+            !QRegularExpression(QStringLiteral("^#[0-9]{3}")).match(line).hasMatch()) {
             error = where + QLatin1String("a header without a three-digit topic code: ") + line.left(6);
             return false;
         }

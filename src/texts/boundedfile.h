@@ -12,7 +12,7 @@ struct BoundedFile
 {
     enum Status { Read, Missing, Refused };
     Status status = Refused;
-    QByteArray bytes;  // the whole file, when Read
+    QByteArray bytes; // the whole file, when Read
     // Why it was not read, in a few words without the path: "no such file",
     // "a directory, not a regular file", "cannot open: Permission denied".
     QString reason;

@@ -56,8 +56,8 @@ int celebrityNumber(const QString &line)
 
 bool isKnownTopic(int code)
 {
-    return topicSlot(code) >= 0 || (code >= 601 && code <= 604) || (code >= 611 && code <= 614)
-        || (code >= 700 && code <= 703);
+    return topicSlot(code) >= 0 || (code >= 601 && code <= 604) || (code >= 611 && code <= 614) ||
+           (code >= 700 && code <= 703);
 }
 
 bool isDigit(char c)
@@ -84,7 +84,10 @@ int firstControlCharacter(const QByteArray &line)
 class DataFileLines
 {
 public:
-    explicit DataFileLines(const QByteArray &bytes) : m_bytes(bytes) {}
+    explicit DataFileLines(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     // Moves to the next line; false at the end or at a damaged line, whose
     // reason problem() then gives.
@@ -116,20 +119,21 @@ private:
     bool decipher(const char *data, int length)
     {
         if (length == 1) {
-            m_plain = QByteArray(data, 1);  // too short to decipher: stored as it is
+            m_plain = QByteArray(data, 1); // too short to decipher: stored as it is
+        } else if (const int foreign = firstForeignCharacter(data, length); foreign >= 0) {
+            m_problem =
+                where() + QStringLiteral(" is not enciphered: character %1 is not one the cipher writes")
+                              .arg(foreign + 1);
+            return false;
         } else if (length % 2 != 0) {
             m_problem = where() + QLatin1String(" is cut short: an odd number of characters");
-            return false;
-        } else if (const int foreign = firstForeignCharacter(data, length); foreign >= 0) {
-            m_problem = where() + QStringLiteral(" is not enciphered: character %1 is not one the cipher writes")
-                                   .arg(foreign + 1);
             return false;
         } else {
             decipherBytes(data, length, m_plain);
         }
         if (const int control = firstControlCharacter(m_plain); control >= 0) {
             m_problem = where() + QStringLiteral(" does not decipher to text (control character 0x%1)")
-                                   .arg(uchar(m_plain.at(control)), 2, 16, QLatin1Char('0'));
+                                      .arg(uchar(m_plain.at(control)), 2, 16, QLatin1Char('0'));
             return false;
         }
         return true;
@@ -193,7 +197,8 @@ TextLoadResult TextStore::loadFrom(const QString &path)
     TextLoadResult result;
     const BoundedFile file = readBoundedFile(path, MAX_FILE_BYTES);
     if (file.status != BoundedFile::Read) {
-        result.status = file.status == BoundedFile::Missing ? TextLoadResult::Missing : TextLoadResult::Refused;
+        const bool missing = file.status == BoundedFile::Missing;
+        result.status = missing ? TextLoadResult::Missing : TextLoadResult::Refused;
         result.reason = file.reason;
         return result;
     }
@@ -205,7 +210,7 @@ TextLoadResult TextStore::loadFrom(const QString &path)
         *topicEntry(COMPOUND_TOPIC, n) = QByteArrayLiteral(" ");
 
     if (!readLines(file.bytes, result.reason)) {
-        clear();  // nothing of a damaged file is shown
+        clear(); // nothing of a damaged file is shown
         result.status = TextLoadResult::Refused;
         return result;
     }
@@ -248,7 +253,7 @@ bool TextStore::addLine(const QByteArray &line, QString &reason)
         }
         m_code = 100 * (line.at(1) - '0') + 10 * (line.at(2) - '0') + (line.at(3) - '0');
         m_knownTopic = m_knownTopic || isKnownTopic(m_code);
-        m_number = QString::fromLatin1(line.constData() + 4, 2).toInt();  // a non-number reads as 0
+        m_number = QString::fromLatin1(line.constData() + 4, 2).toInt(); // a non-number reads as 0
         if (m_number < 0 || m_number > 99)
             m_code = m_number = 0;
         return true;
@@ -317,7 +322,10 @@ void TextStore::storeGuide(int code, int number, const QByteArray &paragraph)
     QByteArray &entry = m_guide[4 * page + slot];
     switch (slot) {
     case 0:
-        entry += entry.isEmpty() ? QByteArrayLiteral("<h2>") + paragraph + QByteArrayLiteral("</h2>") : paragraph;
+        if (entry.isEmpty())
+            entry = QByteArrayLiteral("<h2>") + paragraph + QByteArrayLiteral("</h2>");
+        else
+            entry += paragraph;
         break;
     case 1:
         if (entry.isEmpty())

@@ -312,7 +312,7 @@ void TestLinearBarcodes::printedText()
             inked += isWhite(image, x, y) ? 0 : 1;
         }
     }
-    QVERIFY(inked > 0);  // the fonts drew something to compare
+    QVERIFY(inked > 0); // the fonts drew something to compare
 }
 
 void TestLinearBarcodes::refusals_data()

@@ -99,7 +99,8 @@ void TestQrDecode::versionsAndLevels_data()
     // and version information are read back: levels in turn, 7 bytes per
     // version, which fits even at level H.
     for (int version = 1; version <= CQrEncoder::MAX_VERSION; ++version) {
-        if (std::any_of(std::begin(rows), std::end(rows), [&](const Row &row) { return row.version == version; }))
+        const auto tested = [version](const Row &row) { return row.version == version; };
+        if (std::any_of(std::begin(rows), std::end(rows), tested))
             continue;
         const int level = version % 4;
         QTest::addRow("%d-%c", version, "LMQH"[level]) << version << level << 7 * version;

@@ -573,7 +573,8 @@ void TestQrEncoder::automaticMaskHasLowestPenalty_data()
 
     QTest::newRow("HELLO WORLD") << QByteArray("HELLO WORLD") << 0 << QList<int>();
     QTest::newRow("digits") << QByteArray("31415926535897932384626433832795028841971") << 1 << QList<int>();
-    QTest::newRow("link 3-Q") << QByteArray("https://sorvel.example/reading?client=104729") << 2 << QList<int>();
+    QTest::newRow("link 3-Q") << QByteArray("https://sorvel.example/reading?client=104729") << 2
+                              << QList<int>();
     QTest::newRow("version 7") << QByteArray(150, 'w') << 0 << QList<int>();
     QTest::newRow("version 15") << QByteArray(400, 'k') << 0 << QList<int>();
     QByteArray mixed;

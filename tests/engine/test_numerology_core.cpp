@@ -205,8 +205,8 @@ void TestNumerologyCore::balanceOfMasterInitials_data()
     QTest::addColumn<bool>("keepMasterLetters");
     QTest::addColumn<QString>("balance");
     QTest::newRow("K and V reduced") << "KIM VANCE" << false << "6";
-    QTest::newRow("K and V kept") << "KIM VANCE" << true << "6";    // 2 + 4, not 11 + 22 = 33
-    QTest::newRow("K alone kept") << "KAY" << true << "2";          // not 2/11
+    QTest::newRow("K and V kept") << "KIM VANCE" << true << "6";          // 2 + 4, not 11 + 22 = 33
+    QTest::newRow("K alone kept") << "KAY" << true << "2";                // not 2/11
     QTest::newRow("three Vs kept") << "VERA VIDA VOSS" << true << "3/12"; // 4 + 4 + 4, not 66
 }
 
