@@ -93,7 +93,8 @@ void TestCliTexts::refusesLines_data()
         << QByteArray("#10100\n" + QByteArray(4097, 'x') + "\n") << ":2: line of 4097 characters; at most 4096 fit";
     // The reader refuses what is not text, and "#" lines without a topic code.
     QTest::newRow("control character") << QByteArray("#10100\nring \x07\n") << ":2: control character U+0007";
-    QTest::newRow("C1 control character") << QByteArray("#10100\n\xc2\x85\n") << ":2: control character U+0085";
+    QTest::newRow("C1 control character")
+        << QByteArray("#10100\n\xc2\x85\n") << ":2: control character U+0085";
     QTest::newRow("header without a topic code")
         << QByteArray("#10100\n#1 choice\n") << ":2: a header without a three-digit topic code: #1 cho";
 }
