@@ -32,10 +32,14 @@ bool parseArguments(QCommandLineParser &parser, const QString &command, const QS
 
 QDate parseIsoDate(const QString &text)
 {
-    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    if (!shape.match(text).hasMatch())
+    // Anchored at both ends and ASCII digits only: Qt's own ISO reader
+    // would let trailing characters (or a final line break) through.
+    static const QRegularExpression shape(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})-([0-9]{2})")));
+    const QRegularExpressionMatch match = shape.match(text);
+    if (!match.hasMatch())
         return QDate();
-    return QDate::fromString(text, Qt::ISODate);
+    return QDate(match.capturedRef(1).toInt(), match.capturedRef(2).toInt(), match.capturedRef(3).toInt());
 }
 
 bool readDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
@@ -77,10 +81,36 @@ QJsonArray stringArray(const QString *values, int count)
     return array;
 }
 
+CliReporter::~CliReporter()
+{
+    flush();
+}
+
 void CliReporter::critical(const QString &title, const QString &text)
 {
     m_reported = true;
-    QTextStream(stderr) << (title.isEmpty() ? text : title + QLatin1String(": ") + text) << "\n";
+    m_pending.append(title.isEmpty() ? text : title + QLatin1String(": ") + text);
+}
+
+void CliReporter::flush(const QString &detail)
+{
+    QTextStream err(stderr);
+    for (int i = 0; i < m_pending.size(); ++i) {
+        err << m_pending.at(i);
+        if (i == m_pending.size() - 1 && !detail.isEmpty())
+            err << ' ' << detail;
+        err << '\n';
+    }
+    m_pending.clear();
+}
+
+QString nameFailure(const QString &nameOwner, const QString &kind, const QString &name, const char *why)
+{
+    const QString whose = nameOwner.isEmpty() ? QString() : nameOwner + QLatin1String("'s ");
+    if (name.isEmpty())
+        return QStringLiteral("The %1%2 is empty once cleaned: only Latin letters, digits and spaces count.")
+            .arg(whose, kind);
+    return QStringLiteral("The %1%2 \"%3\" has %4.").arg(whose, kind, name, QLatin1String(why));
 }
 
 // --- chart options ---------------------------------------------------------
@@ -140,6 +170,56 @@ bool readMarks(const QString &text, QVector<int> &marks)
 
 namespace {
 
+// The marks of option name for the cleaned name: digits 0, 1 or 2, one per
+// character of the name, or none at all when the option is not given.
+bool readMarksOption(const QCommandLineParser &parser, const QString &name, const QString &cleanedName,
+                     QVector<int> &marks, QString &error)
+{
+    marks.clear();
+    if (!parser.isSet(name))
+        return true;
+    const QString option = QLatin1String("--") + name;
+    if (!readMarks(parser.value(name), marks)) {
+        error = option + QLatin1String(": marks are digits 0, 1 or 2");
+        return false;
+    }
+    if (marks.size() != cleanedName.size()) {
+        error = option + QStringLiteral(": expected %1 marks, one per character of \"%2\", got %3")
+                             .arg(cleanedName.size())
+                             .arg(cleanedName)
+                             .arg(marks.size());
+        return false;
+    }
+    return true;
+}
+
+// Which name failed the engine's name check and why, or empty when the
+// names passed it.
+QString nameCheckFailure(const ChartRequest &request, const CNumerology &engine)
+{
+    const NumerologyResult &r = engine.result();
+    const NumerologyReportValues &v = engine.reportValues();
+    const PersonRecord &person = request.person;
+    const QString full = QStringLiteral("full name");
+    const QString shortName = QStringLiteral("short name");
+    // Marks can turn every vowel into a consonant or the other way round.
+    const char *noVowelsFull = person.fullMarks.isEmpty() ? "no vowels" : "no vowels with the marks given";
+    const char *noConsonantsFull =
+        person.fullMarks.isEmpty() ? "no consonants" : "no consonants with the marks given";
+    const char *noVowelsShort = person.shortMarks.isEmpty() ? "no vowels" : "no vowels with the marks given";
+    if (r.expression == 0)
+        return nameFailure(request.nameOwner, full, person.fullName, "no letters");
+    if (v.heartsDesire == 0)
+        return nameFailure(request.nameOwner, full, person.fullName, noVowelsFull);
+    if (v.personality == 0)
+        return nameFailure(request.nameOwner, full, person.fullName, noConsonantsFull);
+    if (v.minorExpression == 0)
+        return nameFailure(request.nameOwner, shortName, person.shortName, "no letters");
+    if (v.minorHeartsDesire == 0)
+        return nameFailure(request.nameOwner, shortName, person.shortName, noVowelsShort);
+    return QString();
+}
+
 bool readLifePathMethods(const QString &text, CalcOptions &options)
 {
     options.lifePathMethod1 = options.lifePathMethod2 = options.lifePathMethod3 = false;
@@ -172,15 +252,8 @@ bool readPersonOptions(const QCommandLineParser &parser, PersonRecord &person, Q
     if (person.shortName.isEmpty())
         person.shortName = ShortNameFromFull(person.fullName);
     person.chaldean = parser.isSet(QStringLiteral("chaldean"));
-    if (!readMarks(parser.value(QStringLiteral("marks-full")), person.fullMarks)) {
-        error = QStringLiteral("--marks-full: marks are digits 0, 1 or 2");
-        return false;
-    }
-    if (!readMarks(parser.value(QStringLiteral("marks-short")), person.shortMarks)) {
-        error = QStringLiteral("--marks-short: marks are digits 0, 1 or 2");
-        return false;
-    }
-    return true;
+    return readMarksOption(parser, QStringLiteral("marks-full"), person.fullName, person.fullMarks, error)
+        && readMarksOption(parser, QStringLiteral("marks-short"), person.shortName, person.shortMarks, error);
 }
 
 // The same from a person file's record; giving both is a mistake.
@@ -254,6 +327,9 @@ int calculateChart(const ChartRequest &request, CNumerology &engine)
     setMessageReporter(&reporter);
     const bool ok = engine.CalcNumerology(request.person);
     setMessageReporter(nullptr);
+    // The engine's message stays as the window shows it; the command line
+    // adds which name failed and why.
+    reporter.flush(ok ? QString() : nameCheckFailure(request, engine));
     return ok ? EXIT_OK : EXIT_NAME_CHECK;
 }
 

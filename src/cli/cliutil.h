@@ -15,7 +15,8 @@ int usageError(const QString &message);
 // parser's complaint and returns false. Positional arguments are refused.
 bool parseArguments(QCommandLineParser &parser, const QString &command, const QStringList &args);
 
-// A strict YYYY-MM-DD date; invalid (null) when the text is not a real day.
+// A strict YYYY-MM-DD date, nothing before or after it; invalid (null)
+// when the text is not a real day.
 QDate parseIsoDate(const QString &text);
 
 // Reads the YYYY-MM-DD date of option name into date. A missing option is
@@ -30,16 +31,32 @@ int writeJson(const QJsonObject &object, const QString &command);
 QJsonArray intArray(const int *values, int count);
 QJsonArray stringArray(const QString *values, int count);
 
-// Writes engine messages to stderr, as the window would show them in a box.
+// Writes engine messages to stderr, as the window would show them in a box,
+// one line each. They are held until flush() (or the reporter's end), so a
+// command can add to the last one why its request was refused.
 class CliReporter : public CMessageReporter
 {
 public:
+    ~CliReporter() override;
     void critical(const QString &title, const QString &text) override;
     bool reported() const { return m_reported; }
+    // Prints the held messages; detail, when given, ends the last one's line.
+    void flush(const QString &detail = QString());
 
 private:
     bool m_reported = false;
+    QStringList m_pending;
 };
+
+// The engine's name check message, for readings that check a name without
+// the engine's check.
+const char *const NAME_CHECK_MESSAGE = "Error! Incorrect full or short name!";
+
+// Why a name was refused, for the end of the name check's message:
+// "The partner's full name "1985" has no vowels." nameOwner is empty for the
+// person, "partner" for the partner; kind is "full name", "short name" or
+// "pet name"; an empty name is described as empty once cleaned.
+QString nameFailure(const QString &nameOwner, const QString &kind, const QString &name, const char *why);
 
 // The person and calculation options shared by every command that computes
 // a chart: --full, --birth, --short, --forecast, --chaldean, --vowels,
@@ -50,6 +67,7 @@ struct ChartRequest
     PersonRecord person;
     CalcOptions options;
     int masterMode = 0;
+    QString nameOwner; // whose names, in messages: empty for the person, "partner"
 };
 void addChartOptions(QCommandLineParser &parser);
 void writeChartOptionsUsage(QTextStream &out);
@@ -79,5 +97,5 @@ int writeOutputFile(const QString &path, const QString &command, const QByteArra
 
 // Applies the request's options and runs the engine with a reporter that
 // prints to stderr. Returns EXIT_OK, or EXIT_NAME_CHECK when the names were
-// rejected.
+// rejected; the engine's message then says which name failed and why.
 int calculateChart(const ChartRequest &request, CNumerology &engine);

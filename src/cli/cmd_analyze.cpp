@@ -43,6 +43,7 @@ int runAnalyze(const QStringList &args)
     setMessageReporter(&reporter);
     const bool prepared = PrepareAnalyzerName(parser.value(QStringLiteral("name")), name);
     setMessageReporter(nullptr);
+    reporter.flush();
     if (!prepared)
         return EXIT_USAGE;
     if (const int status = loadReportTexts(parser, command))

@@ -60,8 +60,16 @@ int runCelebrities(const QStringList &args)
 
     CNumerology celebrities;
     celebrities.setImageFolder(CReportTools::programImageFolder(QStringLiteral("doc2/")));
-    celebrities.CalcCelebrities(CleanName(parser.value(QStringLiteral("full"))), birth,
-                                parser.isSet(QStringLiteral("chaldean")), vowelMode);
+    const QString name = CleanName(parser.value(QStringLiteral("full")));
+    celebrities.CalcCelebrities(name, birth, parser.isSet(QStringLiteral("chaldean")), vowelMode);
+    // A name without letters (nothing left once cleaned, or only zeros) has
+    // the Expression 0 of every unfilled record: refused as the other
+    // readings refuse it, with the name check's message.
+    if (celebrities.result().expression == 0) {
+        const QString why = nameFailure(QString(), QStringLiteral("full name"), name, "no letters");
+        QTextStream(stderr) << NAME_CHECK_MESSAGE << ' ' << why << '\n';
+        return EXIT_NAME_CHECK;
+    }
     if (const int status = writeReportFile(parser, command, celebrities.document()))
         return status;
 

@@ -68,6 +68,7 @@ bool readPartner(const QCommandLineParser &parser, const ChartRequest &person, C
                  QString &error, const PersonInput *fromFile)
 {
     partner = person;
+    partner.nameOwner = QStringLiteral("partner");
     if (fromFile)
         return takeFilePartner(parser, *fromFile, partner, error);
     if (!parser.isSet(QStringLiteral("partner-full"))) {

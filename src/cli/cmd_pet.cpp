@@ -49,6 +49,8 @@ int runPet(const QStringList &args)
     setMessageReporter(&reporter);
     const bool ok = pet.CalcPetNum(name, birth, forecast);
     setMessageReporter(nullptr);
+    // A name worth 0 (digits 0 only) is refused; the message says so.
+    reporter.flush(ok ? QString() : nameFailure(QString(), QStringLiteral("pet name"), name, "no letters"));
     if (!ok)
         return EXIT_NAME_CHECK;
     if (const int status = writeReportFile(parser, command, pet.document()))

@@ -22,7 +22,8 @@ int runNumerologyReport(const QStringList &args)
         return usageError(QLatin1String("report numerology: ") + error);
 
     // The program's own data file may be missing (the report then has no
-    // prose, as in the window); a file named on the command line must exist.
+    // prose, as in the window); a file named on the command line must exist,
+    // and a damaged file is refused either way.
     if (const int status = loadReportTexts(parser, QStringLiteral("report")))
         return status;
 

@@ -9,10 +9,12 @@
 
 #include "cliutil.h"
 #include "commands.h"
+#include "texts/boundedfile.h"
 #include "texts/textcipher.h"
 #include "texts/textstore.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextCodec>
 
 
@@ -41,12 +43,12 @@ QList<QByteArray> fileLines(const QByteArray &bytes)
 // file cannot hold, sets error to "FILE:LINE: reason".
 bool encodeSource(const QString &path, QByteArray &out, QString &error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + QLatin1String(": cannot read: ") + file.errorString();
+    const BoundedFile file = readBoundedFile(path, TextStore::MAX_FILE_BYTES);
+    if (file.status != BoundedFile::Read) {
+        error = path + QLatin1String(": cannot read: ") + file.reason;
         return false;
     }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = file.bytes;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
 
@@ -61,11 +63,24 @@ bool encodeSource(const QString &path, QByteArray &out, QString &error)
             return false;
         }
         for (const uint codePoint : line.toUcs4()) {
+            const QString character =
+                QString::number(codePoint, 16).toUpper().rightJustified(4, QLatin1Char('0'));
             if (codePoint > 0xFF) {
-                error = where + QStringLiteral("character U+%1 is outside Latin-1")
-                                    .arg(QString::number(codePoint, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+                error = where + QStringLiteral("character U+%1 is outside Latin-1").arg(character);
                 return false;
             }
+            // The reader takes only text: no control character but the tab.
+            if ((codePoint < 0x20 && codePoint != '\t') || (codePoint >= 0x7F && codePoint < 0xA0)) {
+                error = where + QStringLiteral("control character U+%1").arg(character);
+                return false;
+            }
+        }
+        // The reader refuses a "#" line that is long enough to be a header
+        // but has no topic code.
+        if (line.size() >= 6 && line.startsWith(QLatin1Char('#')) &&
+            !QRegularExpression(QStringLiteral("^#[0-9]{3}")).match(line).hasMatch()) {
+            error = where + QLatin1String("a header without a three-digit topic code: ") + line.left(6);
+            return false;
         }
         // Longer lines would be dropped by the reader.
         if (line.size() * 2 > TextStore::MAX_LINE_LENGTH) {
@@ -87,17 +102,21 @@ int encode(const QStringList &inputs, const QString &output)
     for (const QString &input : inputs)
         if (!encodeSource(input, data, error))
             return failure(error);
+    if (data.size() > TextStore::MAX_FILE_BYTES)
+        return failure(output + QStringLiteral(": %1 bytes; a data file may have at most %2 MB")
+                                    .arg(data.size())
+                                    .arg(TextStore::MAX_FILE_BYTES / (1024 * 1024)));
 
     return writeOutputFile(output, QStringLiteral("texts"), data);
 }
 
 int decode(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(path + QLatin1String(": cannot read: ") + file.errorString());
+    const BoundedFile file = readBoundedFile(path, TextStore::MAX_FILE_BYTES);
+    if (file.status != BoundedFile::Read)
+        return failure(path + QLatin1String(": cannot read: ") + file.reason);
     QByteArray out;
-    for (const QByteArray &raw : fileLines(file.readAll())) {
+    for (const QByteArray &raw : fileLines(file.bytes)) {
         QString line = QString::fromLatin1(raw);
         decipherLine(line);  // lines of fewer than 2 characters stay as they are
         out += line.toUtf8();

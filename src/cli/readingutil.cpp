@@ -4,6 +4,8 @@
 #include "commands.h"
 #include "texts/textstore.h"
 
+#include <QCoreApplication>
+
 void addReportOptions(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("texts"), QString(), QStringLiteral("FILE")));
@@ -20,16 +22,21 @@ void writeReportOptionsUsage(QTextStream &out)
 int loadReportTexts(const QCommandLineParser &parser, const QString &command)
 {
     TextStore &texts = TextStore::instance();
-    if (!parser.isSet(QStringLiteral("texts"))) {
-        texts.load();
+    const bool named = parser.isSet(QStringLiteral("texts"));
+    const QString path = named ? parser.value(QStringLiteral("texts"))
+                               : QCoreApplication::applicationDirPath() + QLatin1String("/eng.dat");
+    const TextLoadResult result = named ? texts.loadFrom(path) : texts.load();
+    // Without --texts a missing data file leaves the texts empty, as in the
+    // window; a file that is there must be one we can trust.
+    if (result.loaded() || (!named && result.status == TextLoadResult::Missing))
         return EXIT_OK;
-    }
-    const QString path = parser.value(QStringLiteral("texts"));
-    if (!texts.loadFile(path)) {
-        QTextStream(stderr) << "sorvel-cli: " << command << ": " << path << ": cannot read the data file\n";
-        return EXIT_FAILED;
-    }
-    return EXIT_OK;
+    QTextStream err(stderr);
+    err << "sorvel-cli: " << command << ": " << path << ": ";
+    if (result.status == TextLoadResult::Missing)
+        err << "cannot read the data file: " << result.reason << "\n";
+    else
+        err << "refused as a data file: " << result.reason << "\n";
+    return EXIT_FAILED;
 }
 
 int writeReportFile(const QCommandLineParser &parser, const QString &command, const QString &document)

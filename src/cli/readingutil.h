@@ -12,10 +12,11 @@
 void addReportOptions(QCommandLineParser &parser);
 void writeReportOptionsUsage(QTextStream &out);
 
-// Loads the process-wide text store from --texts FILE, which must be
-// readable, or else from eng.dat beside the program (a missing file leaves
-// the texts empty, as in the window). Returns EXIT_OK, or EXIT_FAILED after
-// a message.
+// Loads the process-wide text store from --texts FILE, which must exist,
+// or else from eng.dat beside the program (a missing file leaves the texts
+// empty, as in the window). A file the store refuses (not a regular file,
+// too large, damaged) is an error either way. Returns EXIT_OK, or
+// EXIT_FAILED after a message with the reason.
 int loadReportTexts(const QCommandLineParser &parser, const QString &command);
 
 // Writes the report document as UTF-8 to the --out file, when one is given.

@@ -1,5 +1,6 @@
 #include "textcipher.h"
 
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -8,19 +9,33 @@ namespace {
 const char KEY[] = "Xw5j-bn[[[tqe3k8pMzcrvHD42";
 const int KEY_LENGTH = 26;
 
-// RC4 with the file key, scheduled afresh for every line.
+// The RC4 state after the key scheduling with the file key. Every line
+// starts from it; scheduling once instead of per line keeps a file of many
+// short lines fast to read.
+struct KeyedState
+{
+    unsigned char s[256];
+
+    KeyedState()
+    {
+        for (int k = 0; k < 256; ++k)
+            s[k] = static_cast<unsigned char>(k);
+        int j = 0;
+        for (int k = 0; k < 256; ++k) {
+            j = (j + s[k] + static_cast<unsigned char>(KEY[k % KEY_LENGTH])) & 0xFF;
+            std::swap(s[k], s[j]);
+        }
+    }
+};
+
+// RC4 with the file key, started afresh for every line.
 class KeyStream
 {
 public:
     KeyStream()
     {
-        for (int k = 0; k < 256; ++k)
-            m_s[k] = static_cast<unsigned char>(k);
-        int j = 0;
-        for (int k = 0; k < 256; ++k) {
-            j = (j + m_s[k] + static_cast<unsigned char>(KEY[k % KEY_LENGTH])) & 0xFF;
-            std::swap(m_s[k], m_s[j]);
-        }
+        static const KeyedState KEYED;
+        std::memcpy(m_s, KEYED.s, sizeof m_s);
     }
 
     unsigned char next()
@@ -37,6 +52,12 @@ private:
     int m_j = 0;
 };
 
+// One byte from its two letters (char 2i, char 2i + 1), before the keystream.
+unsigned char joinNibbles(unsigned low, unsigned high)
+{
+    return static_cast<unsigned char>((high * 16 + low - 0x71) & 0xFF);
+}
+
 } // namespace
 
 bool decipherLine(QString &line)
@@ -49,11 +70,31 @@ bool decipherLine(QString &line)
     for (int i = 0; i < n; ++i) {
         const unsigned low = line.at(2 * i).unicode() & 0xFF;
         const unsigned high = line.at(2 * i + 1).unicode() & 0xFF;
-        const unsigned char byte = static_cast<unsigned char>((high * 16 + low - 0x71) & 0xFF);
-        bytes[i] = static_cast<char>(byte ^ stream.next());
+        bytes[i] = static_cast<char>(joinNibbles(low, high) ^ stream.next());
     }
     line = QString::fromLatin1(bytes);
     return true;
+}
+
+void decipherBytes(const char *data, int length, QByteArray &plain)
+{
+    const int n = length / 2;
+    plain.resize(n);
+    KeyStream stream;
+    const auto *in = reinterpret_cast<const unsigned char *>(data);
+    char *out = plain.data();
+    for (int i = 0; i < n; ++i)
+        out[i] = static_cast<char>(joinNibbles(in[2 * i], in[2 * i + 1]) ^ stream.next());
+}
+
+int firstForeignCharacter(const char *data, int length)
+{
+    for (int i = 0; i < length; ++i) {
+        const char first = (i % 2 == 0) ? 'a' : 'A';
+        if (data[i] < first || data[i] > first + 15)
+            return i;
+    }
+    return -1;
 }
 
 QByteArray encipherLine(const QByteArray &latin1)

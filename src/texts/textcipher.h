@@ -15,6 +15,15 @@
 // 2 characters; an odd last character is ignored.
 bool decipherLine(QString &line);
 
+// The same for raw characters, as read from the file: deciphers the
+// length characters at data (an odd last one ignored) into plain, one byte
+// per pair.
+void decipherBytes(const char *data, int length, QByteArray &plain);
+
+// The index of the first character that the encoder never writes at its
+// place ('a'..'p' at even, 'A'..'P' at odd indices), or -1 when there is none.
+int firstForeignCharacter(const char *data, int length);
+
 // The inverse: enciphers the Latin-1 bytes of one plain line into the
 // letters of the data file.
 QByteArray encipherLine(const QByteArray &latin1);

@@ -1,5 +1,6 @@
 #include "textstore.h"
 
+#include "boundedfile.h"
 #include "document/creporttools.h"
 #include "textcipher.h"
 
@@ -53,6 +54,100 @@ int celebrityNumber(const QString &line)
     return ok && value != 0 ? value : -1;
 }
 
+bool isKnownTopic(int code)
+{
+    return topicSlot(code) >= 0 || (code >= 601 && code <= 604) || (code >= 611 && code <= 614) ||
+           (code >= 700 && code <= 703);
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Latin-1 text: printable characters and the tab; no other control
+// character of either control block, no DEL.
+int firstControlCharacter(const QByteArray &line)
+{
+    for (int i = 0; i < line.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(line.at(i));
+        if ((c < 0x20 && c != '\t') || (c >= 0x7F && c < 0xA0))
+            return i;
+    }
+    return -1;
+}
+
+// The lines of a data file's bytes, each deciphered and checked: cipher
+// letters in pairs (a single character stands for itself) that decipher to
+// text. Empty lines and lines over the longest the format supports are
+// passed over.
+class DataFileLines
+{
+public:
+    explicit DataFileLines(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+    }
+
+    // Moves to the next line; false at the end or at a damaged line, whose
+    // reason problem() then gives.
+    bool next()
+    {
+        while (m_start < m_bytes.size()) {
+            const char *data = m_bytes.constData() + m_start;
+            int end = m_bytes.indexOf('\n', m_start);
+            const bool terminated = end >= 0;
+            if (!terminated)
+                end = m_bytes.size();
+            int length = end - m_start;
+            if (terminated && length > 0 && data[length - 1] == '\r')
+                --length;
+            m_start = end + 1;
+            ++m_lineNumber;
+            if (length == 0 || length > TextStore::MAX_LINE_LENGTH)
+                continue;
+            return decipher(data, length);
+        }
+        return false;
+    }
+
+    const QByteArray &plain() const { return m_plain; }
+    int lineNumber() const { return m_lineNumber; }
+    const QString &problem() const { return m_problem; }
+
+private:
+    bool decipher(const char *data, int length)
+    {
+        if (length == 1) {
+            m_plain = QByteArray(data, 1); // too short to decipher: stored as it is
+        } else if (const int foreign = firstForeignCharacter(data, length); foreign >= 0) {
+            m_problem =
+                where() + QStringLiteral(" is not enciphered: character %1 is not one the cipher writes")
+                              .arg(foreign + 1);
+            return false;
+        } else if (length % 2 != 0) {
+            m_problem = where() + QLatin1String(" is cut short: an odd number of characters");
+            return false;
+        } else {
+            decipherBytes(data, length, m_plain);
+        }
+        if (const int control = firstControlCharacter(m_plain); control >= 0) {
+            m_problem = where() + QStringLiteral(" does not decipher to text (control character 0x%1)")
+                                      .arg(uchar(m_plain.at(control)), 2, 16, QLatin1Char('0'));
+            return false;
+        }
+        return true;
+    }
+
+    QString where() const { return QStringLiteral("line %1").arg(m_lineNumber); }
+
+    const QByteArray &m_bytes;
+    int m_start = 0;
+    int m_lineNumber = 0;
+    QByteArray m_plain;
+    QString m_problem;
+};
+
 } // namespace
 
 TextStore::TextStore()
@@ -68,88 +163,125 @@ TextStore &TextStore::instance()
 
 void TextStore::clear()
 {
-    m_topics = QVector<QString>(TOPIC_SLOTS * TOPIC_ENTRIES);
-    m_celebrityTexts = QVector<QString>(CELEBRITY_CHAPTERS * CELEBRITY_ENTRIES);
+    m_topics = QVector<QByteArray>(TOPIC_SLOTS * TOPIC_ENTRIES);
+    m_celebrityTexts = QVector<QByteArray>(CELEBRITY_CHAPTERS * CELEBRITY_ENTRIES);
     m_celebrities = QVector<CelebrityRecord>(CELEBRITY_ENTRIES);
-    m_guide = QVector<QString>(GUIDE_ENTRIES);
+    m_guide = QVector<QByteArray>(GUIDE_ENTRIES);
     m_code = 0;
     m_number = 0;
+    m_knownTopic = false;
 }
 
-void TextStore::load()
+TextLoadResult TextStore::load()
 {
     if (!QCoreApplication::instance()) {
         clear();
-        return;
+        TextLoadResult result;
+        result.reason = QStringLiteral("no application folder");
+        return result;
     }
-    loadFile(QCoreApplication::applicationDirPath() + QLatin1String("/eng.dat"));
+    return loadFrom(QCoreApplication::applicationDirPath() + QLatin1String("/eng.dat"));
 }
 
-bool TextStore::loadFile(const QString &path)
+bool TextStore::loadFile(const QString &path, QString *reason)
+{
+    const TextLoadResult result = loadFrom(path);
+    if (reason)
+        *reason = result.reason;
+    return result.loaded();
+}
+
+TextLoadResult TextStore::loadFrom(const QString &path)
 {
     clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    TextLoadResult result;
+    const BoundedFile file = readBoundedFile(path, MAX_FILE_BYTES);
+    if (file.status != BoundedFile::Read) {
+        const bool missing = file.status == BoundedFile::Missing;
+        result.status = missing ? TextLoadResult::Missing : TextLoadResult::Refused;
+        result.reason = file.reason;
+        return result;
+    }
 
     // Topic 122 starts with a single blank in entries 0 and 10..99; readers
     // of the name advisor treat that blank like an empty entry.
-    *topicEntry(COMPOUND_TOPIC, 0) = QStringLiteral(" ");
+    *topicEntry(COMPOUND_TOPIC, 0) = QByteArrayLiteral(" ");
     for (int n = 10; n <= 99; ++n)
-        *topicEntry(COMPOUND_TOPIC, n) = QStringLiteral(" ");
+        *topicEntry(COMPOUND_TOPIC, n) = QByteArrayLiteral(" ");
 
-    const QByteArray bytes = file.readAll();
-    int start = 0;
-    while (start < bytes.size()) {
-        // One line without its "\n" or "\r\n".
-        int end = bytes.indexOf('\n', start);
-        const bool terminated = end >= 0;
-        if (!terminated)
-            end = bytes.size();
-        int length = end - start;
-        if (terminated && length > 0 && bytes.at(end - 1) == '\r')
-            --length;
-        // Lines longer than the format allows are dropped whole.
-        if (length <= MAX_LINE_LENGTH) {
-            QString line = QString::fromLatin1(bytes.constData() + start, length);
-            decipherLine(line);
-            addLine(line);
+    if (!readLines(file.bytes, result.reason)) {
+        clear(); // nothing of a damaged file is shown
+        result.status = TextLoadResult::Refused;
+        return result;
+    }
+    result.status = TextLoadResult::Loaded;
+    return result;
+}
+
+bool TextStore::readLines(const QByteArray &bytes, QString &reason)
+{
+    if (bytes.isEmpty()) {
+        reason = QStringLiteral("the file is empty");
+        return false;
+    }
+    DataFileLines lines(bytes);
+    while (lines.next()) {
+        if (!addLine(lines.plain(), reason)) {
+            reason = QStringLiteral("line %1 %2").arg(lines.lineNumber()).arg(reason);
+            return false;
         }
-        start = end + 1;
+    }
+    if (!lines.problem().isEmpty()) {
+        reason = lines.problem();
+        return false;
+    }
+    if (!m_knownTopic) {
+        reason = QStringLiteral("no header of a known topic: not an interpretation data file");
+        return false;
     }
     return true;
 }
 
-void TextStore::addLine(const QString &line)
+bool TextStore::addLine(const QByteArray &line, QString &reason)
 {
-    if (line.startsWith(QLatin1Char('#')) && line.size() >= 6) {
-        m_code = line.midRef(1, 3).toInt();
-        m_number = line.midRef(4, 2).toInt();
+    if (line.startsWith('#') && line.size() >= 6) {
+        // A "#" line with a code that is not a number is damage, not a
+        // header a newer file could mean: refused rather than read as 0.
+        if (!isDigit(line.at(1)) || !isDigit(line.at(2)) || !isDigit(line.at(3))) {
+            reason = QLatin1String("is a header without a topic code: ") + QString::fromLatin1(line.left(6));
+            return false;
+        }
+        m_code = 100 * (line.at(1) - '0') + 10 * (line.at(2) - '0') + (line.at(3) - '0');
+        m_knownTopic = m_knownTopic || isKnownTopic(m_code);
+        m_number = QString::fromLatin1(line.constData() + 4, 2).toInt(); // a non-number reads as 0
         if (m_number < 0 || m_number > 99)
             m_code = m_number = 0;
-        return;
+        return true;
     }
-    if (line.isEmpty())
-        return;
     storeContent(line);
+    return true;
 }
 
-void TextStore::storeContent(const QString &line)
+void TextStore::storeContent(const QByteArray &line)
 {
     const int code = m_code;
     const int number = m_number;
-    const QString paragraph = QLatin1String("<p>") + line + QLatin1String("</p>");
+    // Appended piece by piece: a file of millions of short lines builds no
+    // paragraph of its own per line.
+    const auto appendParagraph = [&line](QByteArray &entry) {
+        entry.append("<p>", 3).append(line).append("</p>", 4);
+    };
 
-    if (QString *entry = topicEntry(code, number)) {
-        *entry += paragraph;
+    if (QByteArray *entry = topicEntry(code, number)) {
+        appendParagraph(*entry);
     } else if (code >= 602 && code <= 604) {
-        m_celebrityTexts[(code - 602) * CELEBRITY_ENTRIES + number] += paragraph;
+        appendParagraph(m_celebrityTexts[(code - 602) * CELEBRITY_ENTRIES + number]);
     } else if (code >= 612 && code <= 614) {
-        m_celebrityTexts[(code - 612) * CELEBRITY_ENTRIES + number + 100] += paragraph;
+        appendParagraph(m_celebrityTexts[(code - 612) * CELEBRITY_ENTRIES + number + 100]);
     } else if (code == 601 || code == 611) {
-        storeCelebrityField(m_celebrities[code == 601 ? number : number + 100], line);
+        storeCelebrityField(m_celebrities[code == 601 ? number : number + 100], QString::fromLatin1(line));
     } else if (code >= 700 && code <= 703) {
-        storeGuide(code, number, paragraph);
+        storeGuide(code, number, QByteArrayLiteral("<p>") + line + QByteArrayLiteral("</p>"));
     }
     // Any other code, including 0 before the first header: ignored.
 }
@@ -183,23 +315,26 @@ void TextStore::storeCelebrityField(CelebrityRecord &record, const QString &line
     // All six fields filled: further lines are ignored.
 }
 
-void TextStore::storeGuide(int code, int number, const QString &paragraph)
+void TextStore::storeGuide(int code, int number, const QByteArray &paragraph)
 {
     const int page = 10 * (code - 700) + number / 10;
     const int slot = number % 10;
-    QString &entry = m_guide[4 * page + slot];
+    QByteArray &entry = m_guide[4 * page + slot];
     switch (slot) {
     case 0:
-        entry += entry.isEmpty() ? QLatin1String("<h2>") + paragraph + QLatin1String("</h2>") : paragraph;
+        if (entry.isEmpty())
+            entry = QByteArrayLiteral("<h2>") + paragraph + QByteArrayLiteral("</h2>");
+        else
+            entry += paragraph;
         break;
     case 1:
         if (entry.isEmpty())
-            entry = QStringLiteral("<h2>Calculating</h2>");
+            entry = QByteArrayLiteral("<h2>Calculating</h2>");
         entry += paragraph;
         break;
     case 2:
         if (entry.isEmpty())
-            entry = QStringLiteral("<h2>Interpretation</h2>");
+            entry = QByteArrayLiteral("<h2>Interpretation</h2>");
         entry += paragraph;
         break;
     default:
@@ -208,7 +343,7 @@ void TextStore::storeGuide(int code, int number, const QString &paragraph)
     }
 }
 
-QString *TextStore::topicEntry(int topic, int number)
+QByteArray *TextStore::topicEntry(int topic, int number)
 {
     const int slot = topicSlot(topic);
     if (slot < 0 || number < 0 || number >= entriesOf(topic))
@@ -216,7 +351,7 @@ QString *TextStore::topicEntry(int topic, int number)
     return &m_topics[slot * TOPIC_ENTRIES + number];
 }
 
-const QString *TextStore::topicEntry(int topic, int number) const
+const QByteArray *TextStore::topicEntry(int topic, int number) const
 {
     const int slot = topicSlot(topic);
     if (slot < 0 || number < 0 || number >= entriesOf(topic))
@@ -226,15 +361,15 @@ const QString *TextStore::topicEntry(int topic, int number) const
 
 QString TextStore::text(int topic, int number) const
 {
-    const QString *entry = topicEntry(topic, number);
-    return entry ? *entry : QString();
+    const QByteArray *entry = topicEntry(topic, number);
+    return entry ? QString::fromLatin1(*entry) : QString();
 }
 
 QString TextStore::celebrityText(int chapter, int index) const
 {
     if (chapter < 602 || chapter > 604 || index < 0 || index >= CELEBRITY_ENTRIES)
         return QString();
-    return m_celebrityTexts.at((chapter - 602) * CELEBRITY_ENTRIES + index);
+    return QString::fromLatin1(m_celebrityTexts.at((chapter - 602) * CELEBRITY_ENTRIES + index));
 }
 
 CelebrityRecord TextStore::celebrity(int index) const
@@ -249,7 +384,7 @@ QString TextStore::guideSlot(int page, int slot) const
     const int index = 4 * page + slot;
     if (page < 0 || slot < 0 || index >= GUIDE_ENTRIES)
         return QString();
-    return m_guide.at(index);
+    return QString::fromLatin1(m_guide.at(index));
 }
 
 QString TextStore::guidePage(int page, const QString &imagePath) const

@@ -18,6 +18,7 @@
 
 #include "textcipher.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
@@ -33,6 +34,20 @@ struct CelebrityRecord
     int birthDate = 0;  // day + 256 * month + 65536 * year; 0 = not given
 };
 
+// What became of a data file: loaded, missing, or refused because it is not
+// a data file we can trust (not a regular file, too large, damaged).
+struct TextLoadResult
+{
+    enum Status { Loaded, Missing, Refused };
+    Status status = Missing;
+    // Why the file was not loaded, in one sentence without its path, for
+    // example "line 12 is cut short: an odd number of characters". Empty
+    // when it was loaded.
+    QString reason;
+
+    bool loaded() const { return status == Loaded; }
+};
+
 class TextStore
 {
 public:
@@ -43,19 +58,28 @@ public:
     static const int GUIDE_ENTRIES = 256;      // 4 slots per page
     // Longest enciphered line the format supports (4096 plain bytes).
     static const int MAX_LINE_LENGTH = 8192;
+    // Largest data file read: far above the program's own (under 2 MB).
+    static const qint64 MAX_FILE_BYTES = 64 * 1024 * 1024;
 
     TextStore();
 
     // The store every report builder reads, loaded once at start-up.
     static TextStore &instance();
 
-    // Loads "eng.dat" from the application's folder. A missing or unreadable
-    // file leaves the store empty, silently.
-    void load();
-    // Loads the given data file (tools and tests). Every table is emptied
-    // first. Returns whether the file could be opened; the store is filled
-    // (or left empty) the same way either way.
-    bool loadFile(const QString &path);
+    // Loads "eng.dat" from the application's folder. A missing file leaves
+    // the store empty; the window stays silent about it, but shows the
+    // reason of a refused file.
+    TextLoadResult load();
+    // Loads the given data file. Every table is emptied first; a file that
+    // is missing or refused leaves the store empty. Refused are: anything but
+    // a regular file, a file over MAX_FILE_BYTES, an empty file, a line that
+    // is not what the encoder writes (letters 'a'..'p' and 'A'..'P' in
+    // pairs) or that does not decipher to Latin-1 text, a header whose topic
+    // code is not a number, and a file without a header of a known topic.
+    // Lines over MAX_LINE_LENGTH are dropped whole, unchecked.
+    TextLoadResult loadFrom(const QString &path);
+    // The same for callers that need only a yes or no (and the reason).
+    bool loadFile(const QString &path, QString *reason = nullptr);
 
     // The entry of a plain text topic; empty for an unknown topic or number.
     QString text(int topic, int number) const;
@@ -70,17 +94,25 @@ public:
 
 private:
     void clear();
-    void addLine(const QString &line);
-    void storeContent(const QString &line);
+    // Stores every line of the file's bytes; false with the reason when the
+    // file is damaged.
+    bool readLines(const QByteArray &bytes, QString &reason);
+    // One deciphered, non-empty line: a header or content. False with the
+    // reason for a header without a topic code.
+    bool addLine(const QByteArray &line, QString &reason);
+    void storeContent(const QByteArray &line);
     void storeCelebrityField(CelebrityRecord &record, const QString &line);
-    void storeGuide(int code, int number, const QString &paragraph);
-    QString *topicEntry(int topic, int number);
-    const QString *topicEntry(int topic, int number) const;
+    void storeGuide(int code, int number, const QByteArray &paragraph);
+    QByteArray *topicEntry(int topic, int number);
+    const QByteArray *topicEntry(int topic, int number) const;
 
-    QVector<QString> m_topics;                 // TOPIC_ENTRIES per topic slot
-    QVector<QString> m_celebrityTexts;         // CELEBRITY_ENTRIES per chapter
+    // Entries are kept as their Latin-1 bytes, half the size of a QString;
+    // the accessors convert.
+    QVector<QByteArray> m_topics;              // TOPIC_ENTRIES per topic slot
+    QVector<QByteArray> m_celebrityTexts;      // CELEBRITY_ENTRIES per chapter
     QVector<CelebrityRecord> m_celebrities;
-    QVector<QString> m_guide;
+    QVector<QByteArray> m_guide;
     int m_code = 0;                            // the selection of the last header
     int m_number = 0;
+    bool m_knownTopic = false;                 // a header of a known topic was read
 };

@@ -4,6 +4,7 @@
 
 #include "barcodes/barcode.h"
 
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -261,36 +262,57 @@ void TestLinearBarcodes::printedText_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("from"); // pixels where printed text must appear
-    QTest::addColumn<int>("to");
+    QTest::addColumn<QList<int>>("cellStarts"); // left edge of each printed character's modules
+    QTest::addColumn<int>("cellWidth");         // pixels
+    QTest::addColumn<QString>("printed");       // one character per cell
 
-    // Code 39 "A": the character sits under the middle element.
-    QTest::newRow("Code 39 data only") << 3 << QByteArray("A") << 32 << 64;
-    // EAN-13: the first digit is printed in the light space before the guard.
-    QTest::newRow("EAN-13 first digit") << 5 << QByteArray("400638133393") << 0 << 14;
+    // Code 39: 16 modules per character with its gap; the start and stop *
+    // are not printed.
+    QTest::newRow("Code 39 data only") << 3 << QByteArray("A") << QList<int>{32} << 32 << "A";
+    QTest::newRow("Code 39 in order") << 3 << QByteArray("AB1") << QList<int>{32, 64, 96} << 32 << "AB1";
+    // EAN-13: the first digit in the light space before the guard, six digits
+    // after the 3-module guard, six after the 5-module centre guard; the
+    // check digit 1 is printed last.
+    QTest::newRow("EAN-13 every digit")
+        << 5 << QByteArray("400638133393")
+        << QList<int>{0, 20, 34, 48, 62, 76, 90, 114, 128, 142, 156, 170, 184} << 14 << "4006381333931";
 }
 
+// The text band must be exactly the expected characters, each drawn
+// centred in its cell as the drawer draws them, and nothing else: a wrong,
+// missing, extra or shifted character changes pixels.
 void TestLinearBarcodes::printedText()
 {
     QFETCH(int, kind);
     QFETCH(QByteArray, text);
-    QFETCH(int, from);
-    QFETCH(int, to);
+    QFETCH(QList<int>, cellStarts);
+    QFETCH(int, cellWidth);
+    QFETCH(QString, printed);
+    QCOMPARE(cellStarts.size(), printed.size());
 
     const QImage image = MakeBarcodeImage(QString::fromLatin1(text), kind, BAR_COLOUR);
     QVERIFY(!image.isNull());
-    int inside = 0;
-    int before = 0;
-    for (int y = 130; y < 150; ++y) {
+    QImage expected(image.width(), BAR_IMAGE_HEIGHT, image.format());
+    expected.fill(Qt::white);
+    {
+        QPainter painter(&expected);
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(BAR_LABEL_PIXEL_SIZE);
+        painter.setFont(font);
+        painter.setPen(BAR_COLOUR);
+        for (int i = 0; i < printed.size(); ++i)
+            painter.drawText(QRect(cellStarts.at(i), BAR_HEIGHT, cellWidth, BAR_IMAGE_HEIGHT - BAR_HEIGHT),
+                             Qt::AlignCenter | Qt::TextDontClip, printed.mid(i, 1));
+    }
+    int inked = 0;
+    for (int y = BAR_HEIGHT; y < BAR_IMAGE_HEIGHT; ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (isWhite(image, x, y))
-                continue;
-            (x >= from && x < to ? inside : before) += 1;
+            if (image.pixel(x, y) != expected.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("text band differs at %1, %2").arg(x).arg(y)));
+            inked += isWhite(image, x, y) ? 0 : 1;
         }
     }
-    QVERIFY(inside > 0);
-    if (kind == BARCODE_CODE39)
-        QCOMPARE(before, 0); // start and stop are not printed
+    QVERIFY(inked > 0); // the fonts drew something to compare
 }
 
 void TestLinearBarcodes::refusals_data()

@@ -569,22 +569,27 @@ void TestQrEncoder::automaticMaskHasLowestPenalty_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("level");
+    QTest::addColumn<QList<int>>("tiedLowest"); // masks known to share the lowest score
 
-    QTest::newRow("HELLO WORLD") << QByteArray("HELLO WORLD") << 0;
-    QTest::newRow("digits") << QByteArray("31415926535897932384626433832795028841971") << 1;
-    QTest::newRow("link 3-Q") << QByteArray("https://sorvel.example/reading?client=104729") << 2;
-    QTest::newRow("version 7") << QByteArray(150, 'w') << 0;
-    QTest::newRow("version 15") << QByteArray(400, 'k') << 0;
+    QTest::newRow("HELLO WORLD") << QByteArray("HELLO WORLD") << 0 << QList<int>();
+    QTest::newRow("digits") << QByteArray("31415926535897932384626433832795028841971") << 1 << QList<int>();
+    QTest::newRow("link 3-Q") << QByteArray("https://sorvel.example/reading?client=104729") << 2
+                              << QList<int>();
+    QTest::newRow("version 7") << QByteArray(150, 'w') << 0 << QList<int>();
+    QTest::newRow("version 15") << QByteArray(400, 'k') << 0 << QList<int>();
     QByteArray mixed;
     for (int i = 0; i < 1500; ++i)
         mixed += char(32 + (i * 37) % 95);
-    QTest::newRow("version 30") << mixed << 0;
+    QTest::newRow("version 30") << mixed << 0 << QList<int>();
+    // Masks 2 and 4 score alike here: the first of them must win.
+    QTest::newRow("tie of masks 2 and 4") << QByteArray("SORVEL-58880-0") << 0 << QList<int>{2, 4};
 }
 
 void TestQrEncoder::automaticMaskHasLowestPenalty()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, level);
+    QFETCH(QList<int>, tiedLowest);
 
     QVERIFY(m_encoder->EncodeQr(level, 0, true, -1, text.constData(), text.size()));
     const int chosen = m_encoder->mask();
@@ -603,6 +608,16 @@ void TestQrEncoder::automaticMaskHasLowestPenalty()
             best = mask;
     }
     QCOMPARE(chosen, best);
+
+    // The row's tie is real, so the row tells "first lowest" from "last lowest".
+    if (!tiedLowest.isEmpty()) {
+        QList<int> lowest;
+        for (int mask = 0; mask < 8; ++mask)
+            if (scores[mask] == scores[best])
+                lowest.append(mask);
+        QCOMPARE(lowest, tiedLowest);
+        QCOMPARE(chosen, tiedLowest.first());
+    }
 }
 
 void TestQrEncoder::badArguments_data()

@@ -16,6 +16,8 @@ private slots:
     void badUsage_data();
     void badUsage();
     void nameCheck();
+    void nameCheckSaysWhichNameAndWhy_data();
+    void nameCheckSaysWhichNameAndWhy();
     void help();
 };
 
@@ -57,6 +59,10 @@ void TestCliChart::options_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("method 2") << QStringList{"--lp-methods", "2"} << "lifePathText" << "2012=5";
     QTest::newRow("methods 1,2") << QStringList{"--lp-methods", "1,2"} << "lifePathText" << "8+5+1/19=14=5";
+    // Method 1 alone gives 3+1+9/18=13=4: the 2 after the blank is taken.
+    QTest::newRow("methods 1, 2 with a blank")
+        << QStringList{"--birth", "1980-01-03", "--lp-methods", "1, 2"} << "lifePathText"
+        << "1984=22";
     QTest::newRow("no word reduce") << QStringList{"--no-word-reduce", "--short", "John Smith"}
                                     << "minorExpressionLine" << "=2/20+6/24=44=8";
     // K is 11: JACK = 1 + 1 + 3 + 11 (7 with K as 2).
@@ -99,6 +105,21 @@ void TestCliChart::badUsage_data()
     QTest::newRow("not a date") << QStringList{"chart", "--full", "John", "--birth", "17.05.1990"} << "--birth";
     QTest::newRow("bad forecast") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--forecast", "2024-13-01"} << "--forecast";
     QTest::newRow("bad marks") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--marks-full", "013"} << "--marks-full";
+    QTest::newRow("marks longer than the name")
+        << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--marks-full", "00000"}
+        << "--marks-full: expected 4 marks, one per character of \"John\", got 5";
+    QTest::newRow("marks shorter than the short name")
+        << QStringList{"chart", "--full", "John Smith", "--short", "Ray", "--birth", "1990-05-17"} +
+               QStringList{"--marks-short", "10"}
+        << "--marks-short: expected 3 marks";
+    QTest::newRow("marks for the space too")
+        << QStringList{"chart", "--full", "Jo Ann", "--birth", "1990-05-17", "--marks-full", "00000"}
+        << "--marks-full: expected 6 marks";
+    QTest::newRow("birth with trailing characters")
+        << QStringList{"chart", "--full", "John", "--birth", "1990-05-17x"} << "--birth";
+    QTest::newRow("forecast with a trailing blank")
+        << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--forecast", "2024-06-21 "}
+        << "--forecast";
     QTest::newRow("letters as marks") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--marks-short", "ab"} << "--marks-short";
     QTest::newRow("bad method") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--lp-methods", "1,4"} << "--lp-methods";
     QTest::newRow("bad vowel mode") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--vowels", "french"} << "--vowels";
@@ -130,6 +151,35 @@ void TestCliChart::nameCheck()
     const CliRun calculated = runCli(digits + QStringList{"--calc-only"});
     QCOMPARE(calculated.exitCode, 0);
     QCOMPARE(calculated.json()["expression"].toInt(), 1);
+}
+
+// The engine's message, then which name failed and why, on one line.
+void TestCliChart::nameCheckSaysWhichNameAndWhy_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("digits only") << QStringList{"--full", "1990"} << "The full name \"1990\" has no vowels.";
+    QTest::newRow("no consonants") << QStringList{"--full", "Aei"}
+                                   << "The full name \"Aei\" has no consonants.";
+    QTest::newRow("zeros only") << QStringList{"--full", "000"} << "The full name \"000\" has no letters.";
+    QTest::newRow("short name without vowels")
+        << QStringList{"--full", "John Smith", "--short", "Brr"} << "The short name \"Brr\" has no vowels.";
+    QTest::newRow("nothing left once cleaned")
+        << QStringList{"--full", QString::fromUtf8("\u674e\u5c0f\u9f99")}
+        << "The full name is empty once cleaned: only Latin letters, digits and spaces count.";
+    QTest::newRow("marks that leave no vowel")
+        << QStringList{"--full", "John", "--marks-full", "2222"}
+        << "The full name \"John\" has no vowels with the marks given.";
+}
+
+void TestCliChart::nameCheckSaysWhichNameAndWhy()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, why);
+    const CliRun run = runCli(QStringList{"chart", "--birth", "1990-05-17"} + names);
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(QString::fromUtf8(run.err), QLatin1String("Error! Incorrect full or short name! ") + why + '\n');
 }
 
 void TestCliChart::help()

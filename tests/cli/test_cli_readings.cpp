@@ -28,6 +28,9 @@ private slots:
     void reportFiles();
     void failures_data();
     void failures();
+    void datesWithTrailingCharacters_data();
+    void datesWithTrailingCharacters();
+    void damagedDefaultDataFile();
     void help();
 
 private:
@@ -58,6 +61,12 @@ void TestCliReadings::initTestCase()
     QVERIFY(file.open(QIODevice::WriteOnly));
     for (const QString &line : plain)
         file.write(encipherLine(line.toLatin1()) + "\n");
+
+    // The same with its fifth line, a name, typed in plain text.
+    QFile damaged(path("damaged.dat"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    for (int i = 0; i < plain.size(); ++i)
+        damaged.write((i == 4 ? plain.at(i).toLatin1() : encipherLine(plain.at(i).toLatin1())) + "\n");
 }
 
 void TestCliReadings::matrix_data()
@@ -292,6 +301,30 @@ void TestCliReadings::failures_data()
     QTest::newRow("celebrities missing data file")
         << QStringList{"celebrities"} + john + QStringList{"--texts", "/nonexistent/eng.dat"} << 1
         << "/nonexistent/eng.dat";
+    const QStringList fixture = {"--birth", "1990-05-17", "--texts", path("fixture.dat")};
+    const QString chinese = QString::fromUtf8("\u674e\u5c0f\u9f99");
+    QTest::newRow("celebrities name that cleans to nothing")
+        << QStringList{"celebrities", "--full", chinese} + fixture << 3
+        << "Error! Incorrect full or short name! The full name is empty once cleaned";
+    QTest::newRow("celebrities name of zeros")
+        << QStringList{"celebrities", "--full", "000"} + fixture << 3
+        << "Error! Incorrect full or short name! The full name \"000\" has no letters.";
+    QTest::newRow("compat partner named")
+        << QStringList{"compat"} + john +
+               QStringList{"--partner-full", "1985", "--partner-birth", "1985-11-29"}
+        << 3 << "The partner's full name \"1985\" has no vowels.";
+    QTest::newRow("pet name worth 0 says why")
+        << QStringList{"pet", "--name", "000", "--birth", "2020-02-29"} << 3
+        << "Error! Incorrect pet name! The pet name \"000\" has no letters.";
+    QTest::newRow("damaged data file")
+        << QStringList{"matrix"} + john + QStringList{"--texts", path("damaged.dat")} << 1
+        << path("damaged.dat") + ": refused as a data file: line 5 is not enciphered";
+    QTest::newRow("data file that is a directory")
+        << QStringList{"celebrities"} + john + QStringList{"--texts", m_dir.path()} << 1
+        << "refused as a data file: a directory, not a regular file";
+    QTest::newRow("data file /dev/zero")
+        << QStringList{"report", "numerology"} + john + QStringList{"--texts", "/dev/zero"} << 1
+        << "/dev/zero: refused as a data file: a character device, not a regular file";
     QTest::newRow("analyze without --date") << QStringList{"analyze", "--name", "Anna"} << 2 << "--date";
     QTest::newRow("analyze empty name") << QStringList{"analyze", "--name", " , ,", "--date", "2006-01-02"} << 2
                                         << "Enter your data before calculation!";
@@ -311,6 +344,73 @@ void TestCliReadings::failures()
     const QString err = QString::fromUtf8(run.err);
     QCOMPARE(err.count(QLatin1Char('\n')), 1);
     QVERIFY2(err.contains(complaint), qPrintable(err));
+}
+
+// Every date option takes exactly YYYY-MM-DD, nothing after it.
+void TestCliReadings::datesWithTrailingCharacters_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("option");
+    const auto person = [](const QString &birth) {
+        return QStringList{"--full", "John Smith", "--birth", birth};
+    };
+    const QString bad = QStringLiteral("1990-05-17x");
+    QTest::newRow("chart --birth") << QStringList{"chart"} + person(bad) << "--birth";
+    QTest::newRow("chart --birth with a line break")
+        << QStringList{"chart"} + person("1990-05-17\n") << "--birth";
+    QTest::newRow("chart --forecast")
+        << QStringList{"chart"} + person("1990-05-17") + QStringList{"--forecast", bad} << "--forecast";
+    QTest::newRow("report --birth") << QStringList{"report", "numerology"} + person(bad) << "--birth";
+    QTest::newRow("matrix --birth") << QStringList{"matrix"} + person(bad) << "--birth";
+    QTest::newRow("compat --partner-birth")
+        << QStringList{"compat"} + person("1990-05-17") +
+               QStringList{"--partner-full", "Mary Jones", "--partner-birth", "1985-11-29x"}
+        << "--partner-birth";
+    QTest::newRow("pet --birth") << QStringList{"pet", "--name", "Rex", "--birth", bad} << "--birth";
+    QTest::newRow("pet --forecast")
+        << QStringList{"pet", "--name", "Rex", "--birth", "2020-02-29", "--forecast", "2024-01-05 00:00"}
+        << "--forecast";
+    QTest::newRow("celebrities --birth") << QStringList{"celebrities"} + person(bad) << "--birth";
+    QTest::newRow("analyze --date") << QStringList{"analyze", "--name", "Anna", "--date", bad} << "--date";
+}
+
+void TestCliReadings::datesWithTrailingCharacters()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, option);
+    const CliRun run = runCli(args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains((option + ": not a valid date").toUtf8()), run.err.constData());
+}
+
+// The data file beside the program: missing is allowed (the readings have
+// no prose, as in the window), damaged is refused. A copy of the tool in a
+// folder of its own has a data file of our choosing beside it.
+void TestCliReadings::damagedDefaultDataFile()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString tool = folder.filePath(QStringLiteral("sorvel-cli"));
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/sorvel-cli"), tool));
+    const QStringList matrix = {"matrix", "--full", "John Smith", "--birth", "1990-05-17"};
+
+    QProcess missing;
+    missing.start(tool, matrix);
+    QVERIFY(missing.waitForFinished(60000));
+    QCOMPARE(missing.exitCode(), 0);
+
+    const QString data = folder.filePath(QStringLiteral("eng.dat"));
+    QVERIFY(QFile::copy(path("damaged.dat"), data));
+    QProcess damaged;
+    damaged.start(tool, matrix);
+    QVERIFY(damaged.waitForFinished(60000));
+    QCOMPARE(damaged.exitCode(), 1);
+    QVERIFY(damaged.readAllStandardOutput().isEmpty());
+    const QString err = QString::fromUtf8(damaged.readAllStandardError());
+    QCOMPARE(err, QStringLiteral("sorvel-cli: matrix: %1: refused as a data file: line 5 is not enciphered: "
+                                 "character 1 is not one the cipher writes\n")
+                      .arg(data));
 }
 
 void TestCliReadings::help()

@@ -91,6 +91,12 @@ void TestCliTexts::refusesLines_data()
     QTest::newRow("invalid UTF-8") << QByteArray("#10100\n\xe9t\xe9\n") << ":2: not valid UTF-8";
     QTest::newRow("line too long for the reader")
         << QByteArray("#10100\n" + QByteArray(4097, 'x') + "\n") << ":2: line of 4097 characters; at most 4096 fit";
+    // The reader refuses what is not text, and "#" lines without a topic code.
+    QTest::newRow("control character") << QByteArray("#10100\nring \x07\n") << ":2: control character U+0007";
+    QTest::newRow("C1 control character")
+        << QByteArray("#10100\n\xc2\x85\n") << ":2: control character U+0085";
+    QTest::newRow("header without a topic code")
+        << QByteArray("#10100\n#1 choice\n") << ":2: a header without a three-digit topic code: #1 cho";
 }
 
 void TestCliTexts::refusesLines()
@@ -119,6 +125,15 @@ void TestCliTexts::missingInput()
     const CliRun decode = runCli({"texts", "decode", m_dir.filePath(QStringLiteral("nope.dat"))});
     QCOMPARE(decode.exitCode, 1);
     QVERIFY(decode.err.contains("nope.dat: cannot read"));
+
+    // Neither reads what is not a regular file (this would never end).
+    const CliRun zero = runCli({"texts", "decode", "/dev/zero"});
+    QCOMPARE(zero.exitCode, 1);
+    QVERIFY(zero.err.contains("/dev/zero: cannot read: a character device, not a regular file"));
+    const CliRun folder = runCli({"texts", "encode", m_dir.path(), out});
+    QCOMPARE(folder.exitCode, 1);
+    QVERIFY(folder.err.contains("cannot read: a directory, not a regular file"));
+    QVERIFY(!QFile::exists(out));
 }
 
 void TestCliTexts::badUsage_data()

@@ -19,6 +19,7 @@ private slots:
     void reportWithoutDayOrExpressionMatches();
     void reportWithEveryList();
     void emptyCelebrityList();
+    void matchAtTheLastIndexOfAFullList();
 
 private:
     QTemporaryDir m_dir;
@@ -224,6 +225,32 @@ void TestCelebrities::emptyCelebrityList()
     QVERIFY(celebrities.celebrityMatches().expression.isEmpty());
     QVERIFY(celebrities.document().contains(QLatin1String("Celebrities with same Life Path")));
     QVERIFY(!celebrities.document().contains(QLatin1String("<img")));
+}
+
+// A full list of 200: only the last record (611, number 99) shares the
+// person's numbers and day, and it is found in every list.
+void TestCelebrities::matchAtTheLastIndexOfAFullList()
+{
+    QStringList lines;
+    for (int i = 0; i < 200; ++i) {
+        const bool last = i == 199;
+        lines << textHeader(i < 100 ? 601 : 611, i % 100) << (last ? "5" : "9") << (last ? "8" : "1")
+              << (last ? "8" : "9") << QStringLiteral("Person %1").arg(i) << QStringLiteral("note")
+              << (last ? "17.6.1960" : "3.3.1950");
+    }
+    QTemporaryDir full;
+    QVERIFY(loadReadingTexts(full, lines));
+    QCOMPARE(TextStore::instance().celebrity(199).name, QStringLiteral("Person 199"));
+
+    CNumerology celebrities;
+    celebrities.setImageFolder(QStringLiteral("img/doc2/"));
+    // JOHN SMITH: Life Path 5, Expression 8, born on the 17th.
+    QVERIFY(celebrities.CalcCelebrities(QStringLiteral("John Smith"), QDate(1990, 5, 17), false, 0));
+    QCOMPARE(celebrities.celebrityMatches().lifePath, QList<int>{199});
+    QCOMPARE(celebrities.celebrityMatches().birthDay, QList<int>{199});
+    QCOMPARE(celebrities.celebrityMatches().expression, QList<int>{199});
+    QCOMPARE(celebrities.document().count(photo(QStringLiteral("199.jpg"))), 3);
+    QVERIFY(loadReadingTexts(m_dir, celebritySource()));
 }
 
 QTEST_GUILESS_MAIN(TestCelebrities)

@@ -23,6 +23,8 @@ private slots:
     void johnSmithNameNumbers();
     void wordReductionOff();
     void masterLetterValues();
+    void balanceOfMasterInitials_data();
+    void balanceOfMasterInitials();
     void digitRowsFollowMarks();
     void lessonsPassionsConfidence();
     void chaldeanNineIsAlwaysALesson();
@@ -198,6 +200,30 @@ void TestNumerologyCore::masterLetterValues()
     // The row shows single digits; the sum uses K's 11.
     QCOMPARE(engine.result().fullConsonantRow, QStringLiteral("4 92"));
     QCOMPARE(engine.result().personalityLine, QStringLiteral("=6/24=6"));
+}
+
+// Balance adds the initials' values each reduced to one digit, so K and V
+// count 2 and 4 even when they keep 11 and 22 in the name numbers.
+void TestNumerologyCore::balanceOfMasterInitials_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("keepMasterLetters");
+    QTest::addColumn<QString>("balance");
+    QTest::newRow("K and V reduced") << "KIM VANCE" << false << "6";
+    QTest::newRow("K and V kept") << "KIM VANCE" << true << "6";          // 2 + 4, not 11 + 22 = 33
+    QTest::newRow("K alone kept") << "KAY" << true << "2";                // not 2/11
+    QTest::newRow("three Vs kept") << "VERA VIDA VOSS" << true << "3/12"; // 4 + 4 + 4, not 66
+}
+
+void TestNumerologyCore::balanceOfMasterInitials()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, keepMasterLetters);
+    QFETCH(QString, balance);
+    CNumerology::options().reduceMasterLetters = !keepMasterLetters;
+    CNumerology engine;
+    QVERIFY(engine.CalcNumerology(calcOnly(makePerson(name, QDate(1990, 5, 17)))));
+    QCOMPARE(engine.result().balanceText, balance);
 }
 
 void TestNumerologyCore::digitRowsFollowMarks()

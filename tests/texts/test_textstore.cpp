@@ -5,8 +5,13 @@
 #include "texts/textstore.h"
 #include "textfixture.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -35,6 +40,8 @@ private slots:
     void rawLines();
     void compoundTopicStartsBlank();
     void missingFileLeavesStoreEmpty();
+    void refusedFiles_data();
+    void refusedFiles();
     void reloadStartsAfresh();
     void celebrityRecords_data();
     void celebrityRecords();
@@ -168,6 +175,7 @@ void TestTextStore::entries_data()
     QTest::newRow("name advisor topic") << QStringList{"#50133", "x"} << 501 << 33 << "<p>x</p>";
     QTest::newRow("general note 15") << QStringList{"#90015", "x"} << 900 << 15 << "<p>x</p>";
     QTest::newRow("general note 16 ignored") << QStringList{"#90016", "x"} << 900 << 16 << QString();
+    QTest::newRow("tab kept") << QStringList{"#10100", "a\tb"} << 101 << 0 << "<p>a\tb</p>";
     QTest::newRow("Latin-1 text kept")
         << QStringList{"#10100", QString::fromLatin1("Caf\xe9 na\xefve")} << 101 << 0
         << QString::fromLatin1("<p>Caf\xe9 na\xefve</p>");
@@ -239,11 +247,91 @@ void TestTextStore::missingFileLeavesStoreEmpty()
 {
     TextStore store;
     QVERIFY(!store.loadFile(path(QStringLiteral("no-such-file.dat"))));
+    const TextLoadResult result = store.loadFrom(path(QStringLiteral("no-such-file.dat")));
+    QCOMPARE(result.status, TextLoadResult::Missing);
+    QCOMPARE(result.reason, QStringLiteral("no such file"));
     QCOMPARE(store.text(122, 0), QString());
     QCOMPARE(store.text(101, 1), QString());
     QCOMPARE(store.guideSlot(0, 0), QString());
     QCOMPARE(store.celebrity(0).lifePath, 0);
     QVERIFY(store.celebrity(0).name.isEmpty());
+}
+
+// Files that are not data files we can trust: each is refused with a reason,
+// and nothing of it (not even its good lines) is kept.
+void TestTextStore::refusedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+
+    const auto write = [this](const char *name, const QByteArray &bytes) {
+        QFile file(path(QLatin1String(name)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", name);
+        return file.fileName();
+    };
+    const auto enciphered = [](const QStringList &plain) { return encipheredLines(plain).join('\n') + '\n'; };
+    const QByteArray good = enciphered({"#10107", "Seven is a seeker.", "Eight builds."});
+
+    QTest::newRow("empty") << write("empty.dat", QByteArray()) << "the file is empty";
+    QRandomGenerator random(1990);
+    QByteArray noise(4096, Qt::Uninitialized);
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+    QTest::newRow("random bytes") << write("random.dat", noise) << "line 1 is not enciphered";
+    // Cut three characters into its last line.
+    const int lastLine = good.lastIndexOf('\n', good.size() - 2) + 1;
+    QTest::newRow("truncated") << write("truncated.dat", good.left(lastLine + 3)) << "line 3 is cut short";
+    QTest::newRow("one line not enciphered")
+        << write("plain-line.dat", good + "Nine ends a cycle.\n" + enciphered({"Ten."}))
+        << "line 4 is not enciphered: character 1";
+    QTest::newRow("one character changed")
+        << write("changed.dat", QByteArray(good).replace(lastLine + 4, 1, "z"))
+        << "line 3 is not enciphered: character 5";
+    QTest::newRow("a line of control characters")
+        << write("control.dat", good + enciphered({QStringLiteral("Bell \x07 rings")}))
+        << "line 4 does not decipher to text (control character 0x07)";
+    QTest::newRow("a C1 control character") << write("c1.dat", good + enciphered({QString(QChar(0x85))}))
+                                            << "line 4 does not decipher to text (control character 0x85)";
+    QTest::newRow("header without a topic code") << write("header.dat", good + enciphered({"#1x107", "lost"}))
+                                                 << "line 4 is a header without a topic code";
+    QTest::newRow("no header of a known topic")
+        << write("unknown.dat", enciphered({"#13207", "x", "#99901", "y"})) << "no header of a known topic";
+    QTest::newRow("blank lines only") << write("blank.dat", "\n\r\n\n") << "no header of a known topic";
+    QTest::newRow("UTF-8 byte order mark")
+        << write("bom.dat", "\xEF\xBB\xBF" + good) << "line 1 is not enciphered: character 1";
+    QFile large(path(QStringLiteral("large.dat")));
+    if (!large.open(QIODevice::WriteOnly) || !large.resize(TextStore::MAX_FILE_BYTES + 1)) // sparse
+        qFatal("cannot make large.dat");
+    QTest::newRow("over 64 MB") << large.fileName() << "too large: 67108865 bytes, the limit is 64 MB";
+    QTest::newRow("a directory") << m_dir.path() << "a directory, not a regular file";
+#ifdef Q_OS_UNIX
+    // No writer ever opens the FIFO: opening it for reading would wait.
+    const QString fifo = path(QStringLiteral("fifo.dat"));
+    if (mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0)
+        qFatal("cannot make a FIFO");
+    QTest::newRow("a FIFO without a writer") << fifo << "a FIFO, not a regular file";
+    QTest::newRow("/dev/zero") << "/dev/zero"
+                               << "a character device, not a regular file";
+#endif
+}
+
+void TestTextStore::refusedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    TextStore store;
+    loadPlain(store, {"#10107", "Kept until the next load."});
+
+    const TextLoadResult result = store.loadFrom(file);
+    QCOMPARE(result.status, TextLoadResult::Refused);
+    QVERIFY2(result.reason.startsWith(reason), qPrintable(result.reason));
+    QCOMPARE(store.text(101, 7), QString());
+    QCOMPARE(store.text(122, 0), QString()); // not even the compound blanks
+
+    QString why;
+    QVERIFY(!store.loadFile(file, &why));
+    QCOMPARE(why, result.reason);
 }
 
 void TestTextStore::reloadStartsAfresh()
