@@ -122,7 +122,7 @@ CSorvel::CSorvel(QWidget *parent)
     setWindowIcon(QIcon(imageFolder() + QStringLiteral("sorvel.png")));
     m_titleBar = QImage(imageFolder() + QStringLiteral("tbar.png"));
     m_wideTitleBar = QImage(imageFolder() + QStringLiteral("tbar2.png"));
-    TextStore::instance().load();
+    m_textsLoad = TextStore::instance().load();
     // Report styles that reset the font fall back to the web engine's
     // standard or serif face: make both the reports' own sans-serif face.
     QWebEngineSettings *web = QWebEngineSettings::defaultSettings();
@@ -396,6 +396,14 @@ void CSorvel::OnFinishedSU()
     m_splash = nullptr;
     layoutWindow();
     saveConfig();
+
+    // A data file that is there but cannot be trusted is refused, and the
+    // user hears why once the window stands; a missing one stays silent.
+    if (m_textsLoad.status == TextLoadResult::Refused)
+        messageReporter().critical(QStringLiteral("Error"),
+                                   QStringLiteral("The interpretation texts (eng.dat) could not be read: ")
+                                       + m_textsLoad.reason
+                                       + QStringLiteral(". Reports show the numbers without their texts."));
 
     // 9. The start-up guide.
     if (!m_config.skipGuideDialog) {

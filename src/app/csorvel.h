@@ -10,6 +10,7 @@
 #include "app/windowlayout.h"
 #include "files/configfile.h"
 #include "files/recentlist.h"
+#include "texts/textstore.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -193,6 +194,7 @@ private:
 
     // Settings and state.
     AppConfig m_config;
+    TextLoadResult m_textsLoad;
     bool m_recentClickFirst = false;
     int m_clickedRecent = -1;
     int m_currentPage = 0;
