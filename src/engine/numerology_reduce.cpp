@@ -208,10 +208,10 @@ int CNumerology::reduceCounting(int n, int *counters, int countedBelow) const
     if (n < 1 || n > 9999)
         return 0;
     for (;;) {
-        const bool final = IsFinal(n);
-        if ((final || isKarmicDebt(n)) && n < countedBelow)
+        const bool isFinal = IsFinal(n);
+        if ((isFinal || isKarmicDebt(n)) && n < countedBelow)
             ++counters[n];
-        if (final)
+        if (isFinal)
             return n;
         n = DigitSumStep(n);
     }
