@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QTextCodec>
 
-
 namespace {
 
 int failure(const QString &message)
