@@ -12,11 +12,12 @@ bool sameSettings(const AppConfig &a, const AppConfig &b)
 {
     const CalcOptions &x = a.options;
     const CalcOptions &y = b.options;
-    return x.lifePathMethod1 == y.lifePathMethod1 && x.lifePathMethod2 == y.lifePathMethod2
-        && x.lifePathMethod3 == y.lifePathMethod3 && x.reduceEachWord == y.reduceEachWord
-        && x.reduceMasterLetters == y.reduceMasterLetters && x.noSubstituteTransits == y.noSubstituteTransits
-        && a.skipGuideDialog == b.skipGuideDialog && a.styleIndex == b.styleIndex
-        && a.dayFirstDates == b.dayFirstDates && a.numerologist == b.numerologist;
+    return x.lifePathMethod1 == y.lifePathMethod1 && x.lifePathMethod2 == y.lifePathMethod2 &&
+           x.lifePathMethod3 == y.lifePathMethod3 && x.reduceEachWord == y.reduceEachWord &&
+           x.reduceMasterLetters == y.reduceMasterLetters &&
+           x.noSubstituteTransits == y.noSubstituteTransits && a.skipGuideDialog == b.skipGuideDialog &&
+           a.styleIndex == b.styleIndex && a.dayFirstDates == b.dayFirstDates &&
+           a.numerologist == b.numerologist;
 }
 
 } // namespace

@@ -18,22 +18,24 @@ void checkRewritten(const PersonInput &person)
     const QDate forecast(2024, 6, 21);
     const PersonFileContent saved =
         parsePersonFile(formatSavedPerson(person, forecast), PersonFileKind::SavedPerson);
-    fuzzCheck(saved.status == PersonFileStatus::Ok && saved.fieldCount == PERSON_FILE_FIELDS
-                  && saved.persons.size() == 1,
+    fuzzCheck(saved.status == PersonFileStatus::Ok && saved.fieldCount == PERSON_FILE_FIELDS &&
+                  saved.persons.size() == 1,
               "a written saved person reads back as one 15-field record");
     const PersonInput &again = saved.persons.first();
-    fuzzCheck(again.fullName == asWritten(person.fullName) && again.shortName == asWritten(person.shortName)
-                  && again.partnerFullName == asWritten(person.partnerFullName)
-                  && again.petName == asWritten(person.petName),
+    fuzzCheck(again.fullName == asWritten(person.fullName) &&
+                  again.shortName == asWritten(person.shortName) &&
+                  again.partnerFullName == asWritten(person.partnerFullName) &&
+                  again.petName == asWritten(person.petName),
               "names come back without commas, white space simplified");
     fuzzCheck(again.female == person.female && again.chaldean == person.chaldean,
               "gender and Chaldean flag come back");
-    fuzzCheck(again.birthDate == person.birthDate || !person.birthDate.isValid(), "the birth date comes back");
+    fuzzCheck(again.birthDate == person.birthDate || !person.birthDate.isValid(),
+              "the birth date comes back");
 
     const PersonFileContent recent =
         parsePersonFile(formatRecentList({person, person}, forecast), PersonFileKind::RecentList);
-    fuzzCheck(recent.status == PersonFileStatus::Ok && recent.persons.size() == 2
-                  && recent.persons.first().female == person.female,
+    fuzzCheck(recent.status == PersonFileStatus::Ok && recent.persons.size() == 2 &&
+                  recent.persons.first().female == person.female,
               "a written recent list reads back, gender kept");
 }
 

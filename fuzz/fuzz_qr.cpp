@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const int level = data[0] & 3;
     const int version = data[1] % (CQrEncoder::MAX_VERSION + 1); // 0: smallest that fits
-    const int mask = int(data[2] % 9) - 1;                      // -1: chosen by penalty
+    const int mask = int(data[2] % 9) - 1;                       // -1: chosen by penalty
     const bool allowGrowth = data[3] & 1;
     const QrCharset charset = (data[3] & 2) ? QrCharset::ShiftJis : QrCharset::Utf8;
     const char *text = reinterpret_cast<const char *>(data + SETTINGS);
@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // versions only, since large ones would time the allocator, not the code.
     if (encoder.version() <= SMALL_VERSION) {
         const QImage image = MakeQrImage(encoder, Qt::black);
-        fuzzCheck(image.width() == encoder.symbolSize() * QR_MODULE_PIXELS, "the image is 10 pixels a module");
+        fuzzCheck(image.width() == encoder.symbolSize() * QR_MODULE_PIXELS,
+                  "the image is 10 pixels a module");
     }
     return 0;
 }

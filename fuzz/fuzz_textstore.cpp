@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // The loader reads a file by name; one file is rewritten for each input,
     // in memory where the system has a RAM-backed folder.
-    static QTemporaryDir folder((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                          : QDir::tempPath())
-                                + QStringLiteral("/sorvel-fuzz-XXXXXX"));
+    static QTemporaryDir folder(
+        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
+        QStringLiteral("/sorvel-fuzz-XXXXXX"));
     static const QString path = folder.filePath(QStringLiteral("eng.dat"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

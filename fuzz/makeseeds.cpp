@@ -61,12 +61,13 @@ bool personSeeds(const QString &folder)
     const QString oldFormat = QStringLiteral("17.05.1990,John Smith,John,1,01.02.1991,Mary Lee,Mary,"
                                              "08.03.2015,Rex,21.06.2024");
     RecentEntry cleaned = cleanedInput(john());
-    return writeSeed(folder, "saved-person.num", formatSavedPerson(john(), FORECAST).toUtf8())
-        && writeSeed(folder, "saved-unicode.num", formatSavedPerson(anna(), FORECAST).toUtf8())
-        && writeSeed(folder, "recent-list.num",
-                     formatRecentList({cleaned, cleanedInput(anna()), cleaned}, FORECAST).toUtf8())
-        && writeSeed(folder, "older-format.num", oldFormat.toUtf8())
-        && writeSeed(folder, "edited.num", "\xEF\xBB\xBF" + formatSavedPerson(john(), FORECAST).toUtf8() + "\r\n");
+    return writeSeed(folder, "saved-person.num", formatSavedPerson(john(), FORECAST).toUtf8()) &&
+           writeSeed(folder, "saved-unicode.num", formatSavedPerson(anna(), FORECAST).toUtf8()) &&
+           writeSeed(folder, "recent-list.num",
+                     formatRecentList({cleaned, cleanedInput(anna()), cleaned}, FORECAST).toUtf8()) &&
+           writeSeed(folder, "older-format.num", oldFormat.toUtf8()) &&
+           writeSeed(folder, "edited.num",
+                     "\xEF\xBB\xBF" + formatSavedPerson(john(), FORECAST).toUtf8() + "\r\n");
 }
 
 bool configSeeds(const QString &folder)
@@ -80,10 +81,10 @@ bool configSeeds(const QString &folder)
     changed.dayFirstDates = true;
     changed.numerologist = QStringLiteral("Ada Quill");
     const QByteArray whole = writeConfig(changed);
-    return writeSeed(folder, "defaults.cfg", writeConfig(AppConfig()))
-        && writeSeed(folder, "changed.cfg", whole)
-        && writeSeed(folder, "without-numerologist.cfg", whole.left(whole.size() - 22))
-        && writeSeed(folder, "cut.cfg", whole.left(40));
+    return writeSeed(folder, "defaults.cfg", writeConfig(AppConfig())) &&
+           writeSeed(folder, "changed.cfg", whole) &&
+           writeSeed(folder, "without-numerologist.cfg", whole.left(whole.size() - 22)) &&
+           writeSeed(folder, "cut.cfg", whole.left(40));
 }
 
 // Runs of consecutive lines of the data file, each starting at a header.
@@ -119,8 +120,9 @@ QByteArray qrSeed(int level, int version, int mask, bool growth, const QByteArra
 
 bool barcodeSeeds(const QString &qrFolder, const QString &linearFolder)
 {
-    const QByteArray texts[] = {"SORVEL-58880-0", "0123456789012", "HELLO WORLD", "A1234B", "4006381333931",
-                                QString::fromUtf8("Zoë Ångström 123").toUtf8()};
+    const QByteArray texts[] = {"SORVEL-58880-0", "0123456789012",
+                                "HELLO WORLD",    "A1234B",
+                                "4006381333931",  QString::fromUtf8("Zoë Ångström 123").toUtf8()};
     int seed = 0;
     for (const QByteArray &text : texts) {
         const int level = seed % 4; // L, M, Q, H in turn
@@ -156,8 +158,8 @@ int main(int argc, char *argv[])
         QDir().mkpath(path);
         return path;
     };
-    const bool ok = personSeeds(folder("fuzz_personfile")) && configSeeds(folder("fuzz_config"))
-                    && textStoreSeeds(folder("fuzz_textstore"), QFile::decodeName(argv[2]))
-                    && barcodeSeeds(folder("fuzz_qr"), folder("fuzz_linear"));
+    const bool ok = personSeeds(folder("fuzz_personfile")) && configSeeds(folder("fuzz_config")) &&
+                    textStoreSeeds(folder("fuzz_textstore"), QFile::decodeName(argv[2])) &&
+                    barcodeSeeds(folder("fuzz_qr"), folder("fuzz_linear"));
     return ok ? 0 : 1;
 }

@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-
 int usageError(const QString &message)
 {
     QTextStream(stderr) << "sorvel-cli: " << message << "\n";
@@ -62,7 +61,8 @@ bool readDateOption(const QCommandLineParser &parser, const QString &name, bool 
 
 int writeJson(const QJsonObject &object, const QString &command)
 {
-    return writeOutputFile(QStringLiteral("-"), command, QJsonDocument(object).toJson(QJsonDocument::Indented));
+    return writeOutputFile(QStringLiteral("-"), command,
+                           QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
 QJsonArray intArray(const int *values, int count)
@@ -280,7 +280,8 @@ bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, Q
                       const PersonInput *fromFile)
 {
     PersonRecord &person = request.person;
-    if (!(fromFile ? takeFilePerson(parser, *fromFile, person, error) : readPersonOptions(parser, person, error)))
+    if (!(fromFile ? takeFilePerson(parser, *fromFile, person, error)
+                   : readPersonOptions(parser, person, error)))
         return false;
     person.forecastDate = QDate::currentDate();
     if (!readDateOption(parser, QStringLiteral("forecast"), false, person.forecastDate, error))
@@ -362,8 +363,8 @@ int readPersonFileOption(const QCommandLineParser &parser, const QString &comman
     if (file.status == PersonFileStatus::CannotOpen)
         return usageError(where + QLatin1String("cannot open: ") + file.reason);
     if (file.status == PersonFileStatus::WrongFormat)
-        return usageError(where + QLatin1String(WRONG_FILE_FORMAT_MESSAGE) + QLatin1String(" (") + file.reason
-                          + QLatin1Char(')'));
+        return usageError(where + QLatin1String(WRONG_FILE_FORMAT_MESSAGE) + QLatin1String(" (") +
+                          file.reason + QLatin1Char(')'));
     person = file.persons.first();
     return EXIT_OK;
 }

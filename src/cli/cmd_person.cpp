@@ -28,10 +28,10 @@ bool readTypedPerson(const QCommandLineParser &parser, PersonInput &typed, QStri
     typed.petName = parser.value(QStringLiteral("pet-name"));
     typed.partnerBirthDate = typed.petBirthDate = UNSET_DATE;
     typed.forecastDate = QDate::currentDate();
-    if (!readDateOption(parser, QStringLiteral("birth"), true, typed.birthDate, error)
-        || !readDateOption(parser, QStringLiteral("partner-birth"), false, typed.partnerBirthDate, error)
-        || !readDateOption(parser, QStringLiteral("pet-birth"), false, typed.petBirthDate, error)
-        || !readDateOption(parser, QStringLiteral("forecast"), false, typed.forecastDate, error))
+    if (!readDateOption(parser, QStringLiteral("birth"), true, typed.birthDate, error) ||
+        !readDateOption(parser, QStringLiteral("partner-birth"), false, typed.partnerBirthDate, error) ||
+        !readDateOption(parser, QStringLiteral("pet-birth"), false, typed.petBirthDate, error) ||
+        !readDateOption(parser, QStringLiteral("forecast"), false, typed.forecastDate, error))
         return false;
 
     const QString gender = parser.value(QStringLiteral("gender"));
@@ -121,8 +121,8 @@ int runPerson(const QStringList &args)
     // given on the command line take their place.
     typed = withAutomaticMarks(typed);
     const PersonInput cleaned = cleanedInput(typed);
-    if (!readGivenMarks(parser, "marks-full", cleaned.fullName, typed.fullMarks, error)
-        || !readGivenMarks(parser, "marks-short", cleaned.shortName, typed.shortMarks, error))
+    if (!readGivenMarks(parser, "marks-full", cleaned.fullName, typed.fullMarks, error) ||
+        !readGivenMarks(parser, "marks-short", cleaned.shortName, typed.shortMarks, error))
         return usageError(QLatin1String("person: ") + error);
 
     const QByteArray bytes = formatSavedPerson(typed, typed.forecastDate).toUtf8();

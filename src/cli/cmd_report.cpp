@@ -34,7 +34,8 @@ int runNumerologyReport(const QStringList &args)
         return status;
     // The document goes to the file named, or to stdout for "-" or none.
     const QString out = parser.value(QStringLiteral("out"));
-    return writeTextFile(out.isEmpty() ? QStringLiteral("-") : out, QStringLiteral("report"), engine.document());
+    return writeTextFile(out.isEmpty() ? QStringLiteral("-") : out, QStringLiteral("report"),
+                         engine.document());
 }
 
 } // namespace

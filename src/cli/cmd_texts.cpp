@@ -17,7 +17,6 @@
 #include <QRegularExpression>
 #include <QTextCodec>
 
-
 namespace {
 
 int failure(const QString &message)

@@ -206,14 +206,14 @@ bool CheckedFileWriter::openDirect(const QByteArray &target)
     return m_fd >= 0 || fail(errno);
 }
 
-bool CheckedFileWriter::openTemporary(const QByteArray &target, bool replacing, unsigned mode,
-                                      unsigned owner, unsigned group)
+bool CheckedFileWriter::openTemporary(const QByteArray &target, bool replacing, unsigned mode, unsigned owner,
+                                      unsigned group)
 {
     const QByteArray folder = folderOf(target);
     const QByteArray name = target.mid(target.lastIndexOf('/') + 1).left(MAX_NAME_IN_TEMPORARY);
     for (int attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS && m_fd < 0; ++attempt) {
-        const QByteArray candidate = folder + "/." + name + '.'
-            + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        const QByteArray candidate = folder + "/." + name + '.' +
+                                     QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         // 0666 lets the umask decide, as for any new file.
         m_fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd >= 0)

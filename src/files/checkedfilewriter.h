@@ -87,7 +87,7 @@ private:
     QByteArray m_target;    // the final target, symbolic links followed
     QByteArray m_temporary; // empty when writing directly
     int m_fd = -1;
-    bool m_ownsFd = true;   // false for standard output
+    bool m_ownsFd = true; // false for standard output
     bool m_opened = false;
     bool m_direct = false;
     bool m_failed = false;

@@ -11,8 +11,8 @@ namespace {
 
 // The option flags in their order in the file.
 bool CalcOptions::*const OPTION_FLAGS[CONFIG_OPTION_BYTES] = {
-    &CalcOptions::lifePathMethod1,  &CalcOptions::lifePathMethod2,     &CalcOptions::lifePathMethod3,
-    &CalcOptions::reduceEachWord,   &CalcOptions::reduceMasterLetters, &CalcOptions::noSubstituteTransits,
+    &CalcOptions::lifePathMethod1, &CalcOptions::lifePathMethod2,     &CalcOptions::lifePathMethod3,
+    &CalcOptions::reduceEachWord,  &CalcOptions::reduceMasterLetters, &CalcOptions::noSubstituteTransits,
 };
 
 // Whether the length in front of a string or byte array fits in what is
@@ -30,8 +30,7 @@ bool lengthFits(QDataStream &in)
 
 // Reads one value into target when the stream has more and the value is
 // complete; a cut value leaves target alone. Returns whether it was read.
-template <typename StreamType, typename Target>
-bool readIfPresent(QDataStream &in, Target &target)
+template <typename StreamType, typename Target> bool readIfPresent(QDataStream &in, Target &target)
 {
     if (in.atEnd())
         return false;
@@ -60,8 +59,8 @@ void readSettings(QDataStream &in, ConfigVersion version, AppConfig &config)
         }
     }
     // The first value missing ends the reading.
-    if (readIfPresent<bool>(in, config.skipGuideDialog) && readIfPresent<qint32>(in, config.styleIndex)
-        && readIfPresent<bool>(in, config.dayFirstDates) && readIfPresent<qint32>(in, config.masterMode))
+    if (readIfPresent<bool>(in, config.skipGuideDialog) && readIfPresent<qint32>(in, config.styleIndex) &&
+        readIfPresent<bool>(in, config.dayFirstDates) && readIfPresent<qint32>(in, config.masterMode))
         readIfPresent<QString>(in, config.numerologist);
 }
 

@@ -74,7 +74,8 @@ struct MarksLimits
     int partnerShort;
 };
 
-QString record(const PersonInput &person, bool genderDigitOne, const QDate &forecast, const MarksLimits &limits)
+QString record(const PersonInput &person, bool genderDigitOne, const QDate &forecast,
+               const MarksLimits &limits)
 {
     const QStringList fields = {
         dateField(person.birthDate),
@@ -249,8 +250,8 @@ PersonFileContent readPersonFile(const QString &path, PersonFileKind kind)
     const FileReadResult file = readRegularFile(path, MAX_PERSON_FILE_BYTES);
     if (file.status != FileReadResult::Ok) {
         PersonFileContent content;
-        content.status =
-            file.status == FileReadResult::CannotOpen ? PersonFileStatus::CannotOpen : PersonFileStatus::WrongFormat;
+        content.status = file.status == FileReadResult::CannotOpen ? PersonFileStatus::CannotOpen
+                                                                   : PersonFileStatus::WrongFormat;
         content.reason = file.reason;
         return content;
     }

@@ -69,13 +69,14 @@ void TestCliFiles::personFileText_data()
     // _ J O H N gives 2 2 1 2 2 0 2 1 2 2); the empty short name's marks are
     // those of the name the engine derived, cut to its typed length plus two.
     QTest::newRow("comma dropped, male, pet")
-        << QStringList{"--full", "Smith, John", "--birth", "1990-05-17", "--gender", "male", "--pet-name", "Rex",
-                       "--pet-birth", "2019-07-04"}
+        << QStringList{"--full", "Smith, John", "--birth", "1990-05-17",  "--gender",
+                       "male",   "--pet-name",  "Rex",     "--pet-birth", "2019-07-04"}
         << QByteArray("17.05.1990,Smith John,,1,01.01.2000,,,04.07.2019,Rex,21.06.2024,2212202122,22,,,0");
     QTest::newRow("partner, given marks, Chaldean")
-        << QStringList{"--full", "Ray Lee", "--short", "Ray", "--birth", "1985-12-03", "--partner-full", "Ann",
-                       "--partner-birth", "1986-01-02", "--marks-full", "1210211", "--marks-short", "222",
-                       "--chaldean"}
+        << QStringList{"--full",          "Ray Lee",    "--short",        "Ray",
+                       "--birth",         "1985-12-03", "--partner-full", "Ann",
+                       "--partner-birth", "1986-01-02", "--marks-full",   "1210211",
+                       "--marks-short",   "222",        "--chaldean"}
         << QByteArray("03.12.1985,Ray Lee,Ray,0,02.01.1986,Ann,,01.01.2000,,21.06.2024,1210211,222,122,12,1");
 }
 
@@ -97,11 +98,11 @@ void TestCliFiles::personFileGivesTheSameChart_data()
     QTest::addColumn<QStringList>("extra"); // options that are not in the file
     QTest::newRow("names and date") << QStringList{"--full", "John Quincy Smith", "--birth", "1990-05-17"}
                                     << QStringList();
-    QTest::newRow("short name, Chaldean")
-        << QStringList{"--full", "Maria Elena Rossi", "--short", "Maria", "--birth", "1979-02-28", "--chaldean"}
-        << QStringList{"--lp-methods", "2"};
-    QTest::newRow("hand-set marks") << QStringList{"--full",       "Ray Wyatt", "--short",       "Ray",
-                                                   "--birth",      "2001-10-10", "--marks-full", "221022122",
+    QTest::newRow("short name, Chaldean") << QStringList{"--full",  "Maria Elena Rossi", "--short",   "Maria",
+                                                         "--birth", "1979-02-28",        "--chaldean"}
+                                          << QStringList{"--lp-methods", "2"};
+    QTest::newRow("hand-set marks") << QStringList{"--full",        "Ray Wyatt",  "--short",      "Ray",
+                                                   "--birth",       "2001-10-10", "--marks-full", "221022122",
                                                    "--marks-short", "221"}
                                     << QStringList();
 }
@@ -124,8 +125,8 @@ void TestCliFiles::personFileGivesTheSameChart()
 void TestCliFiles::compatFromPersonFile()
 {
     const QString file = path("couple.num");
-    const QStringList couple = {"--full", "John Smith", "--birth", "1990-05-17", "--partner-full", "Mary Jones",
-                                "--partner-birth", "1985-11-29"};
+    const QStringList couple = {"--full",         "John Smith", "--birth",         "1990-05-17",
+                                "--partner-full", "Mary Jones", "--partner-birth", "1985-11-29"};
     QCOMPARE(runCli(QStringList{"person"} + couple + QStringList{"--out", file}).exitCode, 0);
     const CliRun fromOptions = runCli(QStringList{"compat"} + couple + FORECAST);
     const CliRun fromFile = runCli(QStringList{"compat", "--person", file} + FORECAST);
@@ -141,8 +142,8 @@ void TestCliFiles::olderPersonFile()
     const QString file = path("old.num");
     put(file, "17.05.1990,John Smith,John,1,01.01.2000,,,01.01.2000,,03.03.2010");
     const CliRun fromFile = runCli(QStringList{"chart", "--person", file} + FORECAST);
-    const CliRun fromOptions =
-        runCli(QStringList{"chart", "--full", "John Smith", "--short", "John", "--birth", "1990-05-17"} + FORECAST);
+    const CliRun fromOptions = runCli(
+        QStringList{"chart", "--full", "John Smith", "--short", "John", "--birth", "1990-05-17"} + FORECAST);
     QVERIFY2(fromFile.exitCode == 0, fromFile.err.constData());
     QCOMPARE(fromFile.json(), fromOptions.json());
 }
@@ -155,7 +156,8 @@ void TestCliFiles::personFileErrors_data()
     put(single, "17.05.1990,John Smith,,0,01.01.2000,,,01.01.2000,,21.06.2024,,,,,0");
     put(path("notes.num"), "Dear diary,\ntoday I met John.");
     put(path("baddate.num"), "31.02.1990,John Smith,,0,,,,,,21.06.2024,,,,,0");
-    QTest::newRow("not a person file") << QStringList{"chart", "--person", path("notes.num")} << "Wrong file format!";
+    QTest::newRow("not a person file")
+        << QStringList{"chart", "--person", path("notes.num")} << "Wrong file format!";
     QTest::newRow("compat, not a person file")
         << QStringList{"compat", "--person", path("notes.num")} << "Wrong file format!";
     QTest::newRow("missing file") << QStringList{"chart", "--person", path("missing.num")}
@@ -163,23 +165,23 @@ void TestCliFiles::personFileErrors_data()
     QTest::newRow("a folder") << QStringList{"chart", "--person", m_dir.path()} << "Is a directory";
     QTest::newRow("file and --full") << QStringList{"chart", "--person", single, "--full", "X"}
                                      << "--person replaces --full";
-    QTest::newRow("impossible birth date") << QStringList{"chart", "--person", path("baddate.num")}
-                                           << "birth date is not a valid date";
-    QTest::newRow("compat without a partner") << QStringList{"compat", "--person", single}
-                                              << "the file has no partner";
+    QTest::newRow("impossible birth date")
+        << QStringList{"chart", "--person", path("baddate.num")} << "birth date is not a valid date";
+    QTest::newRow("compat without a partner")
+        << QStringList{"compat", "--person", single} << "the file has no partner";
     QTest::newRow("compat, file and --partner-birth")
         << QStringList{"compat", "--person", single, "--partner-birth", "1990-01-01"}
         << "--person replaces --partner-birth";
     const QStringList ann = {"person", "--full", "Ann", "--birth", "1990-01-01"};
     QTest::newRow("person without --out") << ann << "missing --out";
-    QTest::newRow("person without --birth") << QStringList{"person", "--full", "Ann", "--out", "x.num"}
-                                            << "missing --birth";
+    QTest::newRow("person without --birth")
+        << QStringList{"person", "--full", "Ann", "--out", "x.num"} << "missing --birth";
     QTest::newRow("unknown gender") << ann + QStringList{"--gender", "other", "--out", "x.num"}
                                     << "--gender: expected female or male";
-    QTest::newRow("marks of the wrong length") << ann + QStringList{"--marks-full", "12", "--out", "x.num"}
-                                               << "expected 3 digits";
-    QTest::newRow("marks not 0 to 2") << ann + QStringList{"--marks-short", "123", "--out", "x.num"}
-                                      << "marks are digits 0, 1 or 2";
+    QTest::newRow("marks of the wrong length")
+        << ann + QStringList{"--marks-full", "12", "--out", "x.num"} << "expected 3 digits";
+    QTest::newRow("marks not 0 to 2")
+        << ann + QStringList{"--marks-short", "123", "--out", "x.num"} << "marks are digits 0, 1 or 2";
 }
 
 void TestCliFiles::personFileErrors()
@@ -200,9 +202,9 @@ void TestCliFiles::fullDevice_data()
     QTest::addColumn<QStringList>("args"); // the output path follows
     const QStringList john = {"--full", "John Smith", "--birth", "1990-05-17"};
     QTest::newRow("report") << QStringList{"report", "numerology"} + john + QStringList{"--out"};
-    QTest::newRow("compat --out") << QStringList{"compat"} + john
-                                         + QStringList{"--partner-full", "Mary Jones", "--partner-birth",
-                                                       "1985-11-29", "--out"};
+    QTest::newRow("compat --out") << QStringList{"compat"} + john +
+                                         QStringList{"--partner-full", "Mary Jones", "--partner-birth",
+                                                     "1985-11-29", "--out"};
     QTest::newRow("barcode") << QStringList{"barcode", "--kind", "0", "--text", "HELLO", "--out"};
     QTest::newRow("texts encode") << QStringList{"texts", "encode", path("source.txt")};
     QTest::newRow("celebrity-texts") << QStringList{"celebrity-texts", path("celebrities.txt")};
@@ -257,7 +259,8 @@ void TestCliFiles::refusedStandardOutput_data()
     QTest::newRow("report") << QStringList{"report", "numerology"} + john;
     QTest::newRow("chart JSON") << QStringList{"chart"} + john;
     QTest::newRow("matrix JSON") << QStringList{"matrix"} + john;
-    QTest::newRow("texts decode") << QStringList{"texts", "decode", QCoreApplication::applicationDirPath() + "/eng.dat"};
+    QTest::newRow("texts decode") << QStringList{"texts", "decode",
+                                                 QCoreApplication::applicationDirPath() + "/eng.dat"};
 }
 
 // A standard output that refuses the bytes is a failure, not a success.

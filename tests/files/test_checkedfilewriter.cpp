@@ -42,8 +42,8 @@ private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QStringList folderEntries() const
     {
-        return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                             QDir::Name);
+        return QDir(m_dir->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
     static QByteArray contents(const QString &file)
     {
@@ -76,7 +76,8 @@ void TestCheckedFileWriter::writesNewAndReplacesOldFiles_data()
     QTest::addColumn<QByteArray>("previous"); // null: no file yet
     QTest::addColumn<QByteArrayList>("pieces");
     QTest::newRow("new file") << QByteArray() << QByteArrayList{"one", " two"};
-    QTest::newRow("longer file replaced") << QByteArray("old content that is longer") << QByteArrayList{"new"};
+    QTest::newRow("longer file replaced")
+        << QByteArray("old content that is longer") << QByteArrayList{"new"};
     QTest::newRow("emptied") << QByteArray("old") << QByteArrayList{};
 }
 
@@ -118,10 +119,12 @@ void TestCheckedFileWriter::failureKeepsPreviousFile_data()
     QTest::addColumn<QString>("reason");
     using Step = CheckedFileWriter::Step;
     QTest::newRow("cannot create") << Step::Open << int(EACCES) << true << "Permission denied";
-    QTest::newRow("disk full while writing") << Step::Write << int(ENOSPC) << true << "No space left on device";
+    QTest::newRow("disk full while writing")
+        << Step::Write << int(ENOSPC) << true << "No space left on device";
     QTest::newRow("disk full, new file") << Step::Write << int(ENOSPC) << false << "No space left on device";
     QTest::newRow("flush fails") << Step::Sync << int(EIO) << true << "Input/output error";
-    QTest::newRow("killed before the rename") << Step::Rename << int(EINTR) << true << "Interrupted system call";
+    QTest::newRow("killed before the rename")
+        << Step::Rename << int(EINTR) << true << "Interrupted system call";
 }
 
 void TestCheckedFileWriter::failureKeepsPreviousFile()
@@ -196,7 +199,7 @@ void TestCheckedFileWriter::nullDeviceAndFifoAreWrittenInPlace()
 
 void TestCheckedFileWriter::symbolicLinksAreFollowed_data()
 {
-    QTest::addColumn<QStringList>("links");  // each link points to the next entry
+    QTest::addColumn<QStringList>("links"); // each link points to the next entry
     QTest::addColumn<QString>("finalTarget");
     QTest::addColumn<bool>("targetExists");
     QTest::newRow("relative link") << QStringList{"link.num"} << "data/person.num" << true;
@@ -217,8 +220,8 @@ void TestCheckedFileWriter::symbolicLinksAreFollowed()
     chain.append(finalTarget);
     for (int i = 0; i < links.size(); ++i) {
         const QString relative = QFileInfo(path(chain.at(i))).dir().relativeFilePath(path(chain.at(i + 1)));
-        QVERIFY(::symlink(QFile::encodeName(relative).constData(), QFile::encodeName(path(chain.at(i))).constData())
-                == 0);
+        QVERIFY(::symlink(QFile::encodeName(relative).constData(),
+                          QFile::encodeName(path(chain.at(i))).constData()) == 0);
     }
 
     QString error;
@@ -234,9 +237,10 @@ void TestCheckedFileWriter::symbolicLinksAreFollowed()
         if (link.startsWith("data/"))
             expected.append(QFileInfo(link).fileName());
     expected.sort();
-    QCOMPARE(QDir(path("data")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                          QDir::Name),
-             expected);
+    QCOMPARE(
+        QDir(path("data"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+        expected);
 }
 
 void TestCheckedFileWriter::folderIsRefused()

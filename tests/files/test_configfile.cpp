@@ -58,9 +58,9 @@ static AppConfig changedConfig()
 
 static bool sameOptions(const CalcOptions &a, const CalcOptions &b)
 {
-    return a.lifePathMethod1 == b.lifePathMethod1 && a.lifePathMethod2 == b.lifePathMethod2
-        && a.lifePathMethod3 == b.lifePathMethod3 && a.reduceEachWord == b.reduceEachWord
-        && a.reduceMasterLetters == b.reduceMasterLetters && a.noSubstituteTransits == b.noSubstituteTransits;
+    return a.lifePathMethod1 == b.lifePathMethod1 && a.lifePathMethod2 == b.lifePathMethod2 &&
+           a.lifePathMethod3 == b.lifePathMethod3 && a.reduceEachWord == b.reduceEachWord &&
+           a.reduceMasterLetters == b.reduceMasterLetters && a.noSubstituteTransits == b.noSubstituteTransits;
 }
 
 static void compareConfigs(const AppConfig &actual, const AppConfig &expected)
@@ -173,11 +173,15 @@ void TestConfigFile::optionBlock_data()
     QTest::addColumn<bool>("optionsRead");
     const QByteArray five = CHANGED_OPTIONS.left(5);
     const QByteArray seven = CHANGED_OPTIONS + '\x01';
-    QTest::newRow("six bytes") << stream("TRUVNUMFILE", &CHANGED_OPTIONS, true) << ConfigVersion::Current << true;
-    QTest::newRow("five bytes ignored") << stream("TRUVNUMFILE", &five, true) << ConfigVersion::Current << false;
-    QTest::newRow("seven bytes ignored") << stream("TRUVNUMFILE", &seven, true) << ConfigVersion::Current << false;
+    QTest::newRow("six bytes") << stream("TRUVNUMFILE", &CHANGED_OPTIONS, true) << ConfigVersion::Current
+                               << true;
+    QTest::newRow("five bytes ignored")
+        << stream("TRUVNUMFILE", &five, true) << ConfigVersion::Current << false;
+    QTest::newRow("seven bytes ignored")
+        << stream("TRUVNUMFILE", &seven, true) << ConfigVersion::Current << false;
     // The previous version's file has no options block at all.
-    QTest::newRow("previous version") << stream("TRUVNUMFILE", nullptr, true) << ConfigVersion::Previous << false;
+    QTest::newRow("previous version")
+        << stream("TRUVNUMFILE", nullptr, true) << ConfigVersion::Previous << false;
 }
 
 void TestConfigFile::optionBlock()
@@ -227,7 +231,8 @@ void TestConfigFile::fileWithoutNumerologist()
 {
     AppConfig expected = changedConfig();
     expected.numerologist.clear();
-    compareConfigs(readConfig(stream("TRUVNUMFILE", &CHANGED_OPTIONS, false), ConfigVersion::Current), expected);
+    compareConfigs(readConfig(stream("TRUVNUMFILE", &CHANGED_OPTIONS, false), ConfigVersion::Current),
+                   expected);
 }
 
 void TestConfigFile::choiceOfFile()

@@ -145,7 +145,8 @@ void TestPersonFile::savedPersonRoundTrip_data()
 void TestPersonFile::savedPersonRoundTrip()
 {
     QFETCH(PersonInput, typed);
-    const PersonFileContent read = parsePersonFile(formatSavedPerson(typed, FORECAST), PersonFileKind::SavedPerson);
+    const PersonFileContent read =
+        parsePersonFile(formatSavedPerson(typed, FORECAST), PersonFileKind::SavedPerson);
     QCOMPARE(read.status, PersonFileStatus::Ok);
     QCOMPARE(read.fieldCount, 15);
     QCOMPARE(read.persons.size(), 1);
@@ -233,8 +234,8 @@ void TestPersonFile::olderFormat()
     QFETCH(QString, genderField);
     QFETCH(PersonFileKind, kind);
     QFETCH(bool, female);
-    const QString text = "17.05.1990,John Smith,John," + genderField
-                         + ",01.02.1991,Mary Lee,Mary,08.03.2015,Rex,21.06.2024\nsecond,line";
+    const QString text = "17.05.1990,John Smith,John," + genderField +
+                         ",01.02.1991,Mary Lee,Mary,08.03.2015,Rex,21.06.2024\nsecond,line";
     const PersonFileContent read = parsePersonFile(text, kind);
     QCOMPARE(read.status, PersonFileStatus::Ok);
     QCOMPARE(read.fieldCount, 10);
@@ -256,12 +257,14 @@ void TestPersonFile::marksField_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("marks");
     QTest::addColumn<QVector<int>>("expected");
+    // clang-format off
     QTest::newRow("one per letter") << "Ray" << "121" << QVector<int>{1, 2, 1};
     QTest::newRow("exactly twice the name") << "Al" << "1212" << QVector<int>{1, 2, 1, 2};
     QTest::newRow("longer than twice: ignored") << "Al" << "12121" << QVector<int>{};
     QTest::newRow("marks without a name: ignored") << "" << "1" << QVector<int>{};
     QTest::newRow("a non-digit counts as 0") << "Ray" << "1x2" << QVector<int>{1, 0, 2};
     QTest::newRow("empty") << "Ray" << "" << QVector<int>{};
+    // clang-format on
 }
 
 void TestPersonFile::marksField()
@@ -295,7 +298,8 @@ void TestPersonFile::datesAsWritten()
 {
     QFETCH(QString, field);
     QFETCH(QDate, expected);
-    const PersonFileContent read = parsePersonFile(field + ",Ray,,0,,,,,,,,,,,0", PersonFileKind::SavedPerson);
+    const PersonFileContent read =
+        parsePersonFile(field + ",Ray,,0,,,,,,,,,,,0", PersonFileKind::SavedPerson);
     QCOMPARE(read.status, PersonFileStatus::Ok);
     QCOMPARE(read.persons.first().birthDate, expected);
     if (expected.isValid())
@@ -363,8 +367,8 @@ void TestPersonFile::refusedFiles_data()
     QTest::newRow("missing") << "missing.num" << PersonFileStatus::CannotOpen << "No such file or directory";
     QTest::newRow("folder") << "folder" << PersonFileStatus::CannotOpen << "Is a directory";
     QTest::newRow("FIFO without a writer") << "fifo" << PersonFileStatus::CannotOpen << "not a regular file";
-    QTest::newRow("larger than a person file") << "huge.num" << PersonFileStatus::WrongFormat
-                                               << "larger than 1048576 bytes";
+    QTest::newRow("larger than a person file")
+        << "huge.num" << PersonFileStatus::WrongFormat << "larger than 1048576 bytes";
 }
 
 void TestPersonFile::refusedFiles()
@@ -378,8 +382,8 @@ void TestPersonFile::refusedFiles()
     } else if (name == "fifo") {
         QVERIFY(QFile::exists(path) || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     } else if (name == "huge.num") {
-        QVERIFY(writeFileChecked(path, formatSavedPerson(johnAndMary(), FORECAST).toUtf8()
-                                           + QByteArray(int(MAX_PERSON_FILE_BYTES), ' ')));
+        QVERIFY(writeFileChecked(path, formatSavedPerson(johnAndMary(), FORECAST).toUtf8() +
+                                           QByteArray(int(MAX_PERSON_FILE_BYTES), ' ')));
     }
     const PersonFileContent read = readPersonFile(path, PersonFileKind::SavedPerson);
     QCOMPARE(read.status, status);
