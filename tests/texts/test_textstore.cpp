@@ -346,7 +346,8 @@ void TestTextStore::bytesAreCheckedAsFilesAre()
 
     const TextLoadResult damaged = store.loadBytes(good + "\nSeven again.");
     QCOMPARE(damaged.status, TextLoadResult::Refused);
-    QCOMPARE(damaged.reason, QStringLiteral("line 3 is not enciphered: character 1 is not one the cipher writes"));
+    QCOMPARE(damaged.reason,
+             QStringLiteral("line 3 is not enciphered: character 1 is not one the cipher writes"));
     QCOMPARE(store.text(101, 7), QString());
     QCOMPARE(store.loadBytes(QByteArray()).reason, QStringLiteral("the file is empty"));
 }
