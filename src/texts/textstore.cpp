@@ -5,7 +5,6 @@
 #include "textcipher.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <limits>
 
@@ -193,15 +192,22 @@ bool TextStore::loadFile(const QString &path, QString *reason)
 
 TextLoadResult TextStore::loadFrom(const QString &path)
 {
-    clear();
-    TextLoadResult result;
     const BoundedFile file = readBoundedFile(path, MAX_FILE_BYTES);
     if (file.status != BoundedFile::Read) {
+        clear();
+        TextLoadResult result;
         const bool missing = file.status == BoundedFile::Missing;
         result.status = missing ? TextLoadResult::Missing : TextLoadResult::Refused;
         result.reason = file.reason;
         return result;
     }
+    return loadBytes(file.bytes);
+}
+
+TextLoadResult TextStore::loadBytes(const QByteArray &bytes)
+{
+    clear();
+    TextLoadResult result;
 
     // Topic 122 starts with a single blank in entries 0 and 10..99; readers
     // of the name advisor treat that blank like an empty entry.
@@ -209,7 +215,7 @@ TextLoadResult TextStore::loadFrom(const QString &path)
     for (int n = 10; n <= 99; ++n)
         *topicEntry(COMPOUND_TOPIC, n) = QByteArrayLiteral(" ");
 
-    if (!readLines(file.bytes, result.reason)) {
+    if (!readLines(bytes, result.reason)) {
         clear(); // nothing of a damaged file is shown
         result.status = TextLoadResult::Refused;
         return result;

@@ -78,6 +78,9 @@ public:
     // code is not a number, and a file without a header of a known topic.
     // Lines over MAX_LINE_LENGTH are dropped whole, unchecked.
     TextLoadResult loadFrom(const QString &path);
+    // The same for a data file's contents already read, checked as above
+    // but for the size, which the caller bounds (the fuzz target).
+    TextLoadResult loadBytes(const QByteArray &bytes);
     // The same for callers that need only a yes or no (and the reason).
     bool loadFile(const QString &path, QString *reason = nullptr);
 

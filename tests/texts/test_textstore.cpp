@@ -42,6 +42,7 @@ private slots:
     void missingFileLeavesStoreEmpty();
     void refusedFiles_data();
     void refusedFiles();
+    void bytesAreCheckedAsFilesAre();
     void reloadStartsAfresh();
     void celebrityRecords_data();
     void celebrityRecords();
@@ -332,6 +333,23 @@ void TestTextStore::refusedFiles()
     QString why;
     QVERIFY(!store.loadFile(file, &why));
     QCOMPARE(why, result.reason);
+}
+
+// The contents of a file, already read, go through the same checks.
+void TestTextStore::bytesAreCheckedAsFilesAre()
+{
+    TextStore store;
+    const QByteArray good = encipheredLines({"#10107", "Seven."}).join('\n');
+    QVERIFY(store.loadBytes(good).loaded());
+    QCOMPARE(store.text(101, 7), QStringLiteral("<p>Seven.</p>"));
+    QCOMPARE(store.text(122, 0), QStringLiteral(" "));
+
+    const TextLoadResult damaged = store.loadBytes(good + "\nSeven again.");
+    QCOMPARE(damaged.status, TextLoadResult::Refused);
+    QCOMPARE(damaged.reason,
+             QStringLiteral("line 3 is not enciphered: character 1 is not one the cipher writes"));
+    QCOMPARE(store.text(101, 7), QString());
+    QCOMPARE(store.loadBytes(QByteArray()).reason, QStringLiteral("the file is empty"));
 }
 
 void TestTextStore::reloadStartsAfresh()
