@@ -1,0 +1,106 @@
+#include "htmlpictures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+const QString IMG_SRC = QStringLiteral("<img src=\"");
+const QString QUOTE = QStringLiteral("\"");
+const QString FILE_SCHEME = QStringLiteral("file:///");
+const int PICTURE_PADDING = 20; // white pixels left of a picture in the PDF
+
+// The table line height a saved report gets, so it reads as in the window.
+const QString SAVED_REPORT_STYLE =
+    QStringLiteral("<style type=\"text/css\"> body table { line-height: 20px;  }</style>");
+
+// The local file a picture path names: "file:///" removed in any letter case.
+QString localPath(QString path)
+{
+    return path.remove(FILE_SCHEME, Qt::CaseInsensitive);
+}
+
+// Everything after the picture's path, each piece behind the quote that
+// separated it.
+QString afterPath(const QStringList &segments)
+{
+    QString rest;
+    for (int i = 1; i < segments.size(); ++i)
+        rest += QUOTE + segments.at(i);
+    return rest;
+}
+
+QByteArray fileBase64(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll().toBase64();
+}
+
+// The picture widened by the padding, white on its left; PNG bytes in
+// Base64, empty when the picture does not load.
+QByteArray paddedPngBase64(const QString &path)
+{
+    const QImage picture(path);
+    if (picture.isNull())
+        return QByteArray();
+    QImage padded(picture.width() + PICTURE_PADDING, picture.height(), QImage::Format_RGB32);
+    padded.fill(Qt::white);
+    QPainter painter(&padded);
+    painter.drawImage(PICTURE_PADDING, 0, picture);
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    padded.save(&buffer, "PNG");
+    return png.toBase64();
+}
+
+} // namespace
+
+void writeHtmlWithImages(const QString &html, QTextStream &out)
+{
+    const QStringList parts = html.split(IMG_SRC);
+    out << parts.first();
+    for (int i = 1; i < parts.size(); ++i) {
+        const QStringList segments = parts.at(i).split(QUOTE);
+        if (segments.size() < 2)
+            continue; // a piece without a quote names no picture
+        const QString &path = segments.first();
+        if (path.endsWith(QLatin1String("png"), Qt::CaseInsensitive))
+            out << QLatin1String("<img src=\"data:image/png;base64,");
+        else if (path.endsWith(QLatin1String("jpg"), Qt::CaseInsensitive))
+            out << QLatin1String("<img src=\"data:image/jpg;base64,");
+        out << QLatin1String(fileBase64(localPath(path))) << afterPath(segments);
+    }
+}
+
+QString embedImages(const QString &html)
+{
+    const QStringList parts = html.split(IMG_SRC);
+    QString result = parts.first();
+    for (int i = 1; i < parts.size(); ++i) {
+        const QStringList segments = parts.at(i).split(QUOTE);
+        if (segments.size() < 2)
+            continue;
+        result += QLatin1String("<img hspace=\"50\"   src=\"data:image/png;base64,")
+            + QLatin1String(paddedPngBase64(localPath(segments.first()))) + afterPath(segments);
+    }
+    return result;
+}
+
+QByteArray savedReportHtml(const QString &report)
+{
+    QString styled = report;
+    styled.replace(QLatin1String("</head>"), SAVED_REPORT_STYLE + QLatin1String("</head>"));
+    QByteArray bytes;
+    QTextStream out(&bytes, QIODevice::WriteOnly);
+    out.setCodec("UTF-8");
+    writeHtmlWithImages(styled, out);
+    out.flush();
+    return bytes;
+}
