@@ -9,6 +9,7 @@
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/dialogs/explanationdialog.h"
+#include "app/export/reportexporter.h"
 #include "app/myqwebengineview.h"
 #include "app/pageanimator.h"
 #include "app/pages/advisorpage.h"
@@ -129,6 +130,8 @@ CSorvel::CSorvel(QWidget *parent)
     buildInputOverlay();
     buildNameButton();
     buildMenu();
+    m_exporter = new CReportExporter(this, m_reports, m_skin);
+    connect(m_exporter, &CReportExporter::finished, this, &CSorvel::OnBgTaskFinished);
 
     // 7. Dates, guide, empty input.
     applyDateFormat();
@@ -770,8 +773,8 @@ void CSorvel::slotGChart(int value)
         layoutWindow();
 }
 void CSorvel::slotResizeChart() {}
-void CSorvel::OnExportHTML() { notYetAvailable(this, QStringLiteral("Saving reports")); }
-void CSorvel::OnExportPDFAll() { notYetAvailable(this, QStringLiteral("PDF export and printing")); }
+void CSorvel::OnExportHTML() { m_exporter->saveReport(m_currentPage); }
+void CSorvel::OnExportPDFAll() { m_exporter->saveAllReports(currentInput().chaldean); }
 void CSorvel::replyFinished(QNetworkReply *reply) { reply->deleteLater(); }
 void CSorvel::OnEditChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
 void CSorvel::OnAddChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }

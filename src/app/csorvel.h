@@ -23,6 +23,7 @@ class CSkinManager;
 class CPageAnimator;
 class CPanelBinder;
 class CPetPage;
+class CReportExporter;
 class QActionGroup;
 class QDateEdit;
 class QLabel;
@@ -58,6 +59,7 @@ public:
     const CInfoWidget *mainFeaturesPanel() const;
     QDateEdit *forecastDateField() const { return m_forecastDate; }
     QVector<int> personMarks(int row) const;
+    CReportExporter *exporter() const { return m_exporter; }
 
 signals:
     void updateStyle();
@@ -159,6 +161,7 @@ private:
     CAdvisorPage *m_advisorPage = nullptr;
     CChartPage *m_chartPage = nullptr;
     CInputOverlay *m_overlay = nullptr;
+    CReportExporter *m_exporter = nullptr;
 
     // Pictures.
     QImage m_titleBar;     // list panels
