@@ -13,6 +13,7 @@
 #include "texts/textstore.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -124,6 +125,7 @@ int main(int argc, char *argv[])
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("sorvel.export.debug=false"));
     TextStore::instance().load();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

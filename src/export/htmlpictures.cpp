@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QTextStream>
 
@@ -12,6 +13,7 @@ const QString IMG_SRC = QStringLiteral("<img src=\"");
 const QString QUOTE = QStringLiteral("\"");
 const QString FILE_SCHEME = QStringLiteral("file:///");
 const int PICTURE_PADDING = 20; // white pixels left of a picture in the PDF
+const int JPEG_QUALITY = 95;    // a padded photograph, kept sharp
 
 // The table line height a saved report gets, so it reads as in the window.
 const QString SAVED_REPORT_STYLE =
@@ -41,23 +43,29 @@ QByteArray fileBase64(const QString &path)
     return file.readAll().toBase64();
 }
 
-// The picture widened by the padding, white on its left; PNG bytes in
-// Base64, empty when the picture does not load.
-QByteArray paddedPngBase64(const QString &path)
+// The picture widened by the padding, white on its left, as the data of an
+// image URI: a JPEG stays JPEG, since the web engine puts JPEG data into a PDF
+// as it is but decodes and compresses every other picture again (most of
+// the time a PDF of all reports takes); anything else becomes PNG. Empty
+// data when the picture does not load.
+QString paddedPictureData(const QString &path)
 {
-    const QImage picture(path);
+    QImageReader reader(path);
+    const bool jpeg = reader.format() == "jpeg";
+    const QImage picture = reader.read();
     if (picture.isNull())
-        return QByteArray();
+        return QStringLiteral("data:image/png;base64,");
     QImage padded(picture.width() + PICTURE_PADDING, picture.height(), QImage::Format_RGB32);
     padded.fill(Qt::white);
     QPainter painter(&padded);
     painter.drawImage(PICTURE_PADDING, 0, picture);
     painter.end();
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    padded.save(&buffer, "PNG");
-    return png.toBase64();
+    padded.save(&buffer, jpeg ? "JPG" : "PNG", jpeg ? JPEG_QUALITY : -1);
+    return (jpeg ? QLatin1String("data:image/jpeg;base64,") : QLatin1String("data:image/png;base64,"))
+        + QLatin1String(bytes.toBase64());
 }
 
 } // namespace
@@ -87,8 +95,8 @@ QString embedImages(const QString &html)
         const QStringList segments = parts.at(i).split(QUOTE);
         if (segments.size() < 2)
             continue;
-        result += QLatin1String("<img hspace=\"50\"   src=\"data:image/png;base64,")
-            + QLatin1String(paddedPngBase64(localPath(segments.first()))) + afterPath(segments);
+        result += QLatin1String("<img hspace=\"50\"   src=\"") + paddedPictureData(localPath(segments.first()))
+            + afterPath(segments);
     }
     return result;
 }

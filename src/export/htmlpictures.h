@@ -22,9 +22,10 @@ class QTextStream;
 // "<img src=\"" is dropped.
 void writeHtmlWithImages(const QString &html, QTextStream &out);
 
-// The report with each file picture inlined as PNG, padded with 20 white
-// pixels on its left and given hspace="50": the form the combined PDF and
-// the explanation pages use. A picture that does not load gives empty data.
+// The report with each file picture inlined, padded with 20 white pixels on
+// its left and given hspace="50": the form the combined PDF and the
+// explanation pages use. A JPEG picture stays JPEG (quality 95), any other
+// becomes PNG; a picture that does not load gives empty PNG data.
 QString embedImages(const QString &html);
 
 // A report as "Save Report" writes it: line height for the tables before

@@ -30,13 +30,15 @@ QString written(const QString &html)
     return out;
 }
 
-// The picture behind the first "data:image/png;base64," of a document.
-QImage firstInlinePicture(const QString &html)
+// The picture behind the first "data:<mime>;base64," of a document.
+QImage firstInlinePicture(const QString &html, const QString &mime)
 {
-    const QString prefix = QStringLiteral("data:image/png;base64,");
+    const QString prefix = QStringLiteral("data:") + mime + QStringLiteral(";base64,");
+    if (!html.contains(prefix))
+        return QImage();
     const int start = html.indexOf(prefix) + prefix.size();
     const int end = html.indexOf(QLatin1Char('"'), start);
-    return QImage::fromData(QByteArray::fromBase64(html.mid(start, end - start).toLatin1()), "PNG");
+    return QImage::fromData(QByteArray::fromBase64(html.mid(start, end - start).toLatin1()));
 }
 
 } // namespace
@@ -129,28 +131,38 @@ void TestHtmlPictures::writeHtmlWithImages()
 void TestHtmlPictures::embedImagesPadsPictures_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("mime");
     QTest::addColumn<bool>("exactColours"); // JPEG changes colours slightly
-    QTest::newRow("png") << "pic.png" << true;
-    QTest::newRow("PNG") << "shot.PNG" << true;
-    QTest::newRow("jpg becomes png") << "photo.jpg" << false;
+    QTest::newRow("png") << "pic.png" << "image/png" << true;
+    QTest::newRow("PNG") << "shot.PNG" << "image/png" << true;
+    // The web engine passes JPEG data into the PDF as it is.
+    QTest::newRow("jpg stays jpeg") << "photo.jpg" << "image/jpeg" << false;
 }
 
 // 20 white pixels on the left, then the picture; same height.
 void TestHtmlPictures::embedImagesPadsPictures()
 {
     QFETCH(QString, file);
+    QFETCH(QString, mime);
     QFETCH(bool, exactColours);
     const QString html = embedImages("<h2>" + fileImage(m_dir.filePath(file)) + "Life</h2>");
-    QVERIFY2(html.startsWith("<h2><img hspace=\"50\"   src=\"data:image/png;base64,"), qPrintable(html.left(60)));
+    QVERIFY2(html.startsWith("<h2><img hspace=\"50\"   src=\"data:" + mime + ";base64,"), qPrintable(html.left(60)));
     QVERIFY(html.endsWith(TAIL + "Life</h2>"));
-    const QImage padded = firstInlinePicture(html);
+    const QImage padded = firstInlinePicture(html, mime);
     QCOMPARE(padded.size(), QSize(23, 2));
+    // JPEG blurs the 16-pixel block that holds the picture's edge.
+    const int surelyWhite = exactColours ? 20 : 16;
     for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 20; ++x)
-            QCOMPARE(padded.pixel(x, y), qRgb(255, 255, 255));
-        if (exactColours)
-            for (int x = 0; x < 3; ++x)
+        for (int x = 0; x < surelyWhite; ++x) {
+            const QRgb pixel = padded.pixel(x, y);
+            QVERIFY2(qRed(pixel) > 245 && qGreen(pixel) > 245 && qBlue(pixel) > 245, "white padding");
+        }
+        for (int x = 0; x < 3; ++x) {
+            if (exactColours)
                 QCOMPARE(padded.pixel(20 + x, y), m_picture.pixel(x, y));
+            else
+                QVERIFY(qAbs(qRed(padded.pixel(20 + x, y)) - qRed(m_picture.pixel(x, y))) < 60);
+        }
     }
 }
 

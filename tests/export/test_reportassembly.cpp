@@ -143,7 +143,7 @@ void TestReportAssembly::picturesInlinedExceptInThePetReport()
     set.advisor = report("ADVISOR") + img;
     set.pet = report("PET") + img;
     const QString combined = assembleAllReports(set, ReportSelection());
-    QCOMPARE(combined.count("<img hspace=\"50\"   src=\"data:image/png;base64,"), 2);
+    QCOMPARE(combined.count("<img hspace=\"50\"   src=\"data:image/jpeg;base64,"), 2);
     QCOMPARE(combined.count(set.pet + BREAK), 1);
 }
 
