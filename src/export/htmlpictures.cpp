@@ -47,14 +47,14 @@ QByteArray fileBase64(const QString &path)
 // image URI: a JPEG stays JPEG, since the web engine puts JPEG data into a PDF
 // as it is but decodes and compresses every other picture again (most of
 // the time a PDF of all reports takes); anything else becomes PNG. Empty
-// data when the picture does not load.
+// when the picture does not load.
 QString paddedPictureData(const QString &path)
 {
     QImageReader reader(path);
     const bool jpeg = reader.format() == "jpeg";
     const QImage picture = reader.read();
     if (picture.isNull())
-        return QStringLiteral("data:image/png;base64,");
+        return QString();
     QImage padded(picture.width() + PICTURE_PADDING, picture.height(), QImage::Format_RGB32);
     padded.fill(Qt::white);
     QPainter painter(&padded);
@@ -95,8 +95,14 @@ QString embedImages(const QString &html)
         const QStringList segments = parts.at(i).split(QUOTE);
         if (segments.size() < 2)
             continue;
-        result += QLatin1String("<img hspace=\"50\"   src=\"") + paddedPictureData(localPath(segments.first()))
-            + afterPath(segments);
+        const QString data = paddedPictureData(localPath(segments.first()));
+        const QString rest = afterPath(segments);
+        // A picture that does not load leaves its whole element out, rather
+        // than a broken-picture mark on the printed page.
+        if (data.isEmpty())
+            result += rest.mid(rest.indexOf(QLatin1Char('>')) + 1);
+        else
+            result += QLatin1String("<img hspace=\"50\"   src=\"") + data + rest;
     }
     return result;
 }

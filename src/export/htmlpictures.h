@@ -25,7 +25,7 @@ void writeHtmlWithImages(const QString &html, QTextStream &out);
 // The report with each file picture inlined, padded with 20 white pixels on
 // its left and given hspace="50": the form the combined PDF and the
 // explanation pages use. A JPEG picture stays JPEG (quality 95), any other
-// becomes PNG; a picture that does not load gives empty PNG data.
+// becomes PNG; a picture that does not load leaves its element out.
 QString embedImages(const QString &html);
 
 // A report as "Save Report" writes it: line height for the tables before

@@ -64,6 +64,7 @@ private slots:
     void holdsTheChosenReports();
     void eachReportStartsAPage();
     void moreReportsMorePages();
+    void picturesMissingStillExports();
     void failures_data();
     void failures();
 
@@ -180,6 +181,25 @@ void TestCliPdf::moreReportsMorePages()
         QVERIFY2(pages > previous, qPrintable(QString("%1: %2 pages after %3").arg(reports).arg(pages).arg(previous)));
         previous = pages;
     }
+}
+
+// A program whose images folder is gone still prints every report.
+void TestCliPdf::picturesMissingStillExports()
+{
+    const QString bare = out("bare");
+    QVERIFY(QDir().mkpath(bare));
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/sorvel-cli", bare + "/sorvel-cli"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    const QString pdf = out("bare.pdf");
+    process.start(bare + "/sorvel-cli", QStringList{"pdf", "--texts", m_texts} + PERSON + QStringList{"--out", pdf});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(NUMEROLOGY));
+    QVERIFY(text.contains(PSYCHOMATRIX));
 }
 
 void TestCliPdf::failures_data()
