@@ -142,6 +142,8 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
                                         partnerSquare.values(), false);
         reports.compatibility = compatibility.document();
     }
+    // reports.chart stays null until chart templates render: the chart page's
+    // picture joins here, and the assembly places it last.
     return EXIT_OK;
 }
 
@@ -179,8 +181,8 @@ void usagePdf(QTextStream &out)
 {
     out << "  pdf --full TEXT --birth YYYY-MM-DD --out FILE.pdf [options]\n"
            "    Writes the combined PDF of the person's reports, as \"Save All Reports to\n"
-           "    PDF\" makes it: numerology, psychomatrix, compatibility, celebrities, pet,\n"
-           "    then the chart, each chosen report from a new page.\n";
+           "    PDF\" makes it: numerology, psychomatrix, compatibility, celebrities and\n"
+           "    pet, each chosen report from a new page.\n";
     writeChartOptionsUsage(out);
     out << "    --partner-full TEXT    a partner's full birth name: adds the compatibility\n"
            "    --partner-short TEXT   the partner's everyday name (derived as for --short)\n"
@@ -188,8 +190,9 @@ void usagePdf(QTextStream &out)
            "    --pet-name TEXT        a pet's name: adds the pet report\n"
            "    --pet-birth YYYY-MM-DD the pet's birth date\n"
            "    --reports LIST         reports to include, any of numerology, matrix,\n"
-           "                           compat, celebrities, chart (default: all); the pet\n"
-           "                           report is always included when there is a pet\n"
+           "                           compat, celebrities, chart (default: all; the chart\n"
+           "                           has no picture yet); the pet report is always\n"
+           "                           included when there is a pet\n"
            "    --texts FILE           interpretation data file (default: eng.dat beside\n"
            "                           the program)\n"
            "    --out FILE             the PDF to write (required)\n";

@@ -206,21 +206,26 @@ void CReportExporter::setBusy(bool busy)
     if (busy == m_busy)
         return;
     m_busy = busy;
-    if (busy) {
+    if (busy)
         QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    if (!m_status)
+        return; // the report frame is gone: the window is closing
+    if (busy) {
         m_status->setStyleSheet(m_skin ? m_skin->mapStyleSheet(STATUS_STYLE) : STATUS_STYLE);
         placeStatusLine();
-        m_status->raise();
         m_status->show();
     } else {
-        QApplication::restoreOverrideCursor();
         m_status->hide();
     }
 }
 
+// The window takes its report views down before the exporter: then the
+// frame's last events find the views gone and are let pass.
 bool CReportExporter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_reports->frame() && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && m_reports && watched == m_reports->frame())
         placeStatusLine();
     return QObject::eventFilter(watched, event);
 }
@@ -229,6 +234,8 @@ bool CReportExporter::eventFilter(QObject *watched, QEvent *event)
 // reaches below its views).
 void CReportExporter::placeStatusLine()
 {
+    if (!m_reports || !m_status)
+        return;
     const QWidget *frame = m_reports->frame();
     int viewBottom = frame->height();
     for (int report = 0; report < CReportViews::REPORT_COUNT; ++report) {

@@ -13,14 +13,15 @@
 #include "export/reportassembly.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 
 class CReportViews;
 class CSkinManager;
 class GenPDFfromHTML;
-class QLabel;
 class QWidget;
 
 class CReportExporter : public QObject
@@ -75,9 +76,9 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void placeStatusLine();
 
-    const CReportViews *m_reports;
+    QPointer<const CReportViews> m_reports;
     const CSkinManager *m_skin;
-    QLabel *m_status;
+    QPointer<QLabel> m_status; // a child of the report frame
     GenPDFfromHTML *m_task = nullptr;
     ReportSelection m_selection;
     bool m_busy = false;
