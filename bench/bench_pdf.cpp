@@ -46,16 +46,20 @@ ReportSet everyReport()
     CNumerologyPMatrix johnSquare;
     CNumerologyPMatrix marySquare;
     CCompNumerology compatibility;
-    for (CReportTools *engine : std::initializer_list<CReportTools *>{&john, &johnSquare, &compatibility, &advisor})
+    for (CReportTools *engine :
+         std::initializer_list<CReportTools *>{&john, &johnSquare, &compatibility, &advisor})
         engine->setImageFolder(doc);
     celebrities.setImageFolder(CReportTools::programImageFolder(QStringLiteral("doc2/")));
 
-    john.CalcNumerology(person(QStringLiteral("John Quincy Smith"), QStringLiteral("John Smith"), QDate(1990, 5, 17)));
-    mary.CalcNumerology(person(QStringLiteral("Mary Ann Jones"), QStringLiteral("Mary Jones"), QDate(1985, 11, 29)));
+    john.CalcNumerology(
+        person(QStringLiteral("John Quincy Smith"), QStringLiteral("John Smith"), QDate(1990, 5, 17)));
+    mary.CalcNumerology(
+        person(QStringLiteral("Mary Ann Jones"), QStringLiteral("Mary Jones"), QDate(1985, 11, 29)));
     celebrities.CalcCelebrities(QStringLiteral("John Quincy Smith"), QDate(1990, 5, 17), false, 0);
     johnSquare.CalcPsychomatrix(QStringLiteral("John Quincy Smith"), QDate(1990, 5, 17));
     marySquare.CalcPsychomatrix(QStringLiteral("Mary Ann Jones"), QDate(1985, 11, 29));
-    compatibility.CalcCompatibility(john.result(), mary.result(), johnSquare.values(), marySquare.values(), true);
+    compatibility.CalcCompatibility(john.result(), mary.result(), johnSquare.values(), marySquare.values(),
+                                    true);
     pet.CalcPetNum(QStringLiteral("Rex"), QDate(2020, 2, 29), QDate(2024, 6, 21));
     advisor.CalcAnNum(QStringLiteral("John Quincy Smith"), QDate(1990, 5, 17), false);
 

@@ -49,8 +49,8 @@ bool readReportList(const QString &text, ReportSelection &selection, QString &er
             }
         }
         if (!known) {
-            error = QLatin1String("--reports: unknown report '") + name
-                + QLatin1String("' (expected numerology, matrix, compat, celebrities, chart)");
+            error = QLatin1String("--reports: unknown report '") + name +
+                    QLatin1String("' (expected numerology, matrix, compat, celebrities, chart)");
             return false;
         }
     }
@@ -73,8 +73,9 @@ bool readPdfRequest(const QCommandLineParser &parser, PdfRequest &request, QStri
 {
     if (!readChartOptions(parser, request.person, error))
         return false;
-    request.hasPartner = parser.isSet(QStringLiteral("partner-full")) || parser.isSet(QStringLiteral("partner-birth"))
-        || parser.isSet(QStringLiteral("partner-short"));
+    request.hasPartner = parser.isSet(QStringLiteral("partner-full")) ||
+                         parser.isSet(QStringLiteral("partner-birth")) ||
+                         parser.isSet(QStringLiteral("partner-short"));
     if (request.hasPartner && !readPartnerRequest(parser, request.person, request.partner, error))
         return false;
     if (parser.isSet(QStringLiteral("pet-name")) || parser.isSet(QStringLiteral("pet-birth"))) {
@@ -86,8 +87,8 @@ bool readPdfRequest(const QCommandLineParser &parser, PdfRequest &request, QStri
         if (!readDateOption(parser, QStringLiteral("pet-birth"), true, request.petBirth, error))
             return false;
     }
-    if (parser.isSet(QStringLiteral("reports"))
-        && !readReportList(parser.value(QStringLiteral("reports")), request.selection, error))
+    if (parser.isSet(QStringLiteral("reports")) &&
+        !readReportList(parser.value(QStringLiteral("reports")), request.selection, error))
         return false;
     request.out = parser.value(QStringLiteral("out"));
     if (request.out.isEmpty()) {

@@ -52,7 +52,8 @@ int writeExportFile(const QString &path, const QString &command, const QByteArra
 {
     QString reason;
     if (!saveExportBytes(path, bytes, &reason)) {
-        QTextStream(stderr) << "sorvel-cli: " << command << ": " << path << ": cannot write: " << reason << "\n";
+        QTextStream(stderr) << "sorvel-cli: " << command << ": " << path << ": cannot write: " << reason
+                            << "\n";
         return EXIT_FAILED;
     }
     return EXIT_OK;

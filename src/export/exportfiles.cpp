@@ -8,7 +8,8 @@
 bool saveExportBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written && error)
         *error = file.errorString();
     return written;

@@ -64,8 +64,8 @@ QString paddedPictureData(const QString &path)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     padded.save(&buffer, jpeg ? "JPG" : "PNG", jpeg ? JPEG_QUALITY : -1);
-    return (jpeg ? QLatin1String("data:image/jpeg;base64,") : QLatin1String("data:image/png;base64,"))
-        + QLatin1String(bytes.toBase64());
+    return (jpeg ? QLatin1String("data:image/jpeg;base64,") : QLatin1String("data:image/png;base64,")) +
+           QLatin1String(bytes.toBase64());
 }
 
 } // namespace

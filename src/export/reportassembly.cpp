@@ -62,13 +62,13 @@ QString chartPictureHtml(const QImage &chart)
     const QSize shown = chart.size().scaled(CHART_MAX_WIDTH, CHART_MAX_HEIGHT, Qt::KeepAspectRatio);
     const QSize kept = shown * CHART_PRINT_SCALE;
     const QImage data = chart.width() > kept.width() || chart.height() > kept.height()
-        ? chart.scaled(kept, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-        : chart;
-    return QLatin1String("<p style=\"text-align: center;\" >")
-        + QLatin1String("<img align=\"middle\" vertical-align=\"middle\" ") + QLatin1String("width=\"")
-        + QString::number(shown.width()) + QLatin1String("\" height=\"") + QString::number(shown.height())
-        + QLatin1String("\" src=\"") + QLatin1String("data:image/png;base64,") + pngBase64(data)
-        + QLatin1String("\"></p>");
+                            ? chart.scaled(kept, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            : chart;
+    return QLatin1String("<p style=\"text-align: center;\" >") +
+           QLatin1String("<img align=\"middle\" vertical-align=\"middle\" ") + QLatin1String("width=\"") +
+           QString::number(shown.width()) + QLatin1String("\" height=\"") + QString::number(shown.height()) +
+           QLatin1String("\" src=\"") + QLatin1String("data:image/png;base64,") + pngBase64(data) +
+           QLatin1String("\"></p>");
 }
 
 QPageLayout allReportsPageLayout()

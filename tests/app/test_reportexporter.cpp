@@ -34,7 +34,10 @@ namespace {
 struct RecordingReporter : CMessageReporter
 {
     QStringList messages;
-    void critical(const QString &title, const QString &text) override { messages.append(title + ": " + text); }
+    void critical(const QString &title, const QString &text) override
+    {
+        messages.append(title + ": " + text);
+    }
 };
 
 const QString IN_PROGRESS = QStringLiteral("Error: Report generation in progress!");
@@ -43,9 +46,9 @@ const int PDF_WAIT_MS = 60000;
 // A report long enough for the PDF, with one file picture.
 QString reportWithPicture(const QString &heading, const QString &picture)
 {
-    return "<html><head><title>" + heading + "</title></head><body><h2><img src=\"file:///" + picture
-        + "\" style=\"margin-left: 15px;\" align=\"right\" />" + heading + "</h2><p>" + QString(200, 'x')
-        + "</p></body></html>";
+    return "<html><head><title>" + heading + "</title></head><body><h2><img src=\"file:///" + picture +
+           "\" style=\"margin-left: 15px;\" align=\"right\" />" + heading + "</h2><p>" + QString(200, 'x') +
+           "</p></body></html>";
 }
 
 } // namespace
@@ -149,10 +152,12 @@ void TestReportExporter::selectionFlags_data()
     QTest::addColumn<QList<bool>>("flags"); // numerology, psychomatrix, compatibility, celebrities, chart
     QTest::newRow("all checked") << QList<int>{} << QList<bool>{true, true, true, true, true};
     QTest::newRow("numerology off") << QList<int>{0} << QList<bool>{false, true, true, true, true};
-    QTest::newRow("psychomatrix and chart off") << QList<int>{1, 4} << QList<bool>{true, false, true, true, false};
+    QTest::newRow("psychomatrix and chart off")
+        << QList<int>{1, 4} << QList<bool>{true, false, true, true, false};
     QTest::newRow("compatibility and celebrities off")
         << QList<int>{2, 3} << QList<bool>{true, true, false, false, true};
-    QTest::newRow("everything off") << QList<int>{0, 1, 2, 3, 4} << QList<bool>{false, false, false, false, false};
+    QTest::newRow("everything off") << QList<int>{0, 1, 2, 3, 4}
+                                    << QList<bool>{false, false, false, false, false};
 }
 
 // Each box clicked off clears its own flag and no other.
@@ -164,7 +169,8 @@ void TestReportExporter::selectionFlags()
     for (const int box : unchecked)
         QTest::mouseClick(dialog.box(CReportSelectionDlg::Box(box)), Qt::LeftButton, {}, QPoint(8, 12));
     const ReportSelection s = dialog.selection();
-    QCOMPARE((QList<bool>{s.numerology, s.psychomatrix, s.compatibility, s.celebrities, s.graphicChart}), flags);
+    QCOMPARE((QList<bool>{s.numerology, s.psychomatrix, s.compatibility, s.celebrities, s.graphicChart}),
+             flags);
 }
 
 void TestReportExporter::selectionDialogLooks()
@@ -180,7 +186,8 @@ void TestReportExporter::selectionDialogLooks()
         QCOMPARE(box->geometry(), QRect(10, 10 + 30 * i, 200, 25));
         QVERIFY(box->isChecked());
     }
-    QCOMPARE(chaldean.box(CReportSelectionDlg::NumerologyBox)->text(), QStringLiteral(" Chaldean Numerology"));
+    QCOMPARE(chaldean.box(CReportSelectionDlg::NumerologyBox)->text(),
+             QStringLiteral(" Chaldean Numerology"));
     QPushButton *ok = western.findChild<QPushButton *>("ok");
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("Ok"));
@@ -218,14 +225,20 @@ void TestReportExporter::saveReport_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("written"); // the file expected, empty for none
     QTest::addColumn<bool>("asked");
-    QTest::newRow("numerology, .html appended") << int(NumerologyPage) << "report" << "report.html" << true;
+    QTest::newRow("numerology, .html appended") << int(NumerologyPage) << "report"
+                                                << "report.html" << true;
     QTest::newRow("forecast shares the numerology report") << int(ForecastPage) << "forecast.html"
                                                            << "forecast.html" << true;
-    QTest::newRow("own suffix kept") << int(PsychomatrixPage) << "matrix.htm" << "matrix.htm" << true;
-    QTest::newRow("cancelled") << int(NumerologyPage) << "" << "" << true;
-    QTest::newRow("guide saves nothing") << int(GuidePage) << "guide" << "" << false;
-    QTest::newRow("chart page before its chart") << int(ChartPage) << "chart" << "" << false;
-    QTest::newRow("page never calculated") << int(PetPage) << "pet" << "" << false;
+    QTest::newRow("own suffix kept") << int(PsychomatrixPage) << "matrix.htm"
+                                     << "matrix.htm" << true;
+    QTest::newRow("cancelled") << int(NumerologyPage) << ""
+                               << "" << true;
+    QTest::newRow("guide saves nothing") << int(GuidePage) << "guide"
+                                         << "" << false;
+    QTest::newRow("chart page before its chart") << int(ChartPage) << "chart"
+                                                 << "" << false;
+    QTest::newRow("page never calculated") << int(PetPage) << "pet"
+                                           << "" << false;
 }
 
 void TestReportExporter::saveReport()
@@ -267,8 +280,9 @@ void TestReportExporter::saveReportFailureIsShown()
     m_answer = path("no/such/folder/report");
     m_exporter->saveReport(NumerologyPage);
     QCOMPARE(m_reporter.messages.size(), 1);
-    QVERIFY2(m_reporter.messages.first().startsWith("Error: Cannot save the report to " + m_answer + ".html: "),
-             qPrintable(m_reporter.messages.first()));
+    QVERIFY2(
+        m_reporter.messages.first().startsWith("Error: Cannot save the report to " + m_answer + ".html: "),
+        qPrintable(m_reporter.messages.first()));
 }
 
 // Once the chart page renders its chart, "Save Report" there writes it as a
@@ -376,14 +390,16 @@ void TestReportExporter::failedPdfIsShown()
 void TestReportExporter::taskRemovesItsHtmlFile()
 {
     QString error;
-    GenPDFfromHTML *never = GenPDFfromHTML::forDocument("<p>never printed</p>", path("never.pdf"), nullptr, &error);
+    GenPDFfromHTML *never =
+        GenPDFfromHTML::forDocument("<p>never printed</p>", path("never.pdf"), nullptr, &error);
     QVERIFY(never);
     const QString html = never->htmlPath();
     QVERIFY(QFile::exists(html));
     delete never;
     QVERIFY(!QFile::exists(html));
 
-    GenPDFfromHTML *midway = GenPDFfromHTML::forDocument("<p>midway</p>", path("midway.pdf"), nullptr, &error);
+    GenPDFfromHTML *midway =
+        GenPDFfromHTML::forDocument("<p>midway</p>", path("midway.pdf"), nullptr, &error);
     midway->run();
     delete midway;
     QVERIFY(!QFile::exists(path("midway.pdf")));

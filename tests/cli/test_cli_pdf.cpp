@@ -14,7 +14,8 @@
 
 namespace {
 
-const QStringList PERSON = {"--full", "John Quincy Smith", "--birth", "1990-05-17", "--forecast", "2024-06-21"};
+const QStringList PERSON = {"--full",     "John Quincy Smith", "--birth",
+                            "1990-05-17", "--forecast",        "2024-06-21"};
 const QStringList PARTNER = {"--partner-full", "Mary Ann Jones", "--partner-birth", "1985-11-29"};
 const QStringList PET = {"--pet-name", "Rex", "--pet-birth", "2020-02-29"};
 
@@ -45,8 +46,8 @@ QString pdfText(const QString &pdf, int page = 0)
 
 int pdfPages(const QString &pdf)
 {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(runTool(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                          .match(runTool(QStringLiteral("pdfinfo"), {pdf}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -125,12 +126,13 @@ void TestCliPdf::holdsTheChosenReports_data()
         << QStringList{NUMEROLOGY, COMPATIBILITY};
     QTest::newRow("everything with partner and pet")
         << PERSON + PARTNER + PET
-        << QStringList{NUMEROLOGY, PSYCHOMATRIX, COMPATIBILITY, "MARY ANN JONES", CELEBRITIES, PET_REPORT,
-                       "Pets in general."}
+        << QStringList{NUMEROLOGY,  PSYCHOMATRIX, COMPATIBILITY,     "MARY ANN JONES",
+                       CELEBRITIES, PET_REPORT,   "Pets in general."}
         << QStringList();
     // The pet report has no box: it comes whatever is chosen.
-    QTest::newRow("pet without a choice") << PERSON + PET + QStringList{"--reports", "compat"}
-                                          << QStringList{PET_REPORT} << QStringList{NUMEROLOGY, COMPATIBILITY};
+    QTest::newRow("pet without a choice")
+        << PERSON + PET + QStringList{"--reports", "compat"} << QStringList{PET_REPORT}
+        << QStringList{NUMEROLOGY, COMPATIBILITY};
     QTest::newRow("Chaldean") << PERSON + QStringList{"--chaldean", "--reports", "numerology"}
                               << QStringList{NUMEROLOGY, "JOHN QUINCY SMITH"} << QStringList{PSYCHOMATRIX};
 }
@@ -178,7 +180,8 @@ void TestCliPdf::moreReportsMorePages()
         const CliRun run = runPdf(PERSON + PARTNER + QStringList{"--reports", reports, "--out", pdf});
         QVERIFY2(run.exitCode == 0, run.err.constData());
         const int pages = pdfPages(pdf);
-        QVERIFY2(pages > previous, qPrintable(QString("%1: %2 pages after %3").arg(reports).arg(pages).arg(previous)));
+        QVERIFY2(pages > previous,
+                 qPrintable(QString("%1: %2 pages after %3").arg(reports).arg(pages).arg(previous)));
         previous = pages;
     }
 }
@@ -194,7 +197,8 @@ void TestCliPdf::picturesMissingStillExports()
     QProcess process;
     process.setProcessEnvironment(environment);
     const QString pdf = out("bare.pdf");
-    process.start(bare + "/sorvel-cli", QStringList{"pdf", "--texts", m_texts} + PERSON + QStringList{"--out", pdf});
+    process.start(bare + "/sorvel-cli",
+                  QStringList{"pdf", "--texts", m_texts} + PERSON + QStringList{"--out", pdf});
     QVERIFY(process.waitForFinished(60000));
     QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
     const QString text = pdfText(pdf);
@@ -209,22 +213,23 @@ void TestCliPdf::failures_data()
     QTest::addColumn<QString>("complaint");
     const QString pdf = out("failed.pdf");
     QTest::newRow("no --out") << PERSON << 2 << "missing --out";
-    QTest::newRow("unknown report") << PERSON + QStringList{"--reports", "numerology,horoscope", "--out", pdf} << 2
-                                    << "unknown report 'horoscope'";
-    QTest::newRow("pet without birth date") << PERSON + QStringList{"--pet-name", "Rex", "--out", pdf} << 2
-                                            << "missing --pet-birth";
-    QTest::newRow("pet name of no letters") << PERSON + QStringList{"--pet-name", "!!", "--pet-birth", "2020-01-01",
-                                                                    "--out", pdf}
-                                            << 2 << "--pet-name";
-    QTest::newRow("partner without name") << PERSON + QStringList{"--partner-birth", "1985-11-29", "--out", pdf} << 2
-                                          << "missing --partner-full";
-    QTest::newRow("chart option checked") << PERSON + QStringList{"--vowels", "greek", "--out", pdf} << 2
-                                          << "--vowels";
-    QTest::newRow("names rejected") << QStringList{"--full", "1990", "--birth", "1990-05-17", "--out", pdf} << 3
-                                    << "Error! Incorrect full or short name!";
-    QTest::newRow("PDF not writable") << PERSON + QStringList{"--reports", "numerology", "--out",
-                                                              "/nonexistent/folder/r.pdf"}
-                                      << 1 << "Cannot write /nonexistent/folder/r.pdf";
+    QTest::newRow("unknown report") << PERSON + QStringList{"--reports", "numerology,horoscope", "--out", pdf}
+                                    << 2 << "unknown report 'horoscope'";
+    QTest::newRow("pet without birth date")
+        << PERSON + QStringList{"--pet-name", "Rex", "--out", pdf} << 2 << "missing --pet-birth";
+    QTest::newRow("pet name of no letters")
+        << PERSON + QStringList{"--pet-name", "!!", "--pet-birth", "2020-01-01", "--out", pdf} << 2
+        << "--pet-name";
+    QTest::newRow("partner without name")
+        << PERSON + QStringList{"--partner-birth", "1985-11-29", "--out", pdf} << 2
+        << "missing --partner-full";
+    QTest::newRow("chart option checked")
+        << PERSON + QStringList{"--vowels", "greek", "--out", pdf} << 2 << "--vowels";
+    QTest::newRow("names rejected") << QStringList{"--full", "1990", "--birth", "1990-05-17", "--out", pdf}
+                                    << 3 << "Error! Incorrect full or short name!";
+    QTest::newRow("PDF not writable")
+        << PERSON + QStringList{"--reports", "numerology", "--out", "/nonexistent/folder/r.pdf"} << 1
+        << "Cannot write /nonexistent/folder/r.pdf";
 }
 
 void TestCliPdf::failures()

@@ -27,10 +27,18 @@ void TestExportFiles::defaultSuffix_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no suffix gets .html") << "/home/ann/report" << ".html" << "/home/ann/report.html";
-    QTest::newRow("no suffix gets .png") << "/home/ann/chart" << ".png" << "/home/ann/chart.png";
-    QTest::newRow("own suffix kept") << "/home/ann/report.htm" << ".html" << "/home/ann/report.htm";
-    QTest::newRow("a dotted folder is no suffix") << "/home/ann/v1.2/report" << ".pdf" << "/home/ann/v1.2/report.pdf";
+    QTest::newRow("no suffix gets .html") << "/home/ann/report"
+                                          << ".html"
+                                          << "/home/ann/report.html";
+    QTest::newRow("no suffix gets .png") << "/home/ann/chart"
+                                         << ".png"
+                                         << "/home/ann/chart.png";
+    QTest::newRow("own suffix kept") << "/home/ann/report.htm"
+                                     << ".html"
+                                     << "/home/ann/report.htm";
+    QTest::newRow("a dotted folder is no suffix") << "/home/ann/v1.2/report"
+                                                  << ".pdf"
+                                                  << "/home/ann/v1.2/report.pdf";
 }
 
 void TestExportFiles::defaultSuffix()

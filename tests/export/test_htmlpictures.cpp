@@ -96,11 +96,12 @@ void TestHtmlPictures::writeHtmlWithImages_data()
     const QString png = QStringLiteral("<img src=\"data:image/png;base64,");
     const QString jpg = QStringLiteral("<img src=\"data:image/jpg;base64,");
 
-    QTest::newRow("no picture") << "<p>Life Path 5</p>" << "<p>Life Path 5</p>";
+    QTest::newRow("no picture") << "<p>Life Path 5</p>"
+                                << "<p>Life Path 5</p>";
     QTest::newRow("png") << "<h2>" + fileImage(path("pic.png")) + "Life</h2>"
                          << "<h2>" + png + base64Of("pic.png") + TAIL + "Life</h2>";
-    QTest::newRow("PNG in capitals is a png") << fileImage(path("shot.PNG"))
-                                              << png + base64Of("shot.PNG") + TAIL;
+    QTest::newRow("PNG in capitals is a png")
+        << fileImage(path("shot.PNG")) << png + base64Of("shot.PNG") + TAIL;
     QTest::newRow("jpg") << fileImage(path("photo.jpg")) << jpg + base64Of("photo.jpg") + TAIL;
     QTest::newRow("scheme in any letter case")
         << "<img src=\"FILE:///" + path("pic.png") + TAIL << png + base64Of("pic.png") + TAIL;
@@ -110,15 +111,16 @@ void TestHtmlPictures::writeHtmlWithImages_data()
                                           << "a" + base64Of("anim.gif") + TAIL + "b";
     QTest::newRow("piece without a quote dropped") << "before<img src=\"no closing quote here"
                                                    << "before";
-    QTest::newRow("unreadable picture gives empty data") << fileImage(path("missing.png")) + "<p>after</p>"
-                                                         << png + TAIL + "<p>after</p>";
-    QTest::newRow("inline picture with blanks passes")
-        << "<img src = \"data:image/png;base64,AAAA\" />" << "<img src = \"data:image/png;base64,AAAA\" />";
+    QTest::newRow("unreadable picture gives empty data")
+        << fileImage(path("missing.png")) + "<p>after</p>" << png + TAIL + "<p>after</p>";
+    QTest::newRow("inline picture with blanks passes") << "<img src = \"data:image/png;base64,AAAA\" />"
+                                                       << "<img src = \"data:image/png;base64,AAAA\" />";
     QTest::newRow("every quote after the path kept")
         << fileImage(path("pic.png")) + "<p class=\"x\">\"quoted\"</p>"
         << png + base64Of("pic.png") + TAIL + "<p class=\"x\">\"quoted\"</p>";
     QTest::newRow("two pictures") << fileImage(path("photo.jpg")) + "<br>" + fileImage(path("pic.png"))
-                                  << jpg + base64Of("photo.jpg") + TAIL + "<br>" + png + base64Of("pic.png") + TAIL;
+                                  << jpg + base64Of("photo.jpg") + TAIL + "<br>" + png + base64Of("pic.png") +
+                                         TAIL;
 }
 
 void TestHtmlPictures::writeHtmlWithImages()
@@ -133,10 +135,13 @@ void TestHtmlPictures::embedImagesPadsPictures_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("mime");
     QTest::addColumn<bool>("exactColours"); // JPEG changes colours slightly
-    QTest::newRow("png") << "pic.png" << "image/png" << true;
-    QTest::newRow("PNG") << "shot.PNG" << "image/png" << true;
+    QTest::newRow("png") << "pic.png"
+                         << "image/png" << true;
+    QTest::newRow("PNG") << "shot.PNG"
+                         << "image/png" << true;
     // The web engine passes JPEG data into the PDF as it is.
-    QTest::newRow("jpg stays jpeg") << "photo.jpg" << "image/jpeg" << false;
+    QTest::newRow("jpg stays jpeg") << "photo.jpg"
+                                    << "image/jpeg" << false;
 }
 
 // 20 white pixels on the left, then the picture; same height.
@@ -146,7 +151,8 @@ void TestHtmlPictures::embedImagesPadsPictures()
     QFETCH(QString, mime);
     QFETCH(bool, exactColours);
     const QString html = embedImages("<h2>" + fileImage(m_dir.filePath(file)) + "Life</h2>");
-    QVERIFY2(html.startsWith("<h2><img hspace=\"50\"   src=\"data:" + mime + ";base64,"), qPrintable(html.left(60)));
+    QVERIFY2(html.startsWith("<h2><img hspace=\"50\"   src=\"data:" + mime + ";base64,"),
+             qPrintable(html.left(60)));
     QVERIFY(html.endsWith(TAIL + "Life</h2>"));
     const QImage padded = firstInlinePicture(html, mime);
     QCOMPARE(padded.size(), QSize(23, 2));
@@ -170,13 +176,17 @@ void TestHtmlPictures::embedImagesWalk_data()
 {
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no picture") << "<p>text</p>" << "<p>text</p>";
+    QTest::newRow("no picture") << "<p>text</p>"
+                                << "<p>text</p>";
     // No broken-picture mark on the printed page.
-    QTest::newRow("missing picture leaves its element out") << "<p>" + fileImage(path("gone.jpg")) + "text</p>"
-                                                            << "<p>text</p>";
+    QTest::newRow("missing picture leaves its element out")
+        << "<p>" + fileImage(path("gone.jpg")) + "text</p>"
+        << "<p>text</p>";
     QTest::newRow("unreadable picture leaves its element out")
-        << "<h2>" + fileImage(path("anim.gif")) + "Life</h2>" << "<h2>Life</h2>";
-    QTest::newRow("piece without a quote dropped") << "x<img src=\"open" << "x";
+        << "<h2>" + fileImage(path("anim.gif")) + "Life</h2>"
+        << "<h2>Life</h2>";
+    QTest::newRow("piece without a quote dropped") << "x<img src=\"open"
+                                                   << "x";
     QTest::newRow("inline picture with blanks passes") << "<img src = \"data:image/png;base64,AA\" />"
                                                        << "<img src = \"data:image/png;base64,AA\" />";
 }
@@ -191,8 +201,8 @@ void TestHtmlPictures::embedImagesWalk()
 void TestHtmlPictures::savedReportAddsLineHeight()
 {
     const QString style = "<style type=\"text/css\"> body table { line-height: 20px;  }</style>";
-    const QString report = "<html><head><title>A</title></head><body>" + fileImage(path("pic.png"))
-        + "</body></html><html><head></head><body></body></html>";
+    const QString report = "<html><head><title>A</title></head><body>" + fileImage(path("pic.png")) +
+                           "</body></html><html><head></head><body></body></html>";
     const QString saved = QString::fromUtf8(savedReportHtml(report));
     QCOMPARE(saved.count(style + "</head>"), 2);
     QVERIFY(!saved.contains("file:///"));

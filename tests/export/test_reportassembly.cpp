@@ -77,13 +77,13 @@ void TestReportAssembly::orderAndChoice_data()
     QTest::addColumn<ReportSelection>("selection");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("everything") << ReportSelection()
-                                << QStringList{"NUMEROLOGY", "PSYCHOMATRIX", "COMPATIBILITY", "CELEBRITIES", "PET",
-                                               "ADVISOR"};
-    QTest::newRow("without numerology") << only(false, true, true, true)
-                                        << QStringList{"PSYCHOMATRIX", "COMPATIBILITY", "CELEBRITIES", "PET",
-                                                       "ADVISOR"};
-    QTest::newRow("numerology and celebrities") << only(true, false, false, true)
-                                                << QStringList{"NUMEROLOGY", "CELEBRITIES", "PET", "ADVISOR"};
+                                << QStringList{"NUMEROLOGY",  "PSYCHOMATRIX", "COMPATIBILITY",
+                                               "CELEBRITIES", "PET",          "ADVISOR"};
+    QTest::newRow("without numerology")
+        << only(false, true, true, true)
+        << QStringList{"PSYCHOMATRIX", "COMPATIBILITY", "CELEBRITIES", "PET", "ADVISOR"};
+    QTest::newRow("numerology and celebrities")
+        << only(true, false, false, true) << QStringList{"NUMEROLOGY", "CELEBRITIES", "PET", "ADVISOR"};
     // Pet and name advisor have no box: they are always there.
     QTest::newRow("every box unchecked") << only(false, false, false, false) << QStringList{"PET", "ADVISOR"};
 }
@@ -163,10 +163,11 @@ void TestReportAssembly::chartComesLastScaledToFit()
     ReportSet set = everyReport();
     set.chart = QImage(picture, QImage::Format_RGB32);
     set.chart.fill(Qt::blue);
-    const QString chart = QString("<p style=\"text-align: center;\" ><img align=\"middle\" vertical-align=\"middle\" "
-                                  "width=\"%1\" height=\"%2\" src=\"data:image/png;base64,")
-                              .arg(shown.width())
-                              .arg(shown.height());
+    const QString chart =
+        QString("<p style=\"text-align: center;\" ><img align=\"middle\" vertical-align=\"middle\" "
+                "width=\"%1\" height=\"%2\" src=\"data:image/png;base64,")
+            .arg(shown.width())
+            .arg(shown.height());
 
     const QString combined = assembleAllReports(set, ReportSelection());
     QVERIFY(combined.startsWith(everyReport().numerology));

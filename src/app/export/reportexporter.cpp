@@ -110,7 +110,8 @@ void CReportExporter::saveReport(int page)
 
 void CReportExporter::saveHtmlReport(const QString &document)
 {
-    const QString chosen = m_chooseFile(QStringLiteral("Save to HTML"), QStringLiteral("HTML Files (*.html)"));
+    const QString chosen =
+        m_chooseFile(QStringLiteral("Save to HTML"), QStringLiteral("HTML Files (*.html)"));
     if (chosen.isEmpty())
         return;
     const QString path = withDefaultSuffix(chosen, QStringLiteral(".html"));
@@ -243,6 +244,7 @@ void CReportExporter::placeStatusLine()
         if (view->isVisibleTo(frame))
             viewBottom = qMin(viewBottom, view->geometry().bottom());
     }
-    m_status->move((frame->width() - STATUS_SIZE.width()) / 2, viewBottom - STATUS_SIZE.height() - STATUS_BOTTOM_GAP);
+    m_status->move((frame->width() - STATUS_SIZE.width()) / 2,
+                   viewBottom - STATUS_SIZE.height() - STATUS_BOTTOM_GAP);
     m_status->raise();
 }

@@ -13,13 +13,15 @@ struct BoxSpec
     const char *caption;
     bool ReportSelection::*flag;
 };
+// clang-format off
 const BoxSpec BOXES[CReportSelectionDlg::BOX_COUNT] = {
     {" Western Numerology", &ReportSelection::numerology},
-    {" Psychomatrix", &ReportSelection::psychomatrix},
-    {" Compatibility", &ReportSelection::compatibility},
-    {" Celebrities", &ReportSelection::celebrities},
-    {" Graphic Chart", &ReportSelection::graphicChart},
+    {" Psychomatrix",       &ReportSelection::psychomatrix},
+    {" Compatibility",      &ReportSelection::compatibility},
+    {" Celebrities",        &ReportSelection::celebrities},
+    {" Graphic Chart",      &ReportSelection::graphicChart},
 };
+// clang-format on
 const char *const CHALDEAN_CAPTION = " Chaldean Numerology";
 const char *const BOX_NAMES[CReportSelectionDlg::BOX_COUNT] = {
     "numerologyBox", "psychomatrixBox", "compatibilityBox", "celebritiesBox", "chartBox",
