@@ -8,7 +8,7 @@ packages=(
     build-essential cmake
     qtbase5-dev qtwebengine5-dev libqt5svg5-dev
     libbenchmark-dev libqrencode-dev
-    zbar-tools
+    zbar-tools poppler-utils
     fonts-liberation fontconfig
     xvfb xauth
 )

@@ -11,21 +11,22 @@
 #include "app/dialogs/caboutdlg.h"
 #include "app/dialogs/cmanualview.h"
 #include "app/dialogs/csettingsdlg.h"
-#include "app/links.h"
-#include "app/personfiles.h"
-#include "app/updatecheck.h"
-#include "files/datafolder.h"
 #include "app/dialogs/explanationdialog.h"
+#include "app/export/reportexporter.h"
+#include "app/links.h"
 #include "app/myqwebengineview.h"
 #include "app/pageanimator.h"
 #include "app/pages/advisorpage.h"
 #include "app/pages/chartpage.h"
 #include "app/pages/petpage.h"
 #include "app/panelbinder.h"
+#include "app/personfiles.h"
 #include "app/reportviews.h"
+#include "app/updatecheck.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
+#include "files/datafolder.h"
 #include "panels/cexpandwidget.h"
 #include "panels/cinfoessencewidget.h"
 #include "panels/cinfomatrwidget.h"
@@ -147,6 +148,8 @@ CSorvel::CSorvel(QWidget *parent)
     buildInputOverlay();
     buildNameButton();
     buildMenu();
+    m_exporter = new CReportExporter(this, m_reports, m_skin);
+    connect(m_exporter, &CReportExporter::finished, this, &CSorvel::OnBgTaskFinished);
 
     // 7. Options, dates, guide, empty input.
     applyOptions();
@@ -846,8 +849,8 @@ void CSorvel::slotGChart(int value)
         layoutWindow();
 }
 void CSorvel::slotResizeChart() {}
-void CSorvel::OnExportHTML() { notYetAvailable(this, QStringLiteral("Saving reports")); }
-void CSorvel::OnExportPDFAll() { notYetAvailable(this, QStringLiteral("PDF export and printing")); }
+void CSorvel::OnExportHTML() { m_exporter->saveReport(m_currentPage); }
+void CSorvel::OnExportPDFAll() { m_exporter->saveAllReports(currentInput().chaldean); }
 void CSorvel::OnEditChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
 void CSorvel::OnAddChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
 void CSorvel::OnDeleteChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }

@@ -27,6 +27,7 @@ class CSkinManager;
 class CPageAnimator;
 class CPanelBinder;
 class CPetPage;
+class CReportExporter;
 class QActionGroup;
 class QDateEdit;
 class QLabel;
@@ -63,6 +64,7 @@ public:
     QDateEdit *forecastDateField() const { return m_forecastDate; }
     QVector<int> personMarks(int row) const;
     const AppConfig &config() const { return m_config; }
+    CReportExporter *exporter() const { return m_exporter; }
 
 signals:
     void updateStyle();
@@ -169,6 +171,7 @@ private:
     CInputOverlay *m_overlay = nullptr;
     CPersonFiles *m_personFiles = nullptr;
     CUpdateCheck *m_updateCheck = nullptr;
+    CReportExporter *m_exporter = nullptr;
 
     // Pictures.
     QImage m_titleBar;     // list panels

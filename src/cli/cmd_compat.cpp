@@ -5,7 +5,6 @@
 #include "cliutil.h"
 #include "commands.h"
 #include "engine/ccompnumerology.h"
-#include "engine/namecleaning.h"
 #include "readingutil.h"
 
 namespace {
@@ -61,28 +60,15 @@ bool takeFilePartner(const QCommandLineParser &parser, const PersonInput &file, 
     return true;
 }
 
-// The partner's request: the partner's names and birth date with the
-// person's table, vowel mode, forecast date and options; from the person
-// file when one was given.
+// The partner's request, from the person file when one was given.
 bool readPartner(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
                  QString &error, const PersonInput *fromFile)
 {
+    if (!fromFile)
+        return readPartnerRequest(parser, person, partner, error);
     partner = person;
     partner.nameOwner = QStringLiteral("partner");
-    if (fromFile)
-        return takeFilePartner(parser, *fromFile, partner, error);
-    if (!parser.isSet(QStringLiteral("partner-full"))) {
-        error = QStringLiteral("missing --partner-full");
-        return false;
-    }
-    PersonRecord &p = partner.person;
-    p.fullName = CleanName(parser.value(QStringLiteral("partner-full")));
-    p.shortName = CleanName(parser.value(QStringLiteral("partner-short")));
-    if (p.shortName.isEmpty())
-        p.shortName = ShortNameFromFull(p.fullName);
-    p.fullMarks.clear();
-    p.shortMarks.clear();
-    return readDateOption(parser, QStringLiteral("partner-birth"), true, p.birthDate, error);
+    return takeFilePartner(parser, *fromFile, partner, error);
 }
 
 } // namespace
@@ -108,9 +94,7 @@ int runCompat(const QStringList &args)
     const QString command = QStringLiteral("compat");
     QCommandLineParser parser;
     addChartOptions(parser);
-    for (const char *name : {"partner-full", "partner-short"})
-        parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("TEXT")));
-    parser.addOption(QCommandLineOption(QStringLiteral("partner-birth"), QString(), QStringLiteral("DATE")));
+    addPartnerOptions(parser);
     addPersonFileOption(parser);
     addReportOptions(parser);
     if (!parseArguments(parser, command, args))

@@ -4,6 +4,7 @@
 
 #include "cliutil.h"
 #include "commands.h"
+#include "export/htmlpictures.h"
 #include "readingutil.h"
 
 namespace {
@@ -32,10 +33,12 @@ int runNumerologyReport(const QStringList &args)
     const int status = calculateChart(request, engine);
     if (status != EXIT_OK)
         return status;
-    // The document goes to the file named, or to stdout for "-" or none.
+    // The document goes to the file named, self-contained as "Save Report"
+    // writes it, or as the engine built it to stdout for "-" or none.
     const QString out = parser.value(QStringLiteral("out"));
-    return writeTextFile(out.isEmpty() ? QStringLiteral("-") : out, QStringLiteral("report"),
-                         engine.document());
+    if (!out.isEmpty() && out != QLatin1String("-"))
+        return writeOutputFile(out, QStringLiteral("report"), savedReportHtml(engine.document()));
+    return writeTextFile(QStringLiteral("-"), QStringLiteral("report"), engine.document());
 }
 
 } // namespace
@@ -47,7 +50,8 @@ void usageReport(QTextStream &out)
     writeChartOptionsUsage(out);
     out << "    --texts FILE           interpretation data file (default: eng.dat beside\n"
            "                           the program)\n"
-           "    --out FILE             where to write the document; - or none: stdout\n";
+           "    --out FILE             write the report to FILE as \"Save Report\" does\n"
+           "                           (pictures inlined); - or none: the document to stdout\n";
 }
 
 int runReport(const QStringList &args)

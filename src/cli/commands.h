@@ -37,6 +37,8 @@ int runCelebrities(const QStringList &args);
 void usageCelebrities(QTextStream &out);
 int runAnalyze(const QStringList &args);
 void usageAnalyze(QTextStream &out);
+int runPdf(const QStringList &args);
+void usagePdf(QTextStream &out);
 int runBarcode(const QStringList &args);
 void usageBarcode(QTextStream &out);
 int runCelebrityTexts(const QStringList &args);
@@ -55,6 +57,7 @@ inline const CliCommand CLI_COMMANDS[] = {
     {"pet", runPet, usagePet},
     {"celebrities", runCelebrities, usageCelebrities},
     {"analyze", runAnalyze, usageAnalyze},
+    {"pdf", runPdf, usagePdf},
     {"barcode", runBarcode, usageBarcode},
     {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
 };

@@ -4,10 +4,14 @@
 
 #include "commands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 #include <cstring>
 #include <memory>
@@ -25,22 +29,45 @@ static void printHelp(QTextStream &out)
            "3 the names were rejected by the name check.\n";
 }
 
-// Commands that draw text into pictures need fonts, hence a GUI
-// application; it never shows a window, so it runs on the offscreen platform.
-static bool needsFonts(int argc, char *argv[])
+// What a command needs of Qt: the core alone, fonts (text drawn into
+// pictures), or the web engine (the PDF printer). None shows a window, so the
+// GUI applications run on the offscreen platform.
+enum class Needs { Core, Fonts, WebEngine };
+
+static Needs needsOf(int argc, char *argv[])
 {
-    return argc > 1 && std::strcmp(argv[1], "barcode") == 0;
+    if (argc > 1 && std::strcmp(argv[1], "barcode") == 0)
+        return Needs::Fonts;
+    if (argc > 1 && std::strcmp(argv[1], "pdf") == 0)
+        return Needs::WebEngine;
+    return Needs::Core;
+}
+
+// The web engine runs headless; as root it refuses to start with its sandbox.
+static void prepareWebEngine()
+{
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The printer's progress notes are for the window's log, not the terminal.
+    QLoggingCategory::setFilterRules(QStringLiteral("sorvel.export.debug=false"));
 }
 
 int main(int argc, char *argv[])
 {
     std::unique_ptr<QCoreApplication> application;
     QTemporaryDir runtimeFolder; // lent to Qt when the machine has none, so it does not warn
-    if (needsFonts(argc, argv)) {
+    const Needs needs = needsOf(argc, argv);
+    if (needs != Needs::Core) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
+    }
+    if (needs == Needs::WebEngine) {
+        prepareWebEngine();
+        application = std::make_unique<QApplication>(argc, argv);
+    } else if (needs == Needs::Fonts) {
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);

@@ -3,6 +3,8 @@
 // What the reading subcommands (report, matrix, compat, pet, celebrities,
 // analyze) share: the interpretation texts and the report file.
 
+#include "cliutil.h"
+
 #include <QCommandLineParser>
 #include <QDate>
 #include <QString>
@@ -19,7 +21,8 @@ void writeReportOptionsUsage(QTextStream &out);
 // EXIT_FAILED after a message with the reason.
 int loadReportTexts(const QCommandLineParser &parser, const QString &command);
 
-// Writes the report document as UTF-8 to the --out file, when one is given.
+// Writes the report to the --out file, when one is given, as the window's
+// "Save Report" does: one self-contained UTF-8 file, pictures inlined.
 // Returns EXIT_OK, or EXIT_FAILED after a message.
 int writeReportFile(const QCommandLineParser &parser, const QString &command, const QString &document);
 
@@ -27,3 +30,11 @@ int writeReportFile(const QCommandLineParser &parser, const QString &command, co
 // writer, so a file is replaced only once it is complete. Returns EXIT_OK,
 // or EXIT_FAILED after a message naming the command and the reason.
 int writeTextFile(const QString &path, const QString &command, const QString &text);
+
+// --partner-full, --partner-short and --partner-birth.
+void addPartnerOptions(QCommandLineParser &parser);
+// The partner's request: the partner's names (cleaned, a missing short name
+// derived) and birth date with the person's table, vowel mode, forecast date
+// and options. On bad input sets error to a one-line reason.
+bool readPartnerRequest(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
+                        QString &error);

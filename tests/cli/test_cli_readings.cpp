@@ -26,6 +26,7 @@ private slots:
     void analyze();
     void reportFiles_data();
     void reportFiles();
+    void reportFileInlinesPictures();
     void failures_data();
     void failures();
     void datesWithTrailingCharacters_data();
@@ -245,7 +246,7 @@ void TestCliReadings::reportFiles_data()
     QTest::newRow("pet") << QStringList{"pet", "--name", "Rex", "--birth", "2020-02-29", "--forecast", "2024-01-05"}
                          << "Pet Numerology Report" << "Pets in general";
     QTest::newRow("celebrities") << QStringList{"celebrities", "--full", "John Smith", "--birth", "1990-05-17"}
-                                 << "Sorvel Numerology Celebrities Report" << "/images/doc2/100.jpg";
+                                 << "Sorvel Numerology Celebrities Report" << "Ed Erl";
     QTest::newRow("analyze") << QStringList{"analyze", "--name", "John Smith", "--date", "1990-05-17"}
                              << "Sorvel Numerology Report" << "Express Numerology chart for";
 }
@@ -266,6 +267,23 @@ void TestCliReadings::reportFiles()
     QVERIFY(html.contains(QLatin1String("<title>") + title + QLatin1String("</title>")));
     QVERIFY2(html.contains(heading), qPrintable(heading));
     QVERIFY(html.endsWith(QLatin1String("</body></html>\r\n")));
+    // Self-contained, as "Save Report" writes it: no picture left behind.
+    QVERIFY(!html.contains(QLatin1String("file:///")));
+    QVERIFY(html.contains(QLatin1String("body table { line-height: 20px;  }")));
+}
+
+// The celebrity's photograph travels inside the file.
+void TestCliReadings::reportFileInlinesPictures()
+{
+    const QString out = path("celebrities.html");
+    const CliRun run = runCli({"celebrities", "--full", "John Smith", "--birth", "1990-05-17", "--texts",
+                               path("fixture.dat"), "--out", out});
+    QCOMPARE(run.exitCode, 0);
+    QFile photo(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc2/100.jpg"));
+    QVERIFY2(photo.open(QIODevice::ReadOnly), "the pictures are drawn by the build");
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("<img src=\"data:image/jpg;base64," + photo.readAll().toBase64() + '"'));
 }
 
 void TestCliReadings::failures_data()

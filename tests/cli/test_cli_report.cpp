@@ -1,9 +1,11 @@
 // sorvel-cli report numerology: the document the engine builds, written
-// byte for byte, and the command's errors.
+// byte for byte to stdout and self-contained to a file, and the command's
+// errors.
 
 #include "clirunner.h"
 #include "engine/cnumerology.h"
 #include "document/creporttools.h"
+#include "export/htmlpictures.h"
 #include "texts/textcipher.h"
 #include "texts/textstore.h"
 
@@ -90,20 +92,28 @@ void TestCliReport::writesTheEngineDocument()
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
 
+    const QByteArray expected = expectedReport(chaldean, m_store);
+    QVERIFY(!expected.isEmpty());
+    const QString picture = QCoreApplication::applicationDirPath() + "/images/doc/res01.jpg";
     QByteArray written = run.out;
     if (toFile) {
+        // The file is the one "Save Report" writes: pictures inlined.
         QVERIFY(run.out.isEmpty());
         QFile file(outArgs.last());
         QVERIFY(file.open(QIODevice::ReadOnly));
         written = file.readAll();
+        QVERIFY(written == savedReportHtml(QString::fromUtf8(expected)));
+        QFile jpg(picture);
+        QVERIFY(jpg.open(QIODevice::ReadOnly));
+        QVERIFY(written.contains("<img src=\"data:image/jpg;base64," + jpg.readAll().toBase64() + '"'));
+        QVERIFY(!written.contains("file:///"));
+    } else {
+        QVERIFY(written == expected);
+        QVERIFY(written.contains(("file:///" + picture).toUtf8()));
     }
-    const QByteArray expected = expectedReport(chaldean, m_store);
-    QVERIFY(!expected.isEmpty());
-    QVERIFY(written == expected);
-    // The texts came from the given file, pictures from the program's folder.
+    // The texts came from the given file.
     QVERIFY(written.contains("<p comment=\"st_fs\"   >Life Path introduction.</p>"));
     QVERIFY(written.contains("font-weight:bold"));
-    QVERIFY(written.contains(("file:///" + QCoreApplication::applicationDirPath() + "/images/doc/res01.jpg").toUtf8()));
     QCOMPARE(written.contains("Eighteen."), chaldean);
 }
 

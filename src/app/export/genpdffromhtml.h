@@ -1,0 +1,63 @@
+#pragma once
+
+// Prints an HTML file to a PDF on a web engine page without a view. The page
+// loads the file, prints it to an A4 page layout and the bytes are written
+// through the export file writer; finished(bool) tells the owner how it
+// went. The HTML file is the task's to remove: it is gone once the page has
+// loaded it, or at the latest when the task is destroyed.
+//
+//   run() --load--> loadFinished(ok) --print--> pdfPrintingFinished(path, ok)
+//                                                    --> finished(ok)
+
+#include <QLoggingCategory>
+#include <QObject>
+#include <QString>
+
+// The debug channel of export ("sorvel.export"): what was generated, where
+// the PDF goes and how printing ended.
+Q_DECLARE_LOGGING_CATEGORY(lcExport)
+
+class QWebEnginePage;
+
+class GenPDFfromHTML : public QObject
+{
+    Q_OBJECT
+public:
+    GenPDFfromHTML(const QString &htmlPath, const QString &pdfPath, QObject *parent = nullptr);
+    ~GenPDFfromHTML() override;
+
+    // A task for a document held in memory: the HTML goes into a temporary
+    // file of its own, which the task removes. Null, with error set, when the
+    // file cannot be written.
+    static GenPDFfromHTML *forDocument(const QString &html, const QString &pdfPath, QObject *parent,
+                                       QString *error);
+
+    // The finished PDF opens in the desktop's viewer (the window); sorvel-cli
+    // only writes it.
+    void setOpenWhenDone(bool open) { m_openWhenDone = open; }
+
+    QString htmlPath() const { return m_htmlPath; }
+    QString pdfPath() const { return m_pdfPath; }
+    // Why the task failed, in words for the user; empty after success.
+    QString errorString() const { return m_error; }
+
+    // Starts loading the HTML file; the rest follows on the event loop.
+    void run();
+
+signals:
+    void finished(bool success);
+
+public slots:
+    void loadFinished(bool ok);
+    void pdfPrintingFinished(const QString &filePath, bool success);
+
+private:
+    void printed(const QByteArray &pdf);
+    void removeHtmlFile();
+
+    QString m_htmlPath;
+    QString m_pdfPath;
+    QString m_error;
+    bool m_openWhenDone = true;
+    QWebEnginePage *m_page;
+};

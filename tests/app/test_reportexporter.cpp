@@ -1,0 +1,470 @@
+// The window's export: the report selection dialog, "Save Report" on each
+// kind of page, the chart page's hook, the combined PDF with its busy flag,
+// status line and messages, the PDF task's clean-up, and the two slots of
+// the window that forward to the exporter. Runs offscreen with the web
+// engine alive.
+
+#include "app/appfolders.h"
+#include "app/cinputoverlay.h"
+#include "app/cskinmanager.h"
+#include "app/csorvel.h"
+#include "app/export/genpdffromhtml.h"
+#include "app/export/reportexporter.h"
+#include "app/export/reportselectiondialog.h"
+#include "app/reportviews.h"
+#include "app/windowlayout.h"
+#include "engine/messagereporter.h"
+#include "export/htmlpictures.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace WindowLayout;
+
+namespace {
+
+struct RecordingReporter : CMessageReporter
+{
+    QStringList messages;
+    void critical(const QString &title, const QString &text) override
+    {
+        messages.append(title + ": " + text);
+    }
+};
+
+const QString IN_PROGRESS = QStringLiteral("Error: Report generation in progress!");
+const int PDF_WAIT_MS = 60000;
+
+// A report long enough for the PDF, with one file picture.
+QString reportWithPicture(const QString &heading, const QString &picture)
+{
+    return "<html><head><title>" + heading + "</title></head><body><h2><img src=\"file:///" + picture +
+           "\" style=\"margin-left: 15px;\" align=\"right\" />" + heading + "</h2><p>" + QString(200, 'x') +
+           "</p></body></html>";
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<int>)
+
+class TestReportExporter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void selectionFlags_data();
+    void selectionFlags();
+    void selectionDialogLooks();
+    void chooseReportsAcceptedOnlyByOk();
+
+    void saveReport_data();
+    void saveReport();
+    void saveReportFailureIsShown();
+    void chartPageHook();
+
+    void pdfOfAllReports();
+    void busyRefusesASecondExport();
+    void failedPdfIsShown();
+    void taskRemovesItsHtmlFile();
+    void loadFailureIsReported();
+
+    void windowSlotsForward();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    // Lets the web engine finish the current PDF task.
+    bool waitForPdf(QSignalSpy &finished) const;
+
+    QTemporaryDir m_dir;
+    QString m_picture;
+    RecordingReporter m_reporter;
+    QWidget *m_window = nullptr;
+    CSkinManager *m_skin = nullptr;
+    CReportViews *m_views = nullptr;
+    CReportExporter *m_exporter = nullptr;
+    QStringList m_asked; // captions of the file dialogs shown
+    QString m_answer;    // what the file dialog answers
+};
+
+void TestReportExporter::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_picture = path("res01.jpg");
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QVERIFY(picture.save(m_picture, "JPG"));
+}
+
+void TestReportExporter::init()
+{
+    m_window = new QWidget;
+    m_window->resize(1100, 700);
+    m_skin = new CSkinManager(imageFolder(), m_window);
+    m_views = new CReportViews(m_window);
+    m_exporter = new CReportExporter(m_window, m_views, m_skin);
+    m_exporter->setOpenPdfWhenDone(false);
+    m_asked.clear();
+    m_answer.clear();
+    m_exporter->setFileChooser([this](const QString &caption, const QString &filter) {
+        m_asked << caption + " | " + filter;
+        return m_answer;
+    });
+    m_exporter->setReportChooser([](bool, ReportSelection &selection) {
+        selection = ReportSelection();
+        return true;
+    });
+    setMessageReporter(&m_reporter);
+    m_reporter.messages.clear();
+}
+
+void TestReportExporter::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    setMessageReporter(nullptr);
+    // No temporary document outlives its task.
+    const QStringList left = QDir(QDir::tempPath()).entryList({"report*.html"}, QDir::Files);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+}
+
+bool TestReportExporter::waitForPdf(QSignalSpy &finished) const
+{
+    return finished.count() > 0 || finished.wait(PDF_WAIT_MS);
+}
+
+// --- the selection dialog ------------------------------------------------------
+
+void TestReportExporter::selectionFlags_data()
+{
+    QTest::addColumn<QList<int>>("unchecked");
+    QTest::addColumn<QList<bool>>("flags"); // numerology, psychomatrix, compatibility, celebrities, chart
+    QTest::newRow("all checked") << QList<int>{} << QList<bool>{true, true, true, true, true};
+    QTest::newRow("numerology off") << QList<int>{0} << QList<bool>{false, true, true, true, true};
+    QTest::newRow("psychomatrix and chart off")
+        << QList<int>{1, 4} << QList<bool>{true, false, true, true, false};
+    QTest::newRow("compatibility and celebrities off")
+        << QList<int>{2, 3} << QList<bool>{true, true, false, false, true};
+    QTest::newRow("everything off") << QList<int>{0, 1, 2, 3, 4}
+                                    << QList<bool>{false, false, false, false, false};
+}
+
+// Each box clicked off clears its own flag and no other.
+void TestReportExporter::selectionFlags()
+{
+    QFETCH(QList<int>, unchecked);
+    QFETCH(QList<bool>, flags);
+    CReportSelectionDlg dialog(m_skin, false);
+    for (const int box : unchecked)
+        QTest::mouseClick(dialog.box(CReportSelectionDlg::Box(box)), Qt::LeftButton, {}, QPoint(8, 12));
+    const ReportSelection s = dialog.selection();
+    QCOMPARE((QList<bool>{s.numerology, s.psychomatrix, s.compatibility, s.celebrities, s.graphicChart}),
+             flags);
+}
+
+void TestReportExporter::selectionDialogLooks()
+{
+    CReportSelectionDlg western(m_skin, false);
+    CReportSelectionDlg chaldean(m_skin, true);
+    QCOMPARE(western.size(), QSize(220, 215));
+    const QStringList captions = {" Western Numerology", " Psychomatrix", " Compatibility", " Celebrities",
+                                  " Graphic Chart"};
+    for (int i = 0; i < CReportSelectionDlg::BOX_COUNT; ++i) {
+        QCheckBox *box = western.box(CReportSelectionDlg::Box(i));
+        QCOMPARE(box->text(), captions.at(i));
+        QCOMPARE(box->geometry(), QRect(10, 10 + 30 * i, 200, 25));
+        QVERIFY(box->isChecked());
+    }
+    QCOMPARE(chaldean.box(CReportSelectionDlg::NumerologyBox)->text(),
+             QStringLiteral(" Chaldean Numerology"));
+    QPushButton *ok = western.findChild<QPushButton *>("ok");
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("Ok"));
+    QCOMPARE(ok->geometry(), QRect(70, 175, 80, 30));
+    // In the skin: the window's sheet for the dialog, the plain one for the button.
+    QCOMPARE(western.styleSheet(), m_skin->styleSheetForKind(CSkinManager::KIND_WINDOW));
+    QCOMPARE(ok->styleSheet(), m_skin->styleSheetForKind(CSkinManager::KIND_DEFAULT));
+}
+
+// "Ok" accepts; closing the dialog does not, but the boxes still count.
+void TestReportExporter::chooseReportsAcceptedOnlyByOk()
+{
+    for (const bool pressOk : {true, false}) {
+        QTimer::singleShot(0, [pressOk] {
+            auto *dialog = qobject_cast<CReportSelectionDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->box(CReportSelectionDlg::CelebritiesBox)->setChecked(false);
+            if (pressOk)
+                dialog->findChild<QPushButton *>("ok")->click();
+            else
+                dialog->close();
+        });
+        ReportSelection selection;
+        QCOMPARE(CReportSelectionDlg::chooseReports(m_skin, false, selection, m_window), pressOk);
+        QVERIFY(!selection.celebrities);
+        QVERIFY(selection.numerology);
+    }
+}
+
+// --- Save Report -------------------------------------------------------------------
+
+void TestReportExporter::saveReport_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("written"); // the file expected, empty for none
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("numerology, .html appended") << int(NumerologyPage) << "report"
+                                                << "report.html" << true;
+    QTest::newRow("forecast shares the numerology report") << int(ForecastPage) << "forecast.html"
+                                                           << "forecast.html" << true;
+    QTest::newRow("own suffix kept") << int(PsychomatrixPage) << "matrix.htm"
+                                     << "matrix.htm" << true;
+    QTest::newRow("cancelled") << int(NumerologyPage) << ""
+                               << "" << true;
+    QTest::newRow("guide saves nothing") << int(GuidePage) << "guide"
+                                         << "" << false;
+    QTest::newRow("chart page before its chart") << int(ChartPage) << "chart"
+                                                 << "" << false;
+    QTest::newRow("page never calculated") << int(PetPage) << "pet"
+                                           << "" << false;
+}
+
+void TestReportExporter::saveReport()
+{
+    QFETCH(int, page);
+    QFETCH(QString, answer);
+    QFETCH(QString, written);
+    QFETCH(bool, asked);
+    const QString numerology = reportWithPicture("Life Path", m_picture);
+    const QString matrix = reportWithPicture(QString::fromUtf8("Zo\u00eb \u6771\u4eac"), m_picture);
+    m_views->show(CReportViews::Numerology, numerology);
+    m_views->show(CReportViews::Psychomatrix, matrix);
+    m_views->showFile(CReportViews::Guide, path("guide.html"));
+    const QString folder = path(QString("save-%1").arg(QTest::currentDataTag()).replace(' ', '-'));
+    QVERIFY(QDir().mkpath(folder));
+    m_answer = answer.isEmpty() ? QString() : folder + "/" + answer;
+
+    m_exporter->saveReport(page);
+
+    QCOMPARE(m_asked, asked ? QStringList{"Save to HTML | HTML Files (*.html)"} : QStringList());
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList{written});
+    if (!asked)
+        QCOMPARE(m_reporter.messages, QStringList{"Error: This page has no report to save."});
+    else
+        QVERIFY(m_reporter.messages.isEmpty());
+    if (written.isEmpty())
+        return;
+    QFile file(folder + "/" + written);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes, savedReportHtml(page == PsychomatrixPage ? matrix : numerology));
+    QVERIFY(!bytes.contains("file:///"));
+}
+
+void TestReportExporter::saveReportFailureIsShown()
+{
+    m_views->show(CReportViews::Numerology, reportWithPicture("Life Path", m_picture));
+    m_answer = path("no/such/folder/report");
+    m_exporter->saveReport(NumerologyPage);
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(
+        m_reporter.messages.first().startsWith("Error: Cannot save the report to " + m_answer + ".html: "),
+        qPrintable(m_reporter.messages.first()));
+}
+
+// Once the chart page renders its chart, "Save Report" there writes it as a
+// picture in the format its suffix names.
+void TestReportExporter::chartPageHook()
+{
+    QImage chart(40, 30, QImage::Format_RGB32);
+    chart.fill(Qt::magenta);
+    m_exporter->setChartRenderer([chart] { return chart; });
+    m_answer = path("chart");
+    m_exporter->saveReport(ChartPage);
+    QCOMPARE(m_asked, QStringList{"Save to PNG | PNG Files (*.png)"});
+    QImage saved;
+    QVERIFY(saved.load(path("chart.png"), "PNG"));
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), chart);
+
+    m_answer = path("chart.bmp");
+    m_exporter->saveReport(ChartPage);
+    QVERIFY(QImage(path("chart.bmp"), "BMP").size() == chart.size());
+    QVERIFY(m_reporter.messages.isEmpty());
+}
+
+// --- the combined PDF --------------------------------------------------------------
+
+void TestReportExporter::pdfOfAllReports()
+{
+    m_views->show(CReportViews::Numerology, reportWithPicture("Life Path Heading", m_picture));
+    m_views->show(CReportViews::Celebrities, reportWithPicture("Celebrities Heading", m_picture));
+    m_exporter->setReportChooser([](bool chaldean, ReportSelection &selection) {
+        selection = ReportSelection();
+        selection.celebrities = false;
+        return !chaldean;
+    });
+    m_answer = path("all");
+    QSignalSpy finished(m_exporter, &CReportExporter::finished);
+    m_exporter->saveAllReports(false);
+    QCOMPARE(m_asked, QStringList{"Save to PDF | PDF Files (*.pdf)"});
+    QVERIFY(m_exporter->busy());
+    QVERIFY(waitForPdf(finished));
+    QCOMPARE(finished.first().first().toBool(), true);
+    QVERIFY(!m_exporter->busy());
+    QVERIFY(!m_exporter->selection().celebrities);
+    QFile pdf(path("all.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QVERIFY(m_reporter.messages.isEmpty());
+
+    // Refused in the report choice: no file is asked for.
+    m_asked.clear();
+    m_exporter->saveAllReports(true);
+    QVERIFY(m_asked.isEmpty());
+    QVERIFY(!m_exporter->busy());
+}
+
+// While a PDF is made: busy cursor, status line, and a second export is
+// refused with the message, before any dialog.
+void TestReportExporter::busyRefusesASecondExport()
+{
+    m_views->show(CReportViews::Numerology, reportWithPicture("Life Path Heading", m_picture));
+    QSignalSpy finished(m_exporter, &CReportExporter::finished);
+    bool reportsAsked = false;
+    m_exporter->setReportChooser([&reportsAsked](bool, ReportSelection &) { return reportsAsked = true; });
+
+    QVERIFY(m_exporter->startPdf(path("first.pdf"), ReportSelection()));
+    QVERIFY(m_exporter->busy());
+    QVERIFY(QApplication::overrideCursor());
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    QVERIFY(m_exporter->statusLine()->isVisibleTo(m_window));
+
+    QVERIFY(!m_exporter->startPdf(path("second.pdf"), ReportSelection()));
+    m_exporter->saveAllReports(false);
+    QVERIFY(!reportsAsked);
+    QCOMPARE(m_reporter.messages, (QStringList{IN_PROGRESS, IN_PROGRESS}));
+
+    QVERIFY(waitForPdf(finished));
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!m_exporter->busy());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(!m_exporter->statusLine()->isVisibleTo(m_window));
+    QVERIFY(QFile::exists(path("first.pdf")));
+    QVERIFY(!QFile::exists(path("second.pdf")));
+
+    // Free again: the next export starts.
+    finished.clear();
+    QVERIFY(m_exporter->startPdf(path("third.pdf"), ReportSelection()));
+    QVERIFY(waitForPdf(finished));
+    QVERIFY(QFile::exists(path("third.pdf")));
+}
+
+void TestReportExporter::failedPdfIsShown()
+{
+    m_views->show(CReportViews::Numerology, reportWithPicture("Life Path Heading", m_picture));
+    QSignalSpy finished(m_exporter, &CReportExporter::finished);
+    const QString pdf = path("no/such/folder/all.pdf");
+    QVERIFY(m_exporter->startPdf(pdf, ReportSelection()));
+    QVERIFY(waitForPdf(finished));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QVERIFY(!m_exporter->busy());
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(m_reporter.messages.first().startsWith("Error: Cannot write " + pdf + ": "),
+             qPrintable(m_reporter.messages.first()));
+}
+
+// A task that never ran, or is destroyed midway, still removes its file.
+void TestReportExporter::taskRemovesItsHtmlFile()
+{
+    QString error;
+    GenPDFfromHTML *never =
+        GenPDFfromHTML::forDocument("<p>never printed</p>", path("never.pdf"), nullptr, &error);
+    QVERIFY(never);
+    const QString html = never->htmlPath();
+    QVERIFY(QFile::exists(html));
+    delete never;
+    QVERIFY(!QFile::exists(html));
+
+    GenPDFfromHTML *midway =
+        GenPDFfromHTML::forDocument("<p>midway</p>", path("midway.pdf"), nullptr, &error);
+    midway->run();
+    delete midway;
+    QVERIFY(!QFile::exists(path("midway.pdf")));
+}
+
+void TestReportExporter::loadFailureIsReported()
+{
+    GenPDFfromHTML task(path("missing.html"), path("missing.pdf"));
+    task.setOpenWhenDone(false);
+    QSignalSpy finished(&task, &GenPDFfromHTML::finished);
+    task.run();
+    QVERIFY(finished.wait(PDF_WAIT_MS));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QCOMPARE(task.errorString(), QStringLiteral("The reports could not be prepared for printing."));
+    QVERIFY(!QFile::exists(path("missing.pdf")));
+}
+
+// --- the window -----------------------------------------------------------------------
+
+// "Save Report" saves the current page's report; "Save All Reports to PDF"
+// asks with the input's Chaldean choice; the task's end reaches the window.
+void TestReportExporter::windowSlotsForward()
+{
+    CSorvel window;
+    setMessageReporter(&m_reporter);
+    CReportExporter *exporter = window.exporter();
+    QVERIFY(exporter);
+    exporter->setOpenPdfWhenDone(false);
+    const QString saved = path("window-report");
+    exporter->setFileChooser([saved](const QString &, const QString &) { return saved; });
+    QList<bool> chaldeanAsked;
+    exporter->setReportChooser([&chaldeanAsked](bool chaldean, ReportSelection &) {
+        chaldeanAsked << chaldean;
+        return false;
+    });
+
+    PersonInput john;
+    john.fullName = QStringLiteral("John Quincy Smith");
+    john.birthDate = QDate(1990, 5, 17);
+    john.chaldean = true;
+    window.inputOverlay()->setInput(john);
+    window.OnCalcNum();
+    window.OnExportHTML();
+    QFile file(saved + ".html");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("JOHN QUINCY SMITH"));
+
+    window.OnExportPDFAll();
+    QCOMPARE(chaldeanAsked, QList<bool>{true});
+    QVERIFY(m_reporter.messages.isEmpty());
+}
+
+int main(int argc, char *argv[])
+{
+    QStandardPaths::setTestModeEnabled(true);
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    // The temporary documents go to a folder of this run, which cleanup() checks.
+    QTemporaryDir temp;
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    TestReportExporter test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_reportexporter.moc"

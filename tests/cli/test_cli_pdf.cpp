@@ -1,0 +1,247 @@
+// sorvel-cli pdf: the combined PDF, read back with poppler's pdftotext and
+// pdfinfo - each chosen report's headings and the names are in it, each
+// report starts a page, more reports make more pages - and the command's
+// failures, none of which leaves the temporary document behind.
+
+#include "clirunner.h"
+#include "texts/textcipher.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QStringList PERSON = {"--full",     "John Quincy Smith", "--birth",
+                            "1990-05-17", "--forecast",        "2024-06-21"};
+const QStringList PARTNER = {"--partner-full", "Mary Ann Jones", "--partner-birth", "1985-11-29"};
+const QStringList PET = {"--pet-name", "Rex", "--pet-birth", "2020-02-29"};
+
+// The headings that open each report.
+const QString NUMEROLOGY = QStringLiteral("Numerology Chart for");
+const QString PSYCHOMATRIX = QStringLiteral("Numerology Psychomatrix Chart for");
+const QString COMPATIBILITY = QStringLiteral("Numerology Compatibility Report");
+const QString CELEBRITIES = QStringLiteral("Celebrities Report for");
+const QString PET_REPORT = QStringLiteral("Pet Numerology Chart");
+
+QString runTool(const QString &tool, const QStringList &args)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(tool), args);
+    if (!process.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of one page (1-based), or of the whole file for page 0.
+QString pdfText(const QString &pdf, int page = 0)
+{
+    QStringList args;
+    if (page > 0)
+        args << "-f" << QString::number(page) << "-l" << QString::number(page);
+    return runTool(QStringLiteral("pdftotext"), args << pdf << "-");
+}
+
+int pdfPages(const QString &pdf)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                          .match(runTool(QStringLiteral("pdfinfo"), {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class TestCliPdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void holdsTheChosenReports_data();
+    void holdsTheChosenReports();
+    void eachReportStartsAPage();
+    void moreReportsMorePages();
+    void picturesMissingStillExports();
+    void failures_data();
+    void failures();
+
+private:
+    CliRun runPdf(const QStringList &args);
+    QString out(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_temp; // the tool's temporary folder
+    QString m_texts;
+};
+
+void TestCliPdf::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(),
+             "pdftotext not found: install poppler-utils (scripts/setup-debian.sh)");
+    QVERIFY(!QStandardPaths::findExecutable("pdfinfo").isEmpty());
+    // A small data file keeps the reports short: a few paragraphs each.
+    m_texts = out("texts.dat");
+    QFile file(m_texts);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (const char *line : {"#10100", "Life Path introduction.", "#10105", "Five is freedom.", "#20100",
+                             "Character introduction.", "#30100", "Pets in general."})
+        file.write(encipherLine(line) + '\n');
+}
+
+void TestCliPdf::init()
+{
+    QVERIFY(m_temp.isValid());
+}
+
+// The temporary document is gone whatever the outcome.
+void TestCliPdf::cleanup()
+{
+    const QStringList left = QDir(m_temp.path()).entryList({"report*.html"}, QDir::Files);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+}
+
+CliRun TestCliPdf::runPdf(const QStringList &args)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
+    return runCli(QStringList{"pdf", "--texts", m_texts} + args, environment);
+}
+
+void TestCliPdf::holdsTheChosenReports_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    QTest::newRow("numerology only") << PERSON + QStringList{"--reports", "numerology"}
+                                     << QStringList{NUMEROLOGY, "JOHN QUINCY SMITH (JOHN SMITH), May 17 1990"}
+                                     << QStringList{PSYCHOMATRIX, CELEBRITIES, COMPATIBILITY, PET_REPORT};
+    QTest::newRow("psychomatrix and celebrities")
+        << PERSON + QStringList{"--reports", "matrix,celebrities"}
+        << QStringList{PSYCHOMATRIX, "John Quincy Smith, May 17 1990", CELEBRITIES}
+        << QStringList{NUMEROLOGY, COMPATIBILITY};
+    QTest::newRow("everything with partner and pet")
+        << PERSON + PARTNER + PET
+        << QStringList{NUMEROLOGY,  PSYCHOMATRIX, COMPATIBILITY,     "MARY ANN JONES",
+                       CELEBRITIES, PET_REPORT,   "Pets in general."}
+        << QStringList();
+    // The pet report has no box: it comes whatever is chosen.
+    QTest::newRow("pet without a choice")
+        << PERSON + PET + QStringList{"--reports", "compat"} << QStringList{PET_REPORT}
+        << QStringList{NUMEROLOGY, COMPATIBILITY};
+    QTest::newRow("Chaldean") << PERSON + QStringList{"--chaldean", "--reports", "numerology"}
+                              << QStringList{NUMEROLOGY, "JOHN QUINCY SMITH"} << QStringList{PSYCHOMATRIX};
+}
+
+void TestCliPdf::holdsTheChosenReports()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    const QString pdf = out("chosen.pdf");
+    QFile::remove(pdf);
+    const CliRun run = runPdf(args + QStringList{"--out", pdf});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const QString text = pdfText(pdf);
+    QVERIFY(!text.isEmpty());
+    for (const QString &expected : present)
+        QVERIFY2(text.contains(expected), qPrintable(expected));
+    for (const QString &unexpected : absent)
+        QVERIFY2(!text.contains(unexpected), qPrintable(unexpected));
+}
+
+// Page breaks fall between reports: each report's heading opens a page.
+void TestCliPdf::eachReportStartsAPage()
+{
+    const QString pdf = out("breaks.pdf");
+    const CliRun run = runPdf(PERSON + PARTNER + PET + QStringList{"--out", pdf});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const int pages = pdfPages(pdf);
+    QStringList openings;
+    for (int page = 1; page <= pages; ++page)
+        openings << pdfText(pdf, page).trimmed().section(QLatin1Char('\n'), 0, 0);
+    for (const QString &heading : {NUMEROLOGY, PSYCHOMATRIX, COMPATIBILITY, CELEBRITIES, PET_REPORT})
+        QVERIFY2(openings.contains(heading), qPrintable(heading + " opens no page: " + openings.join(" | ")));
+    QCOMPARE(openings.first(), NUMEROLOGY);
+    QVERIFY2(!openings.last().isEmpty(), "no empty page at the end");
+}
+
+void TestCliPdf::moreReportsMorePages()
+{
+    int previous = 0;
+    const QStringList steps = {"numerology", "numerology,matrix", "numerology,matrix,compat",
+                               "numerology,matrix,compat,celebrities"};
+    for (const QString &reports : steps) {
+        const QString pdf = out("grow.pdf");
+        const CliRun run = runPdf(PERSON + PARTNER + QStringList{"--reports", reports, "--out", pdf});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        const int pages = pdfPages(pdf);
+        QVERIFY2(pages > previous,
+                 qPrintable(QString("%1: %2 pages after %3").arg(reports).arg(pages).arg(previous)));
+        previous = pages;
+    }
+}
+
+// A program whose images folder is gone still prints every report.
+void TestCliPdf::picturesMissingStillExports()
+{
+    const QString bare = out("bare");
+    QVERIFY(QDir().mkpath(bare));
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/sorvel-cli", bare + "/sorvel-cli"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    const QString pdf = out("bare.pdf");
+    process.start(bare + "/sorvel-cli",
+                  QStringList{"pdf", "--texts", m_texts} + PERSON + QStringList{"--out", pdf});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(NUMEROLOGY));
+    QVERIFY(text.contains(PSYCHOMATRIX));
+}
+
+void TestCliPdf::failures_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("complaint");
+    const QString pdf = out("failed.pdf");
+    QTest::newRow("no --out") << PERSON << 2 << "missing --out";
+    QTest::newRow("unknown report") << PERSON + QStringList{"--reports", "numerology,horoscope", "--out", pdf}
+                                    << 2 << "unknown report 'horoscope'";
+    QTest::newRow("pet without birth date")
+        << PERSON + QStringList{"--pet-name", "Rex", "--out", pdf} << 2 << "missing --pet-birth";
+    QTest::newRow("pet name of no letters")
+        << PERSON + QStringList{"--pet-name", "!!", "--pet-birth", "2020-01-01", "--out", pdf} << 2
+        << "--pet-name";
+    QTest::newRow("partner without name")
+        << PERSON + QStringList{"--partner-birth", "1985-11-29", "--out", pdf} << 2
+        << "missing --partner-full";
+    QTest::newRow("chart option checked")
+        << PERSON + QStringList{"--vowels", "greek", "--out", pdf} << 2 << "--vowels";
+    QTest::newRow("names rejected") << QStringList{"--full", "1990", "--birth", "1990-05-17", "--out", pdf}
+                                    << 3 << "Error! Incorrect full or short name!";
+    QTest::newRow("PDF not writable")
+        << PERSON + QStringList{"--reports", "numerology", "--out", "/nonexistent/folder/r.pdf"} << 1
+        << "Cannot write /nonexistent/folder/r.pdf";
+}
+
+void TestCliPdf::failures()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, complaint);
+    const CliRun run = runPdf(args);
+    QCOMPARE(run.exitCode, status);
+    QVERIFY2(run.err.contains(complaint.toUtf8()), run.err.constData());
+    QVERIFY(!QFile::exists(out("failed.pdf")));
+}
+
+QTEST_GUILESS_MAIN(TestCliPdf)
+#include "test_cli_pdf.moc"

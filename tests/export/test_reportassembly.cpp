@@ -1,0 +1,209 @@
+// The combined document of "Save All Reports to PDF": order, choice, the
+// 100-character rule, the page breaks, the inlined pictures and the chart
+// picture at the end.
+
+#include "export/reportassembly.h"
+
+#include <QPageSize>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString BREAK = QStringLiteral("<p style=\"page-break-after: always;  \"></p>");
+
+// A report of exactly length characters that names itself.
+QString report(const QString &name, int length = 120)
+{
+    const QString head = QStringLiteral("<html><body>") + name;
+    const QString tail = QStringLiteral("</body></html>");
+    return head + QString(length - head.size() - tail.size(), QLatin1Char('.')) + tail;
+}
+
+ReportSet everyReport()
+{
+    ReportSet set;
+    set.numerology = report("NUMEROLOGY");
+    set.psychomatrix = report("PSYCHOMATRIX");
+    set.compatibility = report("COMPATIBILITY");
+    set.celebrities = report("CELEBRITIES");
+    set.pet = report("PET");
+    set.advisor = report("ADVISOR");
+    return set;
+}
+
+// The report names in the order the combined document holds them.
+QStringList order(const QString &combined)
+{
+    QStringList names;
+    for (const QString &part : combined.split(BREAK, Qt::SkipEmptyParts))
+        names << part.mid(12, part.indexOf(QLatin1Char('.')) - 12);
+    return names;
+}
+
+ReportSelection only(bool numerology, bool psychomatrix, bool compatibility, bool celebrities)
+{
+    ReportSelection s;
+    s.numerology = numerology;
+    s.psychomatrix = psychomatrix;
+    s.compatibility = compatibility;
+    s.celebrities = celebrities;
+    return s;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ReportSelection)
+
+class TestReportAssembly : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void orderAndChoice_data();
+    void orderAndChoice();
+    void hundredCharacterRule_data();
+    void hundredCharacterRule();
+    void trailingPageBreakStays();
+    void picturesInlinedExceptInThePetReport();
+    void chartComesLastScaledToFit_data();
+    void chartComesLastScaledToFit();
+    void chartKeepsPixelsForPrinting();
+    void pageLayout();
+};
+
+void TestReportAssembly::orderAndChoice_data()
+{
+    QTest::addColumn<ReportSelection>("selection");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("everything") << ReportSelection()
+                                << QStringList{"NUMEROLOGY",  "PSYCHOMATRIX", "COMPATIBILITY",
+                                               "CELEBRITIES", "PET",          "ADVISOR"};
+    QTest::newRow("without numerology")
+        << only(false, true, true, true)
+        << QStringList{"PSYCHOMATRIX", "COMPATIBILITY", "CELEBRITIES", "PET", "ADVISOR"};
+    QTest::newRow("numerology and celebrities")
+        << only(true, false, false, true) << QStringList{"NUMEROLOGY", "CELEBRITIES", "PET", "ADVISOR"};
+    // Pet and name advisor have no box: they are always there.
+    QTest::newRow("every box unchecked") << only(false, false, false, false) << QStringList{"PET", "ADVISOR"};
+}
+
+void TestReportAssembly::orderAndChoice()
+{
+    QFETCH(ReportSelection, selection);
+    QFETCH(QStringList, expected);
+    const QString combined = assembleAllReports(everyReport(), selection);
+    QCOMPARE(order(combined), expected);
+    QCOMPARE(combined.count(BREAK), expected.size());
+}
+
+void TestReportAssembly::hundredCharacterRule_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("included");
+    QTest::newRow("empty (never calculated)") << 0 << false;
+    QTest::newRow("99 characters") << 99 << false;
+    QTest::newRow("100 characters") << 100 << true;
+}
+
+void TestReportAssembly::hundredCharacterRule()
+{
+    QFETCH(int, length);
+    QFETCH(bool, included);
+    ReportSet set = everyReport();
+    set.pet = length == 0 ? QString() : report("PET", length);
+    set.psychomatrix = length == 0 ? QString() : report("PSYCHOMATRIX", length);
+    const QStringList names = order(assembleAllReports(set, ReportSelection()));
+    QCOMPARE(names.contains("PET"), included);
+    QCOMPARE(names.contains("PSYCHOMATRIX"), included);
+    QVERIFY(names.contains("ADVISOR"));
+}
+
+// The last report keeps its break even when nothing follows it.
+void TestReportAssembly::trailingPageBreakStays()
+{
+    ReportSet set;
+    set.numerology = report("NUMEROLOGY");
+    const QString combined = assembleAllReports(set, ReportSelection());
+    QCOMPARE(combined, set.numerology + BREAK);
+    QVERIFY(assembleAllReports(ReportSet(), ReportSelection()).isEmpty());
+}
+
+// The chosen reports and the advisor get their file pictures inlined and
+// padded; the pet report goes in unchanged.
+void TestReportAssembly::picturesInlinedExceptInThePetReport()
+{
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(dir.filePath("res01.jpg"), "JPG"));
+    const QString img = "<img src=\"file:///" + dir.filePath("res01.jpg") + "\" align=\"right\" />";
+    ReportSet set = everyReport();
+    set.numerology = report("NUMEROLOGY") + img;
+    set.advisor = report("ADVISOR") + img;
+    set.pet = report("PET") + img;
+    const QString combined = assembleAllReports(set, ReportSelection());
+    QCOMPARE(combined.count("<img hspace=\"50\"   src=\"data:image/jpeg;base64,"), 2);
+    QCOMPARE(combined.count(set.pet + BREAK), 1);
+}
+
+void TestReportAssembly::chartComesLastScaledToFit_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("wide") << QSize(1200, 800) << QSize(600, 400);
+    QTest::newRow("tall") << QSize(300, 1600) << QSize(150, 800);
+    QTest::newRow("small is enlarged to fit") << QSize(60, 40) << QSize(600, 400);
+}
+
+void TestReportAssembly::chartComesLastScaledToFit()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, shown);
+    ReportSet set = everyReport();
+    set.chart = QImage(picture, QImage::Format_RGB32);
+    set.chart.fill(Qt::blue);
+    const QString chart =
+        QString("<p style=\"text-align: center;\" ><img align=\"middle\" vertical-align=\"middle\" "
+                "width=\"%1\" height=\"%2\" src=\"data:image/png;base64,")
+            .arg(shown.width())
+            .arg(shown.height());
+
+    const QString combined = assembleAllReports(set, ReportSelection());
+    QVERIFY(combined.startsWith(everyReport().numerology));
+    const int at = combined.indexOf(chart);
+    QVERIFY2(at > combined.lastIndexOf(BREAK), "the chart follows the last break");
+    QVERIFY(combined.endsWith("\"></p>"));
+
+    ReportSelection withoutChart;
+    withoutChart.graphicChart = false;
+    QVERIFY(!assembleAllReports(set, withoutChart).contains("<p style=\"text-align: center;\" >"));
+}
+
+// Shown at most 600 x 800, the chart keeps up to three pixels per pixel
+// shown, so it prints sharp.
+void TestReportAssembly::chartKeepsPixelsForPrinting()
+{
+    QImage chart(2400, 1600, QImage::Format_RGB32);
+    chart.fill(Qt::green);
+    const QString html = chartPictureHtml(chart);
+    const QString prefix = "data:image/png;base64,";
+    const int start = html.indexOf(prefix) + prefix.size();
+    const QImage data = QImage::fromData(
+        QByteArray::fromBase64(html.mid(start, html.indexOf('"', start) - start).toLatin1()), "PNG");
+    QCOMPARE(data.size(), QSize(1800, 1200));
+    QVERIFY(html.contains("width=\"600\" height=\"400\""));
+}
+
+void TestReportAssembly::pageLayout()
+{
+    const QPageLayout layout = allReportsPageLayout();
+    QCOMPARE(layout.pageSize().id(), QPageSize::A4);
+    QCOMPARE(layout.orientation(), QPageLayout::Portrait);
+    QCOMPARE(layout.units(), QPageLayout::Inch);
+    QCOMPARE(layout.margins(), QMarginsF(0.6, 0.6, 0.6, 0.7));
+    QCOMPARE(layout.minimumMargins(), QMarginsF(0, 0, 0, 0));
+}
+
+QTEST_GUILESS_MAIN(TestReportAssembly)
+#include "test_reportassembly.moc"
