@@ -5,7 +5,7 @@
 #include "cliutil.h"
 #include "commands.h"
 #include "engine/ccompnumerology.h"
-#include "engine/namecleaning.h"
+#include "partneroptions.h"
 #include "readingutil.h"
 
 namespace {
@@ -34,26 +34,6 @@ QJsonObject compatibilityJson(const CompatibilityResult &r)
     return o;
 }
 
-// The partner's request: the partner's names and birth date with the
-// person's table, vowel mode, forecast date and options.
-bool readPartner(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
-                 QString &error)
-{
-    if (!parser.isSet(QStringLiteral("partner-full"))) {
-        error = QStringLiteral("missing --partner-full");
-        return false;
-    }
-    partner = person;
-    PersonRecord &p = partner.person;
-    p.fullName = CleanName(parser.value(QStringLiteral("partner-full")));
-    p.shortName = CleanName(parser.value(QStringLiteral("partner-short")));
-    if (p.shortName.isEmpty())
-        p.shortName = ShortNameFromFull(p.fullName);
-    p.fullMarks.clear();
-    p.shortMarks.clear();
-    return readDateOption(parser, QStringLiteral("partner-birth"), true, p.birthDate, error);
-}
-
 } // namespace
 
 void usageCompat(QTextStream &out)
@@ -62,9 +42,7 @@ void usageCompat(QTextStream &out)
            "         --partner-birth YYYY-MM-DD [options]\n"
            "    Prints the compatibility of the person and the partner as one JSON object.\n";
     writeChartOptionsUsage(out);
-    out << "    --partner-full TEXT    the partner's full birth name (required)\n"
-           "    --partner-short TEXT   the partner's everyday name (derived as for --short)\n"
-           "    --partner-birth YYYY-MM-DD   the partner's birth date (required)\n";
+    writePartnerOptionsUsage(out);
     writeReportOptionsUsage(out);
 }
 
@@ -73,9 +51,7 @@ int runCompat(const QStringList &args)
     const QString command = QStringLiteral("compat");
     QCommandLineParser parser;
     addChartOptions(parser);
-    for (const char *name : {"partner-full", "partner-short"})
-        parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("TEXT")));
-    parser.addOption(QCommandLineOption(QStringLiteral("partner-birth"), QString(), QStringLiteral("DATE")));
+    addPartnerOptions(parser);
     addReportOptions(parser);
     if (!parseArguments(parser, command, args))
         return EXIT_USAGE;
@@ -83,7 +59,7 @@ int runCompat(const QStringList &args)
     ChartRequest person;
     ChartRequest partner;
     QString error;
-    if (!readChartOptions(parser, person, error) || !readPartner(parser, person, partner, error))
+    if (!readChartOptions(parser, person, error) || !readPartnerOptions(parser, person, partner, error))
         return usageError(QLatin1String("compat: ") + error);
     if (const int status = loadReportTexts(parser, command))
         return status;

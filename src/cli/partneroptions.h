@@ -1,0 +1,16 @@
+#pragma once
+
+// The partner options shared by the commands that calculate a partner's
+// chart beside the person's: --partner-full, --partner-short and
+// --partner-birth.
+
+#include "cliutil.h"
+
+void addPartnerOptions(QCommandLineParser &parser);
+void writePartnerOptionsUsage(QTextStream &out);
+
+// The partner's request: the partner's names and birth date with the
+// person's table, vowel mode, forecast date and options. A missing
+// --partner-full is an error; on bad input sets error to a one-line reason.
+bool readPartnerOptions(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
+                        QString &error);
