@@ -41,6 +41,10 @@ int runBarcode(const QStringList &args);
 void usageBarcode(QTextStream &out);
 int runCelebrityTexts(const QStringList &args);
 void usageCelebrityTexts(QTextStream &out);
+int runTemplate(const QStringList &args);
+void usageTemplate(QTextStream &out);
+int runChartImage(const QStringList &args);
+void usageChartImage(QTextStream &out);
 
 // Every subcommand the tool knows, in the order --help lists them.
 inline const CliCommand CLI_COMMANDS[] = {
@@ -54,4 +58,6 @@ inline const CliCommand CLI_COMMANDS[] = {
     {"analyze", runAnalyze, usageAnalyze},
     {"barcode", runBarcode, usageBarcode},
     {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
+    {"template", runTemplate, usageTemplate},
+    {"chart-image", runChartImage, usageChartImage},
 };

@@ -29,7 +29,13 @@ static void printHelp(QTextStream &out)
 // application; it never shows a window, so it runs on the offscreen platform.
 static bool needsFonts(int argc, char *argv[])
 {
-    return argc > 1 && std::strcmp(argv[1], "barcode") == 0;
+    if (argc < 2)
+        return false;
+    for (const char *command : {"barcode", "template", "chart-image"}) {
+        if (std::strcmp(argv[1], command) == 0)
+            return true;
+    }
+    return false;
 }
 
 int main(int argc, char *argv[])
