@@ -65,6 +65,18 @@ std::unique_ptr<ChartItem> makePictureContent(const QImage &image, const QSizeF 
     return content;
 }
 
+std::unique_ptr<ChartItem> makeBlockViewContent(const ChartDocument &document, ChartPage &block)
+{
+    document.refreshThumbnail(block);
+    auto content = std::make_unique<ChartItem>();
+    content->type = ITEM_BLOCK_VIEW;
+    content->code = block.name;
+    content->block = &block;
+    content->image = block.thumbnail;
+    content->size = block.size;
+    return content;
+}
+
 std::unique_ptr<ChartItem> makeElement(std::unique_ptr<ChartItem> content, const QPointF &position)
 {
     auto frame = std::make_unique<ChartItem>();

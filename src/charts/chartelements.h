@@ -15,6 +15,10 @@ std::unique_ptr<ChartItem> makeFieldContent(const QString &entry);
 // A picture element's content showing image at size units.
 std::unique_ptr<ChartItem> makePictureContent(const QImage &image, const QSizeF &size);
 
+// A block view showing block: its thumbnail refreshed (with document's
+// data), at the block's size. Its code names the block, for the designer.
+std::unique_ptr<ChartItem> makeBlockViewContent(const ChartDocument &document, ChartPage &block);
+
 // A frame owning content, its shape the content's rectangle, its top-left
 // corner at position.
 std::unique_ptr<ChartItem> makeElement(std::unique_ptr<ChartItem> content, const QPointF &position);
