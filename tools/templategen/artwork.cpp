@@ -17,24 +17,6 @@ bool readColour(const QJsonObject &art, const char *key, QColor &colour, QString
     return colour.isValid();
 }
 
-// The digits 1 to 9 spread over the band on a fixed pattern, so every build
-// draws the same picture.
-void strewDigits(QPainter &painter, const QRectF &area, const QColor &colour)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(qMax(1, int(area.height() * 0.42)));
-    font.setItalic(true);
-    painter.setFont(font);
-    painter.setPen(colour);
-    const int columns = 13;
-    for (int i = 0; i < columns; ++i) {
-        const int digit = 1 + (i * 4) % 9; // 1, 5, 9, 4, 8, ... every digit in turn
-        const double x = area.left() + area.width() * (i + 0.5) / columns;
-        const double y = area.top() + area.height() * (i % 2 == 0 ? 0.38 : 0.78);
-        painter.drawText(QPointF(x, y), QString::number(digit));
-    }
-}
-
 void drawGradient(QPainter &painter, const QRectF &area, const QColor &from, const QColor &to)
 {
     QLinearGradient gradient(area.topLeft(), area.topRight());
@@ -131,11 +113,6 @@ QImage drawArtwork(const QJsonObject &art, const QSizeF &size, double pixelsPerU
         if (!readColour(art, "from", a, error) || !readColour(art, "to", b, error))
             return QImage();
         drawGradient(painter, area, a, b);
-        if (art.contains(QLatin1String("digits"))) {
-            if (!readColour(art, "digits", a, error))
-                return QImage();
-            strewDigits(painter, area, a);
-        }
     } else if (type == QLatin1String("wheel") || type == QLatin1String("rule")) {
         if (!readColour(art, "colour", a, error))
             return QImage();

@@ -18,9 +18,9 @@ const QSet<QString> ITEM_KEYS = {
     QStringLiteral("resolution"),
 };
 
-// The export draws a page at 4 / 1.334 pixels per unit; pictures are drawn
-// at about that, so they stay sharp there.
-constexpr double DEFAULT_PIXELS_PER_UNIT = 3.0;
+// The export draws a page at 4 / 1.334 (about 3) pixels per unit; pictures
+// are drawn at two, fine enough for lines once smoothly scaled.
+constexpr double DEFAULT_PIXELS_PER_UNIT = 2.0;
 
 class ItemBuilder
 {
