@@ -20,6 +20,7 @@ public:
 
     const QImage &picture() const { return m_picture; }
     const QImage &workingPicture() const { return m_working; }
+    QImage &workingPicture() { return m_working; }
 
 private:
     void drawStoredOnWorking();

@@ -150,35 +150,11 @@ struct NameGroup
     QString consonantLine; // Personality
 };
 
-// Pieces of a calculation line: master numbers apart from the rest.
-QVector<QPair<QString, bool>> masterRuns(const QString &text)
-{
-    const auto digitAt = [&](int i) { return i >= 0 && i < text.size() && text.at(i).isDigit(); };
-    QVector<QPair<QString, bool>> runs;
-    QString plain;
-    for (int i = 0; i < text.size(); ++i) {
-        const bool master = digitAt(i) && digitAt(i + 1) && text.at(i) == text.at(i + 1) && !digitAt(i - 1) &&
-                            !digitAt(i + 2);
-        if (!master) {
-            plain += text.at(i);
-            continue;
-        }
-        if (!plain.isEmpty())
-            runs.append({plain, false});
-        plain.clear();
-        runs.append({text.mid(i, 2), true});
-        ++i;
-    }
-    if (!plain.isEmpty())
-        runs.append({plain, false});
-    return runs;
-}
-
 void drawCalculationLine(QPainter &painter, double left, double top, const QString &line)
 {
     const QFontMetricsF metrics(painter.font());
     double x = left;
-    for (const auto &run : masterRuns(line)) {
+    for (const auto &run : masterNumberRuns(line)) {
         const double width = metrics.horizontalAdvance(run.first);
         painter.setPen(run.second ? MASTER_NUMBER_COLOUR : CALCULATION_COLOUR);
         painter.drawText(QRectF(x, top, width + 1, ROW_HEIGHT), LEFT_MIDDLE | Qt::TextDontClip, run.first);
@@ -370,6 +346,29 @@ const ChartDrawer CHART_DRAWERS[] = {
 };
 
 } // namespace
+
+QVector<QPair<QString, bool>> masterNumberRuns(const QString &text)
+{
+    const auto digitAt = [&](int i) { return i >= 0 && i < text.size() && text.at(i).isDigit(); };
+    QVector<QPair<QString, bool>> runs;
+    QString plain;
+    for (int i = 0; i < text.size(); ++i) {
+        const bool master = digitAt(i) && digitAt(i + 1) && text.at(i) == text.at(i + 1) && !digitAt(i - 1) &&
+                            !digitAt(i + 2);
+        if (!master) {
+            plain += text.at(i);
+            continue;
+        }
+        if (!plain.isEmpty())
+            runs.append({plain, false});
+        plain.clear();
+        runs.append({text.mid(i, 2), true});
+        ++i;
+    }
+    if (!plain.isEmpty())
+        runs.append({plain, false});
+    return runs;
+}
 
 QStringList chartTableLabels(const QString &code)
 {

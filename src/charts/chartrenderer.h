@@ -19,7 +19,9 @@
 #include <QColor>
 #include <QImage>
 #include <QRectF>
+#include <QPair>
 #include <QStringList>
+#include <QVector>
 
 class QPainter;
 struct ChartItem;
@@ -68,6 +70,10 @@ QString chartDateText(const QDate &date);
 
 // The eight charts (kinds 11 to 15), chosen by the item's code.
 void drawChartDiagram(QPainter &painter, const ChartItem &item, const ChartDataContext &data);
+// A calculation line cut into runs, each marked when it is a master number:
+// two equal digits with no digit before or after them ("11" in "=5/14=11",
+// but nothing in "111"). The name chart draws those in #D05030.
+QVector<QPair<QString, bool>> masterNumberRuns(const QString &line);
 // The labels and values of the table charts ("Main Features", "Additional
 // Features", "Life Cycles", "Bridges"); no values without a result.
 QStringList chartTableLabels(const QString &code);
