@@ -9,7 +9,7 @@
 namespace {
 
 constexpr quint32 NULL_STRING_LENGTH = 0xffffffffu;
-constexpr qint64 COLOUR_BYTES = 11;     // spec, alpha, red, green, blue, pad
+constexpr qint64 COLOUR_BYTES = 11;     // model, alpha, red, green, blue, pad
 constexpr qint64 FONT_FIXED_BYTES = 28; // everything after the family at version 12
 constexpr qint64 PATH_ELEMENT_BYTES = 20;
 
@@ -176,10 +176,10 @@ QColor TemplateInput::readColour()
     // Invalid, Rgb, Hsv, Cmyk and Hsl; a hue is below 360 degrees (in
     // hundredths) or 0xffff for none. Extended RGB needs a later stream
     // version than the file's.
-    const int spec = qint8(bytes[0]);
+    const int model = qint8(bytes[0]);
     const quint32 hue = bigEndian32(bytes.constData() + 3) >> 16;
-    const bool hueSpec = spec == QColor::Hsv || spec == QColor::Hsl;
-    if (spec < QColor::Invalid || spec > QColor::Hsl || (hueSpec && hue >= 36000 && hue != 0xffff)) {
+    const bool hueModel = model == QColor::Hsv || model == QColor::Hsl;
+    if (model < QColor::Invalid || model > QColor::Hsl || (hueModel && hue >= 36000 && hue != 0xffff)) {
         m_damaged = true;
         return QColor();
     }

@@ -12,7 +12,7 @@
 //
 //   - a length or count must fit in the bytes that remain;
 //   - doubles must be finite (the designer never writes anything else);
-//   - a colour's spec must be one Qt knows;
+//   - a colour's model (RGB, HSV, ...) must be one Qt knows;
 //   - a painter path is rebuilt element by element through QPainterPath's
 //     own calls, so its structure is always well formed;
 //   - a picture's PNG chunks are walked first: its size is capped, and its

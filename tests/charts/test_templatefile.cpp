@@ -487,7 +487,7 @@ void TestTemplateFile::damagedValuesRefused_data()
     QTest::newRow("curve data without a curve") << QByteArray("shape") << path({0, 3});
     QTest::newRow("element type 7") << QByteArray("shape") << path({0, 7});
     QTest::newRow("fill rule 5") << QByteArray("shape") << path({0, 1}, 5);
-    QTest::newRow("colour spec 9") << QByteArray("colour") << raw([](QDataStream &out) {
+    QTest::newRow("colour model 9") << QByteArray("colour") << raw([](QDataStream &out) {
         out << qint8(9) << quint16(0xffff) << quint16(0) << quint16(0) << quint16(0) << quint16(0);
     });
     QTest::newRow("picture larger than a template may hold")
