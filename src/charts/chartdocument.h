@@ -10,8 +10,9 @@
 //
 // Lengths are in quarter millimetres ("units": 4 to the millimetre, 101.6
 // to the inch); a new page is A4, 840 x 1188 units. The template file that
-// stores a document is read and written in templatefile.cpp; the drawing of
-// a page with a person's numbers is in chartrenderer.h.
+// stores a document is laid out in templateformat.h, read in
+// templatereader.cpp and written in templatewriter.cpp; the drawing of a
+// page with a person's numbers is in chartrenderer.h.
 
 #include "chartdatacontext.h"
 
