@@ -210,7 +210,8 @@ QFont TemplateInput::readFont()
     double pointSize = 0.0;
     qint32 pixelSize = 0;
     templateStream(sizes) >> pointSize >> pixelSize;
-    if (!std::isfinite(pointSize) || pointSize > MAX_TEMPLATE_FONT_SIZE ||
+    // -1 is Qt's "no point size"; a pixel size of 0 or less is "none".
+    if (!std::isfinite(pointSize) || pointSize < -1.0 || pointSize > MAX_TEMPLATE_FONT_SIZE ||
         pixelSize > MAX_TEMPLATE_FONT_SIZE) {
         m_damaged = true;
         return QFont();
@@ -223,14 +224,14 @@ QFont TemplateInput::readFont()
     return font;
 }
 
-QImage TemplateInput::readImage()
+QImage TemplateInput::readImage(bool kept)
 {
     // A null image is the marker 0 alone; any other marker is followed by
     // a PNG file.
     const qint32 marker = readInt();
     if (!ok() || marker == 0)
         return QImage();
-    const QByteArray png = readPng();
+    const QByteArray png = readPng(kept);
     if (!ok())
         return QImage();
     QImage image = QImage::fromData(png, "PNG");
@@ -240,10 +241,10 @@ QImage TemplateInput::readImage()
 }
 
 // Walks the PNG's chunks up to IEND and returns its bytes. The header's
-// size is capped, alone and with the pictures read before, and its
+// size is capped, alone and with the pictures kept before, and its
 // compressed data must be able to fill it, so the decoder never allocates
 // more than the file could describe.
-QByteArray TemplateInput::readPng()
+QByteArray TemplateInput::readPng(bool kept)
 {
     QByteArray png = readRaw(PNG_SIGNATURE_BYTES);
     if (!ok() || png != QByteArray(PNG_SIGNATURE, int(PNG_SIGNATURE_BYTES))) {
@@ -282,9 +283,10 @@ QByteArray TemplateInput::readPng()
             const qint64 pixels = width * height;
             // Wide samples decode to 8 bytes a pixel, the rest to 4.
             const qint64 weight = bits > 32 ? 2 : 1;
-            m_pixelsRead += pixels * weight;
+            if (kept)
+                m_pixelsKept += pixels * weight;
             if (width < 1 || height < 1 || bits == 0 || pixels * weight > MAX_TEMPLATE_IMAGE_PIXELS ||
-                m_pixelsRead > MAX_TEMPLATE_TOTAL_PIXELS) {
+                m_pixelsKept > MAX_TEMPLATE_TOTAL_PIXELS) {
                 m_damaged = true;
                 return QByteArray();
             }

@@ -61,16 +61,18 @@ public:
     QString readString();
     QColor readColour();
     QFont readFont();
-    QImage readImage();
+    // A picture the document keeps counts towards the pixels all its
+    // pictures may hold together; one read and dropped does not.
+    QImage readImage(bool kept = true);
     QTransform readTransform();
     QPainterPath readPath();
     QSizeF readSize();
 
 private:
     bool hasBytes(qint64 count);
-    QByteArray readPng();
+    QByteArray readPng(bool kept);
 
     QDataStream &m_stream;
     bool m_damaged = false;
-    qint64 m_pixelsRead = 0;
+    qint64 m_pixelsKept = 0;
 };

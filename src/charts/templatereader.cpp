@@ -49,8 +49,8 @@ private:
 bool TemplateReader::readBody(ChartDocument &document)
 {
     document.title = m_in.readString();
-    m_in.readInt();   // always 1
-    m_in.readImage(); // the first page's thumbnail; rendered anew below
+    m_in.readInt();        // always 1
+    m_in.readImage(false); // the first page's thumbnail; rendered anew below
     if (m_version > 256) {
         document.showGrid = m_in.readInt() != 0;
         document.snapToGrid = m_in.readInt() != 0;
@@ -148,9 +148,13 @@ std::unique_ptr<ChartItem> TemplateReader::readItem()
     if (m_version > 262)
         i.background = m_in.readColour();
 
-    // Fonts saved with a point size only get a pixel size from it.
+    // Fonts saved with a point size only get a pixel size from it, which
+    // must stay within what a file may hold, or the document could not be
+    // written and read again.
     if (i.font.pixelSize() <= 0)
         i.font.setPixelSize(qMax(1, i.font.pointSize() * 12 / 10 + 1));
+    if (i.font.pixelSize() > MAX_TEMPLATE_FONT_SIZE)
+        m_in.markDamaged();
     return item;
 }
 

@@ -501,6 +501,14 @@ void TestTemplateFile::damagedValuesRefused_data()
         out << QStringLiteral("Arial") << nan;
         out.writeRawData(fontTail.constData(), fontTail.size());
     });
+    QTest::newRow("font of 9000 points, 10801 pixels") << QByteArray("font") << raw([&](QDataStream &out) {
+        out << QStringLiteral("Arial") << 9000.0 << qint32(-1);
+        out.writeRawData(fontTail.constData() + 4, fontTail.size() - 4);
+    });
+    QTest::newRow("font of -1e300 points") << QByteArray("font") << raw([&](QDataStream &out) {
+        out << QStringLiteral("Arial") << -1e300 << qint32(-1);
+        out.writeRawData(fontTail.constData() + 4, fontTail.size() - 4);
+    });
     QTest::newRow("font of 50000 pixels") << QByteArray("font") << raw([&](QDataStream &out) {
         out << QStringLiteral("Arial") << -1.0 << qint32(50000);
         out.writeRawData(fontTail.constData() + 4, fontTail.size() - 4);
