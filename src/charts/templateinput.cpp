@@ -139,6 +139,8 @@ int TemplateInput::readCount(qint64 minimumBytes)
 
 QByteArray TemplateInput::readRaw(qint64 count)
 {
+    if (count > MAX_TEMPLATE_VALUE_BYTES)
+        m_damaged = true;
     if (!hasBytes(count))
         return QByteArray();
     QByteArray bytes(int(count), Qt::Uninitialized);
@@ -261,6 +263,10 @@ QByteArray TemplateInput::readPng(bool kept)
         const QByteArray type = head.mid(4, 4);
         const QByteArray body = length <= 0x7fffffffu ? readRaw(qint64(length) + 4) : QByteArray();
         if (!ok() || length > 0x7fffffffu) {
+            m_damaged = true;
+            return QByteArray();
+        }
+        if (png.size() + head.size() + body.size() > MAX_TEMPLATE_VALUE_BYTES) {
             m_damaged = true;
             return QByteArray();
         }

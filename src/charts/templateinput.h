@@ -10,7 +10,8 @@
 // handing exactly its bytes to Qt, so a hostile file can neither allocate
 // more than it could hold nor loop past its end:
 //
-//   - a length or count must fit in the bytes that remain;
+//   - a length or count must fit in the bytes that remain, and no single
+//     value may be longer than MAX_TEMPLATE_VALUE_BYTES;
 //   - doubles must be finite (the designer never writes anything else);
 //   - a colour's model (RGB, HSV, ...) must be one Qt knows;
 //   - a painter path is rebuilt element by element through QPainterPath's
@@ -35,6 +36,9 @@ constexpr qint64 MAX_TEMPLATE_IMAGE_PIXELS = 2048 * 2048;
 constexpr qint64 MAX_TEMPLATE_TOTAL_PIXELS = 3 * MAX_TEMPLATE_IMAGE_PIXELS;
 // Font sizes beyond any printable chart are taken as damage.
 constexpr double MAX_TEMPLATE_FONT_SIZE = 10000.0;
+// The longest single value (a text, a picture's PNG file) a template may
+// hold, so no file, however large, makes one allocation beyond it.
+constexpr qint64 MAX_TEMPLATE_VALUE_BYTES = 32 * 1024 * 1024;
 
 class TemplateInput
 {

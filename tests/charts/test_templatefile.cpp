@@ -477,6 +477,12 @@ void TestTemplateFile::damagedValuesRefused_data()
     });
     QTest::newRow("text longer than the file")
         << QByteArray("label") << raw([](QDataStream &out) { out << quint32(0x7ffffffe); });
+    // The bytes are there, but no single value may take more than 32 MiB.
+    QTest::newRow("text of 33 MiB") << QByteArray("label") << raw([](QDataStream &out) {
+        const QByteArray text(33 * 1024 * 1024, 'a');
+        out << quint32(text.size());
+        out.writeRawData(text.constData(), text.size());
+    });
     QTest::newRow("not a number in the transform")
         << QByteArray("transform") << doubles({1, 0, 0, 0, 1, 0, nan, 0, 1});
     QTest::newRow("infinite rotation") << QByteArray("rotation") << doubles({HUGE_VAL});
