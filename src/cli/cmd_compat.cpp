@@ -5,6 +5,7 @@
 #include "cliutil.h"
 #include "commands.h"
 #include "engine/ccompnumerology.h"
+#include "partneroptions.h"
 #include "readingutil.h"
 
 namespace {
@@ -33,44 +34,6 @@ QJsonObject compatibilityJson(const CompatibilityResult &r)
     return o;
 }
 
-// The partner of a person file's record, with the person's table, vowel
-// mode, forecast date and options.
-bool takeFilePartner(const QCommandLineParser &parser, const PersonInput &file, ChartRequest &partner,
-                     QString &error)
-{
-    for (const char *name : {"partner-full", "partner-short", "partner-birth"}) {
-        if (parser.isSet(QLatin1String(name))) {
-            error = QLatin1String("--person replaces --") + QLatin1String(name);
-            return false;
-        }
-    }
-    const PersonInput input = cleanedInput(file);
-    if (input.partnerFullName.isEmpty()) {
-        error = QStringLiteral("--person: the file has no partner");
-        return false;
-    }
-    if (!input.partnerBirthDate.isValid()) {
-        error = QStringLiteral("--person: the file's partner birth date is not a valid date");
-        return false;
-    }
-    const PersonRecord person = partner.person;
-    partner.person = partnerRecord(input);
-    partner.person.forecastDate = person.forecastDate;
-    partner.person.vowelMode = person.vowelMode;
-    return true;
-}
-
-// The partner's request, from the person file when one was given.
-bool readPartner(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
-                 QString &error, const PersonInput *fromFile)
-{
-    if (!fromFile)
-        return readPartnerRequest(parser, person, partner, error);
-    partner = person;
-    partner.nameOwner = QStringLiteral("partner");
-    return takeFilePartner(parser, *fromFile, partner, error);
-}
-
 } // namespace
 
 void usageCompat(QTextStream &out)
@@ -80,10 +43,8 @@ void usageCompat(QTextStream &out)
            "  compat --person FILE.num [options]\n"
            "    Prints the compatibility of the person and the partner as one JSON object.\n";
     writeChartOptionsUsage(out);
-    out << "    --partner-full TEXT    the partner's full birth name (required)\n"
-           "    --partner-short TEXT   the partner's everyday name (derived as for --short)\n"
-           "    --partner-birth YYYY-MM-DD   the partner's birth date (required)\n"
-           "    --person FILE.num      person and partner of a saved person file in place\n"
+    writePartnerOptionsUsage(out);
+    out << "    --person FILE.num      person and partner of a saved person file in place\n"
            "                           of the person's and the partner's names, birth\n"
            "                           dates, marks and --chaldean\n";
     writeReportOptionsUsage(out);
@@ -108,7 +69,7 @@ int runCompat(const QStringList &args)
     ChartRequest person;
     ChartRequest partner;
     QString error;
-    if (!readChartOptions(parser, person, error, file) || !readPartner(parser, person, partner, error, file))
+    if (!readChartOptions(parser, person, error, file) || !readPartnerOptions(parser, person, partner, error, file))
         return usageError(QLatin1String("compat: ") + error);
     if (const int status = loadReportTexts(parser, command))
         return status;

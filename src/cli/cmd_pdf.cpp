@@ -11,6 +11,7 @@
 #include "engine/cnumerologypmatrix.h"
 #include "engine/namecleaning.h"
 #include "export/reportassembly.h"
+#include "partneroptions.h"
 #include "readingutil.h"
 
 #include <QEventLoop>
@@ -76,7 +77,7 @@ bool readPdfRequest(const QCommandLineParser &parser, PdfRequest &request, QStri
     request.hasPartner = parser.isSet(QStringLiteral("partner-full")) ||
                          parser.isSet(QStringLiteral("partner-birth")) ||
                          parser.isSet(QStringLiteral("partner-short"));
-    if (request.hasPartner && !readPartnerRequest(parser, request.person, request.partner, error))
+    if (request.hasPartner && !readPartnerOptions(parser, request.person, request.partner, error))
         return false;
     if (parser.isSet(QStringLiteral("pet-name")) || parser.isSet(QStringLiteral("pet-birth"))) {
         request.petName = CleanName(parser.value(QStringLiteral("pet-name")));

@@ -45,6 +45,10 @@ int runCelebrityTexts(const QStringList &args);
 void usageCelebrityTexts(QTextStream &out);
 int runPerson(const QStringList &args);
 void usagePerson(QTextStream &out);
+int runTemplate(const QStringList &args);
+void usageTemplate(QTextStream &out);
+int runChartImage(const QStringList &args);
+void usageChartImage(QTextStream &out);
 
 // Every subcommand the tool knows, in the order --help lists them.
 inline const CliCommand CLI_COMMANDS[] = {
@@ -60,4 +64,6 @@ inline const CliCommand CLI_COMMANDS[] = {
     {"pdf", runPdf, usagePdf},
     {"barcode", runBarcode, usageBarcode},
     {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
+    {"template", runTemplate, usageTemplate},
+    {"chart-image", runChartImage, usageChartImage},
 };

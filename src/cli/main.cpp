@@ -36,9 +36,13 @@ enum class Needs { Core, Fonts, WebEngine };
 
 static Needs needsOf(int argc, char *argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "barcode") == 0)
-        return Needs::Fonts;
-    if (argc > 1 && std::strcmp(argv[1], "pdf") == 0)
+    if (argc < 2)
+        return Needs::Core;
+    for (const char *command : {"barcode", "template", "chart-image"}) {
+        if (std::strcmp(argv[1], command) == 0)
+            return Needs::Fonts;
+    }
+    if (std::strcmp(argv[1], "pdf") == 0)
         return Needs::WebEngine;
     return Needs::Core;
 }

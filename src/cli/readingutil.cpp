@@ -2,7 +2,6 @@
 
 #include "cliutil.h"
 #include "commands.h"
-#include "engine/namecleaning.h"
 #include "export/htmlpictures.h"
 #include "texts/textstore.h"
 
@@ -52,30 +51,4 @@ int writeReportFile(const QCommandLineParser &parser, const QString &command, co
 int writeTextFile(const QString &path, const QString &command, const QString &text)
 {
     return writeOutputFile(path, command, text.toUtf8());
-}
-
-void addPartnerOptions(QCommandLineParser &parser)
-{
-    for (const char *name : {"partner-full", "partner-short"})
-        parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("TEXT")));
-    parser.addOption(QCommandLineOption(QStringLiteral("partner-birth"), QString(), QStringLiteral("DATE")));
-}
-
-bool readPartnerRequest(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
-                        QString &error)
-{
-    if (!parser.isSet(QStringLiteral("partner-full"))) {
-        error = QStringLiteral("missing --partner-full");
-        return false;
-    }
-    partner = person;
-    partner.nameOwner = QStringLiteral("partner");
-    PersonRecord &p = partner.person;
-    p.fullName = CleanName(parser.value(QStringLiteral("partner-full")));
-    p.shortName = CleanName(parser.value(QStringLiteral("partner-short")));
-    if (p.shortName.isEmpty())
-        p.shortName = ShortNameFromFull(p.fullName);
-    p.fullMarks.clear();
-    p.shortMarks.clear();
-    return readDateOption(parser, QStringLiteral("partner-birth"), true, p.birthDate, error);
 }

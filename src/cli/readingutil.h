@@ -30,11 +30,3 @@ int writeReportFile(const QCommandLineParser &parser, const QString &command, co
 // writer, so a file is replaced only once it is complete. Returns EXIT_OK,
 // or EXIT_FAILED after a message naming the command and the reason.
 int writeTextFile(const QString &path, const QString &command, const QString &text);
-
-// --partner-full, --partner-short and --partner-birth.
-void addPartnerOptions(QCommandLineParser &parser);
-// The partner's request: the partner's names (cleaned, a missing short name
-// derived) and birth date with the person's table, vowel mode, forecast date
-// and options. On bad input sets error to a one-line reason.
-bool readPartnerRequest(const QCommandLineParser &parser, const ChartRequest &person, ChartRequest &partner,
-                        QString &error);

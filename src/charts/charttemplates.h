@@ -1,0 +1,50 @@
+#pragma once
+
+// Where chart templates live, and the designer's way of saving them.
+//
+// Two folders: the templates shipped with the program (the "images/
+// templates" folder beside it, read-only) and the user's own, the folder
+// the designer saves into (the documents folder + "/Sorvel Numerology/").
+// The chart page lists both, marked apart; deleting is for the user's own
+// only, and saving an edited shipped template makes a new user template.
+
+#include <QList>
+#include <QString>
+
+class ChartDocument;
+
+struct ChartTemplateEntry
+{
+    QString name; // the file name less its last four characters (".snc")
+    QString path; // folder + "/" + file name
+    bool userOwned = false;
+};
+
+// The "*.snc" files of folder, in name order ignoring case.
+QList<ChartTemplateEntry> listChartTemplates(const QString &folder, bool userOwned);
+// The shipped templates, then the user's own.
+QList<ChartTemplateEntry> listAllChartTemplates(const QString &shippedFolder, const QString &userFolder);
+
+// The program folder + "/images/templates".
+QString shippedTemplateFolder();
+// The documents folder + "/Sorvel Numerology/".
+QString userTemplateFolder();
+
+// The message of a failed save.
+extern const char CANT_SAVE_REPORT[];
+
+// The file a document titled title is saved as in folder: folder + title +
+// ".snc" when that does not exist, else the first free of title + "0" to
+// "9999" + ".snc". The replaceable file counts as free (it is the file the
+// document came from, which the save replaces). Path separators in the
+// title become "_". Empty when every name is taken.
+QString chooseTemplateFileName(const QString &folder, const QString &title,
+                               const QString &replaceable = QString());
+
+// Saves document into folder (created when missing) under the chosen name:
+// the bytes go to the name + ".000", which then replaces the chosen file.
+// A document opened from a file in folder replaces or removes that file
+// once the new one is complete; files elsewhere (shipped templates) stay.
+// On success the document's file name becomes the saved path; on failure
+// error is CANT_SAVE_REPORT and every earlier file is left as it was.
+bool saveChartTemplate(ChartDocument &document, const QString &folder, QString *error = nullptr);
