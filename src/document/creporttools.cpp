@@ -244,3 +244,44 @@ void CReportTools::replaceInDocument(const QString &before, const QString &after
 {
     replaceAll(m_document, before, after, from);
 }
+
+void CReportTools::emphasizeMasterNumbers(int from)
+{
+    static const QString BOLD = QStringLiteral("<b>");
+    static const QString BOLD_END = QStringLiteral("</b>");
+    const QString &s = m_document;
+    QString out;
+    int copied = 0;
+    bool inTag = false;
+    for (int at = qMax(from, 0); at < s.size(); ++at) {
+        const QChar c = s.at(at);
+        if (inTag) {
+            inTag = c != QLatin1Char('>');
+            continue;
+        }
+        if (c == QLatin1Char('<')) {
+            inTag = true;
+            continue;
+        }
+        if (!c.isDigit())
+            continue;
+        int end = at;
+        while (end < s.size() && s.at(end).isDigit())
+            ++end;
+        const bool reference = at > 0 && s.at(at - 1) == QLatin1Char('#');
+        if (end - at == 2 && s.at(at) == s.at(at + 1) && s.at(at) != QLatin1Char('0') && !reference) {
+            if (out.isNull())
+                out.reserve(s.size() + 256);
+            out.append(s.constData() + copied, at - copied);
+            out += BOLD;
+            out.append(s.constData() + at, 2);
+            out += BOLD_END;
+            copied = end;
+        }
+        at = end - 1;
+    }
+    if (out.isNull())
+        return;
+    out.append(s.constData() + copied, s.size() - copied);
+    m_document = out;
+}

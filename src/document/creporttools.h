@@ -84,6 +84,11 @@ public:
 
     // Replaces every before by after in the document from position from on.
     void replaceInDocument(const QString &before, const QString &after, int from = 0);
+    // Sets every master number (11, 22 ... 99) of the text from position from
+    // on in bold: a pair of equal digits with no digit directly before or
+    // after it, so "1/118" and "1990" stay as they are. Tag attributes and
+    // character references ("&#33;") are markup, not text, and stay too.
+    void emphasizeMasterNumbers(int from = 0);
 
 protected:
     QString m_pendingImage;

@@ -573,9 +573,7 @@ void BuildChartTables(const CNumerology &chart, CReportTools &doc)
 
     // Master emphasis over everything after the head; the calendar and the
     // essence table come after it and stay plain.
-    for (int master = 11; master <= 99; master += 11)
-        doc.replaceInDocument(num(master), QLatin1String("<b>") + num(master) + QLatin1String("</b>"),
-                              doc.bodyStart());
+    doc.emphasizeMasterNumbers(doc.bodyStart());
     doc.replaceInDocument(QStringLiteral("__shortname__"), num(r.shortName.size() + 1), doc.bodyStart());
     doc.replaceInDocument(QStringLiteral("__fullname__"), num(r.fullName.size() + 1), doc.bodyStart());
 

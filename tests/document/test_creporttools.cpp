@@ -52,6 +52,8 @@ private slots:
     void replaceInDocumentFromPosition();
     void replaceInDocumentMatchesQString_data();
     void replaceInDocumentMatchesQString();
+    void masterEmphasis_data();
+    void masterEmphasis();
     void programImageFolder();
 };
 
@@ -351,6 +353,34 @@ void TestCReportTools::replaceInDocumentMatchesQString()
     doc.appendHtml(document);
     doc.replaceInDocument(before, after);
     QCOMPARE(doc.document(), QString(document).replace(before, after));
+}
+
+void TestCReportTools::masterEmphasis_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a master alone") << "Life Path 11 and 22/4" << 0 << "Life Path <b>11</b> and <b>22</b>/4";
+    QTest::newRow("inside a longer number") << "1/118, 1990, 2011, 112" << 0 << "1/118, 1990, 2011, 112";
+    QTest::newRow("unequal and zero pairs") << "12 00 10 99" << 0 << "12 00 10 <b>99</b>";
+    QTest::newRow("at both ends") << "33" << 0 << "<b>33</b>";
+    QTest::newRow("next to letters and markup") << "<td>44</td>x55y" << 0 << "<td><b>44</b></td>x<b>55</b>y";
+    QTest::newRow("attributes are markup") << "<td colspan=\"11\" width='22'>66</td>" << 0
+                                           << "<td colspan=\"11\" width='22'><b>66</b></td>";
+    QTest::newRow("character references") << "&#33; &#8211; 77" << 0 << "&#33; &#8211; <b>77</b>";
+    QTest::newRow("from a position on") << "11 head|11 body" << 8 << "11 head|<b>11</b> body";
+    QTest::newRow("nothing to do") << "no numbers here" << 0 << "no numbers here";
+}
+
+void TestCReportTools::masterEmphasis()
+{
+    QFETCH(QString, document);
+    QFETCH(int, from);
+    QFETCH(QString, expected);
+    CReportTools doc;
+    doc.appendHtml(document);
+    doc.emphasizeMasterNumbers(from);
+    QCOMPARE(doc.document(), expected);
 }
 
 void TestCReportTools::programImageFolder()
