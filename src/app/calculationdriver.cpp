@@ -4,6 +4,7 @@
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
+#include "engine/namecheck.h"
 #include "engine/namecleaning.h"
 
 CCalculationDriver::CCalculationDriver(const QString &imageFolder, QObject *parent)
@@ -49,11 +50,62 @@ void CCalculationDriver::reset()
     m_compatibility->ResetCompatibility();
 }
 
+namespace {
+
+// A name typed but cleaned away entirely: say which characters did not count.
+QString cleanedAway(const QString &nameOwner, const QString &kind, const QString &typed)
+{
+    return nameFailure(nameOwner, kind, QString(), "") + QStringLiteral(" Ignored: \"%1\".")
+                                                           .arg(ignoredNameCharacters(typed));
+}
+
+bool typedSomething(const QString &name) { return !name.trimmed().isEmpty(); }
+
+// Marks that only repeat the engine's own vowel rule were not given by the
+// user, so the check's reason does not blame them.
+void dropAutomaticMarks(QVector<int> &marks, const QVector<int> &automatic)
+{
+    if (marks == automatic)
+        marks.clear();
+}
+
+} // namespace
+
+QString CCalculationDriver::refusalOf(const PersonInput &typed)
+{
+    const PersonInput input = cleanedInput(typed);
+    const QString partner = QStringLiteral("partner");
+    const QString full = QStringLiteral("full name");
+    const QString shortName = QStringLiteral("short name");
+    if (input.fullName.isEmpty())
+        return typedSomething(typed.fullName) ? cleanedAway(QString(), full, typed.fullName) : QString();
+    if (typedSomething(typed.shortName) && CleanName(typed.shortName).isEmpty())
+        return cleanedAway(QString(), shortName, typed.shortName);
+    if (typedSomething(typed.partnerFullName) && input.partnerFullName.isEmpty())
+        return cleanedAway(partner, full, typed.partnerFullName);
+    if (typedSomething(typed.partnerShortName) && CleanName(typed.partnerShortName).isEmpty())
+        return cleanedAway(partner, shortName, typed.partnerShortName);
+    if (typedSomething(typed.petName) && input.petName.isEmpty())
+        return cleanedAway(QString(), QStringLiteral("pet name"), typed.petName);
+    const PersonInput automatic = withAutomaticMarks(typed);
+    PersonRecord person = personRecord(input);
+    dropAutomaticMarks(person.fullMarks, automatic.fullMarks);
+    dropAutomaticMarks(person.shortMarks, automatic.shortMarks);
+    const QString personProblem = nameCheckFailure(person, QString());
+    if (!personProblem.isEmpty() || !input.hasPartner())
+        return personProblem;
+    PersonRecord partnerPerson = partnerRecord(input);
+    dropAutomaticMarks(partnerPerson.fullMarks, automatic.partnerFullMarks);
+    dropAutomaticMarks(partnerPerson.shortMarks, automatic.partnerShortMarks);
+    return nameCheckFailure(partnerPerson, partner);
+}
+
 CCalculationDriver::Outcome CCalculationDriver::calculate(const PersonInput &typed)
 {
     Outcome outcome;
+    outcome.refusal = refusalOf(typed);
     const PersonInput input = cleanedInput(typed);
-    if (input.fullName.isEmpty() || input.shortName.isEmpty())
+    if (!outcome.refusal.isEmpty() || input.fullName.isEmpty() || input.shortName.isEmpty())
         return outcome;
 
     // Fresh engines.

@@ -30,6 +30,9 @@ public:
         bool matrix = false;
         bool pet = false;
         bool compatibility = false;
+        // Why the input was refused before anything was calculated, for the
+        // user; every engine then still holds what it held before.
+        QString refusal;
         // Person and psychomatrix made: the panels and the recent list follow.
         bool calculated() const { return person && matrix; }
     };
@@ -49,8 +52,12 @@ public:
     const NumerologyResult &preCalculate(const PersonInput &typed, bool partner);
 
     // The full calculation of a typed input. An input without a person
-    // (a full name that cleans to nothing) calculates nothing.
+    // (nothing typed) calculates nothing. A typed name that cleans to
+    // nothing or fails the name check (person, partner or pet) is refused
+    // with the reason and changes nothing.
     Outcome calculate(const PersonInput &typed);
+    // Why a typed input would be refused, or empty when it can be calculated.
+    static QString refusalOf(const PersonInput &typed);
     // The pet page and the name advisor on their own.
     bool calculatePet(const QString &typedName, const QDate &birth, const QDate &forecast);
     // False when the name leaves nothing to calculate (the engine says so).

@@ -566,9 +566,14 @@ void CSorvel::OnNameSel()
         setNameButtonText(APPLY);
         m_overlay->focusFullName();
     } else {
+        // A refused name keeps the input open for correction.
+        if (!OnCalcNum()) {
+            m_inputShown = true;
+            m_overlay->focusFullName();
+            return;
+        }
         m_overlayAnimation->setEasingCurve(QEasingCurve::OutExpo);
         m_overlayAnimation->setEndValue(QPoint(-w, 0));
-        OnCalcNum();
         if (!m_overlay->hasFullName()) {
             setNameButtonText(ENTER_YOUR_NAME);
             startPulse();
@@ -743,16 +748,22 @@ void CSorvel::OnResDataI()
 
 // --- calculation ------------------------------------------------------------------
 
-void CSorvel::OnCalcNum()
+bool CSorvel::OnCalcNum()
 {
+    const PersonInput typed = currentInput();
+    const CCalculationDriver::Outcome outcome = m_driver->calculate(typed);
+    // A refused name changes nothing: the fields keep what was typed and
+    // every page keeps the person it showed.
+    if (!outcome.refusal.isEmpty()) {
+        messageReporter().critical(QString(), outcome.refusal);
+        return false;
+    }
     // Without a person there is nothing to show.
     m_calculated = false;
-    const PersonInput typed = currentInput();
     m_panels->setWestern(!typed.chaldean);
-    const CCalculationDriver::Outcome outcome = m_driver->calculate(typed);
     if (!outcome.person && !outcome.matrix && cleanedInput(typed).fullName.isEmpty()) {
         OnResData();
-        return;
+        return true;
     }
 
     // Panels, today and the name button follow a calculated person.
@@ -776,6 +787,7 @@ void CSorvel::OnCalcNum()
     m_reports->show(CReportViews::Pet, m_driver->pet().document(), outcome.pet);
     m_reports->show(CReportViews::Compatibility, m_driver->compatibility().document(), outcome.compatibility);
     update();
+    return true;
 }
 
 void CSorvel::OnSelReport(int)
@@ -813,7 +825,7 @@ void CSorvel::showExplanation(int guidePage, const QString &picture)
         TextStore::instance().guidePage(guidePage, imageFolder() + QStringLiteral("doc/") + picture);
     if (page.isEmpty())
         return;
-    ExplanationDialog dialog(page, this);
+    ExplanationDialog dialog(page, TextStore::instance().guideTitle(guidePage), this);
     dialog.exec();
 }
 

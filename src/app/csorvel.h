@@ -65,6 +65,7 @@ public:
     QVector<int> personMarks(int row) const;
     const AppConfig &config() const { return m_config; }
     CReportExporter *exporter() const { return m_exporter; }
+    const CReportViews *reportViews() const { return m_reports; }
 
 signals:
     void updateStyle();
@@ -104,7 +105,7 @@ public slots:
     void OnDateChanged(QDate date);
     void OnResData();
     void OnResDataI();
-    void OnCalcNum();
+    bool OnCalcNum(); // false when the typed names were refused
     void OnCalcPetNum();
     void OnSaveFile(bool closeProg = false);
     void OnOpenFile(bool openProg = false);

@@ -104,15 +104,6 @@ void CliReporter::flush(const QString &detail)
     m_pending.clear();
 }
 
-QString nameFailure(const QString &nameOwner, const QString &kind, const QString &name, const char *why)
-{
-    const QString whose = nameOwner.isEmpty() ? QString() : nameOwner + QLatin1String("'s ");
-    if (name.isEmpty())
-        return QStringLiteral("The %1%2 is empty once cleaned: only Latin letters, digits and spaces count.")
-            .arg(whose, kind);
-    return QStringLiteral("The %1%2 \"%3\" has %4.").arg(whose, kind, name, QLatin1String(why));
-}
-
 // --- chart options ---------------------------------------------------------
 
 void addChartOptions(QCommandLineParser &parser)
@@ -191,33 +182,6 @@ bool readMarksOption(const QCommandLineParser &parser, const QString &name, cons
         return false;
     }
     return true;
-}
-
-// Which name failed the engine's name check and why, or empty when the
-// names passed it.
-QString nameCheckFailure(const ChartRequest &request, const CNumerology &engine)
-{
-    const NumerologyResult &r = engine.result();
-    const NumerologyReportValues &v = engine.reportValues();
-    const PersonRecord &person = request.person;
-    const QString full = QStringLiteral("full name");
-    const QString shortName = QStringLiteral("short name");
-    // Marks can turn every vowel into a consonant or the other way round.
-    const char *noVowelsFull = person.fullMarks.isEmpty() ? "no vowels" : "no vowels with the marks given";
-    const char *noConsonantsFull =
-        person.fullMarks.isEmpty() ? "no consonants" : "no consonants with the marks given";
-    const char *noVowelsShort = person.shortMarks.isEmpty() ? "no vowels" : "no vowels with the marks given";
-    if (r.expression == 0)
-        return nameFailure(request.nameOwner, full, person.fullName, "no letters");
-    if (v.heartsDesire == 0)
-        return nameFailure(request.nameOwner, full, person.fullName, noVowelsFull);
-    if (v.personality == 0)
-        return nameFailure(request.nameOwner, full, person.fullName, noConsonantsFull);
-    if (v.minorExpression == 0)
-        return nameFailure(request.nameOwner, shortName, person.shortName, "no letters");
-    if (v.minorHeartsDesire == 0)
-        return nameFailure(request.nameOwner, shortName, person.shortName, noVowelsShort);
-    return QString();
 }
 
 bool readLifePathMethods(const QString &text, CalcOptions &options)
@@ -330,7 +294,7 @@ int calculateChart(const ChartRequest &request, CNumerology &engine)
     setMessageReporter(nullptr);
     // The engine's message stays as the window shows it; the command line
     // adds which name failed and why.
-    reporter.flush(ok ? QString() : nameCheckFailure(request, engine));
+    reporter.flush(ok ? QString() : nameCheckFailure(request.person, engine, request.nameOwner));
     return ok ? EXIT_OK : EXIT_NAME_CHECK;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/cnumerology.h"
 #include "engine/messagereporter.h"
+#include "engine/namecheck.h"
 #include "files/personinput.h"
 
 #include <QCommandLineParser>
@@ -51,12 +52,6 @@ private:
 // The engine's name check message, for readings that check a name without
 // the engine's check.
 const char *const NAME_CHECK_MESSAGE = "Error! Incorrect full or short name!";
-
-// Why a name was refused, for the end of the name check's message:
-// "The partner's full name "1985" has no vowels." nameOwner is empty for the
-// person, "partner" for the partner; kind is "full name", "short name" or
-// "pet name"; an empty name is described as empty once cleaned.
-QString nameFailure(const QString &nameOwner, const QString &kind, const QString &name, const char *why);
 
 // The person and calculation options shared by every command that computes
 // a chart: --full, --birth, --short, --forecast, --chaldean, --vowels,

@@ -5,6 +5,7 @@
 #include "textcipher.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <limits>
 
@@ -391,6 +392,19 @@ QString TextStore::guideSlot(int page, int slot) const
     if (page < 0 || slot < 0 || index >= GUIDE_ENTRIES)
         return QString();
     return QString::fromLatin1(m_guide.at(index));
+}
+
+QString TextStore::guideTitle(int page) const
+{
+    static const QString OPEN = QStringLiteral("<h2>");
+    static const QString CLOSE = QStringLiteral("</h2>");
+    const QString slot = guideSlot(page, 0);
+    if (!slot.startsWith(OPEN))
+        return QString();
+    const int end = slot.indexOf(CLOSE);
+    QString title = slot.mid(OPEN.size(), end < 0 ? -1 : end - OPEN.size());
+    static const QRegularExpression TAG(QStringLiteral("<[^>]*>"));
+    return title.remove(TAG).simplified();
 }
 
 QString TextStore::guidePage(int page, const QString &imagePath) const

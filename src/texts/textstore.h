@@ -94,6 +94,9 @@ public:
     // A complete HTML guide page; imagePath, when given, is a picture placed
     // beside the page title.
     QString guidePage(int page, const QString &imagePath) const;
+    // The title of a guide page as plain text ("Life Path Number"); empty
+    // for a page without one.
+    QString guideTitle(int page) const;
 
 private:
     void clear();

@@ -26,6 +26,8 @@ PersonInput typed(const QString &full, const QDate &birth)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(PersonInput)
+
 class TestCalculationDriver : public QObject
 {
     Q_OBJECT
@@ -37,6 +39,7 @@ private slots:
     void personPartnerAndPetThroughEveryEngine();
     void personAlone();
     void recentListKeepsCleanedInputsNewestFirst();
+    void refusedNameKeepsTheLastPerson_data();
     void refusedNameKeepsTheLastPerson();
     void emptyNameCalculatesNothing();
     void preCalculationIsQuiet();
@@ -110,28 +113,68 @@ void TestCalculationDriver::recentListKeepsCleanedInputsNewestFirst()
     QCOMPARE(driver.recentList().first().birthDate, QDate(1988, 1, 1));
 }
 
+void TestCalculationDriver::refusedNameKeepsTheLastPerson_data()
+{
+    QTest::addColumn<PersonInput>("input");
+    QTest::addColumn<QString>("reason"); // the refusal, whole
+    const QDate birth(1990, 5, 17);
+    const QString ivan = QString::fromUtf8("\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd");
+    QTest::newRow("cyrillic full name")
+        << typed(ivan + QStringLiteral(" ") + ivan, birth)
+        << QString("The full name is empty once cleaned: only Latin letters, digits and spaces count. Ignored: \"" +
+                   ivan + "\".");
+    QTest::newRow("no vowel") << typed(QStringLiteral("Bcd"), birth)
+                              << QStringLiteral("The full name \"Bcd\" has no vowels.");
+    QTest::newRow("digits only") << typed(QStringLiteral("12345 67890"), birth)
+                                 << QStringLiteral("The full name \"12345 67890\" has no vowels.");
+    PersonInput shortName = typed(QStringLiteral("Anna Lee"), birth);
+    shortName.shortName = QStringLiteral("***");
+    QTest::newRow("short name cleaned away")
+        << shortName
+        << QStringLiteral("The short name is empty once cleaned: only Latin letters, digits and spaces count. "
+                          "Ignored: \"*\".");
+    PersonInput partner = typed(QStringLiteral("Anna Lee"), birth);
+    partner.partnerFullName = QStringLiteral("Bcd Fgh");
+    partner.partnerBirthDate = birth;
+    QTest::newRow("partner without vowels")
+        << partner << QStringLiteral("The partner's full name \"Bcd Fgh\" has no vowels.");
+    PersonInput pet = typed(QStringLiteral("Anna Lee"), birth);
+    pet.petName = QString::fromUtf8("\xe7\x8c\xab");
+    QTest::newRow("pet name cleaned away")
+        << pet
+        << QString("The pet name is empty once cleaned: only Latin letters, digits and spaces count. Ignored: \"" +
+                   QString::fromUtf8("\xe7\x8c\xab") + "\".");
+}
+
+// A refused input is explained and touches nothing: every engine still holds
+// the last person, the recent list is as it was, and no engine spoke.
 void TestCalculationDriver::refusedNameKeepsTheLastPerson()
 {
+    QFETCH(PersonInput, input);
+    QFETCH(QString, reason);
     CCalculationDriver driver(QString{});
-    driver.calculate(typed(QStringLiteral("John Smith"), QDate(1990, 5, 17)));
-    const PersonInput before = driver.lastInput();
+    QVERIFY(driver.calculate(typed(QStringLiteral("John Smith"), QDate(1990, 5, 17))).calculated());
+    const QString report = driver.person().document();
+    const QString matrix = driver.personMatrix().document();
 
-    // No vowel: the name check refuses it and says so once.
-    const CCalculationDriver::Outcome outcome = driver.calculate(typed(QStringLiteral("Bcd"), QDate(1990, 5, 17)));
-    QVERIFY(!outcome.person);
-    QVERIFY(!outcome.calculated());
-    QCOMPARE(m_reporter.messages, QStringList{QStringLiteral("Error! Incorrect full or short name!")});
+    const CCalculationDriver::Outcome outcome = driver.calculate(input);
+    QCOMPARE(outcome.refusal, reason);
+    QVERIFY(!outcome.person && !outcome.matrix && !outcome.pet && !outcome.compatibility);
+    QVERIFY(m_reporter.messages.isEmpty());
     QCOMPARE(driver.recentList().size(), 1);
-    QCOMPARE(driver.lastInput().fullName, before.fullName);
+    QCOMPARE(driver.lastInput().fullName, QStringLiteral("John Smith"));
+    QCOMPARE(driver.person().result().fullName, QStringLiteral("JOHN SMITH"));
+    QCOMPARE(driver.person().document(), report);
+    QCOMPARE(driver.personMatrix().document(), matrix);
 }
 
 void TestCalculationDriver::emptyNameCalculatesNothing()
 {
     CCalculationDriver driver(QString{});
     QSignalSpy changed(&driver, &CCalculationDriver::recentListChanged);
-    const CCalculationDriver::Outcome outcome = driver.calculate(typed(QString::fromUtf8("\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd"),
-                                                                       QDate(1990, 5, 17)));
+    const CCalculationDriver::Outcome outcome = driver.calculate(typed(QStringLiteral("   "), QDate(1990, 5, 17)));
     QVERIFY(!outcome.person && !outcome.matrix && !outcome.pet && !outcome.compatibility);
+    QVERIFY(outcome.refusal.isEmpty());
     QCOMPARE(changed.count(), 0);
     QVERIFY(m_reporter.messages.isEmpty());
 }

@@ -4,6 +4,7 @@
 
 #include "app/cinputoverlay.h"
 #include "app/csorvel.h"
+#include "app/reportviews.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
 #include "files/personfile.h"
@@ -48,6 +49,7 @@ private slots:
     void calculationFillsPanelsAndRecentList();
     void cleanedNamesAndDerivedShortName();
     void sameInputTwiceKeepsOneRecentEntry();
+    void refusedNameKeepsEverything_data();
     void refusedNameKeepsEverything();
     void todayPanel();
     void todayPanelWaitsForACalculation();
@@ -234,16 +236,38 @@ void TestCSorvel::sameInputTwiceKeepsOneRecentEntry()
     QCOMPARE(m_window->recentList().first().fullName, QStringLiteral("John Smith"));
 }
 
+void TestCSorvel::refusedNameKeepsEverything_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    const QString ivan = QString::fromUtf8("\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd");
+    QTest::newRow("cyrillic") << ivan
+                              << QString("The full name is empty once cleaned: only Latin letters, digits and "
+                                         "spaces count. Ignored: \"" + ivan + "\".");
+    QTest::newRow("no vowel") << "Bcd" << "The full name \"Bcd\" has no vowels.";
+    QTest::newRow("digits only") << "12345 67890" << "The full name \"12345 67890\" has no vowels.";
+}
+
+// A refused name is explained, the fields keep what was typed, and every
+// page keeps showing the last person.
 void TestCSorvel::refusedNameKeepsEverything()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
     typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
-    m_window->OnCalcNum();
+    QVERIFY(m_window->OnCalcNum());
     const QStringList before = m_window->mainFeaturesPanel()->values();
-    typePerson(QStringLiteral("Bcd"), QDate(1990, 5, 17));
-    m_window->OnCalcNum();
-    QVERIFY(!m_window->calculated());
-    QCOMPARE(m_reporter.messages, QStringList{QStringLiteral("Error! Incorrect full or short name!")});
+    const QString report = m_window->reportViews()->document(CReportViews::Numerology);
+    const QString matrix = m_window->reportViews()->document(CReportViews::Psychomatrix);
+    typePerson(name, QDate(1985, 1, 2));
+    QVERIFY(!m_window->OnCalcNum());
+    QCOMPARE(m_reporter.messages, QStringList{message});
+    QCOMPARE(overlayChild<QLineEdit>("fullName")->text(), name);
+    QCOMPARE(overlayChild<QDateEdit>("birthDate")->date(), QDate(1985, 1, 2));
+    QVERIFY(m_window->calculated());
     QCOMPARE(m_window->mainFeaturesPanel()->values(), before);
+    QCOMPARE(m_window->reportViews()->document(CReportViews::Numerology), report);
+    QCOMPARE(m_window->reportViews()->document(CReportViews::Psychomatrix), matrix);
     QCOMPARE(m_window->recentList().size(), 1);
     QCOMPARE(m_window->nameButtonText(), QStringLiteral("John Smith\n05/17/1990"));
 }

@@ -6,6 +6,7 @@
 #include "app/dialogs/cinfodlg.h"
 #include "app/dialogs/cmanualview.h"
 #include "app/dialogs/csettingsdlg.h"
+#include "app/dialogs/explanationdialog.h"
 #include "app/updatecheck.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QShortcut>
 #include <QtTest>
 
 #include <unistd.h>
@@ -36,6 +38,9 @@ private slots:
     void guideRemembersTheBoxOnlyThroughOk_data();
     void guideRemembersTheBoxOnlyThroughOk();
 
+    void escapeClosesWebDialogs_data();
+    void escapeClosesWebDialogs();
+    void explanationTitleNamesTheNumber();
     void aboutShowsNameAndVersion();
 
     void updateAnswers_data();
@@ -161,6 +166,44 @@ void TestDialogs::guideRemembersTheBoxOnlyThroughOk()
         guide.close();
     QCOMPARE(guide.answered(), answered);
     QCOMPARE(guide.skipNextTime(), checked);
+}
+
+void TestDialogs::escapeClosesWebDialogs_data()
+{
+    QTest::addColumn<bool>("manual"); // the manual, or an explanation
+    QTest::newRow("explanation") << false;
+    QTest::newRow("manual") << true;
+}
+
+// The web view inside keeps Escape to itself once it has the focus, so the
+// dialog closes through a window-wide Escape shortcut. (Showing a web view
+// needs OpenGL, which the offscreen platform lacks; the key itself was tried
+// under X.)
+void TestDialogs::escapeClosesWebDialogs()
+{
+    QFETCH(bool, manual);
+    std::unique_ptr<QDialog> dialog;
+    if (manual)
+        dialog = std::make_unique<CManualVieW>(QStringLiteral("/nonexistent/start.html"), nullptr);
+    else
+        dialog = std::make_unique<ExplanationDialog>(QStringLiteral("<p>x</p>"), QString(), nullptr);
+    QShortcut *escape = nullptr;
+    for (QShortcut *shortcut : dialog->findChildren<QShortcut *>()) {
+        if (shortcut->key() == QKeySequence(Qt::Key_Escape) && shortcut->context() == Qt::WindowShortcut)
+            escape = shortcut;
+    }
+    QVERIFY(escape);
+    dialog->setResult(QDialog::Accepted);
+    emit escape->activated();
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+}
+
+void TestDialogs::explanationTitleNamesTheNumber()
+{
+    const ExplanationDialog named(QStringLiteral("<p>x</p>"), QStringLiteral("Life Path Number"), nullptr);
+    QCOMPARE(named.windowTitle(), QStringLiteral("Life Path Number - Sorvel Numerology"));
+    const ExplanationDialog untitled(QStringLiteral("<p>x</p>"), QString(), nullptr);
+    QCOMPARE(untitled.windowTitle(), QStringLiteral("Sorvel Numerology"));
 }
 
 void TestDialogs::aboutShowsNameAndVersion()

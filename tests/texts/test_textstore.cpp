@@ -51,6 +51,8 @@ private slots:
     void guideSlots();
     void guidePage();
     void guidePageSharesCalculatingPart();
+    void guideTitle_data();
+    void guideTitle();
     void outOfRangeLookupsAreEmpty();
 
 private:
@@ -490,6 +492,27 @@ void TestTextStore::guidePageSharesCalculatingPart()
     QVERIFY(store.guidePage(34, QString()).contains(QLatin1String("Shared")));
     QVERIFY(store.guidePage(35, QString()).contains(QLatin1String("Own 35")));
     QVERIFY(!store.guidePage(35, QString()).contains(QLatin1String("<img")));
+}
+
+void TestTextStore::guideTitle_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain title") << QStringList{"#70030", "Life Path Number", "Body"} << 3 << "Life Path Number";
+    QTest::newRow("markup inside") << QStringList{"#70000", "The <i>Heart's</i>  Desire"} << 0 << "The Heart's Desire";
+    QTest::newRow("page without a title") << QStringList{"#70031", "How"} << 3 << QString();
+    QTest::newRow("page out of range") << QStringList{"#70000", "Title"} << 999 << QString();
+}
+
+void TestTextStore::guideTitle()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, page);
+    QFETCH(QString, expected);
+    TextStore store;
+    loadPlain(store, lines);
+    QCOMPARE(store.guideTitle(page), expected);
 }
 
 void TestTextStore::outOfRangeLookupsAreEmpty()

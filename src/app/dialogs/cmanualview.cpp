@@ -1,6 +1,7 @@
 #include "cmanualview.h"
 
 #include "app/cskinmanager.h"
+#include "app/dialogs/escapeshortcut.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -12,6 +13,7 @@ CManualVieW::CManualVieW(const QString &startPage, const CSkinManager *skin, QWi
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Sorvel Numerology"));
+    closeOnEscape(this);
     setMinimumSize(600, 300);
     setMaximumSize(1280, 800);
     m_view = new QWebEngineView(this);

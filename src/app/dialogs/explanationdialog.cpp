@@ -1,14 +1,18 @@
 #include "explanationdialog.h"
 
+#include "app/dialogs/escapeshortcut.h"
+
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-ExplanationDialog::ExplanationDialog(const QString &page, QWidget *parent)
+ExplanationDialog::ExplanationDialog(const QString &page, const QString &title, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Sorvel Numerology"));
+    setWindowTitle(title.isEmpty() ? QStringLiteral("Sorvel Numerology")
+                                   : title + QStringLiteral(" - Sorvel Numerology"));
+    closeOnEscape(this);
     setMinimumSize(600, 300);
     setMaximumSize(1280, 800);
     resize(600, 500);

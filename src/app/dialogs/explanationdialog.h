@@ -9,8 +9,8 @@ class ExplanationDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // page: a complete HTML guide page.
-    ExplanationDialog(const QString &page, QWidget *parent);
+    // page: a complete HTML guide page; title: what it explains.
+    ExplanationDialog(const QString &page, const QString &title, QWidget *parent);
 };
 
 // The panels whose rows open an explanation.
