@@ -87,6 +87,10 @@ QString CCalculationDriver::refusalOf(const PersonInput &typed)
         return cleanedAway(partner, shortName, typed.partnerShortName);
     if (typedSomething(typed.petName) && input.petName.isEmpty())
         return cleanedAway(QString(), QStringLiteral("pet name"), typed.petName);
+    if (!input.birthDate.isValid())
+        return QStringLiteral("The birth date is not a date between 1800 and next year.");
+    if (input.hasPartner() && !input.partnerBirthDate.isValid())
+        return QStringLiteral("The partner's birth date is not a date between 1800 and next year.");
     const PersonInput automatic = withAutomaticMarks(typed);
     PersonRecord person = personRecord(input);
     dropAutomaticMarks(person.fullMarks, automatic.fullMarks);

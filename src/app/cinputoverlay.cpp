@@ -1,6 +1,7 @@
 #include "cinputoverlay.h"
 
 #include "app/appfolders.h"
+#include "app/cdateedit.h"
 #include "app/cskinmanager.h"
 #include "engine/cnumerology.h"
 #include "engine/readingtext.h"
@@ -9,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -145,9 +145,10 @@ QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QStrin
     return field;
 }
 
-QDateEdit *CInputOverlay::dateField(QWidget *box, const QString &objectName)
+CDateEdit *CInputOverlay::dateField(QWidget *box, const QString &objectName)
 {
-    auto *field = new QDateEdit(EMPTY_DATE, box);
+    auto *field = new CDateEdit(EMPTY_DATE, box);
+    setBirthDateRange(field);
     field->setObjectName(objectName);
     field->setCalendarPopup(true);
     field->setGeometry(495, 30, 120, 25);
@@ -195,11 +196,11 @@ PersonInput CInputOverlay::input() const
     PersonInput input;
     input.fullName = m_person.fullName->text();
     input.shortName = m_person.shortName->text();
-    input.birthDate = m_person.birthDate->date();
+    input.birthDate = m_person.birthDate->typedDate();
     input.female = m_gender->currentIndex() == 0;
     input.partnerFullName = m_partner.fullName->text();
     input.partnerShortName = m_partner.shortName->text();
-    input.partnerBirthDate = m_partner.birthDate->date();
+    input.partnerBirthDate = m_partner.birthDate->typedDate();
     input.fullMarks = m_person.fullMarks;
     input.shortMarks = m_person.shortMarks;
     input.partnerFullMarks = m_partner.fullMarks;

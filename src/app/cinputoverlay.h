@@ -16,7 +16,7 @@ class CInfoWidget;
 class CSkinManager;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
+class CDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -84,7 +84,7 @@ private:
         QWidget *box = nullptr;
         QLineEdit *fullName = nullptr;
         QLineEdit *shortName = nullptr;
-        QDateEdit *birthDate = nullptr;
+        CDateEdit *birthDate = nullptr;
         CInfoNameWidget *namePanel = nullptr;
         CInfoWidget *numbers = nullptr;
         QVector<int> fullMarks;
@@ -95,7 +95,7 @@ private:
                            const QImage &titleBar);
     void buildRecentButtons();
     QLineEdit *nameField(QWidget *box, int x, int width, const QString &objectName, const QString &toolTip);
-    QDateEdit *dateField(QWidget *box, const QString &objectName);
+    CDateEdit *dateField(QWidget *box, const QString &objectName);
     PersonFields &fieldsOf(bool partner) { return partner ? m_partner : m_person; }
     const PersonFields &fieldsOf(bool partner) const { return partner ? m_partner : m_person; }
 

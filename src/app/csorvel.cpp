@@ -6,6 +6,7 @@
 
 #include "app/appfolders.h"
 #include "app/calculationdriver.h"
+#include "app/cdateedit.h"
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/dialogs/caboutdlg.h"
@@ -266,7 +267,8 @@ void CSorvel::buildBottomRight()
         m_imageButtons[spec.position] = button;
     }
 
-    m_forecastDate = new QDateEdit(QDate::currentDate(), m_panels->todayPanel());
+    m_forecastDate = new CDateEdit(QDate::currentDate(), m_panels->todayPanel());
+    m_forecastDate->setDateRange(QDate(1800, 1, 1), QDate(2200, 12, 31));
     m_forecastDate->setObjectName(QStringLiteral("forecastDate"));
     m_forecastDate->setCalendarPopup(true);
     m_forecastDate->setGeometry(30, 70, 135, 28);
@@ -664,6 +666,9 @@ void CSorvel::OnPreCalcNumP() { preCalculate(true); }
 void CSorvel::preCalculate(bool partner)
 {
     const PersonInput input = cleanedInput(currentInput());
+    // While a birth date is being typed (or refused) the preview waits.
+    if (!(partner ? input.partnerBirthDate : input.birthDate).isValid())
+        return;
     m_panels->setWestern(!input.chaldean);
     const NumerologyResult &result = m_driver->preCalculate(input, partner);
     m_overlay->showPreview(partner, result, partner ? input.partnerFullName : input.fullName,

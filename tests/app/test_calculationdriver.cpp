@@ -138,6 +138,14 @@ void TestCalculationDriver::refusedNameKeepsTheLastPerson_data()
     partner.partnerBirthDate = birth;
     QTest::newRow("partner without vowels")
         << partner << QStringLiteral("The partner's full name \"Bcd Fgh\" has no vowels.");
+    QTest::newRow("birth date refused by its field")
+        << typed(QStringLiteral("Anna Lee"), QDate())
+        << QStringLiteral("The birth date is not a date between 1800 and next year.");
+    PersonInput partnerDate = partner;
+    partnerDate.partnerFullName = QStringLiteral("Mary Jones");
+    partnerDate.partnerBirthDate = QDate();
+    QTest::newRow("partner's birth date refused")
+        << partnerDate << QStringLiteral("The partner's birth date is not a date between 1800 and next year.");
     PersonInput pet = typed(QStringLiteral("Anna Lee"), birth);
     pet.petName = QString::fromUtf8("\xe7\x8c\xab");
     QTest::newRow("pet name cleaned away")
@@ -195,8 +203,9 @@ void TestCalculationDriver::resetEmptiesEveryEngine()
     CCalculationDriver driver(QString{});
     PersonInput input = typed(QStringLiteral("John Smith"), QDate(1990, 5, 17));
     input.partnerFullName = QStringLiteral("Mary Jones");
+    input.partnerBirthDate = QDate(1985, 11, 29);
     input.petName = QStringLiteral("Rex");
-    driver.calculate(input);
+    QVERIFY(driver.calculate(input).calculated());
     driver.reset();
     QCOMPARE(driver.person().result().lifePath, -1);
     QCOMPARE(driver.pet().result().lifePath, -1);

@@ -1,11 +1,11 @@
 #include "advisorpage.h"
 
+#include "app/cdateedit.h"
 #include "app/cskinmanager.h"
 #include "app/pages/pagebox.h"
 #include "panels/cinfonamewidget.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -10,7 +10,7 @@
 class CInfoNameWidget;
 class CSkinManager;
 class QCheckBox;
-class QDateEdit;
+class CDateEdit;
 class QLineEdit;
 class QPushButton;
 class QRect;
@@ -40,7 +40,7 @@ private:
     CInfoNameWidget *m_namePanel;
     QWidget *m_box;
     QLineEdit *m_name;
-    QDateEdit *m_date;
+    CDateEdit *m_date;
     QCheckBox *m_chaldean;
     QPushButton *m_calculate;
 };

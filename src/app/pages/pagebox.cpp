@@ -1,6 +1,7 @@
 #include "pagebox.h"
 
-#include <QDateEdit>
+#include "app/cdateedit.h"
+
 #include <QLabel>
 
 QWidget *newPageBox(QWidget *parent, const QSize &size)
@@ -20,9 +21,10 @@ QLabel *pageCaption(const QString &text, QWidget *parent, const QRect &geometry)
     return label;
 }
 
-QDateEdit *newPageDateField(QWidget *parent, const QString &objectName)
+CDateEdit *newPageDateField(QWidget *parent, const QString &objectName)
 {
-    auto *field = new QDateEdit(PAGE_EMPTY_DATE, parent);
+    auto *field = new CDateEdit(PAGE_EMPTY_DATE, parent);
+    setBirthDateRange(field);
     field->setObjectName(objectName);
     field->setCalendarPopup(true);
     return field;

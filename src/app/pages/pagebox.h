@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QString>
 
-class QDateEdit;
+class CDateEdit;
 class QLabel;
 class QWidget;
 
@@ -18,4 +18,4 @@ QWidget *newPageBox(QWidget *parent, const QSize &size);
 // A centred caption.
 QLabel *pageCaption(const QString &text, QWidget *parent, const QRect &geometry);
 // A date field with the calendar pop-up, showing the empty date.
-QDateEdit *newPageDateField(QWidget *parent, const QString &objectName);
+CDateEdit *newPageDateField(QWidget *parent, const QString &objectName);

@@ -1,9 +1,9 @@
 #include "petpage.h"
 
+#include "app/cdateedit.h"
 #include "app/cskinmanager.h"
 #include "app/pages/pagebox.h"
 
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 

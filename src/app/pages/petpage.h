@@ -7,7 +7,7 @@
 #include <QObject>
 
 class CSkinManager;
-class QDateEdit;
+class CDateEdit;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -32,6 +32,6 @@ signals:
 private:
     QWidget *m_box;
     QLineEdit *m_name;
-    QDateEdit *m_birth;
+    CDateEdit *m_birth;
     QPushButton *m_calculate;
 };
