@@ -69,6 +69,13 @@ void CDateEdit::keyPressEvent(QKeyEvent *event)
     QAbstractSpinBox::keyPressEvent(event);
 }
 
+bool CDateEdit::focusNextPrevChild(bool next)
+{
+    // Tab leaves the field, as in every other field of the form, instead of
+    // walking the format's sections.
+    return QWidget::focusNextPrevChild(next);
+}
+
 void CDateEdit::focusInEvent(QFocusEvent *event)
 {
     // Entered, the whole date is selected, so typing replaces it.

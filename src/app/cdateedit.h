@@ -29,6 +29,7 @@ public:
 protected:
     QDateTime dateTimeFromText(const QString &text) const override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
