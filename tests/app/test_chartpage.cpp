@@ -200,14 +200,14 @@ void TestChartPage::chooserLists_data()
         << QStringList{"Beta", "alpha"} << QStringList() << QStringList{"alpha (shipped)", "Beta (shipped)"};
     QTest::newRow("shipped and own under headings")
         << QStringList{"Beta", "alpha"} << QStringList{"mine"}
-        << QStringList{"[Shipped layouts]", "alpha (shipped)", "Beta (shipped)", "--",
-                       "[My layouts]",      "mine (own)"};
+        << QStringList{"[SHIPPED LAYOUTS]", "alpha (shipped)", "Beta (shipped)", "--",
+                       "[MY LAYOUTS]",      "mine (own)"};
     QTest::newRow("own only") << QStringList() << QStringList{"zeta", "Eta"}
-                              << QStringList{"[My layouts]", "Eta (own)", "zeta (own)"};
+                              << QStringList{"[MY LAYOUTS]", "Eta (own)", "zeta (own)"};
     // The same name in both folders is two templates.
     QTest::newRow("same name twice") << QStringList{"Chart"} << QStringList{"Chart"}
-                                     << QStringList{"[Shipped layouts]", "Chart (shipped)", "--",
-                                                    "[My layouts]", "Chart (own)"};
+                                     << QStringList{"[SHIPPED LAYOUTS]", "Chart (shipped)", "--",
+                                                    "[MY LAYOUTS]", "Chart (own)"};
     QTest::newRow("nothing") << QStringList() << QStringList() << QStringList();
 }
 

@@ -27,8 +27,12 @@ const QString LABEL_STYLE = QStringLiteral("color: #9cb62d; font: bold 12px;");
 const QString ACCENT = QStringLiteral("#9cb62d");
 const QString TEXT = QStringLiteral("#eddbb2");
 const QString EDGE = QStringLiteral("#5c524c");
-// The chooser's list opens wider than the box, so long names show whole.
+// The chooser's list opens wider than the box, so long names show whole,
+// with room around each entry.
 const int CHOOSER_LIST_WIDTH = 200;
+const QString CHOOSER_LIST_STYLE = QStringLiteral("QComboBox QAbstractItemView::item { min-height: 22px; }");
+// The headings: small capitals in the accent colour.
+const int HEADING_PIXELS = 10;
 
 const QString SHIPPED_HEADING = QStringLiteral("Shipped layouts");
 const QString USER_HEADING = QStringLiteral("My layouts");
@@ -89,7 +93,7 @@ void CChartPage::setVisible(bool visible)
 
 void CChartPage::applyStyle(const CSkinManager *skin)
 {
-    skin->applyStyle(m_chooser, CSkinManager::KIND_DEFAULT);
+    m_chooser->setStyleSheet(skin->styleSheetForKind(CSkinManager::KIND_DEFAULT) + CHOOSER_LIST_STYLE);
     for (QPushButton *button : m_buttons)
         skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
     m_label->setStyleSheet(skin->mapStyleSheet(LABEL_STYLE));
@@ -140,11 +144,13 @@ void CChartPage::addGroup(const QString &heading, const QList<ChartTemplateEntry
     if (withHeading) {
         if (m_chooser->count() > 0)
             m_chooser->insertSeparator(m_chooser->count());
-        auto *item = new QStandardItem(heading);
+        auto *item = new QStandardItem(heading.toUpper());
         item->setFlags(Qt::NoItemFlags);
         item->setData(true, ROLE_HEADING);
-        QFont font = m_chooser->font();
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(HEADING_PIXELS);
         font.setBold(true);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
         item->setData(font, Qt::FontRole);
         model->appendRow(item);
     }
@@ -268,8 +274,8 @@ QImage CChartPage::chartPicture(const QSize &requested, QString *why) const
         note = tr("No chart layouts found\nLayouts are read from %1 and from %2.")
                    .arg(QDir::toNativeSeparators(m_shippedFolder), QDir::toNativeSeparators(m_userFolder));
     } else if (!m_data.person) {
-        note = tr("Nothing to draw yet\nPress the name button, enter a name and a birth date, and the "
-                  "chosen layout is drawn with the person's numbers.");
+        note = tr("Nothing to draw yet\nPress ENTER YOUR NAME, type a name and a birth date and press "
+                  "APPLY: the chosen layout is then drawn with the person's numbers.");
     } else {
         QString error;
         picture = chartPictureFromFile(path, m_data, requested, &error);

@@ -67,6 +67,8 @@ public:
     // The person data the chart draws; without a person (data.person null)
     // the board shows what to do instead. The board draws afresh.
     void setChartData(const ChartDataContext &data);
+    // The person data in force, as the designer is given it.
+    const ChartDataContext &chartData() const { return m_data; }
     // The chosen template drawn for the person at a requested size (0 x 0:
     // the export's size, four times the page's pixels). Null when there is
     // no person, no template, or the template cannot be read; why then says
