@@ -104,6 +104,20 @@ QString CCalculationDriver::refusalOf(const PersonInput &typed)
     return nameCheckFailure(partnerPerson, partner);
 }
 
+ChartDataContext CCalculationDriver::chartData(const Outcome &outcome) const
+{
+    ChartDataContext data;
+    if (!outcome.calculated())
+        return data;
+    data.person = m_person;
+    data.personMatrix = m_personMatrix;
+    if (outcome.compatibility) {
+        data.partner = m_partner;
+        data.partnerMatrix = m_partnerMatrix;
+    }
+    return data;
+}
+
 CCalculationDriver::Outcome CCalculationDriver::calculate(const PersonInput &typed)
 {
     Outcome outcome;

@@ -8,6 +8,7 @@
 //                                         --> pet --> partner chart, partner
 //                                             psychomatrix --> compatibility
 
+#include "charts/chartdatacontext.h"
 #include "files/personinput.h"
 #include "files/recentlist.h"
 
@@ -67,6 +68,11 @@ public:
 
     // Every engine back to its empty state.
     void reset();
+
+    // What the chart page draws after a calculation with this outcome: the
+    // person's engines when the person was calculated, the partner's when
+    // the compatibility was too; nothing else.
+    ChartDataContext chartData(const Outcome &outcome) const;
 
     // The input of the last successful calculation, names cleaned.
     const PersonInput &lastInput() const { return m_lastInput; }

@@ -151,6 +151,7 @@ CSorvel::CSorvel(QWidget *parent)
     buildMenu();
     m_exporter = new CReportExporter(this, m_reports, m_skin);
     connect(m_exporter, &CReportExporter::finished, this, &CSorvel::OnBgTaskFinished);
+    m_exporter->setChartRenderer([this] { return m_chartPage->exportPicture(); });
 
     // 7. Options, dates, guide, empty input.
     applyOptions();
@@ -240,7 +241,7 @@ void CSorvel::buildPages()
     m_advisorPage = new CAdvisorPage(central, m_panels->advisorNamePanel());
     connect(m_advisorPage, &CAdvisorPage::calculateRequested, this, &CSorvel::OnCalcAnNum);
 
-    m_chartPage = new CChartPage(m_reports->frame());
+    m_chartPage = new CChartPage(m_reports->frame(), m_skin);
     connect(m_chartPage, &CChartPage::templateChosen, this, &CSorvel::slotGChart);
     connect(m_chartPage, &CChartPage::editRequested, this, &CSorvel::OnEditChart);
     connect(m_chartPage, &CChartPage::newRequested, this, &CSorvel::OnAddChart);
@@ -448,7 +449,12 @@ void CSorvel::OnCtrlButForecast() { showPage(ForecastPage); }
 void CSorvel::OnCtrlButComp() { showPage(CompatibilityPage); }
 void CSorvel::OnCtrlButCel() { showPage(CelebritiesPage); }
 void CSorvel::OnCtrlButPet() { showPage(PetPage); }
-void CSorvel::OnCtrlButChart() { showPage(ChartPage); }
+void CSorvel::OnCtrlButChart()
+{
+    // Templates copied into a folder meanwhile show up.
+    m_chartPage->reloadTemplates();
+    showPage(ChartPage);
+}
 void CSorvel::OnCtrlButAnalize() { showPage(AdvisorPage); }
 void CSorvel::OnCtrlButGuide() { showPage(GuidePage); }
 
@@ -737,6 +743,7 @@ void CSorvel::OnResData()
     m_reports->showBlank();
     m_petPage->clear();
     m_advisorPage->clear();
+    m_chartPage->setChartData(ChartDataContext());
     setNameButtonText(ENTER_YOUR_NAME);
     m_nameButton->setText(m_nameButtonText);
     m_forecastDate->setDate(QDate::currentDate());
@@ -791,6 +798,11 @@ bool CSorvel::OnCalcNum()
     m_reports->show(CReportViews::Celebrities, m_driver->celebrities().document(), outcome.person);
     m_reports->show(CReportViews::Pet, m_driver->pet().document(), outcome.pet);
     m_reports->show(CReportViews::Compatibility, m_driver->compatibility().document(), outcome.compatibility);
+
+    // The chart page draws the person (and partner) when it is next shown.
+    ChartDataContext chart = m_driver->chartData(outcome);
+    chart.numerologist = m_config.numerologist;
+    m_chartPage->setChartData(chart);
     update();
     return true;
 }
@@ -859,18 +871,29 @@ void notYetAvailable(QWidget *parent, const QString &feature)
 }
 } // namespace
 
-void CSorvel::OnUpdateListReport() {}
+void CSorvel::OnUpdateListReport()
+{
+    m_chartPage->reloadTemplates();
+}
 void CSorvel::slotGChart(int value)
 {
     if (m_chartPage->chooser()->count() > 0 && value < m_chartPage->chooser()->count())
         layoutWindow();
 }
-void CSorvel::slotResizeChart() {}
+// The board follows the report area; its own resize draws it afresh.
+void CSorvel::slotResizeChart()
+{
+    m_chartPage->layout(reportRect(m_currentPage, size()), m_currentPage == ChartPage);
+}
 void CSorvel::OnExportHTML() { m_exporter->saveReport(m_currentPage); }
 void CSorvel::OnExportPDFAll() { m_exporter->saveAllReports(currentInput().chaldean); }
 void CSorvel::OnEditChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
 void CSorvel::OnAddChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
-void CSorvel::OnDeleteChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
+void CSorvel::OnDeleteChart()
+{
+    if (m_chartPage->deleteCurrentTemplate())
+        layoutWindow();
+}
 // --- person files, recent list ---------------------------------------------------
 
 void CSorvel::OnSaveFile(bool closeProg)

@@ -1,17 +1,13 @@
 // sorvel-cli chart-image: a chart template drawn with a person's numbers,
 // as the chart page shows it and the export saves it, written as PNG.
 
-#include "charts/chartdocument.h"
-#include "charts/chartpicture.h"
-#include "charts/charttemplates.h"
 #include "cliutil.h"
 #include "commands.h"
 #include "engine/cnumerologypmatrix.h"
 #include "partneroptions.h"
+#include "templatepicture.h"
 
 #include <QBuffer>
-#include <QDataStream>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -37,21 +33,6 @@ bool readPictureSize(const QCommandLineParser &parser, QSize &size, QString &err
         return false;
     }
     size = QSize(w.toInt(), h.toInt());
-    return true;
-}
-
-bool readTemplateFile(const QString &path, ChartDocument &document, QString &error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + QStringLiteral(": cannot read: ") + file.errorString();
-        return false;
-    }
-    QDataStream stream(&file);
-    if (document.read(stream) != 0) {
-        error = path + QStringLiteral(": not a chart template of version 256 to 263, or a damaged one");
-        return false;
-    }
     return true;
 }
 
@@ -130,9 +111,8 @@ int runChartImage(const QStringList &args)
         data.partnerMatrix = &partnerSquare;
     }
 
-    ChartDocument document;
-    document.dataContext = data;
-    if (!readTemplateFile(parser.value(QStringLiteral("template")), document, error))
+    QImage picture;
+    if (!drawTemplateFile(parser.value(QStringLiteral("template")), data, size, picture, error))
         return usageError(command + QLatin1String(": ") + error);
-    return writePicture(renderChartPicture(document, data, size), parser.value(QStringLiteral("out")));
+    return writePicture(picture, parser.value(QStringLiteral("out")));
 }

@@ -2,6 +2,7 @@
 // Reports to PDF" makes it in the window, written without opening a viewer.
 //
 //   pdf [chart options] [partner options] [--pet-name TEXT --pet-birth DATE]
+//       [--person FILE.num] [--template FILE.snc [--numerologist TEXT]]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
 #include "app/export/genpdffromhtml.h"
@@ -13,10 +14,12 @@
 #include "export/reportassembly.h"
 #include "partneroptions.h"
 #include "readingutil.h"
+#include "templatepicture.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -67,30 +70,84 @@ struct PdfRequest
     QString petName;
     QDate petBirth;
     ReportSelection selection;
+    QString templatePath; // the chart page's template: the chart picture ends the PDF
+    QString numerologist;
     QString out;
 };
 
-bool readPdfRequest(const QCommandLineParser &parser, PdfRequest &request, QString &error)
+bool anyOptionSet(const QCommandLineParser &parser, std::initializer_list<const char *> names,
+                  QString *first = nullptr)
 {
-    if (!readChartOptions(parser, request.person, error))
+    for (const char *name : names) {
+        if (parser.isSet(QLatin1String(name))) {
+            if (first)
+                *first = QLatin1String(name);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Partner and pet of a person file's record; the file replaces their options.
+bool takeFilePartnerAndPet(const QCommandLineParser &parser, const PersonInput &file, PdfRequest &request,
+                           QString &error)
+{
+    const PersonInput cleaned = cleanedInput(file);
+    request.hasPartner = !cleaned.partnerFullName.isEmpty();
+    QString given;
+    if (request.hasPartner) {
+        if (!readPartnerOptions(parser, request.person, request.partner, error, &file))
+            return false;
+    } else if (anyOptionSet(parser, {"partner-full", "partner-short", "partner-birth"}, &given)) {
+        error = QLatin1String("--person replaces --") + given;
         return false;
-    request.hasPartner = parser.isSet(QStringLiteral("partner-full")) ||
-                         parser.isSet(QStringLiteral("partner-birth")) ||
-                         parser.isSet(QStringLiteral("partner-short"));
+    }
+    if (anyOptionSet(parser, {"pet-name", "pet-birth"}, &given)) {
+        error = QLatin1String("--person replaces --") + given;
+        return false;
+    }
+    request.petName = cleaned.petName;
+    request.petBirth = cleaned.petBirthDate;
+    if (!request.petName.isEmpty() && !request.petBirth.isValid()) {
+        error = QStringLiteral("--person: the file's pet birth date is not a valid date");
+        return false;
+    }
+    return true;
+}
+
+// Partner and pet of their options.
+bool readPartnerAndPet(const QCommandLineParser &parser, PdfRequest &request, QString &error)
+{
+    request.hasPartner = anyOptionSet(parser, {"partner-full", "partner-birth", "partner-short"});
     if (request.hasPartner && !readPartnerOptions(parser, request.person, request.partner, error))
         return false;
-    if (parser.isSet(QStringLiteral("pet-name")) || parser.isSet(QStringLiteral("pet-birth"))) {
-        request.petName = CleanName(parser.value(QStringLiteral("pet-name")));
-        if (request.petName.isEmpty()) {
-            error = QStringLiteral("--pet-name: a pet needs a name of letters or digits");
-            return false;
-        }
-        if (!readDateOption(parser, QStringLiteral("pet-birth"), true, request.petBirth, error))
-            return false;
+    if (!anyOptionSet(parser, {"pet-name", "pet-birth"}))
+        return true;
+    request.petName = CleanName(parser.value(QStringLiteral("pet-name")));
+    if (request.petName.isEmpty()) {
+        error = QStringLiteral("--pet-name: a pet needs a name of letters or digits");
+        return false;
     }
+    return readDateOption(parser, QStringLiteral("pet-birth"), true, request.petBirth, error);
+}
+
+bool readPdfRequest(const QCommandLineParser &parser, const PersonInput *file, PdfRequest &request,
+                    QString &error)
+{
+    if (!readChartOptions(parser, request.person, error, file))
+        return false;
+    if (!(file ? takeFilePartnerAndPet(parser, *file, request, error)
+               : readPartnerAndPet(parser, request, error)))
+        return false;
     if (parser.isSet(QStringLiteral("reports")) &&
         !readReportList(parser.value(QStringLiteral("reports")), request.selection, error))
         return false;
+    request.templatePath = parser.value(QStringLiteral("template"));
+    if (parser.isSet(QStringLiteral("template")) && request.templatePath.isEmpty()) {
+        error = QStringLiteral("--template: the template's file name is empty");
+        return false;
+    }
+    request.numerologist = parser.value(QStringLiteral("numerologist"));
     request.out = parser.value(QStringLiteral("out"));
     if (request.out.isEmpty()) {
         error = QStringLiteral("missing --out");
@@ -99,8 +156,10 @@ bool readPdfRequest(const QCommandLineParser &parser, PdfRequest &request, QStri
     return true;
 }
 
-// The readings in the window's order; the reports of those made. Returns
-// EXIT_OK, or EXIT_NAME_CHECK when a name was rejected.
+// The readings in the window's order; the reports of those made, and the
+// chart picture when a template was given. Returns
+// EXIT_OK, EXIT_NAME_CHECK when a name was rejected, or EXIT_USAGE when the
+// template cannot be read.
 int calculateReports(const PdfRequest &request, ReportSet &reports)
 {
     const QString doc = CReportTools::programImageFolder();
@@ -132,11 +191,11 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
         reports.pet = pet.document();
     }
 
+    CNumerology partnerChart;
+    CNumerologyPMatrix partnerSquare;
     if (request.hasPartner) {
-        CNumerology partnerChart;
         if (const int status = calculateChart(request.partner, partnerChart))
             return status;
-        CNumerologyPMatrix partnerSquare;
         partnerSquare.CalcPsychomatrix(request.partner.person.fullName, request.partner.person.birthDate);
         CCompNumerology compatibility;
         compatibility.setImageFolder(doc);
@@ -144,8 +203,22 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
                                         partnerSquare.values(), false);
         reports.compatibility = compatibility.document();
     }
-    // reports.chart stays null until chart templates render: the chart page's
-    // picture joins here, and the assembly places it last.
+
+    // The chart picture at the export's size, as the chart page makes it
+    // for "Save All Reports to PDF"; the assembly places it last.
+    if (request.templatePath.isEmpty())
+        return EXIT_OK;
+    ChartDataContext data;
+    data.person = &chart;
+    data.personMatrix = &square;
+    if (request.hasPartner) {
+        data.partner = &partnerChart;
+        data.partnerMatrix = &partnerSquare;
+    }
+    data.numerologist = request.numerologist;
+    QString error;
+    if (!drawTemplateFile(request.templatePath, data, QSize(0, 0), reports.chart, error))
+        return usageError(QLatin1String("pdf: ") + error);
     return EXIT_OK;
 }
 
@@ -184,16 +257,24 @@ void usagePdf(QTextStream &out)
     out << "  pdf --full TEXT --birth YYYY-MM-DD --out FILE.pdf [options]\n"
            "    Writes the combined PDF of the person's reports, as \"Save All Reports to\n"
            "    PDF\" makes it: numerology, psychomatrix, compatibility, celebrities and\n"
-           "    pet, each chosen report from a new page.\n";
+           "    pet, each chosen report from a new page, and the chart picture last.\n"
+           "  pdf --person FILE.num --out FILE.pdf [options]\n";
     writeChartOptionsUsage(out);
     out << "    --partner-full TEXT    a partner's full birth name: adds the compatibility\n"
            "    --partner-short TEXT   the partner's everyday name (derived as for --short)\n"
            "    --partner-birth YYYY-MM-DD   the partner's birth date\n"
            "    --pet-name TEXT        a pet's name: adds the pet report\n"
            "    --pet-birth YYYY-MM-DD the pet's birth date\n"
+           "    --person FILE.num      person, partner and pet of a saved person file in\n"
+           "                           place of their names, birth dates, marks and\n"
+           "                           --chaldean\n"
+           "    --template FILE.snc    a chart template: its picture, drawn with the\n"
+           "                           person's numbers as the chart page draws it, ends\n"
+           "                           the PDF (exit status 2 when it cannot be read)\n"
+           "    --numerologist TEXT    the name the template's \"#numerologist\" field draws\n"
            "    --reports LIST         reports to include, any of numerology, matrix,\n"
            "                           compat, celebrities, chart (default: all; the chart\n"
-           "                           has no picture yet); the pet report is always\n"
+           "                           needs --template); the pet report is always\n"
            "                           included when there is a pet\n"
            "    --texts FILE           interpretation data file (default: eng.dat beside\n"
            "                           the program)\n"
@@ -209,13 +290,20 @@ int runPdf(const QStringList &args)
     parser.addOption(QCommandLineOption(QStringLiteral("pet-name"), QString(), QStringLiteral("TEXT")));
     parser.addOption(QCommandLineOption(QStringLiteral("pet-birth"), QString(), QStringLiteral("DATE")));
     parser.addOption(QCommandLineOption(QStringLiteral("reports"), QString(), QStringLiteral("LIST")));
+    parser.addOption(QCommandLineOption(QStringLiteral("template"), QString(), QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(QStringLiteral("numerologist"), QString(), QStringLiteral("TEXT")));
+    addPersonFileOption(parser);
     addReportOptions(parser);
     if (!parseArguments(parser, command, args))
         return EXIT_USAGE;
 
+    PersonInput filePerson;
+    bool fromFile = false;
+    if (const int status = readPersonFileOption(parser, command, filePerson, fromFile))
+        return status;
     PdfRequest request;
     QString error;
-    if (!readPdfRequest(parser, request, error))
+    if (!readPdfRequest(parser, fromFile ? &filePerson : nullptr, request, error))
         return usageError(QLatin1String("pdf: ") + error);
     if (const int status = loadReportTexts(parser, command))
         return status;

@@ -76,7 +76,7 @@ void usagePerson(QTextStream &out)
 {
     out << "  person --full TEXT --birth YYYY-MM-DD [options] --out FILE.num\n"
            "    Writes a saved person file, as the window's Save does; chart --person,\n"
-           "    compat --person and the window's Open read it.\n"
+           "    compat --person, pdf --person and the window's Open read it.\n"
            "    --full TEXT            full birth name as typed (required)\n"
            "    --birth YYYY-MM-DD     birth date (required)\n"
            "    --short TEXT           everyday name as typed\n"

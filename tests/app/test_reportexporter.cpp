@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -81,6 +82,7 @@ private slots:
     void loadFailureIsReported();
 
     void windowSlotsForward();
+    void windowSavesTheChartPicture();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -450,6 +452,44 @@ void TestReportExporter::windowSlotsForward()
     window.OnExportPDFAll();
     QCOMPARE(chaldeanAsked, QList<bool>{true});
     QVERIFY(m_reporter.messages.isEmpty());
+}
+
+// The window's chart page gives the exporter its picture: the chosen
+// template drawn for the calculated person at four times its pixels.
+void TestReportExporter::windowSavesTheChartPicture()
+{
+    CSorvel window;
+    setMessageReporter(&m_reporter);
+    const QString saved = path("window-chart");
+    window.exporter()->setFileChooser([saved](const QString &, const QString &) { return saved; });
+    window.OnUpdateListReport();
+    auto *chooser = window.findChild<QComboBox *>(QStringLiteral("chartChooser"));
+    QVERIFY(chooser);
+    const int numerology = chooser->findText(QStringLiteral("Numerology Chart"));
+    QVERIFY2(numerology >= 0, "the build's templates are not beside the test");
+    chooser->setCurrentIndex(numerology);
+
+    PersonInput john;
+    john.fullName = QStringLiteral("John Quincy Smith");
+    john.birthDate = QDate(1990, 5, 17);
+    window.inputOverlay()->setInput(john);
+    window.OnCalcNum();
+    window.OnCtrlButChart();
+    QCOMPARE(window.currentPage(), int(ChartPage));
+    window.OnExportHTML();
+    QImage picture;
+    QVERIFY(picture.load(saved + ".png", "PNG"));
+    QCOMPARE(picture.size(), QSize(2516, 3560)); // A4: 629 x 890 pixels, times four
+    QVERIFY(m_reporter.messages.isEmpty());
+
+    // After the reset there is no person to draw.
+    QVERIFY(QFile::remove(saved + ".png"));
+    window.OnResData();
+    window.OnExportHTML();
+    QVERIFY(!QFile::exists(saved + ".png"));
+    QCOMPARE(m_reporter.messages.size(), 1);
+    QVERIFY2(m_reporter.messages.first().contains("there is no chart to save"),
+             qPrintable(m_reporter.messages.first()));
 }
 
 int main(int argc, char *argv[])

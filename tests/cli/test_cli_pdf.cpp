@@ -1,7 +1,9 @@
-// sorvel-cli pdf: the combined PDF, read back with poppler's pdftotext and
-// pdfinfo - each chosen report's headings and the names are in it, each
-// report starts a page, more reports make more pages - and the command's
-// failures, none of which leaves the temporary document behind.
+// sorvel-cli pdf: the combined PDF, read back with poppler's pdftotext,
+// pdfinfo and pdfimages - each chosen report's headings and the names are in
+// it, each report starts a page, more reports make more pages, a chart
+// template adds the chart picture's page at the end, a person file gives the
+// same PDF as its options - and the command's failures, none of which
+// leaves the temporary document behind.
 
 #include "clirunner.h"
 #include "texts/textcipher.h"
@@ -44,6 +46,21 @@ QString pdfText(const QString &pdf, int page = 0)
     return runTool(QStringLiteral("pdftotext"), args << pdf << "-");
 }
 
+// The images on one page (1-based), as pdfimages lists them.
+int pdfImagesOnPage(const QString &pdf, int page)
+{
+    const QStringList lines = runTool(QStringLiteral("pdfimages"), {"-list", "-f", QString::number(page),
+                                                                    "-l", QString::number(page), pdf})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.size() - 2; // a heading and a rule above the images (and their masks)
+}
+
+// A shipped chart template the build made beside the tool.
+QString builtTemplate(const QString &name)
+{
+    return QCoreApplication::applicationDirPath() + "/images/templates/" + name + ".snc";
+}
+
 int pdfPages(const QString &pdf)
 {
     const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
@@ -66,6 +83,10 @@ private slots:
     void eachReportStartsAPage();
     void moreReportsMorePages();
     void picturesMissingStillExports();
+    void templateAddsTheChartPage_data();
+    void templateAddsTheChartPage();
+    void personFileGivesTheSamePdf_data();
+    void personFileGivesTheSamePdf();
     void failures_data();
     void failures();
 
@@ -206,6 +227,72 @@ void TestCliPdf::picturesMissingStillExports()
     QVERIFY(text.contains(PSYCHOMATRIX));
 }
 
+void TestCliPdf::templateAddsTheChartPage_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("extraPages");
+    QTest::newRow("every report") << PERSON + PARTNER << 1;
+    QTest::newRow("numerology and the chart") << PERSON + QStringList{"--reports", "numerology,chart"} << 1;
+    // Without the chart's choice the template is read but not printed.
+    QTest::newRow("chart not chosen") << PERSON + QStringList{"--reports", "numerology,matrix"} << 0;
+}
+
+// The chart picture is one page more, the last, and a picture on it.
+void TestCliPdf::templateAddsTheChartPage()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, extraPages);
+    const QString chartTemplate = builtTemplate("Numerology Chart");
+    QVERIFY2(QFile::exists(chartTemplate), qPrintable(chartTemplate));
+    const QString without = out("without.pdf");
+    const QString with = out("with.pdf");
+    CliRun run = runPdf(args + QStringList{"--out", without});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    run = runPdf(args + QStringList{"--template", chartTemplate, "--out", with});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+
+    const int pages = pdfPages(without);
+    QVERIFY(pages > 0);
+    QCOMPARE(pdfPages(with), pages + extraPages);
+    QCOMPARE(pdfText(with, 1), pdfText(without, 1));
+    if (extraPages > 0) {
+        QVERIFY(pdfImagesOnPage(with, pages + 1) >= 1);
+        QCOMPARE(pdfText(with, pages + 1).trimmed(), QString()); // a picture, no text
+    }
+}
+
+void TestCliPdf::personFileGivesTheSamePdf_data()
+{
+    QTest::addColumn<QStringList>("person");
+    QTest::addColumn<QStringList>("extra"); // options both runs take
+    const QStringList forecast = {"--forecast", "2024-06-21"};
+    const QStringList john = {"--full", "John Quincy Smith", "--birth", "1990-05-17"};
+    QTest::newRow("person") << john << forecast;
+    QTest::newRow("person and partner, Chaldean") << john + PARTNER + QStringList{"--chaldean"} << forecast;
+    QTest::newRow("person, partner and pet, with the chart")
+        << john + PARTNER + PET << forecast + QStringList{"--template", builtTemplate("Numerology Chart")};
+}
+
+void TestCliPdf::personFileGivesTheSamePdf()
+{
+    QFETCH(QStringList, person);
+    QFETCH(QStringList, extra);
+    const QString file = out("same.num");
+    const CliRun saved = runCli(QStringList{"person"} + person + QStringList{"--out", file});
+    QVERIFY2(saved.exitCode == 0, saved.err.constData());
+    const QString fromOptions = out("options.pdf");
+    const QString fromFile = out("file.pdf");
+    CliRun run = runPdf(person + extra + QStringList{"--out", fromOptions});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    run = runPdf(QStringList{"--person", file} + extra + QStringList{"--out", fromFile});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+
+    const QString text = pdfText(fromFile);
+    QVERIFY(text.contains("JOHN QUINCY SMITH"));
+    QCOMPARE(text, pdfText(fromOptions));
+    QCOMPARE(pdfPages(fromFile), pdfPages(fromOptions));
+}
+
 void TestCliPdf::failures_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -227,6 +314,30 @@ void TestCliPdf::failures_data()
         << PERSON + QStringList{"--vowels", "greek", "--out", pdf} << 2 << "--vowels";
     QTest::newRow("names rejected") << QStringList{"--full", "1990", "--birth", "1990-05-17", "--out", pdf}
                                     << 3 << "Error! Incorrect full or short name!";
+    // Person files with and without a partner.
+    const QString couple = out("couple.num");
+    const QString single = out("single.num");
+    const QStringList john = {"person", "--full", "John Smith", "--birth", "1990-05-17"};
+    QCOMPARE(runCli(john + PARTNER + QStringList{"--out", couple}).exitCode, 0);
+    QCOMPARE(runCli(john + QStringList{"--out", single}).exitCode, 0);
+    QTest::newRow("person file and --full")
+        << QStringList{"--person", couple, "--full", "Ann Lee", "--out", pdf} << 2
+        << "--person replaces --full";
+    QTest::newRow("person file and a partner option")
+        << QStringList{"--person", couple, "--partner-birth", "1980-01-01", "--out", pdf} << 2
+        << "--person replaces --partner-birth";
+    QTest::newRow("person file without partner and a partner option")
+        << QStringList{"--person", single, "--partner-full", "Ann Lee", "--out", pdf} << 2
+        << "--person replaces --partner-full";
+    QTest::newRow("person file and a pet option")
+        << QStringList{"--person", single, "--pet-name", "Rex", "--out", pdf} << 2
+        << "--person replaces --pet-name";
+    QTest::newRow("person file missing")
+        << QStringList{"--person", out("nobody.num"), "--out", pdf} << 2 << "cannot open";
+    QTest::newRow("template missing")
+        << PERSON + QStringList{"--template", out("none.snc"), "--out", pdf} << 2 << "none.snc: cannot read";
+    QTest::newRow("not a template") << PERSON + QStringList{"--template", m_texts, "--out", pdf} << 2
+                                    << "damaged";
     QTest::newRow("PDF not writable")
         << PERSON + QStringList{"--reports", "numerology", "--out", "/nonexistent/folder/r.pdf"} << 1
         << "Cannot write /nonexistent/folder/r.pdf";
