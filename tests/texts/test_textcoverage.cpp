@@ -67,6 +67,8 @@ private slots:
     void initTestCase();
     void topics_data();
     void topics();
+    void lifeAreas_data();
+    void lifeAreas();
     void guidePages();
     void everyGuideEntryCanBeShown();
     void readersAskForEveryEntry_data();
@@ -92,11 +94,15 @@ void TestTextCoverage::topics_data()
 
     const QList<int> intro{0};
     // The numerology report.
-    for (const int topic : {101, 104, 105, 108, 109, 111, 117})
+    // The main numbers carry paragraphs on love, work and health as well.
+    for (const int topic : {101, 104, 108, 109})
+        QTest::addRow("%d core number", topic) << topic << intro + CORE_NUMBERS << 50 << 190;
+    for (const int topic : {105, 111, 117})
         QTest::addRow("%d core number", topic) << topic << intro + CORE_NUMBERS << 50 << 120;
-    QTest::newRow("102 birthday") << 102 << intro + range(1, 31) << 50 << 120;
+    QTest::newRow("102 birthday") << 102 << intro + range(1, 31) << 50 << 170;
+    QTest::newRow("106 personal year") << 106 << intro + range(1, 9) << 50 << 240;
     QTest::newRow("103 karmic debts") << 103 << QList<int>{0, 13, 14, 16, 19} << 50 << 120;
-    for (const int topic : {106, 107, 110, 112, 113, 114, 116, 118})
+    for (const int topic : {107, 110, 112, 113, 114, 116, 118})
         QTest::addRow("%d digits", topic) << topic << intro + range(1, 9) << 50 << 120;
     // Challenges and bridges read value + 1.
     for (const int topic : {115, 128, 130})
@@ -115,7 +121,7 @@ void TestTextCoverage::topics_data()
 
     // Psychomatrix chapters: entry k reads a count of k - 1, entry 7 six or more.
     for (int topic = 201; topic <= 217; ++topic)
-        QTest::addRow("%d psychomatrix chapter", topic) << topic << range(0, 7) << 50 << 50;
+        QTest::addRow("%d psychomatrix chapter", topic) << topic << range(0, 7) << 60 << 55;
     // Pet and compatibility.
     QTest::newRow("301 pet number") << 301 << range(0, 9) << 60 << 60;
     QTest::newRow("302 pet day") << 302 << range(1, 9) << 0 << 60;
@@ -141,6 +147,43 @@ void TestTextCoverage::topics()
             problems.append(QStringLiteral("%1/%2 missing").arg(topic).arg(number));
         else if (words < needed)
             problems.append(QStringLiteral("%1/%2 has %3 of %4 words").arg(topic).arg(number).arg(words).arg(needed));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));
+}
+
+// The main numbers speak to love, to work and money, and to health and
+// energy, each in a paragraph of its own that opens with its theme.
+void TestTextCoverage::lifeAreas_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QList<int>>("entries");
+
+    QTest::newRow("101 life path") << 101 << CORE_NUMBERS;
+    QTest::newRow("102 birthday") << 102 << range(1, 31);
+    QTest::newRow("104 expression") << 104 << CORE_NUMBERS;
+    QTest::newRow("106 personal year") << 106 << range(1, 9);
+    QTest::newRow("108 heart's desire") << 108 << CORE_NUMBERS;
+    QTest::newRow("109 personality") << 109 << CORE_NUMBERS;
+}
+
+void TestTextCoverage::lifeAreas()
+{
+    QFETCH(int, topic);
+    QFETCH(QList<int>, entries);
+    static const char *const OPENINGS[] = {"<p>In love, ", "<p>At work and with money, ",
+                                           "<p>For health and energy, "};
+    QStringList problems;
+    for (const int number : entries) {
+        const QString text = m_store.text(topic, number);
+        for (const char *opening : OPENINGS) {
+            const int at = text.indexOf(QLatin1String(opening));
+            const int end = text.indexOf(QLatin1String("</p>"), at);
+            if (at < 0)
+                problems.append(QStringLiteral("%1/%2 lacks \"%3\"").arg(topic).arg(number).arg(opening + 3));
+            else if (wordCount(text.mid(at, end - at)) < 15)
+                problems.append(
+                    QStringLiteral("%1/%2 \"%3\" is too short").arg(topic).arg(number).arg(opening + 3));
+        }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));
 }
