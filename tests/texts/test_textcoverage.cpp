@@ -109,8 +109,8 @@ void TestTextCoverage::topics_data()
         QTest::addRow("%d value plus one", topic) << topic << intro + range(1, 9) << 50 << 120;
     QTest::newRow("119 transit letters") << 119 << intro + range(1, 26) << 50 << 120;
     QTest::newRow("120 essence") << 120 << intro + range(1, 9) + QList<int>{11, 16, 19, 22, 33} << 50 << 120;
-    QTest::newRow("121 double-digit names") << 121 << range(10, 99) << 0 << 40;
-    QTest::newRow("122 Chaldean compounds") << 122 << range(10, 99) << 0 << 40;
+    QTest::newRow("121 double-digit names") << 121 << range(10, 99) << 0 << 100;
+    QTest::newRow("122 Chaldean compounds") << 122 << range(10, 99) << 0 << 100;
     QTest::newRow("123 planes introduction") << 123 << intro << 50 << 0;
     for (const int topic : {124, 125, 126, 127})
         QTest::addRow("%d plane", topic) << topic << CORE_NUMBERS << 0 << 120;
@@ -130,10 +130,11 @@ void TestTextCoverage::topics_data()
     QTest::newRow("302 pet day") << 302 << range(1, 9) << 0 << 60;
     QTest::newRow("401 birthday code") << 401 << range(1, 9) << 0 << 40;
     QTest::newRow("402 chapters and birthday pairs") << 402 << range(0, 3) + smallerFirstPairs(9) << 40 << 40;
-    QTest::newRow("403 name pairs") << 403 << smallerFirstPairs(9) << 0 << 40;
-    QTest::newRow("404 life path pairs") << 404 << smallerFirstPairs(9) << 0 << 40;
-    QTest::newRow("405 character") << 405 << intro + smallerFirstPairs(7) << 40 << 40;
-    QTest::newRow("406 energy") << 406 << smallerFirstPairs(7) << 0 << 40;
+    // Each pairing: what it means, then a paragraph of practical advice.
+    QTest::newRow("403 name pairs") << 403 << smallerFirstPairs(9) << 0 << 95;
+    QTest::newRow("404 life path pairs") << 404 << smallerFirstPairs(9) << 0 << 95;
+    QTest::newRow("405 character") << 405 << intro + smallerFirstPairs(7) << 40 << 95;
+    QTest::newRow("406 energy") << 406 << smallerFirstPairs(7) << 0 << 95;
 }
 
 void TestTextCoverage::topics()
