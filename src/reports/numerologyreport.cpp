@@ -3,6 +3,7 @@
 #include "document/creporttools.h"
 #include "engine/cnumerology.h"
 #include "engine/readingtext.h"
+#include "texts/numberreading.h"
 #include "texts/textstore.h"
 #include "texts/topics.h"
 
@@ -229,7 +230,9 @@ public:
     void writeAll();
 
 private:
-    QString text(int topic, int number) const { return m_texts.text(topic, number); }
+    // A doubled master number of master mode 1 without an entry of its own
+    // reads its reduced digit's entry (numberreading.h).
+    QString text(int topic, int number) const { return numberReading(m_texts, topic, number); }
 
     // Block with the picture, the heading and the introduction, then a
     // split paragraph of the number's text.

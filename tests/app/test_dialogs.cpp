@@ -42,6 +42,7 @@ private slots:
     void escapeClosesWebDialogs();
     void explanationTitleNamesTheNumber();
     void aboutShowsNameAndVersion();
+    void aboutLinksTheShippedNotices();
 
     void updateAnswers_data();
     void updateAnswers();
@@ -222,6 +223,27 @@ void TestDialogs::aboutShowsNameAndVersion()
             greenInVersionBand += face.pixel(x, y) == green;
     QVERIFY(greenInVersionBand > 20);
     QCOMPARE(QLatin1String(CAboutDlg::VERSION_TEXT), QLatin1String("Version 7.8.0"));
+}
+
+// The link opens the notices file the build puts beside the program, and it
+// sits between the version line and the buttons without covering either.
+void TestDialogs::aboutLinksTheShippedNotices()
+{
+    CAboutDlg about(nullptr, QImage());
+    const auto *link = about.findChild<QLabel *>(QStringLiteral("noticesLink"));
+    QVERIFY(link);
+    QVERIFY2(link->text().contains(QUrl::fromLocalFile(CAboutDlg::noticesPath()).toString()),
+             qPrintable(link->text()));
+    QVERIFY(link->geometry().top() >= about.height() - 76);
+    const auto *close = about.findChild<QPushButton *>(QStringLiteral("closeButton"));
+    QVERIFY(close);
+    QVERIFY(link->geometry().bottom() < close->geometry().top());
+
+    QFile notices(CAboutDlg::noticesPath());
+    QVERIFY2(notices.open(QIODevice::ReadOnly), qPrintable(notices.fileName()));
+    const QString text = QString::fromUtf8(notices.readAll());
+    for (const char *needed : {"Qt 5", "GNU Lesser General Public License", "Qt WebEngine", "Chromium"})
+        QVERIFY2(text.contains(QLatin1String(needed)), needed);
 }
 
 void TestDialogs::updateAnswers_data()

@@ -109,6 +109,7 @@ private slots:
     void nameTableMasterLetters();
     void reportWithoutTexts();
     void reportRebuiltByEachCalculation();
+    void doubledMasterLifePathReadsItsDigit();
 
 private:
     // The document of person from the marker texts, on engine with the
@@ -632,6 +633,43 @@ void TestNumerologyReport::reportRebuiltByEachCalculation()
     record.calcOnly = true;
     QVERIFY(engine.CalcNumerology(record));
     QCOMPARE(engine.document(), first);
+}
+
+
+// Master mode 1 keeps a Life Path of 44, for which the data file has no text:
+// the section prints the text of 8 after the paragraph on the doubled 4.
+void TestNumerologyReport::doubledMasterLifePathReadsItsDigit()
+{
+    // The marker texts without the Life Path entries above 33.
+    QStringList lines;
+    const QStringList all = reportSource();
+    for (int i = 0; i < all.size(); i += 2) {
+        if (all.at(i).startsWith(QLatin1String("#101")) && all.at(i).midRef(4).toInt() > 33)
+            continue;
+        lines << all.at(i) << all.at(i + 1);
+    }
+    const QString path = m_dir.filePath(QStringLiteral("no-doubled.dat"));
+    QVERIFY(writeDataFile(path, lines));
+    TextStore texts;
+    QVERIFY(texts.loadFile(path));
+
+    // 22 + 11 + 11 (1910) = 44.
+    PersonRecord record;
+    record.fullName = record.shortName = QStringLiteral("Anna Wade");
+    record.birthDate = QDate(1910, 11, 22);
+    record.forecastDate = QDate(2024, 6, 21);
+    CNumerology engine;
+    engine.SetMasterMode(1);
+    engine.setImageFolder(IMAGE_FOLDER);
+    engine.setTextStore(&texts);
+    QVERIFY(engine.CalcNumerology(record));
+    QCOMPARE(engine.result().lifePath, 44);
+    const QString section =
+        between(engine.document(), QStringLiteral("Life Path Number "), QStringLiteral("Birthday Number "));
+    QVERIFY2(section.contains(QLatin1String("Here the number stands as 44, a doubled 4")),
+             qPrintable(section));
+    QVERIFY2(section.contains(marker(101, 8)), qPrintable(section));
+    QVERIFY(!section.contains(marker(101, 4)));
 }
 
 QTEST_GUILESS_MAIN(TestNumerologyReport)

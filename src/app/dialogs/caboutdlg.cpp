@@ -2,10 +2,19 @@
 
 #include "app/cskinmanager.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QUrl>
 
 const char *const CAboutDlg::VERSION_TEXT = "Version 7.8.0";
+
+QString CAboutDlg::noticesPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/third-party-notices.txt");
+}
 
 CAboutDlg::CAboutDlg(const CSkinManager *skin, const QImage &logo, QWidget *parent)
     : QDialog(parent)
@@ -23,6 +32,16 @@ CAboutDlg::CAboutDlg(const CSkinManager *skin, const QImage &logo, QWidget *pare
     close->setObjectName(QStringLiteral("closeButton"));
     close->setGeometry(w / 2 + 15, h - 40, 120, 30);
     connect(close, &QPushButton::clicked, this, &CAboutDlg::OnOk);
+    // Between the version line and the buttons: the licences of the parts
+    // made by others (Qt, the web engine), in the file beside the program.
+    auto *notices = new QLabel(QStringLiteral("<a href=\"%1\">Third-party notices and licences</a>")
+                                   .arg(QUrl::fromLocalFile(noticesPath()).toString()),
+                               this);
+    notices->setObjectName(QStringLiteral("noticesLink"));
+    notices->setAlignment(Qt::AlignCenter);
+    notices->setGeometry(0, h - 72, w, 22);
+    connect(notices, &QLabel::linkActivated, this,
+            [](const QString &link) { QDesktopServices::openUrl(QUrl(link)); });
     if (skin) {
         skin->applyStyle(this, CSkinManager::KIND_WINDOW);
         skin->applyStyle(visit, CSkinManager::KIND_DEFAULT);

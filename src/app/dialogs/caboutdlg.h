@@ -1,7 +1,7 @@
 #pragma once
 
-// The About dialog: the emblem, the product name and version, and a way to
-// the product page.
+// The About dialog: the emblem, the product name and version, a link to the
+// third-party notices beside the program, and a way to the product page.
 
 #include <QDialog>
 #include <QImage>
@@ -13,6 +13,9 @@ class CAboutDlg : public QDialog
     Q_OBJECT
 public:
     static const char *const VERSION_TEXT; // "Version 7.8.0"
+
+    // The third-party notices shipped beside the executable.
+    static QString noticesPath();
 
     CAboutDlg(const CSkinManager *skin, const QImage &logo, QWidget *parent = nullptr);
 
