@@ -195,7 +195,7 @@ const QList<RecentEntry> &CSorvel::recentList() const { return m_driver->recentL
 const CNumerology *CSorvel::personEngine() const { return &m_driver->person(); }
 const CNumerology *CSorvel::partnerEngine() const { return &m_driver->partner(); }
 QWidget *CSorvel::pageReportView(int page) const { return m_reports->viewOfPage(page); }
-const CInfoWidget *CSorvel::todayPanel() const { return m_panels->todayPanel(); }
+const CInfoTodayWidget *CSorvel::todayPanel() const { return m_panels->todayPanel(); }
 const CInfoWidget *CSorvel::mainFeaturesPanel() const { return m_panels->mainFeatures(); }
 QVector<int> CSorvel::personMarks(int row) const { return m_overlay->marks(false, row); }
 

@@ -18,6 +18,7 @@
 class CAdvisorPage;
 class CCalculationDriver;
 class CChartPage;
+class CInfoTodayWidget;
 class CInfoWidget;
 class CInputOverlay;
 class CNumerology;
@@ -59,7 +60,7 @@ public:
     const CNumerology *partnerEngine() const;
     CSkinManager *skinManager() const { return m_skin; }
     QWidget *pageReportView(int page) const;
-    const CInfoWidget *todayPanel() const;
+    const CInfoTodayWidget *todayPanel() const;
     const CInfoWidget *mainFeaturesPanel() const;
     QDateEdit *forecastDateField() const { return m_forecastDate; }
     QVector<int> personMarks(int row) const;

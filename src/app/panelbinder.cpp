@@ -6,6 +6,7 @@
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 #include "engine/personalnumbers.h"
+#include "engine/readingtext.h"
 #include "panels/cexpandwidget.h"
 #include "panels/cinfocalendarwidget.h"
 #include "panels/cinfocompmatrwidget.h"
@@ -232,6 +233,10 @@ void CPanelBinder::showCalendar(const QDate &from)
 
 void CPanelBinder::showToday(const QDate &date)
 {
+    m_todayPanel->setTitle(date == QDate::currentDate()
+                               ? QStringLiteral("Today")
+                               : MonthAbbreviation(date.month()) + QLatin1Char(' ') + QString::number(date.day())
+                                     + QLatin1String(", ") + QString::number(date.year()));
     showCalendar(date);
     if (m_birthDigit <= 0) {
         m_todayPanel->clearValues();

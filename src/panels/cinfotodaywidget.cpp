@@ -27,7 +27,15 @@ void CInfoTodayWidget::paintPanel(QPainter &painter)
     }
     painter.setPen(skinColor(QColor("#9cb62d")));
     painter.setFont(panelFont(PanelFace::Arial, 12, true));
-    painter.drawText(QRect(15, 0, 165, 25), Qt::AlignCenter, QStringLiteral("Today"));
+    painter.drawText(QRect(15, 0, 165, 25), Qt::AlignCenter, m_title);
+}
+
+void CInfoTodayWidget::setTitle(const QString &title)
+{
+    if (title == m_title)
+        return;
+    m_title = title;
+    update();
 }
 
 void CInfoTodayWidget::mousePressEvent(QMouseEvent *)

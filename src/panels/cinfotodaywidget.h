@@ -15,6 +15,10 @@ public:
     // picture: the today panel's picture, drawn at (0, 0) in the skin's colours.
     CInfoTodayWidget(const CSkinTint *skin, const QImage &picture, QWidget *parent = nullptr);
 
+    // The title names the date shown: "Today", or the date itself.
+    void setTitle(const QString &title);
+    QString title() const { return m_title; }
+
     void paintPanel(QPainter &painter) override;
     QSize sizeHint() const override { return QSize(180, 104); }
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -24,4 +28,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QString m_title = QStringLiteral("Today");
 };

@@ -11,6 +11,7 @@
 #include "engine/cnumerology.h"
 #include "engine/messagereporter.h"
 #include "panels/cinfonamewidget.h"
+#include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
 
 #include <QCheckBox>
@@ -280,6 +281,10 @@ void TestCSorvel::todayPanel()
     m_window->forecastDateField()->setDate(QDate(2024, 6, 10));
     QCOMPARE(m_window->todayPanel()->values(),
              (QStringList{QStringLiteral("2024 (8)"), QStringLiteral("Jun (5)"), QStringLiteral("6")}));
+    // The title says which date is shown.
+    QCOMPARE(m_window->todayPanel()->title(), QStringLiteral("Jun 10, 2024"));
+    m_window->forecastDateField()->setDate(QDate::currentDate());
+    QCOMPARE(m_window->todayPanel()->title(), QStringLiteral("Today"));
 }
 
 void TestCSorvel::todayPanelWaitsForACalculation()
