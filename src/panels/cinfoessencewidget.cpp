@@ -12,6 +12,9 @@ namespace {
 const QColor ODD_COLUMN(78, 64, 55);
 const QColor STRIP_LINE(139, 126, 117);
 const QColor STRIP_TEXT(236, 231, 224);
+const QColor CELL_LINE(104, 90, 81);
+
+const char *const ROW_NAMES[7] = {"Age", "Year", "Physical", "Mental", "Spiritual", "Total", "Essence"};
 
 // Rows of the strip and their tops.
 enum StripRow { AGE_ROW, YEAR_ROW, PHYSICAL_ROW, MENTAL_ROW, SPIRITUAL_ROW, TOTAL_ROW, ESSENCE_ROW };
@@ -105,9 +108,14 @@ void CInfoEssenceWidget::updateData(QPainter *painter)
     for (int x = COLUMN_WIDTH; x < stripWidth; x += 2 * COLUMN_WIDTH)
         painter->fillRect(x, 0, COLUMN_WIDTH, ROW_HEIGHT * STRIP_ROWS + 6, skinColor(ODD_COLUMN));
 
+    // A fine line between the columns keeps two-digit numbers apart.
+    painter->setPen(skinColor(CELL_LINE));
+    for (int x = COLUMN_WIDTH; x < stripWidth; x += COLUMN_WIDTH)
+        painter->drawLine(x, 0, x, ROW_HEIGHT * STRIP_ROWS + 3);
+
     // Texts: numbers in Arial, the transit letters in Courier.
     painter->setPen(STRIP_TEXT);
-    const QFont numberFont = panelFont(PanelFace::Arial, 12);
+    const QFont numberFont = panelFont(PanelFace::Arial, 10);
     const QFont letterFont = panelFont(PanelFace::Courier, 12);
     const int flags = Qt::AlignCenter | Qt::TextDontClip;
     for (int row = AGE_ROW; row <= ESSENCE_ROW; ++row) {
@@ -128,10 +136,19 @@ void CInfoEssenceWidget::paintPanel(QPainter &painter)
 {
     paintBody(painter, STRIP_ROWS);
     painter.save();
-    painter.setClipRect(bodyRect(STRIP_ROWS));
-    painter.translate(4 - PAGE_SHIFT * m_page, titleHeight());
+    painter.setClipRect(bodyRect(STRIP_ROWS).adjusted(STRIP_LEFT, 0, 0, 0));
+    painter.translate(STRIP_LEFT - PAGE_SHIFT * m_page, titleHeight());
     painter.drawPixmap(0, 0, m_chart);
     painter.restore();
+
+    // The row names, which do not scroll with the ages.
+    painter.setPen(STRIP_TEXT);
+    painter.setFont(panelFont(PanelFace::Arial, 9, true));
+    for (int row = AGE_ROW; row <= ESSENCE_ROW; ++row)
+        painter.drawText(QRect(6, titleHeight() + STRIP_ROW_Y[row], LABEL_WIDTH - 4, ROW_HEIGHT),
+                         Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(ROW_NAMES[row]));
+    painter.setPen(skinColor(STRIP_LINE));
+    painter.drawLine(STRIP_LEFT - 1, titleHeight(), STRIP_LEFT - 1, titleHeight() + ROW_HEIGHT * STRIP_ROWS + 6);
     paintFrameAndTitle(painter, STRIP_ROWS);
 }
 

@@ -24,7 +24,10 @@ public:
     static constexpr int ESSENCE_AGES = 128; // ages the engine computes
     static constexpr int COLUMN_WIDTH = 16;
     static constexpr int PAGES = 3;
-    static constexpr int PAGE_SHIFT = 512; // 32 ages per page
+    static constexpr int LABEL_WIDTH = 52;  // the row names stay put at the left
+    static constexpr int STRIP_LEFT = 4 + LABEL_WIDTH;
+    static constexpr int PAGE_SHIFT = 544;  // 34 ages per page: 0, 34 and 68 on
+
     static constexpr int STRIP_ROWS = 7;   // age, year, three letters, total, essence
 
     CInfoEssenceWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);

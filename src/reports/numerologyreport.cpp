@@ -206,7 +206,7 @@ QString essenceTable(const NumerologyResult &r)
             [&r](int age) { return charAt(r.mentalTransits, age); });
         row(QStringLiteral("<td comment=\"st_ttd\" width='60'><b>Spiritual</b></td>"),
             [&r](int age) { return charAt(r.spiritualTransits, age); });
-        row(QStringLiteral("<td comment=\"st_ttd\"></td>"),
+        row(QStringLiteral("<td comment=\"st_ttd\" width='60'><b>Total</b></td>"),
             [&r](int age) { return num(r.essenceTotals[age]); });
         row(QStringLiteral("<td comment=\"st_ttd\" width='60'><b>Essence</b></td>"),
             [&r](int age) { return num(r.essenceNumbers[age]); });
