@@ -2,6 +2,7 @@
 
 #include "app/myqwebengineview.h"
 #include "app/windowlayout.h"
+#include "document/presentation.h"
 
 #include <QWebEngineSettings>
 
@@ -59,7 +60,7 @@ QWidget *CReportViews::viewOfPage(int page) const
 void CReportViews::show(Report report, const QString &html, bool ok)
 {
     m_documents[report] = ok ? html : QString();
-    m_views[report]->showHtml(ok ? html : BLANK_PAGE, REPORT_BASE_URL);
+    m_views[report]->showHtml(ok ? withPresentationStyle(html) : BLANK_PAGE, REPORT_BASE_URL);
 }
 
 void CReportViews::showBlank()

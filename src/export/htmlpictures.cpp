@@ -1,5 +1,7 @@
 #include "htmlpictures.h"
 
+#include "document/presentation.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -111,6 +113,7 @@ QByteArray savedReportHtml(const QString &report)
 {
     QString styled = report;
     styled.replace(QLatin1String("</head>"), SAVED_REPORT_STYLE + QLatin1String("</head>"));
+    styled = withPresentationStyle(styled);
     QByteArray bytes;
     QTextStream out(&bytes, QIODevice::WriteOnly);
     out.setCodec("UTF-8");

@@ -1,5 +1,6 @@
 #include "reportassembly.h"
 
+#include "document/presentation.h"
 #include "export/htmlpictures.h"
 
 #include <QBuffer>
@@ -45,9 +46,10 @@ QString assembleAllReports(const ReportSet &reports, const ReportSelection &sele
             continue;
         const QString report = entry.embed ? embedImages(*entry.document) : *entry.document;
         // The chart closes the walk, so every report is followed by a break,
-        // even when nothing comes after it.
+        // even when nothing comes after it. The length rule counts the
+        // report itself, not the presentation added to it.
         if (report.size() >= MIN_REPORT_LENGTH)
-            combined += report + REPORT_PAGE_BREAK;
+            combined += withPresentationStyle(report) + REPORT_PAGE_BREAK;
     }
     if (selection.graphicChart && !reports.chart.isNull())
         combined += chartPictureHtml(reports.chart);
