@@ -4,8 +4,9 @@
 //   pdf [chart options] [partner options] [--pet-name TEXT --pet-birth DATE]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
+#include "combinedreports.h"
+
 #include "app/export/genpdffromhtml.h"
-#include "cliutil.h"
 #include "commands.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerologypmatrix.h"
@@ -36,6 +37,8 @@ const ReportName REPORT_NAMES[] = {
     {"chart", &ReportSelection::graphicChart},
 };
 
+} // namespace
+
 bool readReportList(const QString &text, ReportSelection &selection, QString &error)
 {
     for (const ReportName &entry : REPORT_NAMES)
@@ -58,17 +61,7 @@ bool readReportList(const QString &text, ReportSelection &selection, QString &er
     return true;
 }
 
-// What the command was asked for.
-struct PdfRequest
-{
-    ChartRequest person;
-    bool hasPartner = false;
-    ChartRequest partner;
-    QString petName;
-    QDate petBirth;
-    ReportSelection selection;
-    QString out;
-};
+namespace {
 
 bool readPdfRequest(const QCommandLineParser &parser, PdfRequest &request, QString &error)
 {
@@ -99,8 +92,8 @@ bool readPdfRequest(const QCommandLineParser &parser, PdfRequest &request, QStri
     return true;
 }
 
-// The readings in the window's order; the reports of those made. Returns
-// EXIT_OK, or EXIT_NAME_CHECK when a name was rejected.
+} // namespace
+
 int calculateReports(const PdfRequest &request, ReportSet &reports)
 {
     const QString doc = CReportTools::programImageFolder();
@@ -149,14 +142,13 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
     return EXIT_OK;
 }
 
-// Prints the combined document to the PDF and waits for the web engine.
-int printPdf(const QString &html, const QString &out)
+bool printPdf(const QString &html, const QString &out, QString &error)
 {
-    QString error;
+    error.clear();
     std::unique_ptr<GenPDFfromHTML> task(GenPDFfromHTML::forDocument(html, out, nullptr, &error));
     if (!task) {
-        QTextStream(stderr) << "sorvel-cli: pdf: cannot write the temporary report: " << error << "\n";
-        return EXIT_FAILED;
+        error = QLatin1String("cannot write the temporary report: ") + error;
+        return false;
     }
     task->setOpenWhenDone(false);
     QEventLoop loop;
@@ -171,13 +163,10 @@ int printPdf(const QString &html, const QString &out)
     });
     task->run();
     loop.exec();
-    if (success)
-        return EXIT_OK;
-    QTextStream(stderr) << "sorvel-cli: pdf: " << (error.isEmpty() ? task->errorString() : error) << "\n";
-    return EXIT_FAILED;
+    if (!success && error.isEmpty())
+        error = task->errorString();
+    return success;
 }
-
-} // namespace
 
 void usagePdf(QTextStream &out)
 {
@@ -195,8 +184,8 @@ void usagePdf(QTextStream &out)
            "                           compat, celebrities, chart (default: all; the chart\n"
            "                           has no picture yet); the pet report is always\n"
            "                           included when there is a pet\n"
-           "    --texts FILE           interpretation data file (default: eng.dat beside\n"
-           "                           the program)\n"
+           "    --texts FILE           interpretation data file (default: eng.dat in the\n"
+           "                           program's data folder)\n"
            "    --out FILE             the PDF to write (required)\n";
 }
 
@@ -223,5 +212,9 @@ int runPdf(const QStringList &args)
     ReportSet reports;
     if (const int status = calculateReports(request, reports))
         return status;
-    return printPdf(assembleAllReports(reports, request.selection), request.out);
+    if (!printPdf(assembleAllReports(reports, request.selection), request.out, error)) {
+        QTextStream(stderr) << "sorvel-cli: pdf: " << error << "\n";
+        return EXIT_FAILED;
+    }
+    return EXIT_OK;
 }
