@@ -16,7 +16,8 @@ fail() {
 
 # 1. The package.
 rm -rf "$build/package"
-(cd "$build" && cpack -G DEB >/dev/null) || fail "cpack failed"
+log="$build/check-package-cpack.log"
+(cd "$build" && cpack -G DEB >"$log" 2>&1) || { cat "$log" >&2; fail "cpack failed"; }
 debs=("$build"/package/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb in $build/package"
 deb=${debs[0]}

@@ -67,6 +67,8 @@ bool ClientList::open(const QByteArray &bytes)
     m_headerFields = header.fields.size();
     for (int i = 0; i < header.fields.size(); ++i) {
         const QString key = columnKey(header.fields.at(i));
+        if (key.isEmpty())
+            continue; // a column without a name, as spreadsheets leave after the last
         int column = 0;
         while (column < COLUMN_COUNT && columnKey(QLatin1String(COLUMN_NAMES[column])) != key)
             ++column;

@@ -8,7 +8,8 @@
 //
 // Column names are matched without regard to case, spaces, "-" and "_"
 // ("Birth Date", "birth_date", "BIRTHDATE"). "full name" and "birth date" are
-// required; the others may be left out or left empty in a row. Dates are
+// required; the others may be left out or left empty in a row. A column
+// with an empty name is passed over. Dates are
 // YYYY-MM-DD. Empty lines are passed over; any other row that cannot make a
 // client comes back with its line number and the reason, and the list goes
 // on with the next row.

@@ -123,6 +123,9 @@ void TestClientList::clientRows_data()
     QTest::newRow("columns in any order, any spelling")
         << QByteArray("BIRTH_DATE,Pet-Name,full name,pet birth date\n1990-05-17,Rex,John Smith,2015-03-08\n")
         << QStringList{"2: John Smith//1990-05-17 +Rex/2015-03-08"};
+    QTest::newRow("unnamed columns passed over")
+        << QByteArray("full name,,birth date,\nAnn Lee,x,1975-11-30,\n")
+        << QStringList{"2: Ann Lee//1975-11-30"};
     QTest::newRow("partner")
         << QByteArray("full name,birth date,partner full name,partner short name,partner birth date\n"
                       "John Smith,1990-05-17,Mary Ann Lee,Mary,1991-02-01\n"
