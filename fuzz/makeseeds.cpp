@@ -1,6 +1,6 @@
 // Writes the fuzzers' seed corpora from our own data: person files and
 // configurations made by our own writers, runs of lines of the built data
-// file, and barcode texts.
+// file, barcode texts and client lists.
 //
 //   fuzz_makeseeds SEED_FOLDER ENG_DAT
 //
@@ -144,6 +144,23 @@ bool barcodeSeeds(const QString &qrFolder, const QString &linearFolder)
     return true;
 }
 
+// Client lists for batch work: the shapes a spreadsheet saves, and the
+// mistakes the reader must name.
+bool clientListSeeds(const QString &folder)
+{
+    const QByteArray full = "full name,short name,birth date,partner full name,partner short name,"
+                            "partner birth date,pet name,pet birth date\r\n";
+    return writeSeed(folder, "minimal.csv", "full name,birth date\nJohn Smith,1990-05-17\n") &&
+           writeSeed(
+               folder, "every-column.csv",
+               "\xEF\xBB\xBF" + full +
+                   "\"Smith, John Adam\",John,1990-05-17,Mary Ann Lee,Mary,1991-02-01,Rex,2015-03-08\r\n"
+                   "\"Ann \"\"Annie\"\" Lee\",,1975-11-30,,,,,\r\n\r\n") &&
+           writeSeed(folder, "mistakes.csv",
+                     "Birth_Date,FULL-NAME\n17.05.1990,John\n1990-02-30,Ann\n,\n1990-05-17\n"
+                     "\"two\nlines\",x\n\"open,1990-01-01\n");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -160,6 +177,7 @@ int main(int argc, char *argv[])
     };
     const bool ok = personSeeds(folder("fuzz_personfile")) && configSeeds(folder("fuzz_config")) &&
                     textStoreSeeds(folder("fuzz_textstore"), QFile::decodeName(argv[2])) &&
-                    barcodeSeeds(folder("fuzz_qr"), folder("fuzz_linear"));
+                    barcodeSeeds(folder("fuzz_qr"), folder("fuzz_linear")) &&
+                    clientListSeeds(folder("fuzz_clientlist"));
     return ok ? 0 : 1;
 }

@@ -11,6 +11,7 @@ packages=(
     zbar-tools poppler-utils
     fonts-liberation fontconfig
     xvfb xauth
+    desktop-file-utils appstream groff-base dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,10 @@
 #include "appfolders.h"
 
-#include <QCoreApplication>
+#include "document/programfolder.h"
 
 QString imageFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+    return programDataFolder() + QStringLiteral("images/");
 }
 
 QString imageButtonStyleSheet(const QString &picture)

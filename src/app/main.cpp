@@ -5,6 +5,7 @@
 #include "files/datafolder.h"
 #include "app/dialogs/ceuladlg.h"
 #include "app/csorvel.h"
+#include "app/programinfo.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,6 +17,10 @@
 
 int main(int argc, char *argv[])
 {
+    // --help and --version answer on a terminal, with or without a display.
+    if (const int status = answerInfoOption(argc, argv); status >= 0)
+        return status;
+
     // 1 and 2. Screen scaling, and the web engine switch: as root the engine
     // needs its sandbox off, which it otherwise refuses to run without. Web
     // security stays on: every page is local, JavaScript is off, and a page
@@ -32,6 +37,7 @@ int main(int argc, char *argv[])
     QApplication app(count, args.data());
     QApplication::setApplicationName(QStringLiteral("Sorvel Numerology"));
     QApplication::setOrganizationName(QStringLiteral("Sorvel"));
+    QGuiApplication::setDesktopFileName(QLatin1String(DESKTOP_ID));
     Q_INIT_RESOURCE(app);
     Q_INIT_RESOURCE(styles);
 

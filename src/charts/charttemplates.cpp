@@ -1,9 +1,9 @@
 #include "charttemplates.h"
 
 #include "chartdocument.h"
+#include "document/programfolder.h"
 #include "files/checkedfilewriter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -62,7 +62,7 @@ QList<ChartTemplateEntry> listAllChartTemplates(const QString &shippedFolder, co
 
 QString shippedTemplateFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/templates");
+    return programDataFolder() + QStringLiteral("images/templates");
 }
 
 QString userTemplateFolder()

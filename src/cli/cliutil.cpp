@@ -92,16 +92,34 @@ void CliReporter::critical(const QString &title, const QString &text)
     m_pending.append(title.isEmpty() ? text : title + QLatin1String(": ") + text);
 }
 
+namespace {
+CliMessageCapture *currentCapture = nullptr;
+} // namespace
+
 void CliReporter::flush(const QString &detail)
 {
     QTextStream err(stderr);
     for (int i = 0; i < m_pending.size(); ++i) {
-        err << m_pending.at(i);
+        QString line = m_pending.at(i);
         if (i == m_pending.size() - 1 && !detail.isEmpty())
-            err << ' ' << detail;
-        err << '\n';
+            line += QLatin1Char(' ') + detail;
+        if (currentCapture)
+            currentCapture->m_lines.append(line);
+        else
+            err << line << '\n';
     }
     m_pending.clear();
+}
+
+CliMessageCapture::CliMessageCapture()
+    : m_previous(currentCapture)
+{
+    currentCapture = this;
+}
+
+CliMessageCapture::~CliMessageCapture()
+{
+    currentCapture = m_previous;
 }
 
 // --- chart options ---------------------------------------------------------
@@ -135,12 +153,17 @@ void writeChartOptionsUsage(QTextStream &out)
            "    --birth YYYY-MM-DD     birth date (required)\n"
            "    --short TEXT           everyday name; default: first and last word of a\n"
            "                           longer full name, else the full name\n"
-           "    --forecast YYYY-MM-DD  date of the forecast numbers (default: today)\n"
-           "    --chaldean             use the Chaldean letter table\n"
-           "    --vowels english|universal   how Y and W are judged (default english)\n"
            "    --marks-full DIGITS    one digit per character of the cleaned full name:\n"
            "                           0 automatic, 1 always a vowel, 2 always a consonant\n"
-           "    --marks-short DIGITS   the same for the short name\n"
+           "    --marks-short DIGITS   the same for the short name\n";
+    writeCalculationOptionsUsage(out);
+}
+
+void writeCalculationOptionsUsage(QTextStream &out)
+{
+    out << "    --forecast YYYY-MM-DD  date of the forecast numbers (default: today)\n"
+           "    --chaldean             use the Chaldean letter table\n"
+           "    --vowels english|universal   how Y and W are judged (default english)\n"
            "    --lp-methods LIST      Life Path methods, any of 1,2,3 (default 1)\n"
            "    --no-word-reduce       add the words' sums without reducing each word\n"
            "    --keep-master-letters  K and V keep their values 11 and 22\n"
@@ -247,6 +270,12 @@ bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, Q
     if (!(fromFile ? takeFilePerson(parser, *fromFile, person, error)
                    : readPersonOptions(parser, person, error)))
         return false;
+    return readCalculationOptions(parser, request, error);
+}
+
+bool readCalculationOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error)
+{
+    PersonRecord &person = request.person;
     person.forecastDate = QDate::currentDate();
     if (!readDateOption(parser, QStringLiteral("forecast"), false, person.forecastDate, error))
         return false;

@@ -49,6 +49,24 @@ private:
     QStringList m_pending;
 };
 
+// While one lives, every CliReporter hands its messages to it instead of
+// printing them: a batch run lists them with the client they belong to.
+class CliMessageCapture
+{
+public:
+    CliMessageCapture();
+    ~CliMessageCapture();
+    CliMessageCapture(const CliMessageCapture &) = delete;
+    CliMessageCapture &operator=(const CliMessageCapture &) = delete;
+    // The messages so far, one line each.
+    QStringList lines() const { return m_lines; }
+
+private:
+    friend class CliReporter;
+    QStringList m_lines;
+    CliMessageCapture *m_previous;
+};
+
 // The engine's name check message, for readings that check a name without
 // the engine's check.
 const char *const NAME_CHECK_MESSAGE = "Error! Incorrect full or short name!";
@@ -66,12 +84,20 @@ struct ChartRequest
 };
 void addChartOptions(QCommandLineParser &parser);
 void writeChartOptionsUsage(QTextStream &out);
+// The options of the calculation alone, without the person's names, birth
+// date and marks: --forecast, --chaldean, --vowels, --lp-methods, ...
+void writeCalculationOptionsUsage(QTextStream &out);
 // Fills the request from parsed options (names cleaned, a missing short
 // name derived); on bad input sets error to a one-line reason. With fromFile
 // the person's names, birth date, marks and Chaldean flag come from that
 // person file record instead, and the options they replace are refused.
 bool readChartOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error,
                       const PersonInput *fromFile = nullptr);
+
+// The calculation's part of readChartOptions: the forecast date and vowel
+// mode of request.person, request.options and request.masterMode. The
+// person's names, birth date, marks and Chaldean flag are left alone.
+bool readCalculationOptions(const QCommandLineParser &parser, ChartRequest &request, QString &error);
 
 // Letter marks given as digits 0, 1 and 2, one per character; false for any
 // other character.

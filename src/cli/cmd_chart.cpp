@@ -1,9 +1,7 @@
 // sorvel-cli chart: every number of a person's chart as one JSON object.
 
-#include "cliutil.h"
+#include "chartjson.h"
 #include "commands.h"
-
-namespace {
 
 QJsonObject chartJson(const CNumerology &engine)
 {
@@ -69,8 +67,6 @@ QJsonObject chartJson(const CNumerology &engine)
     o[QStringLiteral("essenceNumbers")] = intArray(r.essenceNumbers, 128);
     return o;
 }
-
-} // namespace
 
 void usageChart(QTextStream &out)
 {

@@ -5,8 +5,9 @@
 //       [--person FILE.num] [--template FILE.snc [--numerologist TEXT]]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
+#include "combinedreports.h"
+
 #include "app/export/genpdffromhtml.h"
-#include "cliutil.h"
 #include "commands.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerologypmatrix.h"
@@ -39,6 +40,8 @@ const ReportName REPORT_NAMES[] = {
     {"chart", &ReportSelection::graphicChart},
 };
 
+} // namespace
+
 bool readReportList(const QString &text, ReportSelection &selection, QString &error)
 {
     for (const ReportName &entry : REPORT_NAMES)
@@ -61,19 +64,7 @@ bool readReportList(const QString &text, ReportSelection &selection, QString &er
     return true;
 }
 
-// What the command was asked for.
-struct PdfRequest
-{
-    ChartRequest person;
-    bool hasPartner = false;
-    ChartRequest partner;
-    QString petName;
-    QDate petBirth;
-    ReportSelection selection;
-    QString templatePath; // the chart page's template: the chart picture ends the PDF
-    QString numerologist;
-    QString out;
-};
+namespace {
 
 bool anyOptionSet(const QCommandLineParser &parser, std::initializer_list<const char *> names,
                   QString *first = nullptr)
@@ -156,10 +147,8 @@ bool readPdfRequest(const QCommandLineParser &parser, const PersonInput *file, P
     return true;
 }
 
-// The readings in the window's order; the reports of those made, and the
-// chart picture when a template was given. Returns
-// EXIT_OK, EXIT_NAME_CHECK when a name was rejected, or EXIT_USAGE when the
-// template cannot be read.
+} // namespace
+
 int calculateReports(const PdfRequest &request, ReportSet &reports)
 {
     const QString doc = CReportTools::programImageFolder();
@@ -222,14 +211,13 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
     return EXIT_OK;
 }
 
-// Prints the combined document to the PDF and waits for the web engine.
-int printPdf(const QString &html, const QString &out)
+bool printPdf(const QString &html, const QString &out, QString &error)
 {
-    QString error;
+    error.clear();
     std::unique_ptr<GenPDFfromHTML> task(GenPDFfromHTML::forDocument(html, out, nullptr, &error));
     if (!task) {
-        QTextStream(stderr) << "sorvel-cli: pdf: cannot write the temporary report: " << error << "\n";
-        return EXIT_FAILED;
+        error = QLatin1String("cannot write the temporary report: ") + error;
+        return false;
     }
     task->setOpenWhenDone(false);
     QEventLoop loop;
@@ -244,13 +232,10 @@ int printPdf(const QString &html, const QString &out)
     });
     task->run();
     loop.exec();
-    if (success)
-        return EXIT_OK;
-    QTextStream(stderr) << "sorvel-cli: pdf: " << (error.isEmpty() ? task->errorString() : error) << "\n";
-    return EXIT_FAILED;
+    if (!success && error.isEmpty())
+        error = task->errorString();
+    return success;
 }
-
-} // namespace
 
 void usagePdf(QTextStream &out)
 {
@@ -276,8 +261,8 @@ void usagePdf(QTextStream &out)
            "                           compat, celebrities, chart (default: all; the chart\n"
            "                           needs --template); the pet report is always\n"
            "                           included when there is a pet\n"
-           "    --texts FILE           interpretation data file (default: eng.dat beside\n"
-           "                           the program)\n"
+           "    --texts FILE           interpretation data file (default: eng.dat in the\n"
+           "                           program's data folder)\n"
            "    --out FILE             the PDF to write (required)\n";
 }
 
@@ -311,5 +296,9 @@ int runPdf(const QStringList &args)
     ReportSet reports;
     if (const int status = calculateReports(request, reports))
         return status;
-    return printPdf(assembleAllReports(reports, request.selection), request.out);
+    if (!printPdf(assembleAllReports(reports, request.selection), request.out, error)) {
+        QTextStream(stderr) << "sorvel-cli: pdf: " << error << "\n";
+        return EXIT_FAILED;
+    }
+    return EXIT_OK;
 }

@@ -48,8 +48,8 @@ void usageReport(QTextStream &out)
     out << "  report numerology --full TEXT --birth YYYY-MM-DD [options]\n"
            "    Writes the numerology report, the HTML document the window shows.\n";
     writeChartOptionsUsage(out);
-    out << "    --texts FILE           interpretation data file (default: eng.dat beside\n"
-           "                           the program)\n"
+    out << "    --texts FILE           interpretation data file (default: eng.dat in the\n"
+           "                           program's data folder)\n"
            "    --out FILE             write the report to FILE as \"Save Report\" does\n"
            "                           (pictures inlined); - or none: the document to stdout\n";
 }

@@ -49,6 +49,8 @@ int runTemplate(const QStringList &args);
 void usageTemplate(QTextStream &out);
 int runChartImage(const QStringList &args);
 void usageChartImage(QTextStream &out);
+int runBatch(const QStringList &args);
+void usageBatch(QTextStream &out);
 
 // Every subcommand the tool knows, in the order --help lists them.
 inline const CliCommand CLI_COMMANDS[] = {
@@ -66,4 +68,5 @@ inline const CliCommand CLI_COMMANDS[] = {
     {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
     {"template", runTemplate, usageTemplate},
     {"chart-image", runChartImage, usageChartImage},
+    {"batch", runBatch, usageBatch},
 };

@@ -19,7 +19,12 @@
 static void printHelp(QTextStream &out)
 {
     out << "Usage: sorvel-cli COMMAND [OPTIONS]\n"
-           "       sorvel-cli --help\n\n"
+           "       sorvel-cli --help\n"
+           "       sorvel-cli --version\n\n"
+           "Computes the readings of Sorvel Numerology on a terminal, without a\n"
+           "display: every number of a chart as JSON, the window's reports as HTML,\n"
+           "the combined PDF, barcodes and chart pictures, and one file per client\n"
+           "of a CSV list.\n\n"
            "Commands:\n\n";
     for (const CliCommand &command : CLI_COMMANDS) {
         command.usage(out);
@@ -44,6 +49,15 @@ static Needs needsOf(int argc, char *argv[])
     }
     if (std::strcmp(argv[1], "pdf") == 0)
         return Needs::WebEngine;
+    // A batch prints its PDFs on the web engine; JSON and HTML need the core.
+    if (std::strcmp(argv[1], "batch") == 0) {
+        for (int i = 2; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--format=pdf") == 0 ||
+                (std::strcmp(argv[i], "--format") == 0 && i + 1 < argc &&
+                 std::strcmp(argv[i + 1], "pdf") == 0))
+                return Needs::WebEngine;
+        }
+    }
     return Needs::Core;
 }
 
@@ -89,6 +103,10 @@ int main(int argc, char *argv[])
     const QString name = args.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printHelp(out);
+        return EXIT_OK;
+    }
+    if (name == QLatin1String("--version")) {
+        out << "sorvel-cli (Sorvel Numerology) " << SORVEL_VERSION_TEXT << "\n";
         return EXIT_OK;
     }
     for (const CliCommand &command : CLI_COMMANDS) {

@@ -2,10 +2,10 @@
 
 #include "cliutil.h"
 #include "commands.h"
+#include "document/programfolder.h"
 #include "export/htmlpictures.h"
 #include "texts/textstore.h"
 
-#include <QCoreApplication>
 
 void addReportOptions(QCommandLineParser &parser)
 {
@@ -15,8 +15,8 @@ void addReportOptions(QCommandLineParser &parser)
 
 void writeReportOptionsUsage(QTextStream &out)
 {
-    out << "    --texts FILE           interpretation data file (default: eng.dat beside\n"
-           "                           the program)\n"
+    out << "    --texts FILE           interpretation data file (default: eng.dat in the\n"
+           "                           program's data folder)\n"
            "    --out FILE             also write the reading's HTML report to FILE, as\n"
            "                           \"Save Report\" does: pictures inlined, UTF-8\n";
 }
@@ -26,7 +26,7 @@ int loadReportTexts(const QCommandLineParser &parser, const QString &command)
     TextStore &texts = TextStore::instance();
     const bool named = parser.isSet(QStringLiteral("texts"));
     const QString path = named ? parser.value(QStringLiteral("texts"))
-                               : QCoreApplication::applicationDirPath() + QLatin1String("/eng.dat");
+                               : programDataFolder() + QLatin1String("eng.dat");
     const TextLoadResult result = named ? texts.loadFrom(path) : texts.load();
     // Without --texts a missing data file leaves the texts empty, as in the
     // window; a file that is there must be one we can trust.

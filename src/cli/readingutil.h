@@ -15,7 +15,7 @@ void addReportOptions(QCommandLineParser &parser);
 void writeReportOptionsUsage(QTextStream &out);
 
 // Loads the process-wide text store from --texts FILE, which must exist,
-// or else from eng.dat beside the program (a missing file leaves the texts
+// or else from eng.dat in the program's data folder (a missing file leaves the texts
 // empty, as in the window). A file the store refuses (not a regular file,
 // too large, damaged) is an error either way. Returns EXIT_OK, or
 // EXIT_FAILED after a message with the reason.

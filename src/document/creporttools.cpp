@@ -1,7 +1,8 @@
 #include "creporttools.h"
 
+#include "programfolder.h"
+
 #include <QBuffer>
-#include <QCoreApplication>
 
 namespace {
 
@@ -72,7 +73,7 @@ CReportTools::CReportTools(QObject *parent)
 
 QString CReportTools::programImageFolder(const QString &subFolder)
 {
-    return QCoreApplication::applicationDirPath() + QLatin1String("/images/") + subFolder;
+    return programDataFolder() + QLatin1String("images/") + subFolder;
 }
 
 void CReportTools::beginDocument(const QString &title)

@@ -2,6 +2,7 @@
 
 #include "boundedfile.h"
 #include "document/creporttools.h"
+#include "document/programfolder.h"
 #include "textcipher.h"
 
 #include <QCoreApplication>
@@ -180,7 +181,7 @@ TextLoadResult TextStore::load()
         result.reason = QStringLiteral("no application folder");
         return result;
     }
-    return loadFrom(QCoreApplication::applicationDirPath() + QLatin1String("/eng.dat"));
+    return loadFrom(programDataFolder() + QLatin1String("eng.dat"));
 }
 
 bool TextStore::loadFile(const QString &path, QString *reason)

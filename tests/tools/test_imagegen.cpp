@@ -132,6 +132,8 @@ void TestImageGen::everyPictureIsWritten_data()
                              "bbringfront", "bbringback", "move-s", "rotate-s", "scale-s"})
         add(QString(name) + ".png", 20, 20);
     add("sorvel.png", 256, 256);
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        add(QString("icons/hicolor/%1x%1/apps/org.sorvel_numerology.Sorvel.png").arg(size), size, size);
 }
 
 void TestImageGen::everyPictureIsWritten()

@@ -1,5 +1,6 @@
 // The product's marks: the wordmark with its emblem (logo.png), the larger
-// splash version (logoh.png) and the application icon (sorvel.png).
+// splash version (logoh.png), the application icon (sorvel.png) and its
+// copies in the desktop's icon theme (icons/hicolor/, installed apart).
 
 #include "glyphs.h"
 #include "paintkit.h"
@@ -137,11 +138,25 @@ static QImage appIcon()
     return image;
 }
 
+// The launcher's icon in the desktop's icon theme, one picture per size the
+// menus and task bars ask for: the 256-pixel icon reduced with smoothing, so
+// every size shows the same picture.
+static void addThemeIcons(PictureList &out, const QImage &icon)
+{
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString path =
+            QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(SORVEL_DESKTOP_ID));
+        out.append({path, icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+    }
+}
+
 void addBrand(PictureList &out)
 {
     out.append({QStringLiteral("logo.png"), logo()});
     out.append({QStringLiteral("logoh.png"), heroLogo()});
-    out.append({QStringLiteral("sorvel.png"), appIcon()});
+    const QImage icon = appIcon();
+    out.append({QStringLiteral("sorvel.png"), icon});
+    addThemeIcons(out, icon);
 }
 
 } // namespace imagegen

@@ -21,7 +21,7 @@ using PictureList = QVector<Picture>;
 void addModuleButtons(PictureList &out);  // art_modules.cpp
 void addButtons(PictureList &out);        // art_buttons.cpp: window, file and designer buttons
 void addPanels(PictureList &out);         // art_panels.cpp: title bars, overlay frames, matrix, handle
-void addBrand(PictureList &out);          // art_brand.cpp: logos and the application icon
+void addBrand(PictureList &out);          // art_brand.cpp: logos, the application icon, theme icons
 void addReportEmblems(PictureList &out);  // art_reports.cpp: doc/res01.jpg ... res39.jpg
 void addPortraits(PictureList &out);      // art_portraits.cpp: doc2/000.jpg ... 199.jpg
 
