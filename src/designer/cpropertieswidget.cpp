@@ -1,8 +1,11 @@
 #include "cpropertieswidget.h"
 
+#include "ctextdlg.h"
+
+#include "charts/chartdocument.h"
+
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +21,7 @@ QWidget *CPWItem::createEditor()
     switch (m_row.kind) {
     case PropertyRow::Line: {
         auto *line = new QLineEdit(m_row.value.toString());
+        m_line = line;
         connect(line, &QLineEdit::editingFinished, this, [this, line] {
             if (line->text() == m_row.value.toString())
                 return;
@@ -28,6 +32,7 @@ QWidget *CPWItem::createEditor()
     }
     case PropertyRow::Choice: {
         auto *combo = new QComboBox;
+        m_combo = combo;
         combo->addItems(m_row.choices);
         combo->setCurrentIndex(m_row.value.toInt());
         connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
@@ -50,6 +55,12 @@ QWidget *CPWItem::createEditor()
 void CPWItem::setValue(const QVariant &value)
 {
     m_row.value = value;
+    if (m_line)
+        m_line->setText(value.toString());
+    if (m_combo) {
+        const QSignalBlocker block(m_combo);
+        m_combo->setCurrentIndex(value.toInt());
+    }
     showValueOnButton();
     emit valueChanged();
 }
@@ -137,9 +148,18 @@ void CPropertiesWidget::chooseValue(CPWItem *item)
         if (colour.isValid())
             item->setValue(colour);
     } else if (row.kind == PropertyRow::Font) {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, row.value.value<QFont>(), this, row.name);
-        if (ok)
-            item->setValue(font);
+        CPWItem *colour = rowItem(QStringLiteral("Color"));
+        CPWItem *alignment = rowItem(QStringLiteral("Alignement"));
+        CTextDlg dialog(this);
+        dialog.setStyle(row.value.value<QFont>(),
+                        alignment ? alignmentFromChoice(alignment->row().value.toInt()) : ALIGN_LEFT_VALUE,
+                        colour ? colour->row().value.value<QColor>() : QColor(Qt::black));
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        item->setValue(dialog.textFont());
+        if (colour)
+            colour->setValue(dialog.textColour());
+        if (alignment)
+            alignment->setValue(alignmentChoiceIndex(dialog.textAlignment()));
     }
 }

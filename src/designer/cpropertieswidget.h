@@ -2,7 +2,9 @@
 
 // The designer's property table: two columns, "Property" and "Value", one
 // row (CPWItem) per property of the selected element. Lines and choices are
-// edited in place; colours and fonts through a button that opens a dialog.
+// edited in place; colours through a button that opens the colour dialog,
+// fonts through the text style dialog (which also sets the row's colour and
+// alignment rows, when the element has them).
 
 #include "elementproperties.h"
 
@@ -21,7 +23,7 @@ public:
     const PropertyRow &row() const { return m_row; }
     // The editor shown in the value column (owned by the table once placed).
     QWidget *createEditor();
-    // Sets the value (a colour or font chosen in a dialog) and updates the editor.
+    // Sets the value (chosen in a dialog) and shows it in the editor.
     void setValue(const QVariant &value);
 
 signals:
@@ -34,6 +36,8 @@ private:
 
     PropertyRow m_row;
     QPushButton *m_button = nullptr;
+    QLineEdit *m_line = nullptr;
+    QComboBox *m_combo = nullptr;
 };
 
 class CPropertiesWidget : public QTableWidget

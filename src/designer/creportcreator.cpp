@@ -1,5 +1,6 @@
 #include "creportcreator.h"
 
+#include "ccolordialog.h"
 #include "cpapersizedlg.h"
 #include "cpropertieswidget.h"
 #include "creportpe.h"
@@ -11,7 +12,6 @@
 #include "engine/messagereporter.h"
 #include "files/checkedfilewriter.h"
 
-#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
@@ -340,13 +340,14 @@ void CReportCreator::OnProperties()
 
 void CReportCreator::slotOnBackground()
 {
-    // A plain colour for now; the full background dialog adds pictures.
-    const QColor colour = QColorDialog::getColor(m_pendingColour, this, tr("Background"));
-    if (!colour.isValid())
+    const ChartPage *page = m_editor->document().currentPage;
+    CColorDialog dialog(this);
+    dialog.setColour(m_pendingMode == -1 && page ? page->backgroundColour : m_pendingColour);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    m_pendingColour = colour;
-    m_pendingImage = QImage();
-    m_pendingMode = BACKGROUND_COLOUR;
+    m_pendingColour = dialog.colour();
+    m_pendingImage = dialog.image();
+    m_pendingMode = dialog.mode();
 }
 
 // --- elements ---
