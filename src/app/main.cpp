@@ -5,6 +5,8 @@
 #include "files/datafolder.h"
 #include "app/dialogs/ceuladlg.h"
 #include "app/csorvel.h"
+#include "app/messageboxreporter.h"
+#include "designer/designeralone.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,6 +36,16 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Sorvel"));
     Q_INIT_RESOURCE(app);
     Q_INIT_RESOURCE(styles);
+
+    // The chart designer alone: "--designer [FILE.snc]".
+    const QString designerFile = designerArgument(QCoreApplication::arguments());
+    if (!designerFile.isNull()) {
+        CMessageBoxReporter reporter(nullptr);
+        setMessageReporter(&reporter);
+        const int status = runDesignerAlone(designerFile);
+        setMessageReporter(nullptr);
+        return status;
+    }
 
     // 3. The licence agreement, once: before the first configuration exists.
     if (!QFile::exists(configFilePath())) {

@@ -131,6 +131,8 @@ void TestImageGen::everyPictureIsWritten_data()
     for (const char *name : {"bzoomn", "bzoomi", "bzoomo", "bprops", "bdelete", "bgrid", "bsnap", "bbound",
                              "bbringfront", "bbringback", "move-s", "rotate-s", "scale-s"})
         add(QString(name) + ".png", 20, 20);
+    for (const char *name : {"datafield-i", "datafieldtitle-i", "thumb"})
+        add(QString(name) + ".png", 16, 16);
     add("sorvel.png", 256, 256);
 }
 
