@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 
 CPWItem::CPWItem(const PropertyRow &row, QObject *parent)
@@ -71,10 +73,15 @@ void CPWItem::showValueOnButton()
         return;
     if (m_row.kind == PropertyRow::Colour) {
         const QColor colour = m_row.value.value<QColor>();
+        QPixmap swatch(14, 14);
+        swatch.fill(colour);
+        QPainter frame(&swatch);
+        frame.setPen(QColor(0x80, 0x78, 0x70));
+        frame.drawRect(0, 0, 13, 13);
+        frame.end();
+        m_button->setIcon(QIcon(swatch));
         m_button->setText(colour.name());
-        m_button->setStyleSheet(
-            QStringLiteral("text-align: left; border-left: 14px solid %1; padding-left: 4px;")
-                .arg(colour.name()));
+        m_button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 4px;"));
     } else {
         const QFont font = m_row.value.value<QFont>();
         const int size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSize();

@@ -106,9 +106,11 @@ CReportCreator::CReportCreator(int mode, QWidget *parent)
     m_splitter->addWidget(buildEditorPane());
     m_splitter->addWidget(buildFieldsPane());
     m_splitter->setCollapsible(1, false);
+    m_splitter->setCollapsible(2, false);
     if (m_mode == 1) {
+        // The hidden pages pane keeps its share; the fields pane takes the rest.
         m_pagesPane->hide();
-        m_splitter->setSizes({200, 700});
+        m_splitter->setSizes({200, 700, 300});
     } else {
         m_splitter->setSizes({200, 700, 100});
     }
@@ -131,7 +133,15 @@ QWidget *CReportCreator::buildEditorPane()
     pane->setMinimumWidth(300);
     auto *column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
-    auto *toolbar = new QHBoxLayout;
+    // The tool pictures are light glyphs drawn for a dark strip.
+    auto *strip = new QWidget;
+    strip->setObjectName(QStringLiteral("designerToolbar"));
+    strip->setStyleSheet(QStringLiteral("#designerToolbar { background: #3d3129; border-radius: 3px; }"
+                                        "QToolButton { border: none; border-radius: 3px; }"
+                                        "QToolButton:hover { background: #65544a; }"
+                                        "QToolButton:pressed { background: #2d241f; }"));
+    auto *toolbar = new QHBoxLayout(strip);
+    toolbar->setContentsMargins(3, 2, 3, 2);
     toolbar->setSpacing(2);
     m_editor = new CReportPE;
     for (const ToolButton &tool : TOOL_BUTTONS) {
@@ -149,7 +159,7 @@ QWidget *CReportCreator::buildEditorPane()
         m_tools.append(button);
     }
     toolbar->addStretch();
-    column->addLayout(toolbar);
+    column->addWidget(strip);
     m_editor->resize(550, 500);
     column->addWidget(m_editor, 1);
     auto *buttons = new QHBoxLayout;
@@ -158,6 +168,12 @@ QWidget *CReportCreator::buildEditorPane()
     m_close = new QPushButton(tr("Close"));
     m_save->setFixedSize(80, 20);
     m_close->setFixedSize(80, 20);
+    // In the dialog, Return belongs to the property table's lines, never
+    // to a button that saves or closes.
+    for (QPushButton *button : {m_save, m_close}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     buttons->addWidget(m_save);
     buttons->addWidget(m_close);
     column->addLayout(buttons);

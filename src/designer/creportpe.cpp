@@ -632,10 +632,13 @@ void CReportPE::paintHandles(QPainter &painter, const ChartItem &frame) const
     painter.setBrush(QColor(0xb2cd3c));
     for (int zone = 0; zone <= 6; ++zone)
         painter.drawRect(view.mapRect(zoneRect(zone)).adjusted(0.5, 0.5, -0.5, -0.5));
-    const int pictureZones[] = {MOVE_PICTURE_ZONE, ROTATE_ZONE, SCALE_PICTURE_ZONE};
+    // The pictures let a little of a small element show through them.
+    painter.setOpacity(0.8);
+    const int pictureZones[] = {MOVE_PICTURE_ZONE, ROTATE_ZONE,
+                                SCALE_PICTURE_ZONE}; // as the files are listed
     for (int i = 0; i < 3; ++i) {
         const QRectF target = view.mapRect(zoneRect(pictureZones[i]));
-        const QImage &picture = m_handlePictures[i == 0 ? 0 : i == 1 ? 1 : 2];
+        const QImage &picture = m_handlePictures[i];
         if (!picture.isNull())
             painter.drawImage(target, picture);
         else

@@ -78,6 +78,7 @@ private slots:
     void image_data();
     void image();
     void propertyTableFollowsSelection();
+    void returnInThePropertyTableDoesNotSave();
     void saveNamesTheNextFreeFile();
     void closeAsksOnlyWhenModified_data();
     void closeAsksOnlyWhenModified();
@@ -319,6 +320,31 @@ void TestCReportCreator::propertyTableFollowsSelection()
     // A click on empty paper clears the selection and the table.
     QTest::mouseClick(f.creator.editor()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 450));
     QCOMPARE(table->rowCount(), 0);
+}
+
+void TestCReportCreator::returnInThePropertyTableDoesNotSave()
+{
+    QTemporaryDir folder;
+    CReportCreatorWin window(nullptr, 1);
+    window.creator()->setSaveFolder(folder.path());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    dropEntry(*window.creator(), QStringLiteral("Text"), QPoint(30, 60));
+    auto *line =
+        qobject_cast<QLineEdit *>(window.creator()->propertiesTable()->editor(QStringLiteral("Text")));
+    QVERIFY(line);
+    line->setFocus();
+    line->selectAll();
+    QTest::keyClicks(line, QStringLiteral("Typed"));
+    QSignalSpy saved(&window, &CReportCreatorWin::templateSaved);
+    QTest::keyClick(line, Qt::Key_Return);
+    QVERIFY(saved.isEmpty());
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.creator()->editor()->document().currentPage->items.back()->content->text,
+             QStringLiteral("Typed"));
+    QVERIFY(window.creator()->isModified());
+    QVERIFY(QDir(folder.path()).entryList(QDir::Files).isEmpty());
 }
 
 void TestCReportCreator::saveNamesTheNextFreeFile()
