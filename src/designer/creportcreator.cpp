@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -258,6 +259,7 @@ bool CReportCreator::openFile(const QString &path)
 {
     QFile file(path);
     ChartDocument &document = m_editor->document();
+    const ChartDataContext data = document.dataContext;
     int result = -1;
     if (file.open(QIODevice::ReadOnly)) {
         QDataStream stream(&file);
@@ -271,6 +273,7 @@ bool CReportCreator::openFile(const QString &path)
         if (!document.currentPage)
             document.currentPage = document.firstPage();
     }
+    document.dataContext = data;
     m_editor->documentReplaced();
     m_modified = false;
     return result == 0;
@@ -450,6 +453,35 @@ CReportCreatorWin::CReportCreatorWin(QWidget *parent, int mode)
     connect(save, &QShortcut::activated, m_creator, &CReportCreator::OnOk);
     auto *close = new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_W), this);
     connect(close, &QShortcut::activated, m_creator, &CReportCreator::OnCancel);
+}
+
+static QString runDesigner(QWidget *parent, const ChartDataContext &data, const QString &file)
+{
+    CReportCreatorWin window(parent, 1);
+    CReportCreator *creator = window.creator();
+    creator->setDataContext(data);
+    if (file.isEmpty()) {
+        creator->startNew();
+        // The properties come first, over the open designer.
+        QTimer::singleShot(0, creator, &CReportCreator::OnProperties);
+    } else if (!creator->openFile(file)) {
+        return QString();
+    }
+    QString saved;
+    QObject::connect(&window, &CReportCreatorWin::templateSaved,
+                     [&saved](const QString &path) { saved = path; });
+    window.exec();
+    return saved;
+}
+
+QString CReportCreatorWin::openTemplate(QWidget *parent, const QString &file, const ChartDataContext &data)
+{
+    return runDesigner(parent, data, file);
+}
+
+QString CReportCreatorWin::newTemplate(QWidget *parent, const ChartDataContext &data)
+{
+    return runDesigner(parent, data, QString());
 }
 
 void CReportCreatorWin::reject()

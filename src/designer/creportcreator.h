@@ -4,13 +4,19 @@
 // property table) inside the modal window CReportCreatorWin, "Graphics
 // Charts Creator".
 //
-// The main window opens it on a template file or on a new chart:
+// The main window opens it on a template file or on a new chart, modally,
+// and rebuilds its template list afterwards:
+//
+//     CReportCreatorWin::openTemplate(this, path, data);
+//     CReportCreatorWin::newTemplate(this, data);   // the properties dialog first
+//
+// or, to follow each save as it happens:
 //
 //     CReportCreatorWin designer(this);
 //     designer.creator()->setDataContext(data);
-//     designer.openFile(path);            // or designer.startNew();
+//     designer.creator()->openFile(path);           // or startNew()
 //     connect(&designer, &CReportCreatorWin::templateSaved, ...);
-//     designer.exec();                    // closed() follows
+//     designer.exec();                              // closed() follows
 //
 // Saving goes into the user's template folder under the document's title
 // (charttemplates.h), or, for a file given with setSaveFile(), back into
@@ -129,6 +135,12 @@ public:
     explicit CReportCreatorWin(QWidget *parent = nullptr, int mode = 1);
 
     CReportCreator *creator() const { return m_creator; }
+
+    // Runs the designer modally on a template file; returns the file the
+    // last save wrote (empty when nothing was saved).
+    static QString openTemplate(QWidget *parent, const QString &file, const ChartDataContext &data);
+    // Runs it on a new chart, opening the chart properties dialog at once.
+    static QString newTemplate(QWidget *parent, const ChartDataContext &data);
 
     // Ask before closing with unsaved changes, as the Close button does.
     void reject() override;

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -82,6 +83,7 @@ private slots:
     void saveNamesTheNextFreeFile();
     void closeAsksOnlyWhenModified_data();
     void closeAsksOnlyWhenModified();
+    void openTemplateRunsModallyAndReportsTheSave();
     void designerAloneSavesTheSameDocument();
     void designerAloneRefusesAnUnreadableFile();
 };
@@ -411,6 +413,47 @@ void TestCReportCreator::closeAsksOnlyWhenModified()
     QCOMPARE(saved.isEmpty(), !saves);
     // A new chart is saved under its title, "New report".
     QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("New report.snc"))), saves);
+}
+
+void TestCReportCreator::openTemplateRunsModallyAndReportsTheSave()
+{
+    // A template in a folder of its own; the save goes to the user's folder,
+    // here a second temporary one.
+    QTemporaryDir shipped;
+    QTemporaryDir user;
+    ChartDocument original;
+    original.newDocument();
+    original.title = QStringLiteral("Shipped");
+    original.currentPage->addItem(makeElement(makeFieldContent(QStringLiteral("Bridges")), QPointF(5, 5)));
+    const QString path = shipped.filePath(QStringLiteral("Shipped.snc"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(original.toBytes());
+    file.close();
+
+    ChartDataContext data;
+    data.numerologist = QStringLiteral("Ann Reader");
+    QString seenNumerologist;
+    int seenItems = -1;
+    // While the designer runs: look at it, change it, save into the user's folder, close.
+    QTimer::singleShot(0, this, [&] {
+        auto *window = qobject_cast<CReportCreatorWin *>(QApplication::activeModalWidget());
+        QVERIFY(window);
+        CReportCreator *creator = window->creator();
+        seenNumerologist = creator->editor()->document().dataContext.numerologist;
+        seenItems = int(creator->editor()->document().currentPage->items.size());
+        creator->setSaveFolder(user.path());
+        dropEntry(*creator, QStringLiteral("Numerologist"), QPoint(30, 60));
+        creator->saveButton()->click();
+        creator->closeButton()->click();
+    });
+    const QString saved = CReportCreatorWin::openTemplate(nullptr, path, data);
+    QCOMPARE(seenNumerologist, QStringLiteral("Ann Reader"));
+    QCOMPARE(seenItems, 1);
+    QCOMPARE(saved, QDir(user.path()).filePath(QStringLiteral("Shipped.snc")));
+    // The shipped file stays as it was.
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), original.toBytes());
 }
 
 void TestCReportCreator::designerAloneSavesTheSameDocument()
