@@ -3,6 +3,7 @@
 #include "creportcreator.h"
 #include "creportpe.h"
 
+#include <QDate>
 #include <QFileInfo>
 
 static const char DESIGNER_OPTION[] = "--designer";
@@ -17,10 +18,32 @@ QString designerArgument(const QStringList &arguments)
     return QStringLiteral(""); // empty, not null: the designer on a new chart
 }
 
-std::unique_ptr<CReportCreatorWin> makeDesignerAlone(const QString &file)
+DesignerSample::DesignerSample()
+{
+    PersonRecord person;
+    person.fullName = QStringLiteral("Alex Morgan Reed");
+    person.shortName = QStringLiteral("Alex Reed");
+    person.birthDate = QDate(1984, 11, 23);
+    person.forecastDate = QDate::currentDate();
+    person.calcOnly = true; // numbers only: no name check, no report
+    m_chart.CalcNumerology(person);
+    m_square.CalcPsychomatrix(person.fullName, person.birthDate);
+}
+
+ChartDataContext DesignerSample::data() const
+{
+    ChartDataContext data;
+    data.person = &m_chart;
+    data.personMatrix = &m_square;
+    data.numerologist = QStringLiteral("Numerologist");
+    return data;
+}
+
+std::unique_ptr<CReportCreatorWin> makeDesignerAlone(const QString &file, const ChartDataContext &data)
 {
     auto window = std::make_unique<CReportCreatorWin>(nullptr, 1);
     CReportCreator *creator = window->creator();
+    creator->setDataContext(data);
     creator->startNew();
     if (!file.isEmpty()) {
         const QString path = QFileInfo(file).absoluteFilePath();
@@ -36,7 +59,8 @@ std::unique_ptr<CReportCreatorWin> makeDesignerAlone(const QString &file)
 
 int runDesignerAlone(const QString &file)
 {
-    std::unique_ptr<CReportCreatorWin> window = makeDesignerAlone(file);
+    const DesignerSample sample;
+    std::unique_ptr<CReportCreatorWin> window = makeDesignerAlone(file, sample.data());
     if (!window)
         return 1;
     window->exec();

@@ -5,6 +5,7 @@
 
 #include "charts/chartediting.h"
 #include "charts/chartelements.h"
+#include "charts/chartrenderer.h"
 #include "designer/cpropertieswidget.h"
 #include "designer/creportcreator.h"
 #include "designer/creportpe.h"
@@ -86,6 +87,7 @@ private slots:
     void openTemplateRunsModallyAndReportsTheSave();
     void designerAloneSavesTheSameDocument();
     void designerAloneRefusesAnUnreadableFile();
+    void designerAloneDrawsWithASamplePerson();
 };
 
 void TestCReportCreator::windowFrame()
@@ -530,6 +532,21 @@ void TestCReportCreator::designerAloneRefusesAnUnreadableFile()
     QVERIFY(designerArgument({"sorvel"}).isNull());
     QVERIFY(designerArgument({"sorvel", "--designer"}).isEmpty());
     QVERIFY(!designerArgument({"sorvel", "--designer"}).isNull());
+}
+
+void TestCReportCreator::designerAloneDrawsWithASamplePerson()
+{
+    const DesignerSample sample;
+    std::unique_ptr<CReportCreatorWin> window = makeDesignerAlone(QString(), sample.data());
+    QVERIFY(window);
+    const ChartDataContext &data = window->creator()->editor()->document().dataContext;
+    // Name fields draw the name in capitals.
+    QCOMPARE(fieldText(QStringLiteral("#full_name"), data), QStringLiteral("ALEX MORGAN REED"));
+    QCOMPARE(fieldText(QStringLiteral("#birthdate"), data), chartDateText(QDate(1984, 11, 23)));
+    QVERIFY(data.personMatrix);
+    // The sample's numbers reach the charts: a value for every row of a table.
+    const QString table = QStringLiteral("Main Features");
+    QCOMPARE(chartTableValues(table, &data.person->result()).size(), chartTableLabels(table).size());
 }
 
 QTEST_MAIN(TestCReportCreator)
