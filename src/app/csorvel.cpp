@@ -24,6 +24,7 @@
 #include "app/personfiles.h"
 #include "app/reportviews.h"
 #include "app/updatecheck.h"
+#include "designer/creportcreator.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
@@ -861,15 +862,7 @@ void CSorvel::AFitemCliked(int idx) { explain(this, ExplainedPanel::AdditionalFe
 void CSorvel::LCitemCliked(int idx) { explain(this, ExplainedPanel::LifeCycles, idx, &CSorvel::showExplanation); }
 void CSorvel::PMitemCliked(int idx) { explain(this, ExplainedPanel::Psychomatrix, idx, &CSorvel::showExplanation); }
 
-// --- features that arrive with their own work ------------------------------------
-
-namespace {
-void notYetAvailable(QWidget *parent, const QString &feature)
-{
-    QMessageBox::information(parent, QStringLiteral("Sorvel Numerology"),
-                             feature + QStringLiteral(" is not yet available in this version."));
-}
-} // namespace
+// --- the chart page ---------------------------------------------------------------
 
 void CSorvel::OnUpdateListReport()
 {
@@ -887,8 +880,24 @@ void CSorvel::slotResizeChart()
 }
 void CSorvel::OnExportHTML() { m_exporter->saveReport(m_currentPage); }
 void CSorvel::OnExportPDFAll() { m_exporter->saveAllReports(currentInput().chaldean); }
-void CSorvel::OnEditChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
-void CSorvel::OnAddChart() { notYetAvailable(this, QStringLiteral("The chart designer")); }
+// The designer saves a shipped template as a new template of the user's own;
+// the chooser then shows what was saved.
+void CSorvel::OnEditChart()
+{
+    const QString file = m_chartPage->currentTemplateFile();
+    if (file.isEmpty())
+        return;
+    const QString saved = CReportCreatorWin::openTemplate(this, file, m_chartPage->chartData());
+    m_chartPage->reloadTemplates(saved.isEmpty() ? file : saved);
+    layoutWindow();
+}
+
+void CSorvel::OnAddChart()
+{
+    const QString saved = CReportCreatorWin::newTemplate(this, m_chartPage->chartData());
+    m_chartPage->reloadTemplates(saved.isEmpty() ? m_chartPage->currentTemplateFile() : saved);
+    layoutWindow();
+}
 void CSorvel::OnDeleteChart()
 {
     if (m_chartPage->deleteCurrentTemplate())

@@ -1,11 +1,13 @@
 // Program entry of the window application.
 
 #include "app/appfolders.h"
+#include "app/csorvel.h"
+#include "app/dialogs/ceuladlg.h"
+#include "app/messageboxreporter.h"
+#include "app/programinfo.h"
+#include "designer/designeralone.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
-#include "app/dialogs/ceuladlg.h"
-#include "app/csorvel.h"
-#include "app/programinfo.h"
 
 #include <QApplication>
 #include <QFile>
@@ -40,6 +42,16 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QLatin1String(DESKTOP_ID));
     Q_INIT_RESOURCE(app);
     Q_INIT_RESOURCE(styles);
+
+    // The chart designer alone: "--designer [FILE.snc]".
+    const QString designerFile = designerArgument(QCoreApplication::arguments());
+    if (!designerFile.isNull()) {
+        CMessageBoxReporter reporter(nullptr);
+        setMessageReporter(&reporter);
+        const int status = runDesignerAlone(designerFile);
+        setMessageReporter(nullptr);
+        return status;
+    }
 
     // 3. The licence agreement, once: before the first configuration exists.
     if (!QFile::exists(configFilePath())) {

@@ -19,6 +19,8 @@ void writeWindowHelp(QTextStream &out)
            "Options:\n"
            "    --help, -h             print this help and exit\n"
            "    --version              print the program's version and exit\n"
+           "    --designer [FILE.snc]  open the chart designer alone, on the template\n"
+           "                           FILE or on a new one; Save writes back to FILE\n"
            "    -platform NAME         Qt's choice of display system (xcb, wayland)\n"
            "    -style NAME            Qt's widget style\n\n"
            "Files:\n"

@@ -131,6 +131,8 @@ void TestImageGen::everyPictureIsWritten_data()
     for (const char *name : {"bzoomn", "bzoomi", "bzoomo", "bprops", "bdelete", "bgrid", "bsnap", "bbound",
                              "bbringfront", "bbringback", "move-s", "rotate-s", "scale-s"})
         add(QString(name) + ".png", 20, 20);
+    for (const char *name : {"datafield-i", "datafieldtitle-i", "thumb"})
+        add(QString(name) + ".png", 16, 16);
     add("sorvel.png", 256, 256);
     for (const int size : {16, 32, 48, 64, 128, 256})
         add(QString("icons/hicolor/%1x%1/apps/org.sorvel_numerology.Sorvel.png").arg(size), size, size);

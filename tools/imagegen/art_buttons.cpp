@@ -1,6 +1,6 @@
 // Small buttons: the window's image buttons (20 x 20), the input overlay's
 // file buttons (24 x 24), each plain and hovered ("h"), and the chart
-// designer's tool pictures (20 x 20).
+// designer's tool pictures (20 x 20) and its field-group tiles (16 x 16).
 
 #include "glyphs.h"
 #include "paintkit.h"
@@ -115,6 +115,12 @@ void addButtons(PictureList &out)
     };
     for (const auto &t : tools)
         out.append({QLatin1String(t.name), toolPicture(t.glyph)});
+
+    // The groups of the designer's fields list: small tiles that read on the
+    // list's light ground as well as on a dark skin.
+    out.append({QStringLiteral("datafield-i.png"), buttonTile(16, glyphChart, false, 11, 10)});
+    out.append({QStringLiteral("datafieldtitle-i.png"), buttonTile(16, glyphNumbers, false, 11, 10)});
+    out.append({QStringLiteral("thumb.png"), buttonTile(16, glyphNew, false, 11, 10)});
 
     out.append({QStringLiteral("move-s.png"), handlePicture(glyphMove)});
     out.append({QStringLiteral("rotate-s.png"), handlePicture(glyphRotate)});

@@ -1,0 +1,140 @@
+#include "chartediting.h"
+
+#include "chartdocument.h"
+
+#include <algorithm>
+#include <cmath>
+
+QRectF frameLocalRect(const ChartItem &frame)
+{
+    return frame.shape.boundingRect();
+}
+
+QRectF frameBounds(const ChartItem &frame)
+{
+    return frame.transform.mapRect(frameLocalRect(frame));
+}
+
+QPointF frameCentre(const ChartItem &frame)
+{
+    return frame.transform.map(frameLocalRect(frame).center());
+}
+
+ChartItem *topmostItemAt(const ChartPage &page, const QPointF &point)
+{
+    for (auto it = page.items.rbegin(); it != page.items.rend(); ++it) {
+        ChartItem *frame = it->get();
+        if (!frame->transform.isInvertible())
+            continue;
+        const QPointF local = frame->transform.inverted().map(point);
+        // The shape's rectangle, edges included: a thin line still hits.
+        const QRectF rect = frameLocalRect(*frame);
+        if (local.x() >= rect.left() && local.x() <= rect.right() && local.y() >= rect.top() &&
+            local.y() <= rect.bottom())
+            return frame;
+    }
+    return nullptr;
+}
+
+static double snapValue(double value, double step)
+{
+    if (step < 1.0)
+        return value;
+    return std::floor(value / step + 0.5) * step;
+}
+
+QPointF snapPoint(const QPointF &point, double stepX, double stepY)
+{
+    return QPointF(snapValue(point.x(), stepX), snapValue(point.y(), stepY));
+}
+
+QRectF keepInsidePage(const QRectF &rect, const QSizeF &page)
+{
+    QRectF inside = rect;
+    if (inside.right() > page.width())
+        inside.moveRight(page.width());
+    if (inside.bottom() > page.height())
+        inside.moveBottom(page.height());
+    if (inside.left() < 0)
+        inside.moveLeft(0);
+    if (inside.top() < 0)
+        inside.moveTop(0);
+    return inside;
+}
+
+QPointF placementInsidePage(const QPointF &point, const QSizeF &size, const QSizeF &page)
+{
+    QPointF placed = point;
+    if (placed.x() + size.width() > page.width())
+        placed.setX(page.width() - size.width() - 1);
+    if (placed.y() + size.height() > page.height())
+        placed.setY(page.height() - size.height() - 1);
+    return placed;
+}
+
+void moveFrameBoundsTo(ChartItem &frame, const QPointF &topLeft)
+{
+    const QPointF shift = topLeft - frameBounds(frame).topLeft();
+    frame.transform = frame.transform * QTransform::fromTranslate(shift.x(), shift.y());
+}
+
+void setFrameLocalRect(ChartItem &frame, const QRectF &rect, double minimum)
+{
+    const QSizeF size(std::max(rect.width(), minimum), std::max(rect.height(), minimum));
+    // The new local origin, expressed in the old local coordinates, goes
+    // first, so a moved left or top edge stays where the mouse put it.
+    frame.transform = QTransform::fromTranslate(rect.left(), rect.top()) * frame.transform;
+    frame.shape = QPainterPath();
+    frame.shape.addRect(QRectF(QPointF(0, 0), size));
+    if (frame.content)
+        frame.content->size = size;
+}
+
+void rotateFrame(ChartItem &frame, double degrees)
+{
+    const QPointF centre = frameLocalRect(frame).center();
+    QTransform turn;
+    turn.translate(centre.x(), centre.y());
+    turn.rotate(degrees);
+    turn.translate(-centre.x(), -centre.y());
+    frame.transform = turn * frame.transform;
+    frame.rotation = std::fmod(frame.rotation + degrees, 360.0);
+}
+
+namespace {
+
+bool listed(const std::vector<ChartItem *> &frames, const ChartItem *frame)
+{
+    return std::find(frames.begin(), frames.end(), frame) != frames.end();
+}
+
+} // namespace
+
+void moveItemsToFront(ChartPage &page, const std::vector<ChartItem *> &frames)
+{
+    std::stable_partition(page.items.begin(), page.items.end(), [&](const std::unique_ptr<ChartItem> &item) {
+        return !listed(frames, item.get());
+    });
+}
+
+void moveItemsToBack(ChartPage &page, const std::vector<ChartItem *> &frames)
+{
+    std::stable_partition(page.items.begin(), page.items.end(),
+                          [&](const std::unique_ptr<ChartItem> &item) { return listed(frames, item.get()); });
+}
+
+int removeItems(ChartPage &page, const std::vector<ChartItem *> &frames)
+{
+    const auto end =
+        std::remove_if(page.items.begin(), page.items.end(),
+                       [&](const std::unique_ptr<ChartItem> &item) { return listed(frames, item.get()); });
+    const int removed = int(page.items.end() - end);
+    page.items.erase(end, page.items.end());
+    return removed;
+}
+
+bool pageHoldsItem(const ChartPage &page, const ChartItem *frame)
+{
+    return std::any_of(page.items.begin(), page.items.end(),
+                       [&](const std::unique_ptr<ChartItem> &item) { return item.get() == frame; });
+}

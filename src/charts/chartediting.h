@@ -1,0 +1,63 @@
+#pragma once
+
+// The geometry of editing a chart page: which element lies under a point,
+// and moving, resizing, rotating and restacking elements. The designer's
+// page editor calls these with page units; they know nothing of widgets, so
+// the tests run them without a display.
+//
+// A frame's transform maps its local rectangle (0, 0) to (width, height),
+// its shape, onto the page. Every change here is composed with the old
+// transform, so whatever scale or rotation a template carries is kept:
+// moving translates on the page, resizing moves edges in the element's own
+// coordinates, rotating turns about the element's own centre.
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include <vector>
+
+struct ChartItem;
+struct ChartPage;
+
+// The element's local rectangle (its shape's bounds).
+QRectF frameLocalRect(const ChartItem &frame);
+// The axis-parallel rectangle the transformed element covers on the page.
+QRectF frameBounds(const ChartItem &frame);
+// The element's centre on the page.
+QPointF frameCentre(const ChartItem &frame);
+
+// The topmost frame item (last drawn) whose transformed shape contains
+// point, or null.
+ChartItem *topmostItemAt(const ChartPage &page, const QPointF &point);
+
+// point rounded to the nearest multiple of the steps (a step below 1 leaves
+// that coordinate alone).
+QPointF snapPoint(const QPointF &point, double stepX, double stepY);
+// rect shifted back inside a page of size where it sticks out on the left,
+// right, top or bottom (the left and top edges win for a rectangle larger
+// than the page).
+QRectF keepInsidePage(const QRectF &rect, const QSizeF &page);
+// Where a new element of size placed with its top-left at point goes:
+// moved left to page width - width - 1 and up to page height - height - 1
+// where it would stick out.
+QPointF placementInsidePage(const QPointF &point, const QSizeF &size, const QSizeF &page);
+
+// Moves the frame so that its bounds' top-left corner lands on topLeft.
+void moveFrameBoundsTo(ChartItem &frame, const QPointF &topLeft);
+// Gives the frame (and its content) the local rectangle rect: the frame is
+// shifted by rect's top-left in its own coordinates, its shape and the
+// content's size become rect's size. Sizes below minimum are raised to it.
+void setFrameLocalRect(ChartItem &frame, const QRectF &rect, double minimum = 4.0);
+// Turns the frame by degrees about its centre and adds them to its
+// rotation angle (kept within -360 to 360).
+void rotateFrame(ChartItem &frame, double degrees);
+
+// Restacking: the listed frames keep their order among themselves.
+void moveItemsToFront(ChartPage &page, const std::vector<ChartItem *> &frames);
+void moveItemsToBack(ChartPage &page, const std::vector<ChartItem *> &frames);
+// Removes the listed frames (with their content) from the page; returns
+// how many were removed.
+int removeItems(ChartPage &page, const std::vector<ChartItem *> &frames);
+// True when frame is one of page's frame items.
+bool pageHoldsItem(const ChartPage &page, const ChartItem *frame);

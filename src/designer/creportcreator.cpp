@@ -1,0 +1,503 @@
+#include "creportcreator.h"
+
+#include "ccolordialog.h"
+#include "cpapersizedlg.h"
+#include "cpropertieswidget.h"
+#include "creportpe.h"
+#include "designerquestion.h"
+
+#include "charts/chartdocument.h"
+#include "charts/chartelements.h"
+#include "charts/charttemplates.h"
+#include "engine/messagereporter.h"
+#include "files/checkedfilewriter.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// One toolbar button: its tooltip, picture and what it does.
+struct ToolButton
+{
+    const char *toolTip;
+    const char *picture;
+    void (CReportCreator::*creatorSlot)();
+    void (CReportPE::*editorSlot)();
+};
+
+// clang-format off
+const ToolButton TOOL_BUTTONS[] = {
+    {"100%",                       "bzoomn.png",      nullptr,                     &CReportPE::OnZoomNormal},
+    {"Zoom In",                    "bzoomi.png",      nullptr,                     &CReportPE::OnZoomIn},
+    {"Zoom Out",                   "bzoomo.png",      nullptr,                     &CReportPE::OnZoomOut},
+    {"Graphics Charts Properties", "bprops.png",      &CReportCreator::OnProperties, nullptr},
+    {"Delete",                     "bdelete.png",     &CReportCreator::OnDelete,   nullptr},
+    {"Show Grid",                  "bgrid.png",       nullptr,                     &CReportPE::OnGrid},
+    {"Snap to Grid",               "bsnap.png",       nullptr,                     &CReportPE::OnSnap},
+    {"Boundaries",                 "bbound.png",      nullptr,                     &CReportPE::OnBoundaries},
+    {"Bring to Front",             "bbringfront.png", nullptr,                     &CReportPE::moveToFrontSelItems},
+    {"Send to Back",               "bbringback.png",  nullptr,                     &CReportPE::moveToBackSelItems},
+};
+
+// The fields list: groups with their pictures, entries with their numbers.
+struct FieldGroup
+{
+    const char *name;
+    const char *picture;
+    const char *const *entries;
+    int firstNumber; // 1: every entry of the group is 1
+};
+const char *const CALCULATED_ENTRIES[] = {"Name", "Planes of Expression", "Psychomatrix",
+                                          "Personal numbers calendar", "Main Features",
+                                          "Additional Features", "Life Cycles", "Bridges", nullptr};
+const char *const VARIABLE_ENTRIES[] = {"Full Name", "Short Name", "Birthdate", "Print date", "Numerologist", nullptr};
+const char *const OBJECT_ENTRIES[] = {"Text", "Image", "Bar Codes", nullptr};
+const FieldGroup FIELD_GROUPS[] = {
+    {"Calculated data", "datafield-i.png",      CALCULATED_ENTRIES, 1},
+    {"Variables",       "datafieldtitle-i.png", VARIABLE_ENTRIES,   1000},
+    {"Objects",         "thumb.png",            OBJECT_ENTRIES,     2000},
+};
+// clang-format on
+
+constexpr int IMAGE_ENTRY_NUMBER = 2001;
+constexpr int LONGEST_IMAGE_SIDE = 1024;
+// Card sizes are shown in units of 1.18 page units.
+constexpr double CARD_UNIT = 1.18;
+constexpr int MIN_WIDTH = 800;
+constexpr int MIN_HEIGHT = 500;
+
+QString programImagesFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+}
+
+} // namespace
+
+CReportCreator::CReportCreator(int mode, QWidget *parent)
+    : QWidget(parent)
+    , m_mode(mode)
+    , m_imagesFolder(programImagesFolder())
+    , m_saveFolder(userTemplateFolder())
+{
+    m_imageChooser = [](QWidget *owner) {
+        return QFileDialog::getOpenFileName(owner, tr("Open Image"), QString(),
+                                            tr("Image Files (*.png *.jpg *.jpeg *.gif *.bmp)"));
+    };
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_pagesPane = new QWidget;
+    m_pagesPane->setFixedWidth(100);
+    m_splitter->addWidget(m_pagesPane);
+    m_splitter->addWidget(buildEditorPane());
+    m_splitter->addWidget(buildFieldsPane());
+    m_splitter->setCollapsible(1, false);
+    m_splitter->setCollapsible(2, false);
+    if (m_mode == 1) {
+        // The hidden pages pane keeps its share; the fields pane takes the rest.
+        m_pagesPane->hide();
+        m_splitter->setSizes({200, 700, 300});
+    } else {
+        m_splitter->setSizes({200, 700, 100});
+    }
+    m_editor->setImagesFolder(m_imagesFolder);
+    fillFieldsList();
+
+    connect(m_editor, &CReportPE::itemDropped, this, &CReportCreator::OnAddField);
+    connect(m_editor, &CReportPE::selectionChanged, this, &CReportCreator::OnPageSelectionChanged);
+    connect(m_editor, &CReportPE::documentEdited, this, &CReportCreator::markModified);
+    connect(m_properties, &CPropertiesWidget::dataChanged, this, &CReportCreator::OnPropertyChanged);
+    connect(m_save, &QPushButton::clicked, this, &CReportCreator::OnOk);
+    connect(m_close, &QPushButton::clicked, this, &CReportCreator::OnCancel);
+}
+
+// --- panes ---
+
+QWidget *CReportCreator::buildEditorPane()
+{
+    auto *pane = new QWidget;
+    pane->setMinimumWidth(300);
+    auto *column = new QVBoxLayout(pane);
+    column->setContentsMargins(0, 0, 0, 0);
+    // The tool pictures are light glyphs drawn for a dark strip.
+    auto *strip = new QWidget;
+    strip->setObjectName(QStringLiteral("designerToolbar"));
+    strip->setStyleSheet(QStringLiteral("#designerToolbar { background: #3d3129; border-radius: 3px; }"
+                                        "QToolButton { border: none; border-radius: 3px; }"
+                                        "QToolButton:hover { background: #65544a; }"
+                                        "QToolButton:pressed { background: #2d241f; }"));
+    auto *toolbar = new QHBoxLayout(strip);
+    toolbar->setContentsMargins(3, 2, 3, 2);
+    toolbar->setSpacing(2);
+    m_editor = new CReportPE;
+    for (const ToolButton &tool : TOOL_BUTTONS) {
+        auto *button = new QToolButton;
+        button->setFixedSize(35, 26);
+        button->setIconSize(QSize(20, 20));
+        button->setIcon(QIcon(m_imagesFolder + QLatin1String(tool.picture)));
+        button->setToolTip(tr(tool.toolTip));
+        button->setAutoRaise(true);
+        if (tool.creatorSlot)
+            connect(button, &QToolButton::clicked, this, tool.creatorSlot);
+        else
+            connect(button, &QToolButton::clicked, m_editor, tool.editorSlot);
+        toolbar->addWidget(button);
+        m_tools.append(button);
+    }
+    toolbar->addStretch();
+    column->addWidget(strip);
+    m_editor->resize(550, 500);
+    column->addWidget(m_editor, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_save = new QPushButton(tr("Save"));
+    m_close = new QPushButton(tr("Close"));
+    m_save->setFixedSize(80, 20);
+    m_close->setFixedSize(80, 20);
+    // In the dialog, Return belongs to the property table's lines, never
+    // to a button that saves or closes.
+    for (QPushButton *button : {m_save, m_close}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_close);
+    column->addLayout(buttons);
+    return pane;
+}
+
+QWidget *CReportCreator::buildFieldsPane()
+{
+    auto *pane = new QWidget;
+    pane->setMinimumWidth(100);
+    pane->setMaximumWidth(300);
+    auto *column = new QVBoxLayout(pane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new QLabel(tr("Fields:")));
+    m_fields = new QTreeWidget;
+    m_fields->setHeaderHidden(true);
+    m_fields->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fields->setDragEnabled(true);
+    m_fields->setDragDropMode(QAbstractItemView::DragOnly);
+    m_fields->resize(150, 500);
+    column->addWidget(m_fields, 3);
+    column->addWidget(new QLabel(tr("Properties")));
+    m_properties = new CPropertiesWidget;
+    column->addWidget(m_properties, 2);
+    return pane;
+}
+
+void CReportCreator::fillFieldsList()
+{
+    for (const FieldGroup &group : FIELD_GROUPS) {
+        auto *top = new QTreeWidgetItem(m_fields, {tr(group.name)});
+        top->setIcon(0, QIcon(m_imagesFolder + QLatin1String(group.picture)));
+        top->setFlags(Qt::ItemIsEnabled);
+        for (int i = 0; group.entries[i]; ++i) {
+            auto *entry = new QTreeWidgetItem(top, {QLatin1String(group.entries[i])});
+            entry->setData(0, Qt::UserRole, group.firstNumber == 1 ? 1 : group.firstNumber + i);
+            entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+        }
+    }
+    m_fields->expandAll();
+}
+
+QToolButton *CReportCreator::toolButton(const QString &toolTip) const
+{
+    for (QToolButton *button : m_tools) {
+        if (button->toolTip() == toolTip)
+            return button;
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem *CReportCreator::fieldEntry(const QString &text) const
+{
+    const QList<QTreeWidgetItem *> found = m_fields->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    for (QTreeWidgetItem *item : found) {
+        if (item->parent())
+            return item;
+    }
+    return nullptr;
+}
+
+void CReportCreator::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    OnUpdateWidgetGeometry();
+}
+
+void CReportCreator::OnUpdateWidgetGeometry()
+{
+    m_splitter->setGeometry(5, 10, std::max(0, width() - 10), std::max(0, height() - 20));
+}
+
+// --- document ---
+
+void CReportCreator::setDataContext(const ChartDataContext &data)
+{
+    m_editor->document().dataContext = data;
+    m_editor->viewport()->update();
+}
+
+bool CReportCreator::openFile(const QString &path)
+{
+    QFile file(path);
+    ChartDocument &document = m_editor->document();
+    const ChartDataContext data = document.dataContext;
+    int result = -1;
+    if (file.open(QIODevice::ReadOnly)) {
+        QDataStream stream(&file);
+        result = document.read(stream);
+    }
+    if (result != 0) {
+        messageReporter().critical(tr("Error"), tr("Can't open file %1").arg(path));
+        document.newDocument();
+    } else {
+        document.fileName = path;
+        if (!document.currentPage)
+            document.currentPage = document.firstPage();
+    }
+    document.dataContext = data;
+    m_editor->documentReplaced();
+    m_modified = false;
+    return result == 0;
+}
+
+void CReportCreator::startNew()
+{
+    ChartDocument &document = m_editor->document();
+    const ChartDataContext data = document.dataContext;
+    document.newDocument();
+    document.dataContext = data;
+    m_editor->documentReplaced();
+    m_modified = false;
+}
+
+QString CReportCreator::fileName() const
+{
+    return m_editor->document().fileName;
+}
+
+bool CReportCreator::OnOk()
+{
+    ChartDocument &document = m_editor->document();
+    bool saved = false;
+    if (!m_saveFile.isEmpty()) {
+        const QByteArray bytes = document.toBytes();
+        saved = !bytes.isEmpty() && writeFileChecked(m_saveFile, bytes);
+        if (saved)
+            document.fileName = m_saveFile;
+    } else {
+        saved = saveChartTemplate(document, m_saveFolder);
+    }
+    if (!saved) {
+        messageReporter().critical(tr("Error"), tr(CANT_SAVE_REPORT));
+        return false;
+    }
+    m_modified = false;
+    emit templateSaved(document.fileName);
+    return true;
+}
+
+void CReportCreator::OnCancel()
+{
+    if (m_modified && askDesignerQuestion(this, tr("Warning"), tr("Save changes?")) && !OnOk())
+        return; // the save failed: the user keeps the work in front of him
+    emit closeRequested();
+}
+
+// --- chart properties and background ---
+
+void CReportCreator::OnProperties()
+{
+    ChartDocument &document = m_editor->document();
+    ChartPage *page = document.currentPage;
+    if (!page)
+        return;
+    const bool card = m_mode == 1;
+    CPaperSizeDlg dialog(card ? CPaperSizeDlg::Variant::Card : CPaperSizeDlg::Variant::Paper, this);
+    dialog.setTitleText(document.title);
+    if (card) {
+        dialog.setSizeValues(std::trunc(page->size.width() / CARD_UNIT),
+                             std::trunc(page->size.height() / CARD_UNIT));
+        QPushButton *background = dialog.addButton(tr("Set Background"), QRect(10, 130, 120, 20));
+        connect(background, &QPushButton::clicked, this, &CReportCreator::slotOnBackground);
+    } else {
+        dialog.setSizeValues(std::round(page->size.width() / UNITS_PER_INCH * 100) / 100,
+                             std::round(page->size.height() / UNITS_PER_INCH * 100) / 100);
+    }
+    m_pendingMode = -1;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (m_pendingMode != -1) {
+        page->backgroundColour = m_pendingColour;
+        page->backgroundImage = m_pendingImage;
+        page->backgroundMode = m_pendingMode;
+    }
+    document.title = dialog.titleText();
+    const double factor = card ? CARD_UNIT : UNITS_PER_INCH;
+    page->size = dialog.chosenSize() * factor;
+    m_editor->documentReplaced();
+    markModified();
+}
+
+void CReportCreator::slotOnBackground()
+{
+    const ChartPage *page = m_editor->document().currentPage;
+    CColorDialog dialog(this);
+    dialog.setColour(m_pendingMode == -1 && page ? page->backgroundColour : m_pendingColour);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_pendingColour = dialog.colour();
+    m_pendingImage = dialog.image();
+    m_pendingMode = dialog.mode();
+}
+
+// --- elements ---
+
+void CReportCreator::OnDelete()
+{
+    m_editor->deleteSelItems();
+}
+
+void CReportCreator::OnAddField(const QPoint &position)
+{
+    QTreeWidgetItem *entry = m_fields->currentItem();
+    if (!entry || !entry->parent())
+        return;
+    addField(entry->data(0, Qt::UserRole).toInt(), entry->text(0), position);
+}
+
+ChartItem *CReportCreator::addField(int number, const QString &entry, const QPoint &position)
+{
+    if (number == IMAGE_ENTRY_NUMBER)
+        return addImage(position);
+    return m_editor->createElementAt(makeFieldContent(entry), position);
+}
+
+ChartItem *CReportCreator::addImage(const QPoint &position)
+{
+    const ChartPage *page = m_editor->document().currentPage;
+    const QString path = m_imageChooser(this);
+    if (!page || path.size() < 5)
+        return nullptr;
+    QImage image(path);
+    if (image.isNull())
+        return nullptr;
+    if (std::max(image.width(), image.height()) > LONGEST_IMAGE_SIDE)
+        image = image.scaled(LONGEST_IMAGE_SIDE, LONGEST_IMAGE_SIDE, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    // One factor fits the picture into a quarter of the page each way.
+    const double factor =
+        std::min(page->size.width() / 4 / image.width(), page->size.height() / 4 / image.height());
+    const QSizeF size(std::trunc(image.width() * factor), std::trunc(image.height() * factor));
+    return m_editor->createElementAt(makePictureContent(image, size), position);
+}
+
+void CReportCreator::OnPageSelectionChanged()
+{
+    const std::vector<ChartItem *> selected = m_editor->selectedItems();
+    ChartPage *page = m_editor->document().currentPage;
+    if (selected.size() == 1 && page)
+        m_properties->setRows(propertyRowsFor(*selected.front(), *page));
+    else
+        m_properties->setRows({});
+}
+
+void CReportCreator::OnPropertyChanged()
+{
+    const std::vector<ChartItem *> selected = m_editor->selectedItems();
+    ChartPage *page = m_editor->document().currentPage;
+    if (selected.size() != 1 || !page)
+        return;
+    applyPropertyRows(*selected.front(), *page, m_properties->rows());
+    m_editor->viewport()->update();
+    markModified();
+}
+
+// --- the window ---
+
+CReportCreatorWin::CReportCreatorWin(QWidget *parent, int mode)
+    : QDialog(parent)
+    , m_creator(new CReportCreator(mode, this))
+{
+    setWindowTitle(tr("Graphics Charts Creator"));
+    setMinimumSize(MIN_WIDTH, MIN_HEIGHT);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_creator);
+    resize(1000, 640);
+    placeOnParent();
+    connect(m_creator, &CReportCreator::templateSaved, this, &CReportCreatorWin::templateSaved);
+    connect(m_creator, &CReportCreator::closeRequested, this, [this] {
+        QDialog::reject();
+        emit closed();
+    });
+    auto *save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, m_creator, &CReportCreator::OnOk);
+    auto *close = new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_W), this);
+    connect(close, &QShortcut::activated, m_creator, &CReportCreator::OnCancel);
+}
+
+static QString runDesigner(QWidget *parent, const ChartDataContext &data, const QString &file)
+{
+    CReportCreatorWin window(parent, 1);
+    CReportCreator *creator = window.creator();
+    creator->setDataContext(data);
+    if (file.isEmpty()) {
+        creator->startNew();
+        // The properties come first, over the open designer.
+        QTimer::singleShot(0, creator, &CReportCreator::OnProperties);
+    } else if (!creator->openFile(file)) {
+        return QString();
+    }
+    QString saved;
+    QObject::connect(&window, &CReportCreatorWin::templateSaved,
+                     [&saved](const QString &path) { saved = path; });
+    window.exec();
+    return saved;
+}
+
+QString CReportCreatorWin::openTemplate(QWidget *parent, const QString &file, const ChartDataContext &data)
+{
+    return runDesigner(parent, data, file);
+}
+
+QString CReportCreatorWin::newTemplate(QWidget *parent, const ChartDataContext &data)
+{
+    return runDesigner(parent, data, QString());
+}
+
+void CReportCreatorWin::reject()
+{
+    m_creator->OnCancel();
+}
+
+void CReportCreatorWin::placeOnParent()
+{
+    QRect area;
+    if (parentWidget())
+        area = parentWidget()->window()->frameGeometry();
+    else if (const QScreen *screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isEmpty())
+        return;
+    const QPoint corner = area.center() - QPoint(width() / 2, height() / 2);
+    move(std::max(0, corner.x()), std::max(0, corner.y()));
+}

@@ -1,0 +1,156 @@
+#pragma once
+
+// The chart designer: CReportCreator (toolbar, page editor, fields list and
+// property table) inside the modal window CReportCreatorWin, "Graphics
+// Charts Creator".
+//
+// The main window opens it on a template file or on a new chart, modally,
+// and rebuilds its template list afterwards:
+//
+//     CReportCreatorWin::openTemplate(this, path, data);
+//     CReportCreatorWin::newTemplate(this, data);   // the properties dialog first
+//
+// or, to follow each save as it happens:
+//
+//     CReportCreatorWin designer(this);
+//     designer.creator()->setDataContext(data);
+//     designer.creator()->openFile(path);           // or startNew()
+//     connect(&designer, &CReportCreatorWin::templateSaved, ...);
+//     designer.exec();                              // closed() follows
+//
+// Saving goes into the user's template folder under the document's title
+// (charttemplates.h), or, for a file given with setSaveFile(), back into
+// that very file.
+
+#include "charts/chartdatacontext.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class CPropertiesWidget;
+class CReportPE;
+class QPushButton;
+class QSplitter;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct ChartItem;
+
+class CReportCreator : public QWidget
+{
+    Q_OBJECT
+public:
+    // Mode 1: one card-sized page, as the main window opens the designer.
+    // Mode 0: pages and blocks (the pages-and-blocks pane).
+    explicit CReportCreator(int mode, QWidget *parent = nullptr);
+
+    CReportPE *editor() const { return m_editor; }
+    QTreeWidget *fieldsList() const { return m_fields; }
+    CPropertiesWidget *propertiesTable() const { return m_properties; }
+    QPushButton *saveButton() const { return m_save; }
+    QPushButton *closeButton() const { return m_close; }
+    // The toolbar button with this tooltip ("Zoom In", "Delete", ...), or null.
+    QToolButton *toolButton(const QString &toolTip) const;
+    int mode() const { return m_mode; }
+
+    void setDataContext(const ChartDataContext &data);
+    // Reads a template; false (with a message) when it cannot be read.
+    bool openFile(const QString &path);
+    // A new document of one page.
+    void startNew();
+    // Saves go to this file instead of the template folder.
+    void setSaveFile(const QString &path) { m_saveFile = path; }
+    // The folder template saves go to (the user's template folder by default).
+    void setSaveFolder(const QString &folder) { m_saveFolder = folder; }
+    // The file the last save wrote, or the file the document came from.
+    QString fileName() const;
+
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+
+    // Picks the image file for "Image" (a file dialog unless replaced).
+    void setImageChooser(const std::function<QString(QWidget *)> &chooser) { m_imageChooser = chooser; }
+
+    // The fields-list entry with this text, or null.
+    QTreeWidgetItem *fieldEntry(const QString &text) const;
+    // The frame an entry number creates at a viewport point, or null (what
+    // OnAddField does for the selected entry).
+    ChartItem *addField(int number, const QString &entry, const QPoint &position);
+
+signals:
+    void templateSaved(const QString &file);
+    // Close was pressed and the user did not stop it.
+    void closeRequested();
+
+public slots:
+    bool OnOk();
+    void OnCancel();
+    void OnProperties();
+    void slotOnBackground();
+    void OnDelete();
+    void OnAddField(const QPoint &position);
+    void OnPageSelectionChanged();
+    void OnPropertyChanged();
+    void OnUpdateWidgetGeometry();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QWidget *buildEditorPane();
+    QWidget *buildFieldsPane();
+    void fillFieldsList();
+    ChartItem *addImage(const QPoint &position);
+    void markModified() { m_modified = true; }
+
+    int m_mode;
+    QString m_imagesFolder;
+    QString m_saveFile;
+    QString m_saveFolder;
+    bool m_modified = false;
+    // The background the background dialog chose; mode -1: none chosen.
+    QColor m_pendingColour{Qt::white};
+    QImage m_pendingImage;
+    int m_pendingMode = -1;
+
+    QSplitter *m_splitter = nullptr;
+    QWidget *m_pagesPane = nullptr;
+    CReportPE *m_editor = nullptr;
+    QTreeWidget *m_fields = nullptr;
+    CPropertiesWidget *m_properties = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_close = nullptr;
+    QList<QToolButton *> m_tools;
+    std::function<QString(QWidget *)> m_imageChooser;
+};
+
+class CReportCreatorWin : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CReportCreatorWin(QWidget *parent = nullptr, int mode = 1);
+
+    CReportCreator *creator() const { return m_creator; }
+
+    // Runs the designer modally on a template file; returns the file the
+    // last save wrote (empty when nothing was saved).
+    static QString openTemplate(QWidget *parent, const QString &file, const ChartDataContext &data);
+    // Runs it on a new chart, opening the chart properties dialog at once.
+    static QString newTemplate(QWidget *parent, const ChartDataContext &data);
+
+    // Ask before closing with unsaved changes, as the Close button does.
+    void reject() override;
+
+signals:
+    void templateSaved(const QString &file);
+    void closed();
+
+private:
+    void placeOnParent();
+
+    CReportCreator *m_creator;
+};

@@ -1,0 +1,648 @@
+#include "creportpe.h"
+
+#include "designerquestion.h"
+
+#include "charts/chartediting.h"
+#include "charts/chartelements.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char FIELDS_LIST_MIME[] = "application/x-qabstractitemmodeldatalist";
+const char *const HANDLE_PICTURE_FILES[] = {"move-s.png", "rotate-s.png", "scale-s.png"};
+constexpr int SCROLL_SINGLE_STEP = 8;
+constexpr double ROTATION_LEVER_PIXELS = 40.0;
+
+// Which edges of the local rectangle a resize zone drags.
+struct ZoneEdges
+{
+    bool left, top, right, bottom;
+};
+
+// clang-format off
+// zone:                 left   top    right  bottom
+const ZoneEdges RESIZE_EDGES[] = {
+    /* 0 top-left     */ {true,  true,  false, false},
+    /* 1 top-right    */ {false, true,  true,  false},
+    /* 2 bottom-left  */ {true,  false, false, true },
+    /* 3 bottom-right */ {false, false, true,  true },
+    /* 4 left         */ {true,  false, false, false},
+    /* 5 right        */ {false, false, true,  false},
+    /* 6 bottom       */ {false, false, false, true },
+};
+// clang-format on
+constexpr int SCALE_PICTURE_ZONE = 10; // resizes as the bottom-right corner does
+constexpr int MOVE_STRIP_ZONE = 7;
+constexpr int ROTATE_ZONE = 8;
+constexpr int MOVE_PICTURE_ZONE = 9;
+
+bool isCornerZone(int zone)
+{
+    return (zone >= 0 && zone <= 3) || zone == SCALE_PICTURE_ZONE;
+}
+
+Qt::CursorShape zoneCursor(int zone)
+{
+    switch (zone) {
+    case 0:
+    case 3:
+        return Qt::SizeFDiagCursor;
+    case 1:
+    case 2:
+        return Qt::SizeBDiagCursor;
+    case 4:
+    case 5:
+        return Qt::SizeHorCursor;
+    case 6:
+        return Qt::SizeVerCursor;
+    case MOVE_STRIP_ZONE:
+        return Qt::SizeAllCursor;
+    case ROTATE_ZONE:
+    case MOVE_PICTURE_ZONE:
+    case SCALE_PICTURE_ZONE:
+        return Qt::OpenHandCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+double angleOf(const QPointF &vector)
+{
+    return qRadiansToDegrees(std::atan2(vector.y(), vector.x()));
+}
+
+} // namespace
+
+bool isTextLikeKind(int contentKind)
+{
+    return contentKind == ITEM_CAPTION_TEXT || contentKind == ITEM_TEXT_FIELD ||
+           contentKind == ITEM_RECORD_IMAGE || contentKind == ITEM_RECORD_IMAGE_SET ||
+           contentKind == ITEM_BARCODE;
+}
+
+static bool frameIsTextLike(const ChartItem &frame)
+{
+    return frame.content && isTextLikeKind(frame.content->type);
+}
+
+CReportPE::CReportPE(QWidget *parent)
+    : QAbstractScrollArea(parent)
+{
+    m_document.newDocument();
+    m_document.zoom = NORMAL_ZOOM;
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAcceptDrops(true);
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    horizontalScrollBar()->setSingleStep(SCROLL_SINGLE_STEP);
+    verticalScrollBar()->setSingleStep(SCROLL_SINGLE_STEP);
+    updateScrollRanges();
+}
+
+void CReportPE::documentReplaced()
+{
+    m_selected.clear();
+    m_drag = Drag::None;
+    m_dragFrame = nullptr;
+    if (m_document.zoom < MIN_ZOOM || m_document.zoom > MAX_ZOOM)
+        m_document.zoom = NORMAL_ZOOM;
+    updateScrollRanges();
+    viewport()->update();
+    emit selectionChanged();
+}
+
+void CReportPE::setImagesFolder(const QString &folder)
+{
+    for (int i = 0; i < 3; ++i)
+        m_handlePictures[i] = QImage(folder + QLatin1String(HANDLE_PICTURE_FILES[i]));
+    viewport()->update();
+}
+
+// --- view ---
+
+ChartRenderOptions CReportPE::renderOptions() const
+{
+    ChartRenderOptions options;
+    options.boundaries = m_document.showBoundaries;
+    if (m_document.showGrid) {
+        options.gridStepX = 2 * m_document.gridStepX;
+        options.gridStepY = 2 * m_document.gridStepY;
+    }
+    return options;
+}
+
+QTransform CReportPE::viewTransform() const
+{
+    QTransform view;
+    view.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    view.scale(zoom(), zoom());
+    return view;
+}
+
+QPointF CReportPE::toPage(const QPoint &viewportPoint) const
+{
+    return viewTransform().inverted().map(QPointF(viewportPoint));
+}
+
+QPoint CReportPE::toViewport(const QPointF &pagePoint) const
+{
+    return viewTransform().map(pagePoint).toPoint();
+}
+
+void CReportPE::setZoom(double zoom)
+{
+    m_document.zoom = std::clamp(zoom, MIN_ZOOM, MAX_ZOOM);
+    updateScrollRanges();
+    viewport()->update();
+}
+
+void CReportPE::updateScrollRanges()
+{
+    const ChartPage *page = m_document.currentPage;
+    const QSizeF scaled = page ? page->size * zoom() : QSizeF();
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, int(std::ceil(scaled.width())) - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, int(std::ceil(scaled.height())) - view.height()));
+    horizontalScrollBar()->setPageStep(std::max(1, view.width() / 2));
+    verticalScrollBar()->setPageStep(std::max(1, view.height() / 2));
+}
+
+void CReportPE::OnZoomIn()
+{
+    setZoom(zoom() * ZOOM_STEP);
+}
+
+void CReportPE::OnZoomOut()
+{
+    setZoom(zoom() / ZOOM_STEP);
+}
+
+void CReportPE::OnZoomNormal()
+{
+    setZoom(NORMAL_ZOOM);
+}
+
+void CReportPE::OnGrid()
+{
+    m_document.showGrid = !m_document.showGrid;
+    updateScrollRanges();
+    viewport()->update();
+}
+
+void CReportPE::OnSnap()
+{
+    m_document.snapToGrid = !m_document.snapToGrid;
+}
+
+void CReportPE::OnBoundaries()
+{
+    m_document.showBoundaries = !m_document.showBoundaries;
+    viewport()->update();
+}
+
+void CReportPE::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRanges();
+}
+
+void CReportPE::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+// --- selection and stacking ---
+
+std::vector<ChartItem *> CReportPE::selectedItems() const
+{
+    std::vector<ChartItem *> frames;
+    const ChartPage *page = m_document.currentPage;
+    if (!page)
+        return frames;
+    for (const auto &item : page->items) {
+        if (std::find(m_selected.begin(), m_selected.end(), item.get()) != m_selected.end())
+            frames.push_back(item.get());
+    }
+    return frames;
+}
+
+ChartItem *CReportPE::singleSelection() const
+{
+    const std::vector<ChartItem *> frames = selectedItems();
+    return frames.size() == 1 ? frames.front() : nullptr;
+}
+
+void CReportPE::selectItem(ChartItem *frame)
+{
+    m_selected.clear();
+    if (frame)
+        m_selected.push_back(frame);
+    viewport()->update();
+    emit selectionChanged();
+}
+
+void CReportPE::moveToFrontSelItems()
+{
+    if (!m_document.currentPage || selectedItems().empty())
+        return;
+    moveItemsToFront(*m_document.currentPage, selectedItems());
+    viewport()->update();
+    emit documentEdited();
+}
+
+void CReportPE::moveToBackSelItems()
+{
+    if (!m_document.currentPage || selectedItems().empty())
+        return;
+    moveItemsToBack(*m_document.currentPage, selectedItems());
+    viewport()->update();
+    emit documentEdited();
+}
+
+ChartItem *CReportPE::createElementAt(std::unique_ptr<ChartItem> content, const QPoint &viewportPoint)
+{
+    ChartPage *page = m_document.currentPage;
+    if (!page || !content)
+        return nullptr;
+    const QPointF point = placementInsidePage(toPage(viewportPoint), content->size, page->size);
+    ChartItem *frame = page->addItem(makeElement(std::move(content), point));
+    selectItem(frame);
+    emit documentEdited();
+    return frame;
+}
+
+bool CReportPE::deleteSelItems()
+{
+    const std::vector<ChartItem *> frames = selectedItems();
+    if (frames.empty())
+        return false;
+    if (!askDesignerQuestion(this, tr("Question"),
+                             tr("Are You sure?\r\nDo You want to delete selected item?")))
+        return false;
+    removeItems(*m_document.currentPage, frames);
+    m_selected.clear();
+    viewport()->update();
+    emit selectionChanged();
+    emit documentEdited();
+    return true;
+}
+
+// --- handle zones ---
+
+QRectF CReportPE::zoneRect(int zone) const
+{
+    const ChartItem *frame = singleSelection();
+    if (!frame || zone < 0 || zone >= ZONE_COUNT)
+        return QRectF();
+    const QRectF b = frameBounds(*frame);
+    const double s = HANDLE_PIXELS / zoom();
+    const double p = PICTURE_PIXELS / zoom();
+    const auto square = [s](const QPointF &centre) {
+        return QRectF(centre.x() - s / 2, centre.y() - s / 2, s, s);
+    };
+    const auto picture = [p](const QPointF &centre) {
+        return QRectF(centre.x() - p / 2, centre.y() - p / 2, p, p);
+    };
+    const QPointF c = b.center();
+    switch (zone) {
+    case 0:
+        return square(b.topLeft());
+    case 1:
+        return square(b.topRight());
+    case 2:
+        return square(b.bottomLeft());
+    case 3:
+        return square(b.bottomRight());
+    case 4:
+        return square(QPointF(b.left(), c.y()));
+    case 5:
+        return square(QPointF(b.right(), c.y()));
+    case 6:
+        return square(QPointF(c.x(), b.bottom()));
+    case MOVE_STRIP_ZONE:
+        return QRectF(b.left() + s / 2, b.top() - s / 2, std::max(0.0, b.width() - s), s);
+    case ROTATE_ZONE:
+        return picture(c);
+    case MOVE_PICTURE_ZONE:
+        return picture(QPointF(c.x() - b.width() / 4, c.y()));
+    default:
+        return picture(QPointF(c.x() + b.width() / 4, c.y()));
+    }
+}
+
+int CReportPE::hitZone(const QPointF &pagePoint) const
+{
+    if (!singleSelection())
+        return -1;
+    // The squares win over the strip they touch, and both over the pictures
+    // that may reach the edges of a small element.
+    for (int zone :
+         {0, 1, 2, 3, 4, 5, 6, MOVE_STRIP_ZONE, ROTATE_ZONE, MOVE_PICTURE_ZONE, SCALE_PICTURE_ZONE}) {
+        if (zoneRect(zone).contains(pagePoint))
+            return zone;
+    }
+    return -1;
+}
+
+// --- mouse ---
+
+void CReportPE::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_document.currentPage)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    const QPointF point = toPage(event->pos());
+    const int zone = hitZone(point);
+    if (zone >= 0) {
+        m_dragZone = zone;
+        const bool moves = zone == MOVE_STRIP_ZONE || zone == MOVE_PICTURE_ZONE;
+        startDrag(singleSelection(),
+                  moves                 ? Drag::Move
+                  : zone == ROTATE_ZONE ? Drag::Rotate
+                                        : Drag::Resize,
+                  point);
+        return;
+    }
+    ChartItem *hit = topmostItemAt(*m_document.currentPage, point);
+    selectItem(hit);
+    // Pressing on an element's body also picks it up, as the move strip does.
+    if (hit) {
+        m_dragZone = MOVE_STRIP_ZONE;
+        startDrag(hit, Drag::Move, point);
+    }
+}
+
+void CReportPE::startDrag(ChartItem *frame, Drag mode, const QPointF &mouse)
+{
+    m_drag = mode;
+    m_dragFrame = frame;
+    m_dragChanged = false;
+    m_start.transform = frame->transform;
+    m_start.rotation = frame->rotation;
+    m_start.shape = frame->shape;
+    m_start.contentSize = frame->content ? frame->content->size : QSizeF();
+    m_start.bounds = frameBounds(*frame);
+    m_start.mouse = mouse;
+    if (mode != Drag::Resize)
+        viewport()->setCursor(Qt::ClosedHandCursor);
+}
+
+void CReportPE::restoreDragStart(ChartItem &frame) const
+{
+    frame.transform = m_start.transform;
+    frame.rotation = m_start.rotation;
+    frame.shape = m_start.shape;
+    if (frame.content)
+        frame.content->size = m_start.contentSize;
+}
+
+void CReportPE::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF point = toPage(event->pos());
+    if (m_drag == Drag::None || !m_dragFrame || !(event->buttons() & Qt::LeftButton)) {
+        updateCursor(point);
+        return;
+    }
+    if (point == m_start.mouse && !m_dragChanged)
+        return;
+    switch (m_drag) {
+    case Drag::Move:
+        dragMove(point);
+        break;
+    case Drag::Resize:
+        dragResize(point);
+        break;
+    case Drag::Rotate:
+        dragRotate(point);
+        break;
+    case Drag::None:
+        break;
+    }
+    m_dragChanged = true;
+    viewport()->update();
+}
+
+void CReportPE::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool changed = m_drag != Drag::None && m_dragChanged;
+    m_drag = Drag::None;
+    m_dragFrame = nullptr;
+    updateCursor(toPage(event->pos()));
+    if (changed) {
+        emit documentEdited();
+        emit selectionChanged(); // the property table shows the new geometry
+    }
+}
+
+void CReportPE::dragMove(const QPointF &mouse)
+{
+    QRectF bounds = m_start.bounds.translated(mouse - m_start.mouse);
+    if (m_document.snapToGrid)
+        bounds.moveTopLeft(snapPoint(bounds.topLeft(), m_document.gridStepX, m_document.gridStepY));
+    bounds = keepInsidePage(bounds, m_document.currentPage->size);
+    moveFrameBoundsTo(*m_dragFrame, bounds.topLeft());
+}
+
+void CReportPE::dragResize(const QPointF &mouse)
+{
+    restoreDragStart(*m_dragFrame);
+    // The mouse's movement in the element's own coordinates moves the
+    // dragged edges, so a handle gripped off its centre does not jump.
+    const QTransform toLocal = m_start.transform.inverted();
+    const QPointF shift = toLocal.map(mouse) - toLocal.map(m_start.mouse);
+    const int zone = m_dragZone == SCALE_PICTURE_ZONE ? 3 : m_dragZone;
+    const ZoneEdges &edges = RESIZE_EDGES[zone];
+    const QRectF start = m_start.shape.boundingRect();
+    QRectF rect = start;
+    if (edges.left)
+        rect.setLeft(std::min(start.left() + shift.x(), start.right()));
+    if (edges.right)
+        rect.setRight(std::max(start.right() + shift.x(), start.left()));
+    if (edges.top)
+        rect.setTop(std::min(start.top() + shift.y(), start.bottom()));
+    if (edges.bottom)
+        rect.setBottom(std::max(start.bottom() + shift.y(), start.top()));
+    // Pictures and charts keep their proportions at a corner: the larger of
+    // the two stretches wins, and the dragged edges follow it.
+    if (isCornerZone(m_dragZone) && !frameIsTextLike(*m_dragFrame) && start.width() > 0 &&
+        start.height() > 0) {
+        const double factor = std::max(rect.width() / start.width(), rect.height() / start.height());
+        const QSizeF size = start.size() * factor;
+        rect.setWidth(size.width());
+        rect.setHeight(size.height());
+        if (edges.left)
+            rect.moveRight(start.right());
+        if (edges.top)
+            rect.moveBottom(start.bottom());
+    }
+    setFrameLocalRect(*m_dragFrame, rect);
+}
+
+void CReportPE::dragRotate(const QPointF &mouse)
+{
+    // The rotation picture sits on the centre, too close to it for the
+    // mouse's angle to mean much: the drag works a lever instead, as if the
+    // press had been ROTATION_LEVER_PIXELS right of the centre. Dragging
+    // down turns clockwise; circling the centre turns all the way round.
+    restoreDragStart(*m_dragFrame);
+    const QPointF lever = QPointF(ROTATION_LEVER_PIXELS / zoom(), 0) + (mouse - m_start.mouse);
+    if (qFuzzyIsNull(lever.x()) && qFuzzyIsNull(lever.y()))
+        return;
+    double turn = angleOf(lever);
+    if (frameIsTextLike(*m_dragFrame)) {
+        const double target = std::round((m_start.rotation + turn) / TEXT_TURN_STEP) * TEXT_TURN_STEP;
+        turn = target - m_start.rotation;
+    }
+    rotateFrame(*m_dragFrame, turn);
+}
+
+void CReportPE::updateCursor(const QPointF &pagePoint)
+{
+    viewport()->setCursor(zoneCursor(hitZone(pagePoint)));
+}
+
+// --- keyboard ---
+
+void CReportPE::nudgeSelection(double dx, double dy)
+{
+    const std::vector<ChartItem *> frames = selectedItems();
+    if (frames.empty())
+        return;
+    for (ChartItem *frame : frames) {
+        const QRectF bounds =
+            keepInsidePage(frameBounds(*frame).translated(dx, dy), m_document.currentPage->size);
+        moveFrameBoundsTo(*frame, bounds.topLeft());
+    }
+    viewport()->update();
+    emit documentEdited();
+}
+
+void CReportPE::keyPressEvent(QKeyEvent *event)
+{
+    const bool fine = event->modifiers() & Qt::ShiftModifier;
+    const double stepX = fine ? 1.0 : std::max(1.0, m_document.gridStepX);
+    const double stepY = fine ? 1.0 : std::max(1.0, m_document.gridStepY);
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        nudgeSelection(-stepX, 0);
+        break;
+    case Qt::Key_Right:
+        nudgeSelection(stepX, 0);
+        break;
+    case Qt::Key_Up:
+        nudgeSelection(0, -stepY);
+        break;
+    case Qt::Key_Down:
+        nudgeSelection(0, stepY);
+        break;
+    case Qt::Key_Delete:
+        deleteSelItems();
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        if (!control)
+            return QAbstractScrollArea::keyPressEvent(event);
+        OnZoomIn();
+        break;
+    case Qt::Key_Minus:
+        if (!control)
+            return QAbstractScrollArea::keyPressEvent(event);
+        OnZoomOut();
+        break;
+    case Qt::Key_0:
+        if (!control)
+            return QAbstractScrollArea::keyPressEvent(event);
+        OnZoomNormal();
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// --- drops from the fields list ---
+
+void CReportPE::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QLatin1String(FIELDS_LIST_MIME)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CReportPE::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasFormat(QLatin1String(FIELDS_LIST_MIME)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CReportPE::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasFormat(QLatin1String(FIELDS_LIST_MIME))) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit itemDropped(event->pos());
+}
+
+// --- painting ---
+
+void CReportPE::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), QColor(0x5a5048));
+    const ChartPage *page = m_document.currentPage;
+    if (!page)
+        return;
+    painter.save();
+    painter.setTransform(viewTransform());
+    painter.fillRect(QRectF(QPointF(0, 0), page->size), Qt::white);
+    drawChartPage(painter, *page, m_document.dataContext, renderOptions());
+    painter.restore();
+    if (const ChartItem *frame = singleSelection())
+        paintHandles(painter, *frame);
+}
+
+void CReportPE::paintHandles(QPainter &painter, const ChartItem &frame) const
+{
+    // Drawn in viewport pixels, so the handles keep their size at any zoom.
+    const QTransform view = viewTransform();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen outline(QColor(0x9cb62d), 1, Qt::DashLine);
+    painter.setPen(outline);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(view.map(frame.transform.map(QPolygonF(frameLocalRect(frame)))));
+    painter.setPen(QPen(QColor(0x2d241f), 1));
+    painter.setBrush(QColor(0xb2cd3c));
+    for (int zone = 0; zone <= 6; ++zone)
+        painter.drawRect(view.mapRect(zoneRect(zone)).adjusted(0.5, 0.5, -0.5, -0.5));
+    // The pictures let a little of a small element show through them.
+    painter.setOpacity(0.8);
+    const int pictureZones[] = {MOVE_PICTURE_ZONE, ROTATE_ZONE,
+                                SCALE_PICTURE_ZONE}; // as the files are listed
+    for (int i = 0; i < 3; ++i) {
+        const QRectF target = view.mapRect(zoneRect(pictureZones[i]));
+        const QImage &picture = m_handlePictures[i];
+        if (!picture.isNull())
+            painter.drawImage(target, picture);
+        else
+            painter.drawEllipse(target.adjusted(3, 3, -3, -3));
+    }
+    painter.restore();
+}

@@ -1,0 +1,155 @@
+#pragma once
+
+// The designer's page canvas: shows the current page of its chart document
+// at a zoom, and lets the user select, move, resize, rotate, restack and
+// delete elements with the mouse and the keyboard.
+//
+// Positions: the viewport shows the page scaled by the zoom and shifted by
+// the scroll bars (viewTransform); every mouse position is mapped back into
+// page units (a quarter millimetre) before anything uses it.
+//
+// Handles of a single selected element, computed from its transformed
+// bounds:
+//
+//    0 ---- 7 (move strip) ---- 1        0..3  corner squares (resize)
+//    |                          |        4, 5  left, right edge (resize)
+//    4    9 (move)  8  10       5        6     bottom edge (resize)
+//    |       (rotate) (scale)   |        7     top strip (move)
+//    2 ---------- 6 ----------- 3        8..10 handle pictures in the middle
+//
+// Captions, text fields, record images and barcodes resize freely and turn
+// in steps of 15 degrees, so text stays easy to line up; charts, pictures
+// and block views keep their proportions at the corners and turn freely.
+
+#include "charts/chartdocument.h"
+#include "charts/chartrenderer.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPainterPath>
+#include <QTransform>
+
+#include <memory>
+#include <vector>
+
+class CReportPE : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    static constexpr double NORMAL_ZOOM = 0.75;
+    static constexpr double MIN_ZOOM = 0.2;
+    static constexpr double MAX_ZOOM = 2.0;
+    static constexpr double ZOOM_STEP = 1.1;
+    static constexpr int HANDLE_PIXELS = 8;   // the resize squares, on screen
+    static constexpr int PICTURE_PIXELS = 20; // the handle pictures, on screen
+    static constexpr double TEXT_TURN_STEP = 15.0;
+    static constexpr int ZONE_COUNT = 11;
+
+    explicit CReportPE(QWidget *parent = nullptr);
+
+    ChartDocument &document() { return m_document; }
+    const ChartDocument &document() const { return m_document; }
+    // Call after the document was replaced or read: drops the selection,
+    // resets the scroll ranges and repaints.
+    void documentReplaced();
+
+    double zoom() const { return m_document.zoom; }
+    // Where the handle pictures ("move-s.png", "rotate-s.png", "scale-s.png") are.
+    void setImagesFolder(const QString &folder);
+
+    // The options the page is drawn with: outlines from the document's
+    // boundaries setting, a grid of twice its steps when its grid is shown.
+    ChartRenderOptions renderOptions() const;
+    // Page units to viewport pixels, and back.
+    QTransform viewTransform() const;
+    QPointF toPage(const QPoint &viewportPoint) const;
+    QPoint toViewport(const QPointF &pagePoint) const;
+
+    // The selected frame items of the current page, back to front.
+    std::vector<ChartItem *> selectedItems() const;
+    // Selects frame alone (null clears the selection).
+    void selectItem(ChartItem *frame);
+
+    // The handle zone (0 to 10) of the single selected element under a page
+    // point, or -1; and the rectangle of a zone in page units.
+    int hitZone(const QPointF &pagePoint) const;
+    QRectF zoneRect(int zone) const;
+
+    // Appends an element with content to the current page, its top-left at
+    // the viewport point, pulled inside the page; selects it. Returns the
+    // frame, or null without a page or content.
+    ChartItem *createElementAt(std::unique_ptr<ChartItem> content, const QPoint &viewportPoint);
+    // Deletes the selected elements after asking; true when some were deleted.
+    bool deleteSelItems();
+
+    QSize sizeHint() const override { return QSize(550, 500); }
+    QSize minimumSizeHint() const override { return QSize(300, 200); }
+
+signals:
+    // A fields-list entry was dropped at a viewport point.
+    void itemDropped(const QPoint &position);
+    void selectionChanged();
+    // Something in the document changed (elements moved, added, deleted).
+    void documentEdited();
+
+public slots:
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnZoomNormal();
+    void OnGrid();
+    void OnSnap();
+    void OnBoundaries();
+    void moveToFrontSelItems();
+    void moveToBackSelItems();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    enum class Drag { None, Move, Resize, Rotate };
+
+    // The frame state remembered when a drag starts.
+    struct DragStart
+    {
+        QTransform transform;
+        double rotation = 0.0;
+        QPainterPath shape;
+        QSizeF contentSize;
+        QRectF bounds;
+        QPointF mouse; // page units
+    };
+
+    void setZoom(double zoom);
+    void updateScrollRanges();
+    ChartItem *singleSelection() const;
+    void startDrag(ChartItem *frame, Drag mode, const QPointF &mouse);
+    void restoreDragStart(ChartItem &frame) const;
+    void dragMove(const QPointF &mouse);
+    void dragResize(const QPointF &mouse);
+    void dragRotate(const QPointF &mouse);
+    void nudgeSelection(double dx, double dy);
+    void updateCursor(const QPointF &pagePoint);
+    void paintHandles(QPainter &painter, const ChartItem &frame) const;
+
+    ChartDocument m_document;
+    std::vector<ChartItem *> m_selected;
+    Drag m_drag = Drag::None;
+    int m_dragZone = -1;
+    ChartItem *m_dragFrame = nullptr;
+    DragStart m_start;
+    bool m_dragChanged = false;
+    QImage m_handlePictures[3]; // move, rotate, scale
+};
+
+// True for the kinds that hold text (captions, text fields, record images,
+// record image sets, barcodes): they resize and turn their own way.
+bool isTextLikeKind(int contentKind);

@@ -1,0 +1,50 @@
+#pragma once
+
+// The rows of the designer's property table for one element, and writing
+// edited rows back. Plain values, no widgets: the table (CPropertiesWidget)
+// shows them and the tests check them directly.
+//
+//   content                 rows
+//   free text ("#text")     Text, Color, Font, Frame, Frame Color
+//   picture                 (none)
+//   block view              Order #, Frame, Frame Color
+//   barcode                 Field, Bar code, Text, Color, Alignement
+//   text field              Color, Font, Alignement, Frame, Frame Color
+//   charts (11 to 15)       Color, Font, Alignement, Frame, Frame Color, Background, Opacity
+
+#include <QColor>
+#include <QFont>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+struct ChartItem;
+struct ChartPage;
+
+struct PropertyRow
+{
+    enum Kind { Line, Choice, Colour, Font };
+
+    QString name;
+    Kind kind = Line;
+    QVariant value;      // QString (Line), int index (Choice), QColor, QFont
+    QStringList choices; // Choice only
+};
+using PropertyRows = QVector<PropertyRow>;
+
+// The alignment choices and the values they store.
+extern const char *const ALIGNMENT_CHOICES[3];
+int alignmentChoiceIndex(int alignment);
+int alignmentFromChoice(int index);
+// The barcode kinds in the order of the "Bar code" row (the index is the kind).
+QStringList barcodeKindNames();
+// The opacity step (0 to 10) a background alpha shows as.
+int opacityStep(int alpha);
+
+// The rows for frame's content; none for a picture or a frame without content.
+// A block view's "Order #" renumbers the page's block views 0, 1, ... first.
+PropertyRows propertyRowsFor(ChartItem &frame, ChartPage &page);
+// Writes rows (as propertyRowsFor made them, values edited) back into
+// frame's content. A changed "Order #" moves the block view among the
+// page's block views.
+void applyPropertyRows(ChartItem &frame, ChartPage &page, const PropertyRows &rows);
