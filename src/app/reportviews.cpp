@@ -57,10 +57,48 @@ QWidget *CReportViews::viewOfPage(int page) const
     return report < 0 ? nullptr : m_views[report];
 }
 
+QString CReportViews::emptyPage(Report report)
+{
+    struct Hint
+    {
+        const char *title;
+        const char *text;
+    };
+    static const Hint HINTS[REPORT_COUNT] = {
+        {"Welcome to Sorvel Numerology",
+         "Press <b>ENTER YOUR NAME</b> at the lower left, type the full name given at birth and the "
+         "birth date, then press <b>APPLY</b>. The numbers appear in the panels, and their reading here."},
+        {"The psychomatrix",
+         "The square of a birth date and what each of its cells says appear here once a person has been "
+         "calculated: press <b>ENTER YOUR NAME</b> at the lower left."},
+        {"Love compatibility",
+         "Fill in the <b>Partner</b> fields of the input panel as well (the name button at the lower left "
+         "opens it) and press <b>APPLY</b>: how the two charts meet is read here."},
+        {"Celebrities",
+         "Once a person has been calculated, the well-known people who share their numbers are listed "
+         "here."},
+        {"Pet numerology",
+         "Type your pet's name and birth date into the fields of this page and press <b>CALCULATE</b>."},
+        {"Name advisor",
+         "Type any name (a person, a child, a business) and a date into the fields of this page and press "
+         "<b>CALCULATE</b> to see what its numbers say."},
+        {"", ""},
+    };
+    const Hint &hint = HINTS[report];
+    if (!*hint.title)
+        return BLANK_PAGE;
+    return withPresentationStyle(QStringLiteral("<html><head><title></title></head><body>"
+                                                "<table class=maindoc border=\"0\" width=100%><tr><td>"
+                                                "<h2><font>%1</font></h2><p>%2</p>"
+                                                "</td></tr></table></body></html>")
+                                     .arg(QLatin1String(hint.title), QLatin1String(hint.text)));
+}
+
 void CReportViews::show(Report report, const QString &html, bool ok)
 {
     m_documents[report] = ok ? html : QString();
-    m_views[report]->showHtml(ok ? withPresentationStyle(html) : BLANK_PAGE, REPORT_BASE_URL);
+    m_shown[report] = ok ? withPresentationStyle(html) : emptyPage(report);
+    m_views[report]->showHtml(m_shown[report], REPORT_BASE_URL);
 }
 
 void CReportViews::showBlank()
@@ -74,6 +112,7 @@ void CReportViews::showBlank()
 void CReportViews::showFile(Report report, const QString &path)
 {
     m_documents[report].clear();
+    m_shown[report].clear();
     m_views[report]->load(QUrl::fromLocalFile(path));
 }
 

@@ -19,6 +19,9 @@ public:
 
     // A page that shows nothing yet.
     static const QString BLANK_PAGE;
+    // What a report's page shows before there is a report: a short hint in
+    // the reports' own presentation, saying what to do.
+    static QString emptyPage(Report report);
 
     explicit CReportViews(QWidget *parent);
 
@@ -28,14 +31,17 @@ public:
     static int reportOfPage(int page);
     QWidget *viewOfPage(int page) const;
 
-    // Shows a document; a failed calculation shows the blank page.
+    // Shows a document; without one (a failed calculation) the page shows
+    // its hint.
     void show(Report report, const QString &html, bool ok = true);
     // Every report blank; the guide keeps the manual.
     void showBlank();
     // Shows a file (the guide's manual) instead of a document.
     void showFile(Report report, const QString &path);
-    // The document a view shows; empty for a file or a blank page.
+    // The document a view shows; empty for a file or a hint.
     QString document(Report report) const { return m_documents[report]; }
+    // The page the view was last given, hint or styled report.
+    QString shownHtml(Report report) const { return m_shown[report]; }
 
     // The page's view shows at the given size; the others hide.
     void showPage(int page, const QSize &size);
@@ -44,4 +50,5 @@ private:
     QWidget *m_frame;
     MyQWebEngineView *m_views[REPORT_COUNT] = {};
     QString m_documents[REPORT_COUNT];
+    QString m_shown[REPORT_COUNT];
 };

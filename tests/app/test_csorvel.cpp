@@ -52,6 +52,7 @@ private slots:
     void sameInputTwiceKeepsOneRecentEntry();
     void refusedNameKeepsEverything_data();
     void refusedNameKeepsEverything();
+    void emptyPagesSayWhatToDo();
     void todayPanel();
     void todayPanelWaitsForACalculation();
     void resetButtons();
@@ -271,6 +272,23 @@ void TestCSorvel::refusedNameKeepsEverything()
     QCOMPARE(m_window->reportViews()->document(CReportViews::Psychomatrix), matrix);
     QCOMPARE(m_window->recentList().size(), 1);
     QCOMPARE(m_window->nameButtonText(), QStringLiteral("John Smith\n05/17/1990"));
+}
+
+// Before a report exists its page says what to do; a report replaces the
+// hint, and a reset brings it back.
+void TestCSorvel::emptyPagesSayWhatToDo()
+{
+    const CReportViews *views = m_window->reportViews();
+    QVERIFY(views->shownHtml(CReportViews::Numerology).contains(QLatin1String("Welcome to Sorvel Numerology")));
+    QVERIFY(views->shownHtml(CReportViews::Pet).contains(QLatin1String("CALCULATE")));
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    QVERIFY(m_window->OnCalcNum());
+    QVERIFY(!views->shownHtml(CReportViews::Numerology).contains(QLatin1String("Welcome to Sorvel Numerology")));
+    QVERIFY(views->shownHtml(CReportViews::Numerology).contains(QLatin1String("title=\"presentation\"")));
+    // No partner yet: the compatibility page says how to add one.
+    QVERIFY(views->shownHtml(CReportViews::Compatibility).contains(QLatin1String("<b>Partner</b>")));
+    m_window->OnResData();
+    QVERIFY(views->shownHtml(CReportViews::Numerology).contains(QLatin1String("Welcome to Sorvel Numerology")));
 }
 
 void TestCSorvel::todayPanel()
