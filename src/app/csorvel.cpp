@@ -317,7 +317,7 @@ void CSorvel::buildNameButton()
 {
     m_nameButton = new QPushButton(ENTER_YOUR_NAME, centralWidget());
     m_nameButton->setObjectName(QStringLiteral("nameButton"));
-    m_nameButton->resize(200, 80);
+    m_nameButton->resize(200, NAME_BUTTON_HEIGHT);
     m_nameButton->setCursor(Qt::PointingHandCursor);
     connect(m_nameButton, &QPushButton::clicked, this, &CSorvel::OnNameSel);
     m_pulse = new QTimeLine(1000, this);
@@ -485,6 +485,13 @@ void CSorvel::showPage(int page)
     layoutWindow();
 }
 
+void CSorvel::finishSliding()
+{
+    m_animator->stop();
+    m_frameAnimation->stop();
+    layoutWindow();
+}
+
 void CSorvel::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
@@ -503,7 +510,7 @@ void CSorvel::layoutWindow()
         m_reports->frame()->setGeometry(reportFrameRect(report));
     if (QWidget *view = pageReportView(m_currentPage))
         view->resize(report.size());
-    m_nameButton->move(8, h - m_nameButton->height() - 8);
+    m_nameButton->move(NAME_BUTTON_MARGIN, h - NAME_BUTTON_HEIGHT - NAME_BUTTON_MARGIN);
     if (m_overlayAnimation->state() != QAbstractAnimation::Running)
         m_overlay->setGeometry(m_inputShown ? 0 : -w, 0, w, h);
     else

@@ -67,6 +67,8 @@ public:
     const AppConfig &config() const { return m_config; }
     CReportExporter *exporter() const { return m_exporter; }
     const CReportViews *reportViews() const { return m_reports; }
+    // Ends every slide at once, leaving each panel where it rests.
+    void finishSliding();
 
 signals:
     void updateStyle();

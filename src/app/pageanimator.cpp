@@ -1,6 +1,8 @@
 #include "pageanimator.h"
 
 #include <QPropertyAnimation>
+
+#include <algorithm>
 #include <QWidget>
 
 using namespace WindowLayout;
@@ -46,18 +48,37 @@ void CPageAnimator::animate(QWidget *widget, const QPoint &target, int duration,
     m_animations.append(animation);
 }
 
+QHash<QWidget *, int> CPageAnimator::leftColumnFor(int page, const QSize &window) const
+{
+    QVector<const SlidingPanel *> column;
+    for (const SlidingPanel &panel : m_panels)
+        if (panel.leftColumn && panel.pages.contains(page))
+            column.append(&panel);
+    std::sort(column.begin(), column.end(),
+              [](const SlidingPanel *a, const SlidingPanel *b) { return a->y < b->y; });
+    QVector<QPair<int, int>> places;
+    for (const SlidingPanel *panel : column)
+        places.append({panel->y, panel->widget->height()});
+    const QVector<int> ys = leftColumnYs(places, window);
+    QHash<QWidget *, int> byWidget;
+    for (int i = 0; i < column.size(); ++i)
+        byWidget.insert(column[i]->widget, ys[i]);
+    return byWidget;
+}
+
 void CPageAnimator::slideTo(int page, const QSize &window, bool animated)
 {
     QEasingCurve inCurve(QEasingCurve::OutBack);
     inCurve.setOvershoot(0.5);
     const int bandX = bottomBandX(window);
+    const QHash<QWidget *, int> columnYs = leftColumnFor(page, window);
     for (const SlidingPanel &panel : qAsConst(m_panels)) {
         const bool here = panel.pages.contains(page);
         QPoint target;
         int duration;
         QEasingCurve curve;
         if (panel.leftColumn) {
-            target = QPoint(here ? LEFT_COLUMN_X : PARKED_LEFT_X, panel.y);
+            target = QPoint(here ? LEFT_COLUMN_X : PARKED_LEFT_X, columnYs.value(panel.widget, panel.y));
             duration = here ? 500 : 166;
             curve = here ? inCurve : QEasingCurve(QEasingCurve::InBack);
         } else {

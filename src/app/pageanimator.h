@@ -6,6 +6,7 @@
 
 #include "app/windowlayout.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QVector>
@@ -42,6 +43,8 @@ private:
         bool leftColumn;
     };
 
+    // Where the page's left column panels rest in a window of this size.
+    QHash<QWidget *, int> leftColumnFor(int page, const QSize &window) const;
     void animate(QWidget *widget, const QPoint &target, int duration, const QEasingCurve &curve);
 
     QList<SlidingPanel> m_panels;

@@ -69,12 +69,13 @@ CPanelBinder::CPanelBinder(CSkinManager *skin, const QImage &titleBar, const QIm
     connect(m_todayPanel, &CInfoTodayWidget::clicked, m_dayText, &CExpandWidget::slotExpand);
 }
 
-CInfoWidget *CPanelBinder::listPanel(const QString &title, const QStringList &captions, int height)
+CInfoWidget *CPanelBinder::listPanel(const QString &title, const QStringList &captions)
 {
     auto *panel = new CInfoWidget(m_skin, m_titleBar, m_parent);
-    panel->resize(200, height);
     panel->setTitle(title);
     panel->setCaptions(captions);
+    // As tall as the box it draws: no empty rest covers what lies below.
+    panel->resize(200, panel->bodyRect(captions.size()).bottom() + 1);
     return panel;
 }
 
@@ -83,33 +84,29 @@ void CPanelBinder::buildNumerologyPanels()
 {
     m_mainFeatures = listPanel(QStringLiteral("Main Features"),
                                {"Life Path", "Birthday", "Expression (M)", "Heart Desire (M)", "Personality (M)",
-                                "Karmic Debts"},
-                               135);
+                                "Karmic Debts"});
     m_mainFeatures->setHoverHighlight(true);
     m_additionalFeatures = listPanel(QStringLiteral("Additional Features"),
                                      {"Maturity", "Rational Thought", "Karmic Lessons", "Balance", "Hidden Passion",
-                                      "Subcons.Confid."},
-                                     135);
+                                      "Subcons.Confid."});
     m_additionalFeatures->setHoverHighlight(true);
     m_lifeCycles = listPanel(QStringLiteral("Life Cycles"),
-                             {"Age span", "Challenges", "Pinnacles", "Personal Year", "LP Periods", "LP Age Span"},
-                             135);
+                             {"Age span", "Challenges", "Pinnacles", "Personal Year", "LP Periods", "LP Age Span"});
     m_lifeCycles->setHoverHighlight(true);
     m_lifeCycles->setClickableRows(4);
     m_lifeCycles->setPlainText(true);
-    m_bridges = listPanel(QStringLiteral("Bridges"), {"Life path - Expr.", "Heart D. - Pers."}, 100);
+    m_bridges = listPanel(QStringLiteral("Bridges"), {"Life path - Expr.", "Heart D. - Pers."});
     m_bridges->setPlainText(true);
 }
 
 void CPanelBinder::buildCompatibilityPanels()
 {
     m_compatibilityPanel = listPanel(QStringLiteral("Compatibility"),
-                                     {"Summary", "Life Path", "Birthday", "Family", "Name"}, 120);
+                                     {"Summary", "Life Path", "Birthday", "Family", "Name"});
     m_familyPanel = listPanel(QStringLiteral("Family stability"),
                               {"Years together", "Home", "Spiritual", "Partner home", "Partner spiritual",
-                               "Home stability", "Spiritual stability"},
-                              155);
-    m_compDetailsPanel = listPanel(QStringLiteral("Compatibility details"), {"Life path", "Birth Day", "Name"}, 100);
+                               "Home stability", "Spiritual stability"});
+    m_compDetailsPanel = listPanel(QStringLiteral("Compatibility details"), {"Life path", "Birth Day", "Name"});
     for (CInfoWidget *panel : {m_compatibilityPanel, m_familyPanel, m_compDetailsPanel})
         panel->setPlainText(true);
 }
@@ -133,12 +130,11 @@ void CPanelBinder::buildBottomBand()
 
 void CPanelBinder::buildPetAndAdvisorPanels()
 {
-    m_petNumbers = listPanel(QStringLiteral("Main Features"), {"Pet Number", "Birthday Code", "Day Code"}, 90);
+    m_petNumbers = listPanel(QStringLiteral("Main Features"), {"Pet Number", "Birthday Code", "Day Code"});
     m_petNamePanel = new CInfoNameWidget(m_skin, m_wideTitleBar, m_parent);
     m_petNamePanel->setTitle(QStringLiteral("Name calculation"));
     m_analyzerNumbers = listPanel(QStringLiteral("Main Features"),
-                                  {"Date Number", "Name Number", "Heart Desire", "Personality", "Karmic Lessons"},
-                                  120);
+                                  {"Date Number", "Name Number", "Heart Desire", "Personality", "Karmic Lessons"});
     m_analyzerNamePanel = new CInfoNameWidget(m_skin, m_wideTitleBar, m_parent);
     m_analyzerNamePanel->setTitle(QStringLiteral("Name calculation"));
 }

@@ -68,7 +68,7 @@ public:
     CExpandWidget *dayText() const { return m_dayText; }
 
 private:
-    CInfoWidget *listPanel(const QString &title, const QStringList &captions, int height);
+    CInfoWidget *listPanel(const QString &title, const QStringList &captions);
     void buildNumerologyPanels();
     void buildCompatibilityPanels();
     void buildBottomBand();

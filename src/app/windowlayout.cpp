@@ -23,7 +23,8 @@ QRect reportRect(int page, const QSize &window)
     case CompatibilityPage:
         return QRect(x, 10, width, h - 314);
     case PetPage:
-        return QRect(x, 10, width, h - 110);
+        // Ends above the pet's name panel.
+        return QRect(x, 10, width, h - 159);
     case AdvisorPage:
         return QRect(x, 280, width, h - 285);
     case CelebritiesPage:
@@ -59,7 +60,8 @@ int bottomBandShownY(BottomPanel panel, const QSize &window)
     case CompMatrixPanel:
         return h - 298;
     case PetNamePanel:
-        return h - 95;
+        // The name panel's full height stands above the window's lower margin.
+        return h - 143;
     }
     return h;
 }
@@ -68,6 +70,34 @@ int bottomBandShownY(BottomPanel panel, const QSize &window)
 int bottomBandHiddenY(BottomPanel panel, const QSize &window)
 {
     return bottomBandShownY(panel, window) + 1000;
+}
+
+QVector<int> leftColumnYs(const QVector<QPair<int, int>> &yAndHeight, const QSize &window)
+{
+    // What each gap (above panel i) could give up.
+    QVector<int> spare(yAndHeight.size(), 0);
+    int totalSpare = 0;
+    for (int i = 1; i < yAndHeight.size(); ++i) {
+        const int gap = yAndHeight[i].first - (yAndHeight[i - 1].first + yAndHeight[i - 1].second);
+        spare[i] = qMax(0, gap - MIN_LEFT_GAP);
+        totalSpare += spare[i];
+    }
+    QVector<int> ys;
+    for (const auto &panel : yAndHeight)
+        ys.append(panel.first);
+    const int limit = window.height() - NAME_BUTTON_HEIGHT - NAME_BUTTON_MARGIN - MIN_LEFT_GAP;
+    const int overflow = ys.isEmpty() ? 0 : ys.last() + yAndHeight.last().second - limit;
+    if (overflow <= 0 || totalSpare == 0)
+        return ys;
+    // Every gap gives up the same share of what it can spare; each panel
+    // moves up by what the gaps above it gave.
+    const double share = qMin(1.0, double(overflow) / totalSpare);
+    int given = 0;
+    for (int i = 1; i < ys.size(); ++i) {
+        given += spare[i];
+        ys[i] -= qRound(share * given);
+    }
+    return ys;
 }
 
 QRect moduleColumnRect(const QSize &window)

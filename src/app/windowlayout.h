@@ -7,7 +7,9 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QPair>
 #include <QSize>
+#include <QVector>
 
 namespace WindowLayout {
 
@@ -51,6 +53,17 @@ QPoint todayPanelPos(const QSize &window);
 // The image buttons along the bottom right: save, print, reset, menu, about.
 enum ImageButton { SaveButton, PrintButton, ResetButton, MenuButton, AboutButton };
 QPoint imageButtonPos(ImageButton button, const QSize &window);
+
+// The name button in the lower left corner.
+const int NAME_BUTTON_HEIGHT = 80;
+const int NAME_BUTTON_MARGIN = 8;
+
+// The left column's panels of one page, given as their resting y and height
+// in top to bottom order, keep their places unless the window is too short
+// for them above the name button; then the gaps between them shrink (never
+// below MIN_LEFT_GAP) so the lowest panel ends above it. Returns the ys.
+const int MIN_LEFT_GAP = 4;
+QVector<int> leftColumnYs(const QVector<QPair<int, int>> &yAndHeight, const QSize &window);
 
 // Y of each module button in the column, by page.
 int moduleButtonY(int page);

@@ -43,6 +43,8 @@ private slots:
     void startsOnTheNumerologyPage();
     void pageButtonsSwitchPages();
     void pagesIgnoredWhileTheOverlayIsOpen();
+    void pagesFitTheWindow_data();
+    void pagesFitTheWindow();
     void typingFillsTheOverlayPanels();
     void clickingALetterSwapsItsMark();
     void optionChangeDiscardsHandMarks();
@@ -144,6 +146,65 @@ void TestCSorvel::pageButtonsSwitchPages()
     }
     // Forecast and Numerology share the numerology report view.
     QCOMPARE(m_window->pageReportView(7), m_window->pageReportView(0));
+}
+
+void TestCSorvel::pagesFitTheWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("button");
+    const QSize sizes[] = {{1015, 570}, {1100, 700}, {1440, 900}, {1920, 1080}};
+    const char *buttons[] = {"Numerology", "Psycho Matrix", "Forecast", "Love\nCompatibility", "Celebrities",
+                             "Pet", "Graphic\nChart", "Name\nAdvisor", "Guide"};
+    for (const QSize &size : sizes)
+        for (const char *button : buttons)
+            QTest::addRow("%dx%d %s", size.width(), size.height(), QByteArray(button).replace('\n', ' ').constData())
+                << size << QString::fromLatin1(button);
+}
+
+// At rest, whatever a page shows lies inside the window, and nothing covers
+// the report or another panel: not the name button, not the left column,
+// not the bottom band.
+void TestCSorvel::pagesFitTheWindow()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, button);
+    startUp(true);
+    m_window->resize(size);
+    for (QPushButton *module : m_window->findChildren<QPushButton *>(QStringLiteral("moduleButton")))
+        if (module->text() == button)
+            module->click();
+    m_window->finishSliding();
+
+    QWidget *central = m_window->centralWidget();
+    const QRect window(QPoint(), size); // the central widget fills the window
+    QWidget *view = m_window->pageReportView(m_window->currentPage());
+    QVector<QPair<QString, QRect>> shown;
+    if (view)
+        shown.append({QStringLiteral("report"), QRect(view->mapTo(central, QPoint()), view->size())});
+    const auto describe = [](const QPair<QString, QRect> &item) {
+        const QRect &r = item.second;
+        return QStringLiteral("%1 (%2,%3 %4x%5)").arg(item.first).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    for (QWidget *child : central->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        // The report frame only holds the views; the page's own view stands for it.
+        if (child->isHidden() || child == m_window->inputOverlay() || child->objectName() == "reportFrame")
+            continue;
+        if (!child->geometry().intersects(window))
+            continue; // parked for another page
+        const QString name = child->objectName().isEmpty() ? QString::fromLatin1(child->metaObject()->className())
+                                                           : child->objectName();
+        shown.append({name, child->geometry()});
+        QVERIFY2(window.contains(child->geometry()), qPrintable(describe(shown.last()) + " is cut off"));
+    }
+    // The day text drawer slides out from behind the Today panel.
+    const auto drawerAndToday = [](const QString &a, const QString &b) {
+        return QSet<QString>{a, b} == QSet<QString>{QStringLiteral("CExpandWidget"), QStringLiteral("CInfoTodayWidget")};
+    };
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j)
+            if (!drawerAndToday(shown[i].first, shown[j].first))
+                QVERIFY2(!shown[i].second.intersects(shown[j].second),
+                         qPrintable(describe(shown[i]) + " overlaps " + describe(shown[j])));
 }
 
 void TestCSorvel::pagesIgnoredWhileTheOverlayIsOpen()

@@ -15,6 +15,8 @@ private slots:
     void reportRect();
     void bottomBand();
     void moduleButtons();
+    void leftColumn_data();
+    void leftColumn();
 };
 
 void TestWindowLayout::reportRect_data()
@@ -29,7 +31,7 @@ void TestWindowLayout::reportRect_data()
     QTest::newRow("compatibility") << int(CompatibilityPage) << QSize(1100, 700) << QRect(216, 10, 685, 386);
     QTest::newRow("celebrities") << int(CelebritiesPage) << QSize(1100, 700) << QRect(216, 10, 685, 680);
     QTest::newRow("guide") << int(GuidePage) << QSize(1100, 700) << QRect(216, 10, 685, 680);
-    QTest::newRow("pet") << int(PetPage) << QSize(1100, 700) << QRect(216, 10, 685, 590);
+    QTest::newRow("pet") << int(PetPage) << QSize(1100, 700) << QRect(216, 10, 685, 541);
     QTest::newRow("advisor starts lower") << int(AdvisorPage) << QSize(1100, 700) << QRect(216, 280, 685, 415);
     QTest::newRow("chart page has its own area") << int(ChartPage) << QSize(1100, 700) << QRect(10, 10, 891, 630);
     // Wider than 1439: the 1024-pixel report is centred.
@@ -56,7 +58,9 @@ void TestWindowLayout::bottomBand()
     QCOMPARE(bottomBandShownY(EssencePanel, window), 545);
     QCOMPARE(bottomBandShownY(MatrixPanel, window), 402);
     QCOMPARE(bottomBandHiddenY(MatrixPanel, window), 1402);
-    QCOMPARE(bottomBandHiddenY(PetNamePanel, window), 1605);
+    QCOMPARE(bottomBandHiddenY(PetNamePanel, window), 1557);
+    // The pet's name panel (133 high) stands wholly inside the window.
+    QVERIFY(bottomBandShownY(PetNamePanel, window) + 133 <= window.height());
 }
 
 void TestWindowLayout::moduleButtons()
@@ -69,6 +73,33 @@ void TestWindowLayout::moduleButtons()
         QCOMPARE(moduleButtonY(order[i]), 80 * i);
     QCOMPARE(imageButtonPos(SaveButton, QSize(1100, 700)), QPoint(910, 560));
     QCOMPARE(imageButtonPos(AboutButton, QSize(1100, 700)), QPoint(1070, 560));
+}
+
+using Places = QVector<QPair<int, int>>;
+
+void TestWindowLayout::leftColumn_data()
+{
+    QTest::addColumn<Places>("places");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QVector<int>>("expected");
+    const Places three = {{10, 100}, {130, 100}, {250, 100}}; // gaps of 20, 16 to spare each
+    // The name button's top is at height - 88; the column ends 4 above it.
+    QTest::newRow("room to spare") << three << 700 << QVector<int>{10, 130, 250};
+    QTest::newRow("exactly fits") << three << 442 << QVector<int>{10, 130, 250};
+    QTest::newRow("gaps share the squeeze") << three << 430 << QVector<int>{10, 124, 238};
+    QTest::newRow("uneven share rounds") << three << 421 << QVector<int>{10, 119, 229};
+    QTest::newRow("gaps never below the minimum") << three << 300 << QVector<int>{10, 114, 218};
+    QTest::newRow("one panel stays") << Places{{437, 55}} << 400 << QVector<int>{437};
+    QTest::newRow("touching panels stay") << Places{{10, 100}, {110, 100}} << 250 << QVector<int>{10, 110};
+    QTest::newRow("nothing") << Places{} << 570 << QVector<int>{};
+}
+
+void TestWindowLayout::leftColumn()
+{
+    QFETCH(Places, places);
+    QFETCH(int, height);
+    QFETCH(QVector<int>, expected);
+    QCOMPARE(leftColumnYs(places, QSize(1100, height)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestWindowLayout)

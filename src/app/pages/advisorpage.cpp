@@ -16,20 +16,20 @@ const QPoint PARKED(-1000, -1000);
 CAdvisorPage::CAdvisorPage(QWidget *parent, CInfoNameWidget *namePanel)
     : QObject(parent)
     , m_namePanel(namePanel)
-    , m_box(newPageBox(parent, QSize(450, 170)))
+    , m_box(newPageBox(parent, QSize(580, 115)))
 {
-    pageCaption(QStringLiteral("Name (a person, a child, a business...)"), m_box, QRect(0, 0, 450, 25));
+    pageCaption(QStringLiteral("Name (a person, a child, a business...)"), m_box, QRect(0, 0, 580, 25));
     m_name = new QLineEdit(m_box);
     m_name->setObjectName(QStringLiteral("advisorName"));
-    m_name->setGeometry(20, 25, 410, 25);
+    m_name->setGeometry(20, 25, 540, 25);
     m_name->setPlaceholderText(QStringLiteral("Any name"));
     pageCaption(QStringLiteral("Date"), m_box, QRect(0, 60, 200, 25));
     m_date = newPageDateField(m_box, QStringLiteral("advisorDate"));
     m_date->setGeometry(20, 85, 160, 25);
     m_chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_box);
     m_chaldean->move(200, 88);
-    m_calculate = new QPushButton(QStringLiteral("CALCULATE"), parent);
-    m_calculate->resize(160, 25);
+    m_calculate = new QPushButton(QStringLiteral("CALCULATE"), m_box);
+    m_calculate->setGeometry(400, 85, 160, 25); // ends the date row
     connect(m_calculate, &QPushButton::clicked, this, &CAdvisorPage::calculateRequested);
     connect(m_name, &QLineEdit::returnPressed, this, &CAdvisorPage::calculateRequested);
 }
@@ -73,12 +73,13 @@ void CAdvisorPage::layout(const QRect &report, bool shown)
     if (!shown) {
         m_box->move(PARKED);
         m_namePanel->move(PARKED);
-        m_calculate->move(PARKED);
         return;
     }
-    // The input sits above the page's report, level with the other pages' reports.
-    const QPoint box(report.x() + 10, 20);
+    // The input sits above the page's report, level with the other pages'
+    // reports; the name panel fits between the input and the report, and
+    // CALCULATE ends the date row, so nothing covers the report or the
+    // module column even in the narrowest window.
+    const QPoint box(report.x() + 10, 10);
     m_box->move(box);
-    m_namePanel->move(box + QPoint(0, 180));
-    m_calculate->move(box + QPoint(480, 130));
+    m_namePanel->move(report.x(), report.y() - m_namePanel->height() - 6);
 }
