@@ -1,6 +1,7 @@
 // Program entry of the window application.
 
 #include "app/appfolders.h"
+#include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/dialogs/ceuladlg.h"
 #include "app/messageboxreporter.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 
 #include <unistd.h>
 
@@ -42,6 +44,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QLatin1String(DESKTOP_ID));
     Q_INIT_RESOURCE(app);
     Q_INIT_RESOURCE(styles);
+    // Every window of the program, the licence and the designer alone too.
+    QApplication::setWindowIcon(QIcon(imageFolder() + QStringLiteral("sorvel.png")));
 
     // The chart designer alone: "--designer [FILE.snc]".
     const QString designerFile = designerArgument(QCoreApplication::arguments());
@@ -55,7 +59,8 @@ int main(int argc, char *argv[])
 
     // 3. The licence agreement, once: before the first configuration exists.
     if (!QFile::exists(configFilePath())) {
-        CEulaDlg eula;
+        const CSkinManager skin(imageFolder()); // the first start has the base skin
+        CEulaDlg eula(&skin);
         eula.exec();
         if (!eula.accepted())
             return 0;

@@ -1,10 +1,12 @@
 #include "ceuladlg.h"
 
+#include "app/cskinmanager.h"
+
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-CEulaDlg::CEulaDlg(QWidget *parent)
+CEulaDlg::CEulaDlg(const CSkinManager *skin, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Sorvel Numerology"));
@@ -17,7 +19,6 @@ CEulaDlg::CEulaDlg(QWidget *parent)
 
     auto *accept = new QPushButton(QStringLiteral("Accept"), this);
     accept->setGeometry(210, 365, 80, 20);
-    accept->setStyleSheet(QStringLiteral("color: black;"));
     accept->setDefault(true);
     connect(accept, &QPushButton::clicked, this, &CEulaDlg::OnOk);
 
@@ -25,6 +26,15 @@ CEulaDlg::CEulaDlg(QWidget *parent)
     reject->setGeometry(305, 365, 80, 20);
     reject->setAutoDefault(false);
     connect(reject, &QPushButton::clicked, this, &CEulaDlg::OnCancel);
+
+    if (skin) {
+        skin->applyStyle(this, CSkinManager::KIND_WINDOW);
+        for (QWidget *widget : {static_cast<QWidget *>(text), static_cast<QWidget *>(accept),
+                                static_cast<QWidget *>(reject)})
+            skin->applyStyle(widget, CSkinManager::KIND_DEFAULT);
+    } else {
+        accept->setStyleSheet(QStringLiteral("color: black;"));
+    }
 }
 
 QString CEulaDlg::agreementText()

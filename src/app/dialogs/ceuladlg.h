@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class CSkinManager;
+
 // The licence agreement shown at the first start. The program asks
 // accepted() afterwards rather than the dialog's result, so closing the
 // window by its frame counts as a refusal.
@@ -9,7 +11,8 @@ class CEulaDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CEulaDlg(QWidget *parent = nullptr);
+    // With a skin the agreement is shown in the program's own colours.
+    explicit CEulaDlg(const CSkinManager *skin = nullptr, QWidget *parent = nullptr);
 
     bool accepted() const { return m_accepted; }
 
