@@ -197,6 +197,7 @@ const CNumerology *CSorvel::personEngine() const { return &m_driver->person(); }
 const CNumerology *CSorvel::partnerEngine() const { return &m_driver->partner(); }
 QWidget *CSorvel::pageReportView(int page) const { return m_reports->viewOfPage(page); }
 const CInfoTodayWidget *CSorvel::todayPanel() const { return m_panels->todayPanel(); }
+const CExpandWidget *CSorvel::dayTextDrawer() const { return m_panels->dayText(); }
 const CInfoWidget *CSorvel::mainFeaturesPanel() const { return m_panels->mainFeatures(); }
 QVector<int> CSorvel::personMarks(int row) const { return m_overlay->marks(false, row); }
 

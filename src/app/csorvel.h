@@ -18,6 +18,7 @@
 class CAdvisorPage;
 class CCalculationDriver;
 class CChartPage;
+class CExpandWidget;
 class CInfoTodayWidget;
 class CInfoWidget;
 class CInputOverlay;
@@ -61,6 +62,7 @@ public:
     CSkinManager *skinManager() const { return m_skin; }
     QWidget *pageReportView(int page) const;
     const CInfoTodayWidget *todayPanel() const;
+    const CExpandWidget *dayTextDrawer() const;
     const CInfoWidget *mainFeaturesPanel() const;
     QDateEdit *forecastDateField() const { return m_forecastDate; }
     QVector<int> personMarks(int row) const;

@@ -236,7 +236,9 @@ void CPanelBinder::showToday(const QDate &date)
     showCalendar(date);
     if (m_birthDigit <= 0) {
         m_todayPanel->clearValues();
-        m_dayText->setText(QString());
+        m_dayText->setText(QStringLiteral(
+            "The reading of the day appears here once a person has been calculated: press "
+            "<b>ENTER YOUR NAME</b> at the lower left, type a name and a birth date, then <b>APPLY</b>."));
         return;
     }
     const PersonalNumbers numbers(m_birthDigit);

@@ -10,6 +10,7 @@
 #include "files/personfile.h"
 #include "engine/cnumerology.h"
 #include "engine/messagereporter.h"
+#include "panels/cexpandwidget.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
@@ -371,6 +372,14 @@ void TestCSorvel::todayPanelWaitsForACalculation()
     const QStringList before = m_window->todayPanel()->values();
     m_window->forecastDateField()->setDate(QDate(2024, 6, 10));
     QCOMPARE(m_window->todayPanel()->values(), before);
+    // The day's drawer says how to fill it, and after a calculation reads the day.
+    QVERIFY(m_window->dayTextDrawer()->text().contains(QLatin1String("ENTER YOUR NAME")));
+    typePerson(QStringLiteral("John Smith"), QDate(1985, 3, 15));
+    QVERIFY(m_window->OnCalcNum());
+    QVERIFY(!m_window->dayTextDrawer()->text().contains(QLatin1String("ENTER YOUR NAME")));
+    QVERIFY(!m_window->dayTextDrawer()->text().isEmpty());
+    m_window->OnResData();
+    QVERIFY(m_window->dayTextDrawer()->text().contains(QLatin1String("ENTER YOUR NAME")));
 }
 
 void TestCSorvel::resetButtons()
