@@ -8,6 +8,3 @@
 // The application folder + "/images/": pictures, report pictures, templates.
 QString imageFolder();
 
-// The style sheet of a picture button: picture + ".png" from the image
-// folder, picture + "h.png" under the mouse.
-QString imageButtonStyleSheet(const QString &picture);

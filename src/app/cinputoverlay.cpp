@@ -1,5 +1,7 @@
 #include "cinputoverlay.h"
 
+#include "app/cimagebutton.h"
+
 #include "app/appfolders.h"
 #include "app/cdateedit.h"
 #include "app/cskinmanager.h"
@@ -52,11 +54,9 @@ CInputOverlay::CInputOverlay(CSkinManager *skin, const QImage &titleBar, QWidget
     m_gender->setGeometry(625, 30, 95, 25);
 
     const auto fileButton = [box](const QString &picture, int x, const QString &toolTip) {
-        auto *button = new QPushButton(box);
-        button->setObjectName(picture);
+        auto *button = new CImageButton(picture, box);
         button->setGeometry(x, 30, 24, 24);
         button->setToolTip(toolTip);
-        button->setCursor(Qt::PointingHandCursor);
         return button;
     };
     m_saveButton = fileButton(QStringLiteral("savebbut"), 730, QStringLiteral("Save person"));
@@ -307,8 +307,8 @@ void CInputOverlay::applyStyle()
 {
     // The overlay covers the whole window in the window's own colour.
     setStyleSheet(m_skin->mapStyleSheet(QStringLiteral("QWidget#inputOverlay { background: #1e1917; }")));
-    for (QPushButton *button : {m_saveButton, m_openButton, m_newButton})
-        button->setStyleSheet(imageButtonStyleSheet(button->objectName()));
+    for (CImageButton *button : {m_saveButton, m_openButton, m_newButton})
+        button->applySkin(m_skin);
     for (QWidget *field : std::initializer_list<QWidget *>{
              m_person.fullName, m_person.shortName, m_person.birthDate, m_gender, m_vowelMode, m_partner.fullName,
              m_partner.shortName, m_partner.birthDate})

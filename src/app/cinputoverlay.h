@@ -19,6 +19,7 @@ class QComboBox;
 class CDateEdit;
 class QLabel;
 class QLineEdit;
+class CImageButton;
 class QPushButton;
 struct NumerologyResult;
 
@@ -104,9 +105,9 @@ private:
     PersonFields m_person;
     PersonFields m_partner;
     QComboBox *m_gender = nullptr;
-    QPushButton *m_saveButton = nullptr;
-    QPushButton *m_openButton = nullptr;
-    QPushButton *m_newButton = nullptr;
+    CImageButton *m_saveButton = nullptr;
+    CImageButton *m_openButton = nullptr;
+    CImageButton *m_newButton = nullptr;
     QCheckBox *m_chaldean = nullptr;
     QLabel *m_vowelModeCaption = nullptr;
     QComboBox *m_vowelMode = nullptr;

@@ -7,6 +7,7 @@
 #include "app/appfolders.h"
 #include "app/calculationdriver.h"
 #include "app/cdateedit.h"
+#include "app/cimagebutton.h"
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/dialogs/caboutdlg.h"
@@ -261,11 +262,9 @@ void CSorvel::buildBottomRight()
 {
     QWidget *central = centralWidget();
     for (const ImageButtonSpec &spec : IMAGE_BUTTONS) {
-        auto *button = new QPushButton(central);
+        auto *button = new CImageButton(QString::fromLatin1(spec.picture), central);
         button->resize(20, 20);
         button->setToolTip(QString::fromLatin1(spec.toolTip));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(imageButtonStyleSheet(QString::fromLatin1(spec.picture)));
         connect(button, &QPushButton::clicked, this, spec.slot);
         m_imageButtons[spec.position] = button;
     }
@@ -623,6 +622,8 @@ void CSorvel::initStyle()
         m_skin->applyStyle(m_moduleButtons[page], CSkinManager::KIND_MODULE_BUTTON);
     }
     m_skin->applyStyle(this, CSkinManager::KIND_WINDOW);
+    for (CImageButton *button : m_imageButtons)
+        button->applySkin(m_skin);
     m_skin->applyStyle(m_forecastDate, CSkinManager::KIND_DEFAULT);
     m_petPage->applyStyle(m_skin);
     m_advisorPage->applyStyle(m_skin);

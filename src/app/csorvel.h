@@ -19,6 +19,7 @@ class CAdvisorPage;
 class CCalculationDriver;
 class CChartPage;
 class CExpandWidget;
+class CImageButton;
 class CInfoTodayWidget;
 class CInfoWidget;
 class CInputOverlay;
@@ -193,7 +194,7 @@ private:
 
     // Bottom right.
     QDateEdit *m_forecastDate = nullptr;
-    QPushButton *m_imageButtons[5] = {};
+    CImageButton *m_imageButtons[5] = {};
     QPushButton *m_nameButton = nullptr;
     QTimeLine *m_pulse = nullptr;
     QMenu *m_menu = nullptr;

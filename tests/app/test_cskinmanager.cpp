@@ -1,6 +1,7 @@
 // Skins: the tint formula, style sheet mapping, style kinds, pictures and the
 // base style sheets.
 
+#include "app/cimagebutton.h"
 #include "app/cskinmanager.h"
 
 #include <QCheckBox>
@@ -59,6 +60,7 @@ private slots:
     void sheetPicturesComeFromTheImageFolderOrTheBuiltInCopy();
     void imageFolderWithHashIsNotTinted();
     void missingPicturesStayNull();
+    void imageButtonFollowsSkinAndPointer();
     void tintImageKeepsAlpha();
     void matrixPictureFollowsTheSkin();
     void modulePictureIsFramed();
@@ -341,6 +343,36 @@ void TestCSkinManager::missingPicturesStayNull()
     QVERIFY(skins.modulePicture(QStringLiteral("numer-but.png")).isNull());
     QVERIFY(skins.editorImage(QStringLiteral("move-s.png")).isNull());
     QVERIFY(skins.tintImage(QImage()).isNull());
+}
+
+// The small picture buttons take the skin's tint, and their lit picture
+// while the pointer is over them.
+void TestCSkinManager::imageButtonFollowsSkinAndPointer()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(solidImage(20, 20, QColor("#44372f")).save(folder.filePath(QStringLiteral("savebut.png"))));
+    QVERIFY(solidImage(20, 20, QColor("#9cb62d")).save(folder.filePath(QStringLiteral("savebuth.png"))));
+    CSkinManager skins(folder.path() + QLatin1Char('/'));
+    CImageButton button(QStringLiteral("savebut"), nullptr);
+    button.resize(20, 20);
+    const auto shown = [&button] { return button.icon().pixmap(20, 20).toImage().pixelColor(10, 10); };
+
+    skins.selectSkin(0);
+    button.applySkin(&skins);
+    QCOMPARE(shown(), QColor("#44372f"));
+    skins.selectSkin(BLUE);
+    button.applySkin(&skins);
+    const QColor blueNormal = shown();
+    QVERIFY2(blueNormal != QColor("#44372f"), "the picture keeps the base colours in another skin");
+    QCOMPARE(blueNormal, skins.mapColor(QColor("#44372f")));
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(&button, &enter);
+    QCOMPARE(shown(), skins.mapColor(QColor("#9cb62d")));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    QCOMPARE(shown(), blueNormal);
 }
 
 void TestCSkinManager::tintImageKeepsAlpha()
