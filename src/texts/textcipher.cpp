@@ -1,5 +1,7 @@
 #include "textcipher.h"
 
+#include <QtGlobal>
+
 #include <cstring>
 #include <utility>
 
@@ -52,6 +54,34 @@ private:
     int m_j = 0;
 };
 
+// Every line starts the same keystream afresh, so its first bytes are worked
+// out once and shared: a line of the data file (at most 8192 letters, 4096
+// bytes) is then deciphered with one XOR a byte. Longer input runs the
+// stream itself.
+class KeyStreamPrefix
+{
+public:
+    static const int LENGTH = 4096;
+
+    KeyStreamPrefix()
+    {
+        KeyStream stream;
+        for (unsigned char &byte : m_bytes)
+            byte = stream.next();
+    }
+
+    const unsigned char *bytes() const { return m_bytes; }
+
+private:
+    unsigned char m_bytes[LENGTH];
+};
+
+const unsigned char *sharedKeyStream()
+{
+    static const KeyStreamPrefix PREFIX;
+    return PREFIX.bytes();
+}
+
 // One byte from its two letters (char 2i, char 2i + 1), before the keystream.
 unsigned char joinNibbles(unsigned low, unsigned high)
 {
@@ -80,15 +110,34 @@ void decipherBytes(const char *data, int length, QByteArray &plain)
 {
     const int n = length / 2;
     plain.resize(n);
-    KeyStream stream;
     const auto *in = reinterpret_cast<const unsigned char *>(data);
     char *out = plain.data();
-    for (int i = 0; i < n; ++i)
+    const int shared = qMin(n, int(KeyStreamPrefix::LENGTH));
+    const unsigned char *key = sharedKeyStream();
+    for (int i = 0; i < shared; ++i)
+        out[i] = static_cast<char>(joinNibbles(in[2 * i], in[2 * i + 1]) ^ key[i]);
+    if (shared == n)
+        return;
+    KeyStream stream; // past the shared part: the stream from its start
+    for (int i = 0; i < shared; ++i)
+        stream.next();
+    for (int i = shared; i < n; ++i)
         out[i] = static_cast<char>(joinNibbles(in[2 * i], in[2 * i + 1]) ^ stream.next());
 }
 
 int firstForeignCharacter(const char *data, int length)
 {
+    // Almost every line is clean: one pass without branches tells, and
+    // only a damaged line is searched for its place.
+    const auto *bytes = reinterpret_cast<const unsigned char *>(data);
+    unsigned outside = 0;
+    const int pairs = length / 2;
+    for (int i = 0; i < pairs; ++i)
+        outside |= unsigned(bytes[2 * i] - 'a') | unsigned(bytes[2 * i + 1] - 'A');
+    if (length % 2 != 0)
+        outside |= unsigned(bytes[length - 1] - 'a');
+    if (outside < 16)
+        return -1;
     for (int i = 0; i < length; ++i) {
         const char first = (i % 2 == 0) ? 'a' : 'A';
         if (data[i] < first || data[i] > first + 15)

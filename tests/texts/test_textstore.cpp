@@ -33,6 +33,8 @@ private slots:
     void decipherRefusesShortLines_data();
     void decipherRefusesShortLines();
     void decipherIgnoresOddLastCharacter();
+    void foreignCharacters_data();
+    void foreignCharacters();
 
     void entries_data();
     void entries();
@@ -107,6 +109,10 @@ void TestTextStore::cipherRoundTrip_data()
         every.append(char(b));
     QTest::newRow("every byte but 0") << every;
     QTest::newRow("longest line") << QByteArray(4096, 'q');
+    QByteArray longer; // past the keystream shared by all lines
+    for (int i = 0; i < 5000; ++i)
+        longer.append(char('a' + i % 26));
+    QTest::newRow("longer than a data file line") << longer;
 }
 
 void TestTextStore::cipherRoundTrip()
@@ -119,6 +125,33 @@ void TestTextStore::cipherRoundTrip()
     QString line = QString::fromLatin1(encoded);
     QVERIFY(decipherLine(line));
     QCOMPARE(line.toLatin1(), plain);
+    QByteArray raw;
+    decipherBytes(encoded.constData(), encoded.size(), raw);
+    QCOMPARE(raw, plain);
+    QCOMPARE(firstForeignCharacter(encoded.constData(), encoded.size()), -1);
+}
+
+void TestTextStore::foreignCharacters_data()
+{
+    QTest::addColumn<QByteArray>("letters");
+    QTest::addColumn<int>("first");
+    QTest::newRow("clean") << QByteArray("aApPbC") << -1;
+    QTest::newRow("clean, odd last") << QByteArray("aApPb") << -1;
+    QTest::newRow("upper case at an even place") << QByteArray("aAApbC") << 2;
+    QTest::newRow("lower case at an odd place") << QByteArray("aApp") << 3;
+    QTest::newRow("just past p") << QByteArray("qA") << 0;
+    QTest::newRow("just past P") << QByteArray("aQ") << 1;
+    QTest::newRow("just before a") << QByteArray("aA`A") << 2;
+    QTest::newRow("odd last past p") << QByteArray("aAq") << 2;
+    QTest::newRow("high byte") << QByteArray("aA\xe1" "A") << 2;
+    QTest::newRow("second of two") << QByteArray("aAbBz!") << 4;
+}
+
+void TestTextStore::foreignCharacters()
+{
+    QFETCH(QByteArray, letters);
+    QFETCH(int, first);
+    QCOMPARE(firstForeignCharacter(letters.constData(), letters.size()), first);
 }
 
 void TestTextStore::decipherRefusesShortLines_data()
