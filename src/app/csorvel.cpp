@@ -322,6 +322,9 @@ void CSorvel::buildNameButton()
     connect(m_nameButton, &QPushButton::clicked, this, &CSorvel::OnNameSel);
     m_pulse = new QTimeLine(1000, this);
     m_pulse->setFrameRange(0, 20);
+    // Every step restyles the button and makes the window composite again,
+    // so the glow moves ten times a second, not twenty-five.
+    m_pulse->setUpdateInterval(PULSE_STEP_MS);
     m_pulse->setEasingCurve(QEasingCurve::InOutQuad);
     connect(m_pulse, &QTimeLine::frameChanged, this, &CSorvel::OnPersButAnim);
     connect(m_pulse, &QTimeLine::finished, this, &CSorvel::OnPersButAnimFinish);
@@ -533,8 +536,14 @@ void CSorvel::layoutWindow()
 
 // --- name button, overlay ------------------------------------------------------
 
+bool CSorvel::nameButtonGlows() const
+{
+    return m_pulse->state() == QTimeLine::Running;
+}
+
 void CSorvel::startPulse()
 {
+    m_pulseHalves = 0;
     m_pulse->stop();
     m_pulse->setDirection(QTimeLine::Forward);
     m_pulse->start();
@@ -558,6 +567,12 @@ void CSorvel::OnPersButAnim(int val)
 
 void CSorvel::OnPersButAnimFinish()
 {
+    // The glow calls for attention for a while, then the button rests in
+    // its plain colours, so a window left alone uses no processor time.
+    if (++m_pulseHalves >= PULSE_HALVES) {
+        stopPulse();
+        return;
+    }
     m_pulse->toggleDirection();
     m_pulse->start();
 }

@@ -55,6 +55,7 @@ public:
     bool inputShown() const { return m_inputShown; }
     bool calculated() const { return m_calculated; }
     QString nameButtonText() const { return m_nameButtonText; }
+    bool nameButtonGlows() const;
     const QList<RecentEntry> &recentList() const;
     CInputOverlay *inputOverlay() const { return m_overlay; }
     const CCalculationDriver &driver() const { return *m_driver; }
@@ -197,6 +198,9 @@ private:
     CImageButton *m_imageButtons[5] = {};
     QPushButton *m_nameButton = nullptr;
     QTimeLine *m_pulse = nullptr;
+    static const int PULSE_STEP_MS = 100;
+    static const int PULSE_HALVES = 30; // one second each: half a minute of glow
+    int m_pulseHalves = 0;
     QMenu *m_menu = nullptr;
     QActionGroup *m_styleGroup = nullptr;
     QWidget *m_splash = nullptr;

@@ -3,6 +3,7 @@
 // report views alive.
 
 #include "app/cinputoverlay.h"
+#include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/reportviews.h"
 #include "files/configfile.h"
@@ -44,6 +45,7 @@ private slots:
     void startsOnTheNumerologyPage();
     void pageButtonsSwitchPages();
     void pagesIgnoredWhileTheOverlayIsOpen();
+    void nameButtonGlowRests();
     void pagesFitTheWindow_data();
     void pagesFitTheWindow();
     void typingFillsTheOverlayPanels();
@@ -206,6 +208,24 @@ void TestCSorvel::pagesFitTheWindow()
             if (!drawerAndToday(shown[i].first, shown[j].first))
                 QVERIFY2(!shown[i].second.intersects(shown[j].second),
                          qPrintable(describe(shown[i]) + " overlaps " + describe(shown[j])));
+}
+
+// The name button glows for half a minute (thirty one-second halves), then
+// rests in its plain sheet; closing the input without a name lights it again.
+void TestCSorvel::nameButtonGlowRests()
+{
+    QVERIFY(m_window->nameButtonGlows());
+    for (int half = 1; half < 30; ++half)
+        m_window->OnPersButAnimFinish();
+    QVERIFY(m_window->nameButtonGlows());
+    m_window->OnPersButAnimFinish();
+    QVERIFY(!m_window->nameButtonGlows());
+    auto *button = m_window->findChild<QPushButton *>(QStringLiteral("nameButton"));
+    QVERIFY(button);
+    QCOMPARE(button->styleSheet(), m_window->skinManager()->styleSheetForKind(CSkinManager::KIND_NAME_BUTTON));
+    m_window->OnNameSel();
+    m_window->OnNameSel();
+    QVERIFY(m_window->nameButtonGlows());
 }
 
 void TestCSorvel::pagesIgnoredWhileTheOverlayIsOpen()
