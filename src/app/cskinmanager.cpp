@@ -161,6 +161,7 @@ void CSkinManager::selectSkin(int index)
     for (const QString &sheet : skin.sheets)
         m_sheets << withImageFolder(sheet);
     setCurrentTint(current, SkinTint{skin.tint, skin.percent, skin.plain});
+    m_tinted.clear();
 }
 
 QString CSkinManager::mapStyleSheet(const QString &text) const
@@ -192,7 +193,10 @@ QImage CSkinManager::tintImage(const QImage &image, const Skin &skin)
 
 QImage CSkinManager::loadTinted(const QString &fileName) const
 {
-    return tintImage(loadImage(fileName));
+    auto tinted = m_tinted.constFind(fileName);
+    if (tinted == m_tinted.constEnd())
+        tinted = m_tinted.insert(fileName, tintImage(loadImage(fileName)));
+    return *tinted;
 }
 
 QPixmap CSkinManager::modulePicture(const QString &fileName) const
@@ -267,6 +271,9 @@ QImage CSkinManager::loadImage(const QString &fileName) const
 {
     if (m_imageFolder.isEmpty())
         return QImage();
-    return QImage(m_imageFolder + fileName);
+    auto loaded = m_loaded.constFind(fileName);
+    if (loaded == m_loaded.constEnd())
+        loaded = m_loaded.insert(fileName, QImage(m_imageFolder + fileName));
+    return *loaded;
 }
 

@@ -13,6 +13,7 @@
 #include "skins/cskintint.h"
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QMap>
 #include <QObject>
@@ -106,4 +107,8 @@ private:
     QVector<Skin> m_skins;
     QStringList m_sheets; // the current skin's sheets, image folder filled in
     QMap<QString, QImage> m_editorImages;
+    // Every picture is read from disk once and tinted once per skin: the
+    // window restyles itself several times while it starts.
+    mutable QHash<QString, QImage> m_loaded;
+    mutable QHash<QString, QImage> m_tinted; // for the current skin
 };

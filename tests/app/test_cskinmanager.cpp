@@ -61,6 +61,7 @@ private slots:
     void imageFolderWithHashIsNotTinted();
     void missingPicturesStayNull();
     void imageButtonFollowsSkinAndPointer();
+    void picturesAreReadOnceAndTintedPerSkin();
     void tintImageKeepsAlpha();
     void matrixPictureFollowsTheSkin();
     void modulePictureIsFramed();
@@ -373,6 +374,23 @@ void TestCSkinManager::imageButtonFollowsSkinAndPointer()
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&button, &leave);
     QCOMPARE(shown(), blueNormal);
+}
+
+// A picture is read from disk once; its tint follows the skin in force.
+void TestCSkinManager::picturesAreReadOnceAndTintedPerSkin()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("tbar.png"));
+    QVERIFY(solidImage(4, 4, QColor("#44372f")).save(path));
+    CSkinManager skins(folder.path() + QLatin1Char('/'));
+    skins.selectSkin(0);
+    QCOMPARE(skins.loadTinted(QStringLiteral("tbar.png")).pixelColor(1, 1), QColor("#44372f"));
+    QVERIFY(QFile::remove(path)); // from now on only the copy in memory exists
+    skins.selectSkin(BLUE);
+    QCOMPARE(skins.loadTinted(QStringLiteral("tbar.png")).pixelColor(1, 1), skins.mapColor(QColor("#44372f")));
+    skins.selectSkin(0);
+    QCOMPARE(skins.loadTinted(QStringLiteral("tbar.png")).pixelColor(1, 1), QColor("#44372f"));
 }
 
 void TestCSkinManager::tintImageKeepsAlpha()
