@@ -39,10 +39,30 @@ static void printHelp(QTextStream &out)
 // GUI applications run on the offscreen platform.
 enum class Needs { Core, Fonts, WebEngine };
 
+// The value of an option given as "--name value" or "--name=value".
+static const char *optionValue(int argc, char *argv[], const char *name)
+{
+    const size_t length = std::strlen(name);
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], name) == 0)
+            return i + 1 < argc ? argv[i + 1] : nullptr;
+        if (std::strncmp(argv[i], name, length) == 0 && argv[i][length] == '=')
+            return argv[i] + length + 1;
+    }
+    return nullptr;
+}
+
 static Needs needsOf(int argc, char *argv[])
 {
     if (argc < 2)
         return Needs::Core;
+    // A QR Code carries no text: its picture is drawn without fonts, so the
+    // command starts no GUI platform.
+    if (std::strcmp(argv[1], "barcode") == 0) {
+        const char *kind = optionValue(argc, argv, "--kind");
+        if (kind && std::strcmp(kind, "0") == 0)
+            return Needs::Core;
+    }
     for (const char *command : {"barcode", "template", "chart-image"}) {
         if (std::strcmp(argv[1], command) == 0)
             return Needs::Fonts;
@@ -51,12 +71,9 @@ static Needs needsOf(int argc, char *argv[])
         return Needs::WebEngine;
     // A batch prints its PDFs on the web engine; JSON and HTML need the core.
     if (std::strcmp(argv[1], "batch") == 0) {
-        for (int i = 2; i < argc; ++i) {
-            if (std::strcmp(argv[i], "--format=pdf") == 0 ||
-                (std::strcmp(argv[i], "--format") == 0 && i + 1 < argc &&
-                 std::strcmp(argv[i + 1], "pdf") == 0))
-                return Needs::WebEngine;
-        }
+        const char *format = optionValue(argc, argv, "--format");
+        if (format && std::strcmp(format, "pdf") == 0)
+            return Needs::WebEngine;
     }
     return Needs::Core;
 }

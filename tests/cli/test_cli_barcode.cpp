@@ -35,6 +35,8 @@ private slots:
     void badUsage_data();
     void badUsage();
     void unwritableOutput();
+    void qrCodeNeedsNoDisplay_data();
+    void qrCodeNeedsNoDisplay();
     void help();
 
 private:
@@ -95,6 +97,32 @@ void TestCliBarcode::writesReadablePng()
     const QByteArrayList texts = zbarDecode(image, 40, {setting}, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(texts, QByteArrayList{expected});
+}
+
+void TestCliBarcode::qrCodeNeedsNoDisplay_data()
+{
+    QTest::addColumn<QStringList>("kind");
+    QTest::addColumn<bool>("drawsText");
+    QTest::newRow("QR Code") << QStringList{"--kind", "0"} << false;
+    QTest::newRow("QR Code, joined option") << QStringList{"--kind=0"} << false;
+    QTest::newRow("Code 128 draws its text") << QStringList{"--kind", "2"} << true;
+}
+
+// A QR Code is drawn without fonts, so it starts no display platform: with a
+// platform that does not exist it still succeeds, where a linear symbol, whose
+// text needs one, fails.
+void TestCliBarcode::qrCodeNeedsNoDisplay()
+{
+    QFETCH(QStringList, kind);
+    QFETCH(bool, drawsText);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    const QString path = m_dir.filePath(QStringLiteral("noplatform.png"));
+    QFile::remove(path);
+    const CliRun run = runCli(QStringList{"barcode"} + kind + QStringList{"--text", "SORVEL", "--out", path},
+                              environment);
+    QCOMPARE(run.exitCode == 0, !drawsText);
+    QCOMPARE(QFile::exists(path), !drawsText);
 }
 
 void TestCliBarcode::localeKeepsCharacters_data()
