@@ -1,7 +1,10 @@
 // EncodeQr against Debian's libqrencode on the same texts, both at level L
 // with automatic version and mask. libqrencode is linked here only, never in
-// the product. Compare medians with, for example:
-//   bench_barcodes --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+// the product. The pairs compare fairly only when their runs are interleaved
+// at random on one core (otherwise whichever runs second meets warmer caches
+// or a busier machine); compare medians with, for example:
+//   taskset -c 1 bench_barcodes --benchmark_enable_random_interleaving=true \
+//       --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
 #include "barcodes/qrencoder.h"
 #include "barcodes/qrsamples.h"

@@ -1,13 +1,10 @@
 // A full calculation with its numerology report, the work behind the name
-// button, for a three-word name with a data file that has an entry for
-// every topic and number the report reads.
+// button, for a three-word name with the program's own data file.
 
 #include "engine/cnumerology.h"
 #include "reports/numerologyreport.h"
 #include "texts/textstore.h"
-#include "texts/textfixture.h"
-
-#include <QTemporaryDir>
+#include "shippeddata.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,19 +20,16 @@ PersonRecord threeWordPerson()
     return person;
 }
 
-// Two paragraphs of some 120 words per entry, about the length of the
-// program's own texts.
-bool loadCompleteTexts()
+bool loadShippedTexts()
 {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("complete.dat"));
-    return dir.isValid() && writeDataFile(path, reportSource(2, 120)) && TextStore::instance().loadFile(path);
+    const QString path = shippedDataFile();
+    return !path.isEmpty() && TextStore::instance().loadFile(path);
 }
 
 void BM_CalculationWithReport(benchmark::State &state)
 {
-    if (!loadCompleteTexts()) {
-        state.SkipWithError("cannot write the fixture data file");
+    if (!loadShippedTexts()) {
+        state.SkipWithError("the shipped data file eng.dat was not found beside the benchmark");
         return;
     }
     CNumerology engine;
@@ -52,8 +46,8 @@ BENCHMARK(BM_CalculationWithReport)->Unit(benchmark::kMicrosecond);
 // The report alone, rebuilt from a finished calculation.
 void BM_ReportOnly(benchmark::State &state)
 {
-    if (!loadCompleteTexts()) {
-        state.SkipWithError("cannot write the fixture data file");
+    if (!loadShippedTexts()) {
+        state.SkipWithError("the shipped data file eng.dat was not found beside the benchmark");
         return;
     }
     CNumerology engine;

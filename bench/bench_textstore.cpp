@@ -4,13 +4,12 @@
 // memory; run one benchmark per process (--benchmark_filter) to read it for
 // that case alone.
 
-#include "document/programfolder.h"
+#include "shippeddata.h"
 #include "texts/textcipher.h"
 #include "texts/textstore.h"
 #include "texts/textfixture.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -96,9 +95,7 @@ BENCHMARK(BM_LoadReportTexts)->Unit(benchmark::kMillisecond);
 // The data file the program ships, as it loads at start-up.
 void BM_LoadShippedDataFile(benchmark::State &state)
 {
-    // The build puts eng.dat beside the benchmarks' bin/ folder.
-    const QString path = programDataFolderFor(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2)) + QStringLiteral("eng.dat");
-    loadEachIteration(state, QFile::exists(path) ? path : QString());
+    loadEachIteration(state, shippedDataFile());
 }
 BENCHMARK(BM_LoadShippedDataFile)->Unit(benchmark::kMillisecond);
 
