@@ -3,8 +3,9 @@
 // the product. The pairs compare fairly only when their runs are interleaved
 // at random on one core (otherwise whichever runs second meets warmer caches
 // or a busier machine); compare medians with, for example:
-//   taskset -c 1 bench_barcodes --benchmark_enable_random_interleaving=true \
+//   taskset -c 1 bench_barcodes --benchmark_enable_random_interleaving=true
 //       --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+// (one command line).
 
 #include "barcodes/qrencoder.h"
 #include "barcodes/qrsamples.h"
