@@ -19,7 +19,6 @@ public:
 
     // Takes the pictures tinted for the skin in force.
     void applySkin(const CSkinManager *skin);
-    QString picture() const { return m_picture; }
 
 protected:
     void enterEvent(QEvent *event) override;

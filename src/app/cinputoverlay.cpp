@@ -1,9 +1,7 @@
 #include "cinputoverlay.h"
 
-#include "app/cimagebutton.h"
-
-#include "app/appfolders.h"
 #include "app/cdateedit.h"
+#include "app/cimagebutton.h"
 #include "app/cskinmanager.h"
 #include "engine/cnumerology.h"
 #include "engine/readingtext.h"

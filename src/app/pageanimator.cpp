@@ -1,9 +1,9 @@
 #include "pageanimator.h"
 
 #include <QPropertyAnimation>
+#include <QWidget>
 
 #include <algorithm>
-#include <QWidget>
 
 using namespace WindowLayout;
 

@@ -5,9 +5,9 @@
 // for any window size. Pure functions, so the layout is testable without a
 // window.
 
+#include <QPair>
 #include <QPoint>
 #include <QRect>
-#include <QPair>
 #include <QSize>
 #include <QVector>
 

@@ -29,8 +29,7 @@ CEulaDlg::CEulaDlg(const CSkinManager *skin, QWidget *parent)
 
     if (skin) {
         skin->applyStyle(this, CSkinManager::KIND_WINDOW);
-        for (QWidget *widget : {static_cast<QWidget *>(text), static_cast<QWidget *>(accept),
-                                static_cast<QWidget *>(reject)})
+        for (QWidget *widget : std::initializer_list<QWidget *>{text, accept, reject})
             skin->applyStyle(widget, CSkinManager::KIND_DEFAULT);
     } else {
         accept->setStyleSheet(QStringLiteral("color: black;"));
