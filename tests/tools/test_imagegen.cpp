@@ -1,8 +1,9 @@
 // sorvel-imagegen: every picture the program looks for is written, loads in
 // its format and has its size; hovered buttons are lighter than plain ones;
-// the title bars stay light under black text; the report emblems and the
-// portrait cards are all different; and a folder that cannot be written
-// ends the run with an error.
+// the title bars stay light under black text; the report emblems are all
+// different; the celebrity cards show each person, coloured by Life Path, and
+// a card without a person stays plain; and a folder that cannot be written or
+// a broken celebrity file ends the run with an error.
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -25,7 +26,8 @@ private slots:
     void hoveredButtonsAreLighter();
     void titleBarsCarryBlackText();
     void reportPicturesAreDistinctOnWhite();
-    void portraitsAreDistinct();
+    void celebrityCardsShowThePerson();
+    void brokenCelebrityFileFails();
     void unwritableOutputFails_data();
     void unwritableOutputFails();
     void missingFolderIsAUsageError();
@@ -37,6 +39,7 @@ private:
         QString errorText;
     };
     static Run runGenerator(const QStringList &args);
+    QString writeFile(const QString &name, const QByteArray &content) const;
     QString picture(const QString &name) const { return m_dir.path() + "/images/" + name; }
 
     QTemporaryDir m_dir;
@@ -82,11 +85,32 @@ static QByteArray fileHash(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
 }
 
+QString TestImageGen::writeFile(const QString &name, const QByteArray &content) const
+{
+    const QString path = m_dir.path() + "/" + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    return path;
+}
+
+// Celebrity entries as the build generates them: records under #601NN and
+// #611NN (index 100 + NN), each followed by Life Path, birthday number,
+// Expression, name, note and date; remark entries in between are skipped.
+static const char CELEBRITY_ENTRIES[] =
+    "#60100\n7\n5\n9\nAda Lovelace\nmathematician\n10.12.1815\n\n"
+    "#60200\nA remark that is not a record.\n\n"
+    "#60101\n7\n5\n1\nAlan Turing\nmathematician\n23.6.1912\n\n"
+    "#60102\n3\n7\n4\nMarie Curie\nphysicist\n7.11.1867\n\n"
+    "#61100\n11\n2\n6\nVincent van Gogh\npainter\n30.3.1853\n\n";
+
 void TestImageGen::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QVERIFY2(QFile::exists(generatorPath()), qPrintable(generatorPath()));
-    const Run run = runGenerator({m_dir.path() + "/images"});
+    const QString entries = writeFile("600-celebrities.txt", CELEBRITY_ENTRIES);
+    QVERIFY(!entries.isEmpty());
+    const Run run = runGenerator({m_dir.path() + "/images", "--celebrities", entries});
     QVERIFY2(run.exitCode == 0, qPrintable(run.errorText));
 }
 
@@ -205,18 +229,42 @@ void TestImageGen::reportPicturesAreDistinctOnWhite()
     QCOMPARE(seen.size(), 39);
 }
 
-void TestImageGen::portraitsAreDistinct()
+static QString card(int index)
 {
-    QSet<QByteArray> seen;
-    for (int i = 0; i < 200; ++i)
-        seen.insert(fileHash(picture(QString("doc2/%1.jpg").arg(i, 3, 10, QChar('0')))));
-    seen.remove(QByteArray());
-    QCOMPARE(seen.size(), 200);
-    // Neighbouring cards differ in their ground colour, not only in detail.
-    const QImage a(picture("doc2/000.jpg")), b(picture("doc2/001.jpg"));
-    QVERIFY(!a.isNull() && !b.isNull());
-    const QColor ca = a.pixelColor(8, 8), cb = b.pixelColor(8, 8);
-    QVERIFY(qAbs(ca.hue() - cb.hue()) > 30);
+    return QString("doc2/%1.jpg").arg(index, 3, 10, QChar('0'));
+}
+
+void TestImageGen::celebrityCardsShowThePerson()
+{
+    // Cards 0, 1, 2 and 100 carry people; the rest of the 200 have none.
+    const QByteArray plain = fileHash(picture(card(3)));
+    QVERIFY(!plain.isEmpty());
+    for (int i = 4; i < 200; ++i)
+        if (i != 100)
+            QVERIFY2(fileHash(picture(card(i))) == plain, qPrintable(card(i)));
+    QSet<QByteArray> people;
+    for (const int i : {0, 1, 2, 100})
+        people.insert(fileHash(picture(card(i))));
+    people.remove(plain);
+    QCOMPARE(people.size(), 4);
+
+    // The medallion's rim carries the Life Path's colour: Lovelace and Turing
+    // (both 7) share it, Curie (3) and van Gogh (11) differ from them.
+    const auto rimHue = [this](int index) { return QImage(picture(card(index))).pixelColor(50, 13).hsvHue(); };
+    QVERIFY(qAbs(rimHue(0) - rimHue(1)) <= 6);
+    QVERIFY(qAbs(rimHue(0) - rimHue(2)) > 30);
+    QVERIFY(QImage(picture(card(100))).pixelColor(50, 13) != QImage(picture(card(0))).pixelColor(50, 13));
+}
+
+void TestImageGen::brokenCelebrityFileFails()
+{
+    const QString broken = writeFile("broken.txt", "#60100\nseven\n5\n9\nAda Lovelace\nx\n10.12.1815\n");
+    const Run missing = runGenerator({m_dir.path() + "/out-missing", "--celebrities", m_dir.path() + "/none.txt"});
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.errorText.contains("none.txt"), qPrintable(missing.errorText));
+    const Run run = runGenerator({m_dir.path() + "/out-broken", "--celebrities", broken});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.errorText.contains("broken.txt:2:"), qPrintable(run.errorText));
 }
 
 void TestImageGen::unwritableOutputFails_data()

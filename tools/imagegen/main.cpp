@@ -13,9 +13,12 @@
 
 static void printUsage(QTextStream &out)
 {
-    out << "Usage: sorvel-imagegen OUTPUT_FOLDER [--sheet FILE_PREFIX [--scale N] [--only PATTERN]]\n"
+    out << "Usage: sorvel-imagegen OUTPUT_FOLDER [--celebrities FILE] [--sheet FILE_PREFIX [--scale N] [--only PATTERN]]\n"
            "\n"
            "Draws the program's pictures into OUTPUT_FOLDER (created when missing).\n"
+           "  --celebrities FILE   the celebrity entries generated for the data file: the\n"
+           "                       celebrity cards show each person's initials and Life Path.\n"
+           "                       Without it the cards show no person.\n"
            "  --sheet FILE_PREFIX  also writes contact sheets FILE_PREFIX-01.png, ...:\n"
            "                       every picture enlarged (twice by default), with its name.\n"
            "  --scale N            enlarge the sheets' pictures N times (1 to 8).\n"
@@ -41,6 +44,7 @@ int main(int argc, char *argv[])
     QString folder;
     QString sheetPrefix;
     QString only;
+    QString celebrityFile;
     int scale = 2;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
@@ -51,6 +55,8 @@ int main(int argc, char *argv[])
         }
         if (arg == QLatin1String("--sheet") && i + 1 < args.size()) {
             sheetPrefix = args.at(++i);
+        } else if (arg == QLatin1String("--celebrities") && i + 1 < args.size()) {
+            celebrityFile = args.at(++i);
         } else if (arg == QLatin1String("--only") && i + 1 < args.size()) {
             only = args.at(++i);
         } else if (arg == QLatin1String("--scale") && i + 1 < args.size()) {
@@ -76,8 +82,13 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    const imagegen::PictureList pictures = imagegen::allPictures();
     QString error;
+    QVector<imagegen::CelebrityCard> celebrities;
+    if (!celebrityFile.isEmpty() && !imagegen::readCelebrityCards(celebrityFile, &celebrities, &error)) {
+        err << "sorvel-imagegen: " << error << "\n";
+        return 1;
+    }
+    const imagegen::PictureList pictures = imagegen::allPictures(celebrities);
     if (!imagegen::writePictures(pictures, folder, &error)) {
         err << "sorvel-imagegen: " << error << "\n";
         return 1;

@@ -8,7 +8,7 @@
 
 namespace imagegen {
 
-PictureList allPictures()
+PictureList allPictures(const QVector<CelebrityCard> &celebrities)
 {
     PictureList out;
     addModuleButtons(out);
@@ -16,7 +16,7 @@ PictureList allPictures()
     addPanels(out);
     addBrand(out);
     addReportEmblems(out);
-    addPortraits(out);
+    addCelebrityCards(out, celebrities);
     return out;
 }
 

@@ -17,15 +17,27 @@ struct Picture
 };
 using PictureList = QVector<Picture>;
 
+// A celebrity card's person: the name and the Life Path the engine computed.
+// An empty name draws the card without a person.
+struct CelebrityCard
+{
+    QString name;
+    int lifePath = 0;
+};
+
+// Reads the people from the celebrity entries the build generates for the
+// data file (records #601NN and #611NN), by their index in the list.
+bool readCelebrityCards(const QString &path, QVector<CelebrityCard> *cards, QString *error);
+
 // The groups, each drawn by its own file.
 void addModuleButtons(PictureList &out);  // art_modules.cpp
 void addButtons(PictureList &out);        // art_buttons.cpp: window, file and designer buttons
 void addPanels(PictureList &out);         // art_panels.cpp: title bars, overlay frames, matrix, handle
 void addBrand(PictureList &out);          // art_brand.cpp: logos, the application icon, theme icons
 void addReportEmblems(PictureList &out);  // art_reports.cpp: doc/res01.jpg ... res39.jpg
-void addPortraits(PictureList &out);      // art_portraits.cpp: doc2/000.jpg ... 199.jpg
+void addCelebrityCards(PictureList &out, const QVector<CelebrityCard> &people); // art_celebrities.cpp: doc2/000.jpg ... 199.jpg
 
-PictureList allPictures();
+PictureList allPictures(const QVector<CelebrityCard> &celebrities);
 
 // Writes every picture below the folder (created when missing). On failure
 // returns false with a message naming the file or folder that failed.
