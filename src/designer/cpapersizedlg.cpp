@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <iterator>
@@ -81,6 +82,14 @@ CPaperSizeDlg::CPaperSizeDlg(Variant variant, QWidget *parent)
         grid->addWidget(m_orientation, row++, 1);
         grid->addWidget(new QLabel(tr("Units")), row, 0);
         grid->addWidget(m_units, row++, 1);
+        m_countLabel = new QLabel(tr("Count"));
+        m_count = new QSpinBox;
+        m_count->setRange(0, MAX_COUNT);
+        m_count->setSpecialValueText(QStringLiteral("\u221E"));
+        m_countLabel->hide();
+        m_count->hide();
+        grid->addWidget(m_countLabel, row, 0);
+        grid->addWidget(m_count, row++, 1);
     }
     // Room for the caller's own buttons above OK and Cancel.
     grid->setRowMinimumHeight(row++, paper ? 8 : 40);
@@ -138,6 +147,20 @@ QPushButton *CPaperSizeDlg::addButton(const QString &text, const QRect &geometry
     auto *button = new QPushButton(text, this);
     button->setGeometry(geometry);
     return button;
+}
+
+void CPaperSizeDlg::showCount(int count)
+{
+    if (!m_count)
+        return;
+    m_count->setValue(count);
+    m_countLabel->show();
+    m_count->show();
+}
+
+int CPaperSizeDlg::chosenCount() const
+{
+    return m_count ? m_count->value() : 0;
 }
 
 double CPaperSizeDlg::lineValue(const QLineEdit *line) const

@@ -4,6 +4,8 @@
 //   paper  a title, a paper list (presets fill and lock the size), width and
 //          height in inches or millimetres, and the orientation; the caller
 //          reads the size in inches, each side 0.1 to 50.
+//          Pages offer a count besides (showCount), 0 to 100000, 0 shown as
+//          the infinity sign.
 //   card   a title and a card size in the designer's card units, no paper
 //          list, orientation or units.
 
@@ -14,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 class CPaperSizeDlg : public QDialog
 {
@@ -24,6 +27,7 @@ public:
     static constexpr double MIN_INCHES = 0.1;
     static constexpr double MAX_INCHES = 50.0;
     static constexpr double MM_PER_INCH = 25.4;
+    static constexpr int MAX_COUNT = 100000;
 
     explicit CPaperSizeDlg(Variant variant, QWidget *parent = nullptr);
 
@@ -33,6 +37,10 @@ public:
     void setSizeValues(double width, double height);
     // The size OK accepted (paper: inches).
     QSizeF chosenSize() const { return m_chosen; }
+    // Offers the count of a page (paper variant only), starting at count.
+    void showCount(int count);
+    // The count as OK accepted it.
+    int chosenCount() const;
 
     QComboBox *paperCombo() const { return m_paper; }
     QComboBox *orientationCombo() const { return m_orientation; }
@@ -40,6 +48,7 @@ public:
     QLineEdit *widthLine() const { return m_width; }
     QLineEdit *heightLine() const { return m_height; }
     QLineEdit *titleLine() const { return m_title; }
+    QSpinBox *countBox() const { return m_count; }
     // A button of the caller's (the card variant's "Set Background").
     QPushButton *addButton(const QString &text, const QRect &geometry);
 
@@ -65,6 +74,8 @@ private:
     QLineEdit *m_height;
     QComboBox *m_orientation = nullptr;
     QComboBox *m_units = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QSpinBox *m_count = nullptr;
     int m_lastUnits = 0;
     QSizeF m_chosen;
 };

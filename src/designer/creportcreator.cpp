@@ -1,13 +1,16 @@
 #include "creportcreator.h"
 
 #include "ccolordialog.h"
+#include "ciconlist.h"
 #include "cpapersizedlg.h"
 #include "cpropertieswidget.h"
 #include "creportpe.h"
+#include "creportpepages.h"
 #include "designerquestion.h"
 
 #include "charts/chartdocument.h"
 #include "charts/chartelements.h"
+#include "charts/chartpages.h"
 #include "charts/charttemplates.h"
 #include "engine/messagereporter.h"
 #include "files/checkedfilewriter.h"
@@ -20,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -80,6 +84,11 @@ constexpr int IMAGE_ENTRY_NUMBER = 2001;
 constexpr int LONGEST_IMAGE_SIDE = 1024;
 // Card sizes are shown in units of 1.18 page units.
 constexpr double CARD_UNIT = 1.18;
+// A new block is a small card until its properties say otherwise (inches).
+constexpr double NEW_BLOCK_WIDTH = 3.0;
+constexpr double NEW_BLOCK_HEIGHT = 2.0;
+// The pane's thumbnail follows edits after this pause (milliseconds).
+constexpr int THUMBNAIL_DELAY = 250;
 constexpr int MIN_WIDTH = 800;
 constexpr int MIN_HEIGHT = 500;
 
@@ -101,8 +110,7 @@ CReportCreator::CReportCreator(int mode, QWidget *parent)
                                             tr("Image Files (*.png *.jpg *.jpeg *.gif *.bmp)"));
     };
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_pagesPane = new QWidget;
-    m_pagesPane->setFixedWidth(100);
+    m_pagesPane = new CReportPEPages;
     m_splitter->addWidget(m_pagesPane);
     m_splitter->addWidget(buildEditorPane());
     m_splitter->addWidget(buildFieldsPane());
@@ -120,7 +128,8 @@ CReportCreator::CReportCreator(int mode, QWidget *parent)
 
     connect(m_editor, &CReportPE::itemDropped, this, &CReportCreator::OnAddField);
     connect(m_editor, &CReportPE::selectionChanged, this, &CReportCreator::OnPageSelectionChanged);
-    connect(m_editor, &CReportPE::documentEdited, this, &CReportCreator::markModified);
+    connect(m_editor, &CReportPE::documentEdited, this, &CReportCreator::documentEdited);
+    connectPagesPane();
     connect(m_properties, &CPropertiesWidget::dataChanged, this, &CReportCreator::OnPropertyChanged);
     connect(m_save, &QPushButton::clicked, this, &CReportCreator::OnOk);
     connect(m_close, &QPushButton::clicked, this, &CReportCreator::OnCancel);
@@ -274,7 +283,7 @@ bool CReportCreator::openFile(const QString &path)
             document.currentPage = document.firstPage();
     }
     document.dataContext = data;
-    m_editor->documentReplaced();
+    showDocument();
     m_modified = false;
     return result == 0;
 }
@@ -285,7 +294,7 @@ void CReportCreator::startNew()
     const ChartDataContext data = document.dataContext;
     document.newDocument();
     document.dataContext = data;
-    m_editor->documentReplaced();
+    showDocument();
     m_modified = false;
 }
 
@@ -353,7 +362,7 @@ void CReportCreator::OnProperties()
     document.title = dialog.titleText();
     const double factor = card ? CARD_UNIT : UNITS_PER_INCH;
     page->size = dialog.chosenSize() * factor;
-    m_editor->documentReplaced();
+    showDocument();
     markModified();
 }
 
@@ -429,6 +438,202 @@ void CReportCreator::OnPropertyChanged()
     applyPropertyRows(*selected.front(), *page, m_properties->rows());
     m_editor->viewport()->update();
     markModified();
+}
+
+// --- pages and blocks ---
+
+void CReportCreator::connectPagesPane()
+{
+    m_thumbnailTimer = new QTimer(this);
+    m_thumbnailTimer->setSingleShot(true);
+    m_thumbnailTimer->setInterval(THUMBNAIL_DELAY);
+    connect(m_thumbnailTimer, &QTimer::timeout, this, &CReportCreator::refreshCurrentThumbnail);
+    connect(m_editor, &CReportPE::pageDropped, this, &CReportCreator::OnBlockItemDropped);
+    connect(m_pagesPane->addPageButton(), &QPushButton::clicked, this, &CReportCreator::OnAddPage);
+    connect(m_pagesPane->deletePageButton(), &QPushButton::clicked, this, &CReportCreator::OnDelPage);
+    connect(m_pagesPane->pagePropertiesButton(), &QPushButton::clicked, this, &CReportCreator::OnPageProp);
+    connect(m_pagesPane->addBlockButton(), &QPushButton::clicked, this, &CReportCreator::OnAddBlock);
+    connect(m_pagesPane->deleteBlockButton(), &QPushButton::clicked, this, &CReportCreator::OnDelBlock);
+    connect(m_pagesPane->blockPropertiesButton(), &QPushButton::clicked, this, &CReportCreator::OnBlockProp);
+    for (CIconList *list : {m_pagesPane->pagesList(), m_pagesPane->blocksList()})
+        connect(list, &CIconList::pageChosen, this, &CReportCreator::OnPageSelected);
+    // The lists are rebuilt after a reordering, so not from inside their own drop.
+    connect(m_pagesPane->pagesList(), &CIconList::entryMoved, this, &CReportCreator::OnListDrop,
+            Qt::QueuedConnection);
+    connect(m_pagesPane->blocksList(), &CIconList::entryMoved, this, &CReportCreator::OnBlockDrop,
+            Qt::QueuedConnection);
+}
+
+void CReportCreator::showDocument()
+{
+    ChartDocument &document = m_editor->document();
+    for (ChartPage *page : document.allPages())
+        document.refreshThumbnail(*page);
+    for (const auto &block : document.blocks)
+        refreshBlockViews(document, *block);
+    m_editor->documentReplaced();
+    m_pagesPane->showDocument(document);
+}
+
+void CReportCreator::documentEdited()
+{
+    markModified();
+    m_thumbnailTimer->start();
+}
+
+void CReportCreator::refreshCurrentThumbnail()
+{
+    m_thumbnailTimer->stop();
+    ChartDocument &document = m_editor->document();
+    ChartPage *page = document.currentPage;
+    if (!page)
+        return;
+    if (placeOf(document, page) == PagePlace::Block)
+        refreshBlockViews(document, *page);
+    else
+        document.refreshThumbnail(*page);
+    m_pagesPane->refreshEntry(page);
+}
+
+void CReportCreator::showPage(ChartPage *page)
+{
+    ChartDocument &document = m_editor->document();
+    if (!page || page == document.currentPage)
+        return;
+    if (m_thumbnailTimer->isActive())
+        refreshCurrentThumbnail();
+    document.currentPage = page;
+    // A page shows its block views as the blocks are now.
+    document.refreshThumbnail(*page);
+    m_editor->documentReplaced();
+}
+
+void CReportCreator::OnPageSelected(ChartPage *page)
+{
+    showPage(page);
+}
+
+bool CReportCreator::editPageProperties(ChartPage &page, bool withCount, const QString &caption)
+{
+    CPaperSizeDlg dialog(CPaperSizeDlg::Variant::Paper, this);
+    dialog.setWindowTitle(caption);
+    dialog.setTitleText(page.name);
+    dialog.setSizeValues(std::round(page.size.width() / UNITS_PER_INCH * 100) / 100,
+                         std::round(page.size.height() / UNITS_PER_INCH * 100) / 100);
+    if (withCount)
+        dialog.showCount(page.count);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    page.name = dialog.titleText();
+    page.size = dialog.chosenSize() * UNITS_PER_INCH;
+    if (withCount)
+        page.count = dialog.chosenCount();
+    return true;
+}
+
+void CReportCreator::OnAddPage()
+{
+    ChartDocument &document = m_editor->document();
+    ChartPage *page = document.addPage();
+    document.currentPage = page;
+    showDocument();
+    markModified();
+}
+
+void CReportCreator::OnDelPage()
+{
+    ChartDocument &document = m_editor->document();
+    ChartPage *page = m_pagesPane->pagesList()->currentPage();
+    if (!page || document.pageLists.empty() || document.pageLists.front().size() < 2)
+        return;
+    if (!askDesignerQuestion(this, tr("Question"), tr("Are You sure?\r\nDo You want to delete the page \"%1\"?").arg(page->name)))
+        return;
+    if (deletePage(document, page)) {
+        showDocument();
+        markModified();
+    }
+}
+
+void CReportCreator::OnPageProp()
+{
+    ChartPage *page = m_pagesPane->pagesList()->currentPage();
+    if (!page || !editPageProperties(*page, true, tr("Pages Properties")))
+        return;
+    showDocument();
+    markModified();
+}
+
+void CReportCreator::OnAddBlock()
+{
+    ChartDocument &document = m_editor->document();
+    ChartPage proposal;
+    proposal.name = tr("Block %1").arg(document.blocks.size() + 1);
+    proposal.size = QSizeF(NEW_BLOCK_WIDTH, NEW_BLOCK_HEIGHT) * UNITS_PER_INCH;
+    if (!editPageProperties(proposal, false, tr("Add Block")))
+        return;
+    document.currentPage = document.addBlock(proposal.size, proposal.name);
+    showDocument();
+    markModified();
+}
+
+void CReportCreator::OnDelBlock()
+{
+    ChartDocument &document = m_editor->document();
+    ChartPage *block = m_pagesPane->blocksList()->currentPage();
+    if (!block)
+        return;
+    QString question = tr("Are You sure?\r\nDo You want to delete the block \"%1\"?").arg(block->name);
+    if (const int views = blockViewCount(document, block))
+        question += (views == 1 ? tr("\r\nIt is shown once on the pages; that view is deleted with it.")
+                                : tr("\r\nIt is shown %1 times on the pages; those views are deleted with it.").arg(views));
+    if (!askDesignerQuestion(this, tr("Question"), question))
+        return;
+    if (deleteBlock(document, block)) {
+        showDocument();
+        markModified();
+    }
+}
+
+void CReportCreator::OnBlockProp()
+{
+    ChartPage *block = m_pagesPane->blocksList()->currentPage();
+    if (!block || !editPageProperties(*block, false, tr("Block Properties")))
+        return;
+    showDocument();
+    markModified();
+}
+
+void CReportCreator::OnListDrop(int from, int to)
+{
+    ChartDocument &document = m_editor->document();
+    if (document.pageLists.empty() || !moveListEntry(document.pageLists.front(), from, to))
+        return;
+    m_pagesPane->showDocument(document);
+    markModified();
+}
+
+void CReportCreator::OnBlockDrop(int from, int to)
+{
+    ChartDocument &document = m_editor->document();
+    if (!moveListEntry(document.blocks, from, to))
+        return;
+    m_pagesPane->showDocument(document);
+    markModified();
+}
+
+void CReportCreator::OnBlockItemDropped(const QPoint &position, const QByteArray &drag)
+{
+    QMimeData data;
+    data.setData(QLatin1String(PageDrag::MIME_TYPE), drag);
+    const PageDrag dropped = PageDrag::decode(&data);
+    ChartDocument &document = m_editor->document();
+    // Only a block, onto a page (never onto a block), inside the editor.
+    if (!dropped.block || dropped.row < 0 || size_t(dropped.row) >= document.blocks.size())
+        return;
+    if (placeOf(document, document.currentPage) != PagePlace::Page || !m_editor->viewport()->rect().contains(position))
+        return;
+    ChartPage &block = *document.blocks[size_t(dropped.row)];
+    m_editor->createElementAt(makeBlockViewContent(document, block), position);
 }
 
 // --- the window ---

@@ -33,12 +33,15 @@
 
 class CPropertiesWidget;
 class CReportPE;
+class CReportPEPages;
 class QPushButton;
 class QSplitter;
+class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 struct ChartItem;
+struct ChartPage;
 
 class CReportCreator : public QWidget
 {
@@ -51,6 +54,8 @@ public:
     CReportPE *editor() const { return m_editor; }
     QTreeWidget *fieldsList() const { return m_fields; }
     CPropertiesWidget *propertiesTable() const { return m_properties; }
+    // The pages-and-blocks pane (hidden in mode 1).
+    CReportPEPages *pagesPane() const { return m_pagesPane; }
     QPushButton *saveButton() const { return m_save; }
     QPushButton *closeButton() const { return m_close; }
     // The toolbar button with this tooltip ("Zoom In", "Delete", ...), or null.
@@ -97,6 +102,21 @@ public slots:
     void OnPropertyChanged();
     void OnUpdateWidgetGeometry();
 
+    // The pages-and-blocks pane (mode 0).
+    void OnAddPage();
+    void OnDelPage();
+    void OnPageProp();
+    void OnAddBlock();
+    void OnDelBlock();
+    void OnBlockProp();
+    void OnPageSelected(ChartPage *page);
+    // An entry of the pages list, or of the blocks list, was dragged to
+    // the place before row to.
+    void OnListDrop(int from, int to);
+    void OnBlockDrop(int from, int to);
+    // A thumbnail was dropped on the editor: a block becomes a block view.
+    void OnBlockItemDropped(const QPoint &position, const QByteArray &drag);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -106,6 +126,19 @@ private:
     void fillFieldsList();
     ChartItem *addImage(const QPoint &position);
     void markModified() { m_modified = true; }
+    void connectPagesPane();
+    // After a document was read, started or resized: thumbnails, the
+    // editor and the pane all show it afresh.
+    void showDocument();
+    // After an edit: the current page's thumbnail (and, for a block, its
+    // views on the pages) follows a moment later, once per burst of edits.
+    void documentEdited();
+    void refreshCurrentThumbnail();
+    // Shows page in the editor and marks it in the pane.
+    void showPage(ChartPage *page);
+    // The size dialog for a page or block: name, size in inches and, for a
+    // page, its count. False when cancelled.
+    bool editPageProperties(ChartPage &page, bool withCount, const QString &caption);
 
     int m_mode;
     QString m_imagesFolder;
@@ -118,7 +151,8 @@ private:
     int m_pendingMode = -1;
 
     QSplitter *m_splitter = nullptr;
-    QWidget *m_pagesPane = nullptr;
+    CReportPEPages *m_pagesPane = nullptr;
+    QTimer *m_thumbnailTimer = nullptr;
     CReportPE *m_editor = nullptr;
     QTreeWidget *m_fields = nullptr;
     CPropertiesWidget *m_properties = nullptr;

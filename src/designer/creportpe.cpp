@@ -1,5 +1,6 @@
 #include "creportpe.h"
 
+#include "ciconlist.h"
 #include "designerquestion.h"
 
 #include "charts/chartediting.h"
@@ -574,9 +575,15 @@ void CReportPE::keyPressEvent(QKeyEvent *event)
 
 // --- drops from the fields list ---
 
+// The drags the canvas takes: fields-list entries and pane thumbnails.
+static bool isAcceptedDrag(const QMimeData *data)
+{
+    return data->hasFormat(QLatin1String(FIELDS_LIST_MIME)) || data->hasFormat(QLatin1String(PageDrag::MIME_TYPE));
+}
+
 void CReportPE::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasFormat(QLatin1String(FIELDS_LIST_MIME)))
+    if (isAcceptedDrag(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -584,7 +591,7 @@ void CReportPE::dragEnterEvent(QDragEnterEvent *event)
 
 void CReportPE::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (event->mimeData()->hasFormat(QLatin1String(FIELDS_LIST_MIME)))
+    if (isAcceptedDrag(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -592,12 +599,18 @@ void CReportPE::dragMoveEvent(QDragMoveEvent *event)
 
 void CReportPE::dropEvent(QDropEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QLatin1String(FIELDS_LIST_MIME))) {
+    const QMimeData *data = event->mimeData();
+    if (!isAcceptedDrag(data)) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
-    emit itemDropped(event->pos());
+    // A thumbnail is placed as a copy: the pane keeps its entry.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (data->hasFormat(QLatin1String(PageDrag::MIME_TYPE)))
+        emit pageDropped(event->pos(), data->data(QLatin1String(PageDrag::MIME_TYPE)));
+    else
+        emit itemDropped(event->pos());
 }
 
 // --- painting ---

@@ -88,6 +88,9 @@ public:
 signals:
     // A fields-list entry was dropped at a viewport point.
     void itemDropped(const QPoint &position);
+    // A thumbnail from the pages-and-blocks pane was dropped at a viewport
+    // point (its PageDrag data).
+    void pageDropped(const QPoint &position, const QByteArray &drag);
     void selectionChanged();
     // Something in the document changed (elements moved, added, deleted).
     void documentEdited();

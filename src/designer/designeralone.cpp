@@ -41,7 +41,7 @@ ChartDataContext DesignerSample::data() const
 
 std::unique_ptr<CReportCreatorWin> makeDesignerAlone(const QString &file, const ChartDataContext &data)
 {
-    auto window = std::make_unique<CReportCreatorWin>(nullptr, 1);
+    auto window = std::make_unique<CReportCreatorWin>(nullptr, 0);
     CReportCreator *creator = window->creator();
     creator->setDataContext(data);
     creator->startNew();

@@ -1,7 +1,8 @@
 #pragma once
 
 // The designer on its own, without the main window: "sorvel --designer
-// [FILE.snc]". A given file is opened (or started, when it does not exist
+// [FILE.snc]". It is the full designer, with the pages-and-blocks pane for
+// documents of several pages and reusable blocks. A given file is opened (or started, when it does not exist
 // yet) and every save writes back into that same file.
 
 #include "charts/chartdatacontext.h"
