@@ -457,7 +457,7 @@ void CSorvel::OnCtrlButChart()
 {
     // Templates copied into a folder meanwhile show up.
     m_chartPage->reloadTemplates();
-    showPage(ChartPage);
+    showPage(WindowLayout::ChartPage);
 }
 void CSorvel::OnCtrlButAnalize() { showPage(AdvisorPage); }
 void CSorvel::OnCtrlButGuide() { showPage(GuidePage); }
@@ -472,8 +472,8 @@ void CSorvel::showPage(int page)
 
     // The page's view (or the chart board) shows; the others hide.
     m_reports->showPage(page, report.size());
-    m_chartPage->setVisible(page == ChartPage);
-    m_chartPage->layout(report, page == ChartPage);
+    m_chartPage->setVisible(page == WindowLayout::ChartPage);
+    m_chartPage->layout(report, page == WindowLayout::ChartPage);
 
     m_animator->slideTo(page, size(), true);
     m_markAnimation->stop();
@@ -522,7 +522,7 @@ void CSorvel::layoutWindow()
     // Panels stand where their page puts them unless they are on their way.
     if (!m_animator->isSliding())
         m_animator->slideTo(m_currentPage, window, false);
-    m_chartPage->layout(report, m_currentPage == ChartPage);
+    m_chartPage->layout(report, m_currentPage == WindowLayout::ChartPage);
     m_advisorPage->layout(report, m_currentPage == AdvisorPage);
 
     for (const ImageButtonSpec &spec : IMAGE_BUTTONS)
@@ -900,7 +900,7 @@ void CSorvel::slotGChart(int value)
 // The board follows the report area; its own resize draws it afresh.
 void CSorvel::slotResizeChart()
 {
-    m_chartPage->layout(reportRect(m_currentPage, size()), m_currentPage == ChartPage);
+    m_chartPage->layout(reportRect(m_currentPage, size()), m_currentPage == WindowLayout::ChartPage);
 }
 void CSorvel::OnExportHTML() { m_exporter->saveReport(m_currentPage); }
 void CSorvel::OnExportPDFAll() { m_exporter->saveAllReports(currentInput().chaldean); }

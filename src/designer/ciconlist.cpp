@@ -6,6 +6,7 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -63,8 +64,14 @@ CILItem::CILItem(ChartPage *page, QListWidget *list)
 void CILItem::refresh()
 {
     setIcon(thumbnailIcon(m_page->thumbnail));
-    const QString count = m_page->count == 0 ? QStringLiteral("\u221E") : QString::number(m_page->count);
-    setText(m_page->name + QLatin1Char('\n') + count);
+    // Pages show their count under the name; blocks have none to show.
+    const auto *list = static_cast<const CIconList *>(listWidget());
+    if (list && list->holdsBlocks()) {
+        setText(m_page->name);
+    } else {
+        const QString count = m_page->count == 0 ? QStringLiteral("\u221E") : QString::number(m_page->count);
+        setText(m_page->name + QLatin1Char('\n') + count);
+    }
     setToolTip(m_page->name);
 }
 
@@ -88,7 +95,7 @@ CIconList::CIconList(bool blocks, QWidget *parent)
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     connect(this, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *current) {
-        if (auto *chosen = static_cast<CILItem *>(current))
+        if (auto *chosen = static_cast<CILItem *>(current); chosen && !m_mouseChoice)
             emit pageChosen(chosen->page());
     });
 }
@@ -135,8 +142,29 @@ QMimeData *CIconList::mimeData(const QList<QListWidgetItem *> items) const
     return data;
 }
 
+void CIconList::mousePressEvent(QMouseEvent *event)
+{
+    m_rowBeforePress = currentRow();
+    m_mouseChoice = true;
+    QListWidget::mousePressEvent(event);
+}
+
+void CIconList::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (!m_mouseChoice)
+        return;
+    m_mouseChoice = false;
+    if (currentItem() && currentRow() != m_rowBeforePress)
+        emit pageChosen(currentPage());
+}
+
 void CIconList::startDrag(Qt::DropActions)
 {
+    // Dragging a thumbnail onto the page does not choose it: the editor
+    // keeps its page, and the list its former choice.
+    m_mouseChoice = false;
+    m_movedByDrop = false;
     // Our own drag: a drop that reports a move must not make the list
     // delete the entry, the document reorders itself and rebuilds the list.
     QListWidgetItem *dragged = currentItem();
@@ -146,6 +174,10 @@ void CIconList::startDrag(Qt::DropActions)
     drag->setMimeData(mimeData({dragged}));
     drag->setPixmap(dragged->icon().pixmap(ICON_PIXELS / 2));
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    if (!m_movedByDrop) {
+        const QSignalBlocker quiet(this);
+        setCurrentRow(m_rowBeforePress < count() ? m_rowBeforePress : -1);
+    }
 }
 
 bool CIconList::isOwnDrag(const QDropEvent *event) const
@@ -189,5 +221,6 @@ void CIconList::dropEvent(QDropEvent *event)
     }
     event->setDropAction(Qt::MoveAction);
     event->accept();
+    m_movedByDrop = true;
     emit entryMoved(PageDrag::decode(event->mimeData()).row, dropRow(event->pos()));
 }

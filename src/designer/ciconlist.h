@@ -59,12 +59,15 @@ signals:
     // An entry was dragged within the list from row from to the place
     // before row to (to == count(): the end).
     void entryMoved(int from, int to);
-    // The user chose an entry.
+    // The user chose an entry: by keyboard at once, by mouse when the
+    // button is released without dragging the entry away.
     void pageChosen(ChartPage *page);
 
 protected:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QList<QListWidgetItem *> items) const override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -75,4 +78,7 @@ private:
     int dropRow(const QPoint &position) const;
 
     bool m_blocks;
+    bool m_mouseChoice = false; // a press may still turn into a drag
+    int m_rowBeforePress = -1;
+    bool m_movedByDrop = false;
 };

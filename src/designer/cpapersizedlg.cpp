@@ -140,6 +140,11 @@ void CPaperSizeDlg::setSizeValues(double width, double height)
         setLines(width * MM_PER_INCH, height * MM_PER_INCH);
     else
         setLines(width, height);
+    // The orientation says how the given size lies.
+    if (m_orientation) {
+        const QSignalBlocker quiet(m_orientation);
+        m_orientation->setCurrentIndex(width > height ? 1 : 0);
+    }
 }
 
 QPushButton *CPaperSizeDlg::addButton(const QString &text, const QRect &geometry)

@@ -116,13 +116,11 @@ CReportCreator::CReportCreator(int mode, QWidget *parent)
     m_splitter->addWidget(buildFieldsPane());
     m_splitter->setCollapsible(1, false);
     m_splitter->setCollapsible(2, false);
-    if (m_mode == 1) {
-        // The hidden pages pane keeps its share; the fields pane takes the rest.
-        m_pagesPane->hide();
-        m_splitter->setSizes({200, 700, 300});
-    } else {
-        m_splitter->setSizes({200, 700, 100});
-    }
+    // The fields pane starts at its widest in both modes: at its narrowest
+    // the property table's values would start out of sight.
+    if (m_mode == 1)
+        m_pagesPane->hide(); // it keeps its share; the fields pane takes the rest
+    m_splitter->setSizes({200, 700, 300});
     m_editor->setImagesFolder(m_imagesFolder);
     fillFieldsList();
 

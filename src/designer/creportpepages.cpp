@@ -48,8 +48,11 @@ QPushButton *CReportPEPages::paneButton(const QString &text)
     auto *button = new QPushButton(text);
     button->setAutoDefault(false);
     button->setToolTip(text);
-    // The pane is narrow: the captions get the room the button's frame leaves.
-    button->setStyleSheet(QStringLiteral("QPushButton { padding: 2px 1px; }"));
+    // The pane is narrow: a smaller caption with little padding fits it.
+    QFont font = button->font();
+    font.setPixelSize(11);
+    button->setFont(font);
+    button->setStyleSheet(QStringLiteral("QPushButton { padding: 2px 0px; }"));
     return button;
 }
 

@@ -81,6 +81,14 @@ void dropThumbnail(FullDesigner &designer, CIconList *list, int row, const QPoin
     QApplication::sendEvent(target, &drop);
 }
 
+// Clicks entry row of a thumbnail list, as the user chooses a page.
+void clickEntry(CIconList *list, int row)
+{
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    QVERIFY(!rect.isEmpty());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
 QStringList captions(const CIconList *list)
 {
     QStringList out;
@@ -223,7 +231,7 @@ void TestCReportPEPages::droppedThumbnail()
     QVERIFY(qAbs(block->size.width() - 203.2) < 0.01);
     ChartPage *target = ontoBlock ? block : designer.pages()[0].get();
     if (!ontoBlock)
-        designer.pane().pagesList()->setCurrentRow(0);
+        clickEntry(designer.pane().pagesList(), 0);
     QCOMPARE(designer.document().currentPage, target);
 
     CIconList *source = fromBlocks ? designer.pane().blocksList() : designer.pane().pagesList();
@@ -304,7 +312,7 @@ void TestCReportPEPages::designerAloneIsTheFullDesigner()
     CReportPEPages *pane = window->creator()->pagesPane();
     QVERIFY(pane->isVisible());
     QCOMPARE(captions(pane->pagesList()), QStringList({QString::fromUtf8("Untitled\n\u221E"), "Pages 2\n2"}));
-    QCOMPARE(captions(pane->blocksList()), QStringList{QString::fromUtf8("Footer\n\u221E")});
+    QCOMPARE(captions(pane->blocksList()), QStringList{"Footer"});
 
     // Saved without a change, the file reads back as the same document.
     QVERIFY(window->creator()->OnOk());

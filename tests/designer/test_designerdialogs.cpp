@@ -22,6 +22,7 @@ private slots:
     void paperPresets_data();
     void paperPresets();
     void customAfterPreset();
+    void givenSizeSetsTheOrientation();
     void unitsConvert_data();
     void unitsConvert();
     void orientationSwaps_data();
@@ -50,6 +51,18 @@ void TestDesignerDialogs::paperDefaults()
     QCOMPARE(dialog.paperCombo()->itemText(0), QStringLiteral("Custom"));
     QCOMPARE(dialog.paperCombo()->itemText(2), QStringLiteral("Letter (8.5\" x 11\")"));
     QCOMPARE(dialog.paperCombo()->itemText(11), QStringLiteral("A6 (105mm x 148.5mm)"));
+}
+
+void TestDesignerDialogs::givenSizeSetsTheOrientation()
+{
+    CPaperSizeDlg dialog(CPaperSizeDlg::Variant::Paper);
+    dialog.setSizeValues(3, 2);
+    QCOMPARE(dialog.orientationCombo()->currentText(), QStringLiteral("Horizontal"));
+    // Only the combo follows: the lines keep the size as given.
+    QCOMPARE(dialog.widthLine()->text(), QStringLiteral("3.00"));
+    dialog.setSizeValues(2, 3);
+    QCOMPARE(dialog.orientationCombo()->currentText(), QStringLiteral("Vertical"));
+    QCOMPARE(dialog.heightLine()->text(), QStringLiteral("3.00"));
 }
 
 void TestDesignerDialogs::paperPresets_data()
