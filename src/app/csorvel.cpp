@@ -7,6 +7,7 @@
 #include "app/appfolders.h"
 #include "app/calculationdriver.h"
 #include "app/cdateedit.h"
+#include "app/cglowbutton.h"
 #include "app/cimagebutton.h"
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
@@ -315,15 +316,18 @@ void CSorvel::buildInputOverlay()
 
 void CSorvel::buildNameButton()
 {
-    m_nameButton = new QPushButton(ENTER_YOUR_NAME, centralWidget());
+    m_nameButton = new CGlowButton(ENTER_YOUR_NAME, centralWidget());
     m_nameButton->setObjectName(QStringLiteral("nameButton"));
     m_nameButton->resize(200, NAME_BUTTON_HEIGHT);
     m_nameButton->setCursor(Qt::PointingHandCursor);
+    // A window of its own: a step of the glow then redraws only the button
+    // on screen, not the whole window with its report views.
+    m_nameButton->setAttribute(Qt::WA_NativeWindow);
     connect(m_nameButton, &QPushButton::clicked, this, &CSorvel::OnNameSel);
     m_pulse = new QTimeLine(1000, this);
     m_pulse->setFrameRange(0, 20);
-    // Every step restyles the button and makes the window composite again,
-    // so the glow moves ten times a second, not twenty-five.
+    // Every step repaints the button, and the window composites again: the
+    // glow moves ten times a second, not twenty-five.
     m_pulse->setUpdateInterval(PULSE_STEP_MS);
     m_pulse->setEasingCurve(QEasingCurve::InOutQuad);
     connect(m_pulse, &QTimeLine::frameChanged, this, &CSorvel::OnPersButAnim);
@@ -552,17 +556,12 @@ void CSorvel::startPulse()
 void CSorvel::stopPulse()
 {
     m_pulse->stop();
-    m_skin->applyStyle(m_nameButton, CSkinManager::KIND_NAME_BUTTON);
+    m_nameButton->setGlowLevel(0.0);
 }
 
 void CSorvel::OnPersButAnim(int val)
 {
-    const QColor base = m_skin->mapColor("#44372f");
-    QColor glow = base.toHsv();
-    glow.setHsv(glow.hue(), glow.saturation(), qMin(255, glow.value() + val), glow.alpha());
-    QString sheet = m_skin->styleSheetForKind(CSkinManager::KIND_NAME_BUTTON);
-    sheet.replace(base.name(), glow.name(), Qt::CaseInsensitive);
-    m_nameButton->setStyleSheet(sheet);
+    m_nameButton->setGlowLevel(qreal(val) / m_pulse->endFrame());
 }
 
 void CSorvel::OnPersButAnimFinish()
@@ -643,8 +642,12 @@ void CSorvel::initStyle()
     m_petPage->applyStyle(m_skin);
     m_advisorPage->applyStyle(m_skin);
     m_chartPage->applyStyle(m_skin);
-    if (m_pulse->state() != QTimeLine::Running)
-        m_skin->applyStyle(m_nameButton, CSkinManager::KIND_NAME_BUTTON);
+    m_skin->applyStyle(m_nameButton, CSkinManager::KIND_NAME_BUTTON);
+    // The glow rises from the skin's button colour by twenty steps of brightness.
+    const QColor rest = m_skin->mapColor("#44372f");
+    QColor brightest = rest.toHsv();
+    brightest.setHsv(brightest.hue(), brightest.saturation(), qMin(255, brightest.value() + m_pulse->endFrame()));
+    m_nameButton->setGlowColours(rest, brightest);
     m_overlay->applyStyle();
     m_selectionMark->setStyleSheet(m_skin->mapStyleSheet(
         QStringLiteral("QLabel { background: #54443a; border-left: 4px solid #9cb62d; }")));

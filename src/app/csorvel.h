@@ -18,6 +18,7 @@
 class CAdvisorPage;
 class CCalculationDriver;
 class CChartPage;
+class CGlowButton;
 class CExpandWidget;
 class CImageButton;
 class CInfoTodayWidget;
@@ -196,7 +197,7 @@ private:
     // Bottom right.
     QDateEdit *m_forecastDate = nullptr;
     CImageButton *m_imageButtons[5] = {};
-    QPushButton *m_nameButton = nullptr;
+    CGlowButton *m_nameButton = nullptr;
     QTimeLine *m_pulse = nullptr;
     static const int PULSE_STEP_MS = 100;
     static const int PULSE_HALVES = 30; // one second each: half a minute of glow

@@ -2,6 +2,7 @@
 // driver, the today panel and the recent list. Runs offscreen with the
 // report views alive.
 
+#include "app/cglowbutton.h"
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
@@ -211,18 +212,31 @@ void TestCSorvel::pagesFitTheWindow()
 }
 
 // The name button glows for half a minute (thirty one-second halves), then
-// rests in its plain sheet; closing the input without a name lights it again.
+// rests; closing the input without a name lights it again. The glow is
+// painted: the button keeps its sheet at every step, and lights up.
 void TestCSorvel::nameButtonGlowRests()
 {
     QVERIFY(m_window->nameButtonGlows());
+    auto *button = m_window->findChild<CGlowButton *>(QStringLiteral("nameButton"));
+    QVERIFY(button);
+    const QString sheet = m_window->skinManager()->styleSheetForKind(CSkinManager::KIND_NAME_BUTTON);
+    const auto background = [button] {
+        return button->grab().toImage().pixelColor(8, button->height() / 2).value();
+    };
+    m_window->OnPersButAnim(0);
+    const int dark = background();
+    m_window->OnPersButAnim(20);
+    QCOMPARE(button->glowLevel(), 1.0);
+    QCOMPARE(button->styleSheet(), sheet);
+    QVERIFY2(background() >= dark + 15, qPrintable(QStringLiteral("%1 -> %2").arg(dark).arg(background())));
     for (int half = 1; half < 30; ++half)
         m_window->OnPersButAnimFinish();
     QVERIFY(m_window->nameButtonGlows());
     m_window->OnPersButAnimFinish();
     QVERIFY(!m_window->nameButtonGlows());
-    auto *button = m_window->findChild<QPushButton *>(QStringLiteral("nameButton"));
-    QVERIFY(button);
-    QCOMPARE(button->styleSheet(), m_window->skinManager()->styleSheetForKind(CSkinManager::KIND_NAME_BUTTON));
+    QCOMPARE(button->glowLevel(), 0.0);
+    QCOMPARE(background(), dark);
+    QCOMPARE(button->styleSheet(), sheet);
     m_window->OnNameSel();
     m_window->OnNameSel();
     QVERIFY(m_window->nameButtonGlows());
