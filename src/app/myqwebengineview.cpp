@@ -11,6 +11,7 @@ MyQWebEngineView::MyQWebEngineView(QWidget *parent)
 
 void MyQWebEngineView::showHtml(const QString &html, const QUrl &baseUrl)
 {
+    m_givenHtml = html;
     setHtml(html, baseUrl);
     auto *timer = new QTimer(this);
     timer->setSingleShot(true);

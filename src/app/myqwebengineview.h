@@ -13,8 +13,13 @@ public:
     explicit MyQWebEngineView(QWidget *parent = nullptr);
 
     void showHtml(const QString &html, const QUrl &baseUrl);
+    // The page last handed to showHtml().
+    QString givenHtml() const { return m_givenHtml; }
 
 signals:
     void pageLoaded(bool ok);
     void pageLoaded();
+
+private:
+    QString m_givenHtml;
 };

@@ -19,13 +19,34 @@ CReportViews::CReportViews(QWidget *parent)
     , m_frame(new QWidget(parent))
 {
     m_frame->setObjectName(QStringLiteral("reportFrame"));
-    for (MyQWebEngineView *&view : m_views) {
-        view = new MyQWebEngineView(m_frame);
-        view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-        view->setMaximumWidth(1200);
-        view->setStyleSheet(QStringLiteral("background: white;"));
-        view->move(1, 1);
-    }
+    for (int report = 0; report < REPORT_COUNT; ++report)
+        m_shown[report] = emptyPage(Report(report));
+}
+
+MyQWebEngineView *CReportViews::ensureView(Report report)
+{
+    MyQWebEngineView *&view = m_views[report];
+    if (view)
+        return view;
+    view = new MyQWebEngineView(m_frame);
+    view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    view->setMaximumWidth(1200);
+    view->setStyleSheet(QStringLiteral("background: white;"));
+    view->move(1, 1);
+    view->hide();
+    fillView(report);
+    return view;
+}
+
+void CReportViews::fillView(Report report)
+{
+    MyQWebEngineView *view = m_views[report];
+    if (!view)
+        return;
+    if (!m_files[report].isEmpty())
+        view->load(QUrl::fromLocalFile(m_files[report]));
+    else
+        view->showHtml(m_shown[report], REPORT_BASE_URL);
 }
 
 int CReportViews::reportOfPage(int page)
@@ -51,10 +72,10 @@ int CReportViews::reportOfPage(int page)
     }
 }
 
-QWidget *CReportViews::viewOfPage(int page) const
+QWidget *CReportViews::viewOfPage(int page)
 {
     const int report = reportOfPage(page);
-    return report < 0 ? nullptr : m_views[report];
+    return report < 0 ? nullptr : ensureView(Report(report));
 }
 
 QString CReportViews::emptyPage(Report report)
@@ -98,7 +119,8 @@ void CReportViews::show(Report report, const QString &html, bool ok)
 {
     m_documents[report] = ok ? html : QString();
     m_shown[report] = ok ? withPresentationStyle(html) : emptyPage(report);
-    m_views[report]->showHtml(m_shown[report], REPORT_BASE_URL);
+    m_files[report].clear();
+    fillView(report);
 }
 
 void CReportViews::showBlank()
@@ -113,13 +135,16 @@ void CReportViews::showFile(Report report, const QString &path)
 {
     m_documents[report].clear();
     m_shown[report].clear();
-    m_views[report]->load(QUrl::fromLocalFile(path));
+    m_files[report] = path;
+    fillView(report);
 }
 
 void CReportViews::showPage(int page, const QSize &size)
 {
     const QWidget *shown = viewOfPage(page);
     for (MyQWebEngineView *view : m_views) {
+        if (!view)
+            continue;
         view->setVisible(view == shown);
         if (view == shown)
             view->resize(size);

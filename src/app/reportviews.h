@@ -4,6 +4,10 @@
 // keeps the document it shows, so the export reads exactly what the user
 // sees; the pages that share a view (numerology and forecast) share its
 // document.
+//
+// A web view costs a renderer process of its own, so a view is made (and
+// given the page it should show) only when its page is first shown; until
+// then only the page is kept.
 
 #include <QObject>
 #include <QString>
@@ -26,10 +30,12 @@ public:
     explicit CReportViews(QWidget *parent);
 
     QWidget *frame() const { return m_frame; }
+    // The report's view; null while its page was never shown.
     MyQWebEngineView *view(Report report) const { return m_views[report]; }
     // The report a page shows; -1 for the chart page, which has none.
     static int reportOfPage(int page);
-    QWidget *viewOfPage(int page) const;
+    // The page's view, made now if need be; null for the chart page.
+    QWidget *viewOfPage(int page);
 
     // Shows a document; without one (a failed calculation) the page shows
     // its hint.
@@ -47,8 +53,13 @@ public:
     void showPage(int page, const QSize &size);
 
 private:
+    MyQWebEngineView *ensureView(Report report);
+    // Hands the view what the report should show now, if the view exists.
+    void fillView(Report report);
+
     QWidget *m_frame;
     MyQWebEngineView *m_views[REPORT_COUNT] = {};
     QString m_documents[REPORT_COUNT];
     QString m_shown[REPORT_COUNT];
+    QString m_files[REPORT_COUNT]; // a file shown instead of a page
 };

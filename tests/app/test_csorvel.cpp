@@ -6,6 +6,7 @@
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
+#include "app/myqwebengineview.h"
 #include "app/reportviews.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
@@ -59,6 +60,7 @@ private slots:
     void refusedNameKeepsEverything_data();
     void refusedNameKeepsEverything();
     void emptyPagesSayWhatToDo();
+    void reportViewsAreMadeWhenFirstShown();
     void todayPanel();
     void todayPanelWaitsForACalculation();
     void resetButtons();
@@ -385,6 +387,33 @@ void TestCSorvel::emptyPagesSayWhatToDo()
     QVERIFY(views->shownHtml(CReportViews::Compatibility).contains(QLatin1String("<b>Partner</b>")));
     m_window->OnResData();
     QVERIFY(views->shownHtml(CReportViews::Numerology).contains(QLatin1String("Welcome to Sorvel Numerology")));
+}
+
+// A report view (and its renderer) is made when its page is first shown,
+// and it then shows what the page had been given meanwhile.
+void TestCSorvel::reportViewsAreMadeWhenFirstShown()
+{
+    const CReportViews *views = m_window->reportViews();
+    QVERIFY(views->view(CReportViews::Numerology));
+    for (const auto report : {CReportViews::Psychomatrix, CReportViews::Compatibility, CReportViews::Celebrities,
+                              CReportViews::Pet, CReportViews::Advisor, CReportViews::Guide})
+        QVERIFY2(!views->view(report), qPrintable(QString::number(report)));
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    QVERIFY(m_window->OnCalcNum());
+    QVERIFY(!views->view(CReportViews::Psychomatrix));
+    QCOMPARE(views->view(CReportViews::Numerology)->givenHtml(), views->shownHtml(CReportViews::Numerology));
+
+    m_window->OnCtrlButPMatr();
+    m_window->finishSliding();
+    const MyQWebEngineView *matrix = views->view(CReportViews::Psychomatrix);
+    QVERIFY(matrix);
+    QVERIFY(matrix->isVisibleTo(views->frame()));
+    QVERIFY(!views->view(CReportViews::Numerology)->isVisibleTo(views->frame()));
+    QVERIFY(views->shownHtml(CReportViews::Psychomatrix).contains(QLatin1String("John Smith")));
+    QCOMPARE(matrix->givenHtml(), views->shownHtml(CReportViews::Psychomatrix));
+    // A view once made follows every later report.
+    m_window->OnResData();
+    QCOMPARE(matrix->givenHtml(), CReportViews::emptyPage(CReportViews::Psychomatrix));
 }
 
 void TestCSorvel::todayPanel()

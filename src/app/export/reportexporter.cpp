@@ -242,7 +242,7 @@ void CReportExporter::placeStatusLine()
     int viewBottom = frame->height();
     for (int report = 0; report < CReportViews::REPORT_COUNT; ++report) {
         const QWidget *view = m_reports->view(CReportViews::Report(report));
-        if (view->isVisibleTo(frame))
+        if (view && view->isVisibleTo(frame))
             viewBottom = qMin(viewBottom, view->geometry().bottom());
     }
     m_status->move((frame->width() - STATUS_SIZE.width()) / 2,
