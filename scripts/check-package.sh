@@ -34,7 +34,8 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 id=org.sorvel_numerology.Sorvel
-for file in usr/bin/sorvel usr/bin/sorvel-cli usr/share/sorvel/eng.dat \
+for file in usr/bin/sorvel usr/bin/sorvel-cli usr/libexec/sorvel-numerology/sorvel-pdf-printer \
+    usr/share/sorvel/eng.dat \
     usr/share/sorvel/images/sorvel.png usr/share/sorvel/images/manual/index.html \
     usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/$id.png usr/share/icons/hicolor/256x256/apps/$id.png \
@@ -65,4 +66,8 @@ bare=$(bare/sorvel-cli report numerology --full "John Adam Smith" --birth 1990-0
     fail "sorvel-cli report without data failed"
 [ ${#report} -gt $((${#bare} + 10000)) ] ||
     fail "the report has no interpretation texts (${#report} characters, ${#bare} without data)"
-echo "check-package: sorvel --version and sorvel-cli chart and report run from the unpacked package"
+# The PDF is printed by the packaged helper, found beside the tool's folder.
+usr/bin/sorvel-cli pdf --full "John Adam Smith" --birth 1990-05-17 --out "$root/person.pdf" ||
+    fail "sorvel-cli pdf failed"
+[ "$(head -c 5 "$root/person.pdf")" = "%PDF-" ] || fail "sorvel-cli pdf wrote no PDF"
+echo "check-package: sorvel --version and sorvel-cli chart, report and pdf run from the unpacked package"

@@ -7,18 +7,20 @@
 
 #include "combinedreports.h"
 
-#include "app/export/genpdffromhtml.h"
 #include "commands.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 #include "engine/namecleaning.h"
+#include "export/exportfiles.h"
 #include "export/reportassembly.h"
 #include "partneroptions.h"
 #include "readingutil.h"
 #include "templatepicture.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 
 #include <initializer_list>
 #include <memory>
@@ -211,30 +213,52 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
     return EXIT_OK;
 }
 
+// The printer beside this program (the build tree), or in the package's
+// helper folder.
+static QString pdfPrinterPath()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString &candidate : {folder + QStringLiteral("/sorvel-pdf-printer"),
+                                     folder + QStringLiteral("/../libexec/sorvel-numerology/sorvel-pdf-printer")}) {
+        if (QFileInfo(candidate).isExecutable())
+            return QFileInfo(candidate).canonicalFilePath();
+    }
+    return QString();
+}
+
 bool printPdf(const QString &html, const QString &out, QString &error)
 {
     error.clear();
-    std::unique_ptr<GenPDFfromHTML> task(GenPDFfromHTML::forDocument(html, out, nullptr, &error));
-    if (!task) {
+    const QString printer = pdfPrinterPath();
+    if (printer.isEmpty()) {
+        error = QStringLiteral("the PDF printer (sorvel-pdf-printer) is not installed beside sorvel-cli");
+        return false;
+    }
+    const QString htmlPath = writeTemporaryReport(html, &error);
+    if (htmlPath.isEmpty()) {
         error = QLatin1String("cannot write the temporary report: ") + error;
         return false;
     }
-    task->setOpenWhenDone(false);
-    QEventLoop loop;
-    bool success = false;
-    QObject::connect(task.get(), &GenPDFfromHTML::finished, &loop, [&](bool ok) {
-        success = ok;
-        loop.quit();
-    });
-    QTimer::singleShot(PRINT_TIMEOUT_MS, &loop, [&] {
+    // The printer removes the report once loaded; a printer that never got
+    // that far leaves it to us.
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(printer, {htmlPath, out});
+    const bool finished = process.waitForFinished(PRINT_TIMEOUT_MS);
+    QFile::remove(htmlPath);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
         error = QStringLiteral("the web engine did not finish the PDF in time");
-        loop.quit();
-    });
-    task->run();
-    loop.exec();
-    if (!success && error.isEmpty())
-        error = task->errorString();
-    return success;
+        return false;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+        if (error.isEmpty())
+            error = QStringLiteral("the PDF printer stopped: ") + process.errorString();
+        return false;
+    }
+    return true;
 }
 
 void usagePdf(QTextStream &out)

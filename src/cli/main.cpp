@@ -4,14 +4,10 @@
 
 #include "commands.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
-
-#include <unistd.h>
 
 #include <cstring>
 #include <memory>
@@ -34,10 +30,11 @@ static void printHelp(QTextStream &out)
            "3 the names were rejected by the name check.\n";
 }
 
-// What a command needs of Qt: the core alone, fonts (text drawn into
-// pictures), or the web engine (the PDF printer). None shows a window, so the
-// GUI applications run on the offscreen platform.
-enum class Needs { Core, Fonts, WebEngine };
+// What a command needs of Qt: the core alone, or fonts (text drawn into
+// pictures, the chart page of a PDF). None shows a window, so the GUI
+// application runs on the offscreen platform. PDFs are printed by a helper
+// program with the web engine, which this tool never loads.
+enum class Needs { Core, Fonts };
 
 // The value of an option given as "--name value" or "--name=value".
 static const char *optionValue(int argc, char *argv[], const char *name)
@@ -68,24 +65,14 @@ static Needs needsOf(int argc, char *argv[])
             return Needs::Fonts;
     }
     if (std::strcmp(argv[1], "pdf") == 0)
-        return Needs::WebEngine;
-    // A batch prints its PDFs on the web engine; JSON and HTML need the core.
+        return Needs::Fonts;
+    // A batch draws the chart pages of its PDFs; JSON and HTML need the core.
     if (std::strcmp(argv[1], "batch") == 0) {
         const char *format = optionValue(argc, argv, "--format");
         if (format && std::strcmp(format, "pdf") == 0)
-            return Needs::WebEngine;
+            return Needs::Fonts;
     }
     return Needs::Core;
-}
-
-// The web engine runs headless; as root it refuses to start with its sandbox.
-static void prepareWebEngine()
-{
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The printer's progress notes are for the window's log, not the terminal.
-    QLoggingCategory::setFilterRules(QStringLiteral("sorvel.export.debug=false"));
 }
 
 int main(int argc, char *argv[])
@@ -99,10 +86,7 @@ int main(int argc, char *argv[])
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     }
-    if (needs == Needs::WebEngine) {
-        prepareWebEngine();
-        application = std::make_unique<QApplication>(argc, argv);
-    } else if (needs == Needs::Fonts) {
+    if (needs == Needs::Fonts) {
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);

@@ -83,6 +83,7 @@ private slots:
     void eachReportStartsAPage();
     void moreReportsMorePages();
     void picturesMissingStillExports();
+    void missingPrinterFailsClearly();
     void templateAddsTheChartPage_data();
     void templateAddsTheChartPage();
     void personFileGivesTheSamePdf_data();
@@ -212,7 +213,8 @@ void TestCliPdf::picturesMissingStillExports()
 {
     const QString bare = out("bare");
     QVERIFY(QDir().mkpath(bare));
-    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/sorvel-cli", bare + "/sorvel-cli"));
+    for (const char *program : {"/sorvel-cli", "/sorvel-pdf-printer"})
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + program, bare + program));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
     QProcess process;
@@ -225,6 +227,21 @@ void TestCliPdf::picturesMissingStillExports()
     const QString text = pdfText(pdf);
     QVERIFY(text.contains(NUMEROLOGY));
     QVERIFY(text.contains(PSYCHOMATRIX));
+}
+
+// The tool without its printer says what is missing and writes nothing.
+void TestCliPdf::missingPrinterFailsClearly()
+{
+    const QString alone = out("alone");
+    QVERIFY(QDir().mkpath(alone));
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/sorvel-cli", alone + "/sorvel-cli"));
+    QProcess process;
+    const QString pdf = out("alone.pdf");
+    process.start(alone + "/sorvel-cli", QStringList{"pdf", "--texts", m_texts} + PERSON + QStringList{"--out", pdf});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("sorvel-pdf-printer"));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void TestCliPdf::templateAddsTheChartPage_data()
