@@ -21,6 +21,18 @@ int cellIndex(int row, int column)
     return row * GRID_COLUMNS + column;
 }
 
+// Appends "sum, count" with the sum as "reduced/sum" when they differ.
+void appendTotal(QString &text, int reduced, int sum, int count)
+{
+    appendNumber(text, reduced);
+    if (reduced != sum) {
+        text.append(QLatin1Char('/'));
+        appendNumber(text, sum);
+    }
+    text.append(QLatin1String(", "));
+    appendNumber(text, count);
+}
+
 } // namespace
 
 void CNumerology::calcPlanes(const QString &name)
@@ -46,7 +58,8 @@ void CNumerology::calcPlanes(const QString &name)
         const int plane = group % 4;
         const int kind = group / 4;
         const int cell = cellIndex(kind, plane);
-        m_res.planesLetters[cell] += QLatin1Char(char('A' + letter)) + numberText(n);
+        m_res.planesLetters[cell].append(QLatin1Char(char('A' + letter)));
+        appendNumber(m_res.planesLetters[cell], n);
         cellCount[cell] += n;
         cellSum[cell] += n * ReducePlain(LetterValue(QLatin1Char(char('A' + letter))));
         planeCount[plane] += n;
@@ -67,19 +80,20 @@ void CNumerology::calcPlanes(const QString &name)
     for (int cell = 0; cell < GRID_ROWS * GRID_COLUMNS; ++cell) {
         if (m_res.planesLetters[cell].isEmpty())
             continue;
-        m_res.planesValues[cell] = m_res.planesLetters[cell] + QLatin1Char('=')
-            + reducedText(ReduceToFinal(cellSum[cell]), cellSum[cell]) + QLatin1String(", ")
-            + numberText(cellCount[cell]);
+        QString &value = m_res.planesValues[cell];
+        value.truncate(0);
+        value.append(m_res.planesLetters[cell]);
+        value.append(QLatin1Char('='));
+        appendTotal(value, ReduceToFinal(cellSum[cell]), cellSum[cell], cellCount[cell]);
     }
     for (int row = 0; row < GRID_ROWS; ++row) {
-        m_res.planesValues[cellIndex(row, GRID_COLUMNS - 1)] +=
-            reducedText(ReduceToFinal(rowTotal[row]), rowTotal[row]) + QLatin1String(", ")
-            + numberText(row < 3 ? kindCount[row] : 0);
+        appendTotal(m_res.planesValues[cellIndex(row, GRID_COLUMNS - 1)],
+                    ReduceToFinal(rowTotal[row]), rowTotal[row], row < 3 ? kindCount[row] : 0);
     }
     for (int column = 0; column < GRID_COLUMNS; ++column) {
-        m_res.planesValues[cellIndex(GRID_ROWS - 1, column)] +=
-            reducedText(ReduceToFinal(columnTotal[column]), columnTotal[column])
-            + QLatin1String(", ") + numberText(column < 4 ? planeCount[column] : 0);
+        appendTotal(m_res.planesValues[cellIndex(GRID_ROWS - 1, column)],
+                    ReduceToFinal(columnTotal[column]), columnTotal[column],
+                    column < 4 ? planeCount[column] : 0);
     }
     for (int plane = 0; plane < 4; ++plane)
         m_values.planeNumbers[plane] = ReduceToFinal(columnTotal[plane]);
