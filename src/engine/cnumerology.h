@@ -293,15 +293,12 @@ private:
     void calcLetterValueCounts(const QString &name);
     void calcPlanes(const QString &name);
     void writeTransitLetters(QStringView part, QString &letters) const;
-    int reduceCounting(int n, int *counters, int countedBelow) const;
+    int reduceCounting(int n, int *counters, int countedBelow, int times = 1) const;
+    // ReduceKeepMasters counting as if n were reduced times times.
+    int reduceKeepMastersTimes(int n, int times);
 
     NumerologyResult m_res;
     NumerologyReportValues m_values;
-    // The letters of the three transit parts, kept between calculations
-    // only for their buffers.
-    QString m_physicalLetters;
-    QString m_mentalLetters;
-    QString m_spiritualLetters;
     const CalcOptions *m_options = &options();
     const TextStore *m_texts = nullptr;
 

@@ -19,19 +19,3 @@ QString numberText(int n)
     static const QVector<QString> texts = buildNumberTexts();
     return (n >= 0 && n < CACHED_NUMBERS) ? texts.at(n) : QString::number(n);
 }
-
-void appendNumber(QString &text, int n)
-{
-    char digits[12]; // sign, ten digits of a 32-bit number, one spare
-    char *end = digits + sizeof(digits);
-    char *p = end;
-    // Work on the negative value: its range holds every int.
-    int rest = n < 0 ? n : -n;
-    do {
-        *--p = char('0' - rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    if (n < 0)
-        *--p = '-';
-    text.append(QLatin1String(p, int(end - p)));
-}

@@ -5,6 +5,7 @@
 
 #include "cnumerology.h"
 #include "numbertext.h"
+#include "textbuilder.h"
 #include "uppercase.h"
 
 #include <QVarLengthArray>
@@ -15,34 +16,23 @@
 namespace {
 
 // Writes the numbers joined by ", ", or whenEmpty for none.
-void writeJoined(QString &text, const QList<int> &numbers, QLatin1String whenEmpty)
+void writeJoined(QString &target, const QList<int> &numbers, QLatin1String whenEmpty)
 {
-    text.truncate(0);
-    if (numbers.isEmpty()) {
-        text.append(whenEmpty);
-        return;
-    }
+    TextBuilder text;
+    if (numbers.isEmpty())
+        text.add(whenEmpty);
     for (int i = 0; i < numbers.size(); ++i) {
         if (i > 0)
-            text.append(QLatin1String(", "));
-        appendNumber(text, numbers.at(i));
+            text.add(QLatin1String(", "));
+        text.number(numbers.at(i));
     }
+    text.writeTo(target);
 }
 
-// "n" or "n/t" when the unreduced value t differs from n.
-void appendReduced(QString &text, int n, int t)
+// Writes "n", or "n/t" when the unreduced value t differs from n.
+void writeReduced(QString &target, int n, int t)
 {
-    appendNumber(text, n);
-    if (n != t) {
-        text.append(QLatin1Char('/'));
-        appendNumber(text, t);
-    }
-}
-
-void writeReduced(QString &text, int n, int t)
-{
-    text.truncate(0);
-    appendReduced(text, n, t);
+    TextBuilder().reduced(n, t).writeTo(target);
 }
 
 int sumOfYearDigits(int year)
@@ -129,45 +119,32 @@ void CNumerology::calcBirthDateNumbers()
 
     // Life Path text: the method 1 sum when it gave the total, then the
     // reduction with its last two-digit step.
-    QString &text = m_res.lifePathText;
-    text.truncate(0);
+    TextBuilder text;
     if (total == choice.totals[1]) {
         const int daySum = day / 10 + day % 10;
         const int yearSum = sumOfYearDigits(year);
-        appendNumber(text, rD);
-        if (daySum > 9) {
-            text.append(QLatin1Char('/'));
-            appendNumber(text, daySum);
-        }
-        text.append(QLatin1Char('+'));
-        appendNumber(text, rM);
-        text.append(QLatin1Char('+'));
-        appendNumber(text, rY);
-        if (yearSum > 9) {
-            text.append(QLatin1Char('/'));
-            appendNumber(text, yearSum);
-        }
-        text.append(QLatin1Char('='));
+        text.number(rD);
+        if (daySum > 9)
+            text.add(QLatin1Char('/')).number(daySum);
+        text.add(QLatin1Char('+')).number(rM).add(QLatin1Char('+')).number(rY);
+        if (yearSum > 9)
+            text.add(QLatin1Char('/')).number(yearSum);
+        text.add(QLatin1Char('='));
     }
-    appendNumber(text, total);
+    text.number(total);
     if (lifePath != total) {
-        text.append(QLatin1Char('='));
-        appendNumber(text, lifePath);
+        text.add(QLatin1Char('=')).number(lifePath);
         const int last = IsFinal(total) ? total : DigitSumStep(total);
-        if (last > 9 && last != lifePath) {
-            text.append(QLatin1Char('/'));
-            appendNumber(text, last);
-        }
+        if (last > 9 && last != lifePath)
+            text.add(QLatin1Char('/')).number(last);
     }
+    text.writeTo(m_res.lifePathText);
 
-    QString &birthday = m_res.birthdayText;
-    birthday.truncate(0);
-    appendNumber(birthday, day);
-    if (rD != day) {
-        birthday.append(QLatin1String(" ("));
-        appendNumber(birthday, rD);
-        birthday.append(QLatin1Char(')'));
-    }
+    TextBuilder birthday;
+    birthday.number(day);
+    if (rD != day)
+        birthday.add(QLatin1String(" (")).number(rD).add(QLatin1Char(')'));
+    birthday.writeTo(m_res.birthdayText);
 
     // The day's chain is counted once more: a birth day of 13 or 19 always
     // marks its karmic debt.
@@ -215,19 +192,17 @@ int CNumerology::writeNameNumber(const WordValues &wordSums, QString &text, QStr
         *total = sum;
     writeReduced(text, value, sum);
 
-    line.truncate(0);
-    line.append(QLatin1Char('='));
+    TextBuilder words;
+    words.add(QLatin1Char('='));
     for (int i = 0; i < wordSums.size(); ++i) {
         if (i > 0)
-            line.append(QLatin1Char('+'));
-        appendReduced(line, ReduceToFinal(wordSums.at(i)), wordSums.at(i));
+            words.add(QLatin1Char('+'));
+        words.reduced(ReduceToFinal(wordSums.at(i)), wordSums.at(i));
     }
-    line.append(QLatin1Char('='));
-    appendNumber(line, sum);
-    if (value != sum) {
-        line.append(QLatin1Char('='));
-        appendNumber(line, value);
-    }
+    words.add(QLatin1Char('=')).number(sum);
+    if (value != sum)
+        words.add(QLatin1Char('=')).number(value);
+    words.writeTo(line);
     return value;
 }
 
@@ -334,15 +309,15 @@ void CNumerology::calcDerivedNumbers()
     m_values.balance = ReducePlain(initials);
     writeReduced(m_res.balanceText, m_values.balance, initials);
 
-    QString &debts = m_res.karmicDebtsText;
-    debts.truncate(0);
+    TextBuilder debts;
     for (const int debt : {13, 14, 16, 19}) {
         if (m_values.karmicDebtCounters[debt] > 0) {
             if (!debts.isEmpty())
-                debts.append(QLatin1String(", "));
-            appendNumber(debts, debt);
+                debts.add(QLatin1String(", "));
+            debts.number(debt);
         }
     }
     if (debts.isEmpty())
-        debts.append(QLatin1Char('-'));
+        debts.add(QLatin1Char('-'));
+    debts.writeTo(m_res.karmicDebtsText);
 }

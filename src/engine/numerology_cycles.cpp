@@ -4,6 +4,7 @@
 #include "cnumerology.h"
 #include "numbertext.h"
 #include "personalnumbers.h"
+#include "textbuilder.h"
 
 #include <cstdlib>
 
@@ -16,14 +17,15 @@ const int FIRST_PERIOD_END[10]  = { -1, 26, 25, 24, 23, 31, 30, 29, 28, 27 };
 const int SECOND_PERIOD_END[10] = { -1, 53, 52, 51, 59, 58, 57, 56, 55, 54 };
 
 // Writes the numbers joined by ", ".
-void writeJoined(QString &text, std::initializer_list<int> numbers)
+void writeJoined(QString &target, std::initializer_list<int> numbers)
 {
-    text.truncate(0);
+    TextBuilder text;
     for (const int n : numbers) {
         if (!text.isEmpty())
-            text.append(QLatin1String(", "));
-        appendNumber(text, n);
+            text.add(QLatin1String(", "));
+        text.number(n);
     }
+    text.writeTo(target);
 }
 
 } // namespace
@@ -51,55 +53,44 @@ void CNumerology::calcLifeCycles()
     p[1] = ReduceKeepMasters(rD + rY);
     p[2] = ReduceKeepMasters(p[0] + p[1]);
     p[3] = ReduceKeepMasters(rM + rY);
-    QString &pinnacles = m_res.pinnaclesText;
-    pinnacles.truncate(0);
+    TextBuilder pinnacles;
     for (int i = 0; i < 4; ++i) {
         m_values.pinnacleDigits[i] = ReducePlain(p[i]);
         if (i > 0)
-            pinnacles.append(QLatin1String(", "));
-        if (p[i] > 9) {
-            appendNumber(pinnacles, m_values.pinnacleDigits[i]);
-            pinnacles.append(QLatin1Char('/'));
-        }
-        appendNumber(pinnacles, p[i]);
+            pinnacles.add(QLatin1String(", "));
+        if (p[i] > 9)
+            pinnacles.number(m_values.pinnacleDigits[i]).add(QLatin1Char('/'));
+        pinnacles.number(p[i]);
     }
+    pinnacles.writeTo(m_res.pinnaclesText);
 
     // The pinnacle periods change at 36, 45 and 54 less the Life Path digit.
     const int lifePathDigit = ReducePlain(m_res.lifePath);
     // Spans: "0-31", "31-40", "40-49", "49-E"; together "0-31-40-49-E".
     const int changes[5] = {0, 36 - lifePathDigit, 45 - lifePathDigit, 54 - lifePathDigit, -1};
-    QString &ageSpans = m_res.ageSpansText;
-    ageSpans.truncate(0);
+    TextBuilder ageSpans;
     for (int i = 0; i < 4; ++i) {
-        QString &span = m_values.lifeCycleSpans[i];
-        span.truncate(0);
-        appendNumber(span, changes[i]);
-        span.append(QLatin1Char('-'));
+        TextBuilder span;
+        span.number(changes[i]).add(QLatin1Char('-'));
         if (i < 3)
-            appendNumber(span, changes[i + 1]);
+            span.number(changes[i + 1]);
         else
-            span.append(QLatin1Char('E'));
-        appendNumber(ageSpans, changes[i]);
-        ageSpans.append(QLatin1Char('-'));
+            span.add(QLatin1Char('E'));
+        span.writeTo(m_values.lifeCycleSpans[i]);
+        ageSpans.number(changes[i]).add(QLatin1Char('-'));
     }
-    ageSpans.append(QLatin1Char('E'));
+    ageSpans.add(QLatin1Char('E')).writeTo(m_res.ageSpansText);
 
     // Life path periods: month, day and year, ending at ages set by the Life Path.
     writeJoined(m_res.lifePathPeriodsText, {month, day, year});
     const int row = (lifePathDigit >= 1 && lifePathDigit <= 9) ? lifePathDigit : 0;
     const int firstEnd = FIRST_PERIOD_END[row];
     const int secondEnd = SECOND_PERIOD_END[row];
-    QString &periodSpans = m_res.periodSpansText; // "0-26,27-53,54-E"
-    periodSpans.truncate(0);
-    periodSpans.append(QLatin1String("0-"));
-    appendNumber(periodSpans, firstEnd);
-    periodSpans.append(QLatin1Char(','));
-    appendNumber(periodSpans, firstEnd + 1);
-    periodSpans.append(QLatin1Char('-'));
-    appendNumber(periodSpans, secondEnd);
-    periodSpans.append(QLatin1Char(','));
-    appendNumber(periodSpans, secondEnd + 1);
-    periodSpans.append(QLatin1String("-E"));
+    TextBuilder() // "0-26,27-53,54-E"
+        .add(QLatin1String("0-")).number(firstEnd)
+        .add(QLatin1Char(',')).number(firstEnd + 1).add(QLatin1Char('-')).number(secondEnd)
+        .add(QLatin1Char(',')).number(secondEnd + 1).add(QLatin1String("-E"))
+        .writeTo(m_res.periodSpansText);
 
     // The forecast numbers all start from the birth day-month digit.
     m_res.birthDayMonthDigit = PersonalNumbers::forBirthDate(m_res.birthDate).birthDayMonthDigit();

@@ -2,7 +2,7 @@
 // groups (four planes times three kinds) and totalled in a 4 x 5 grid.
 
 #include "cnumerology.h"
-#include "numbertext.h"
+#include "textbuilder.h"
 
 namespace {
 
@@ -21,17 +21,7 @@ int cellIndex(int row, int column)
     return row * GRID_COLUMNS + column;
 }
 
-// Appends "sum, count" with the sum as "reduced/sum" when they differ.
-void appendTotal(QString &text, int reduced, int sum, int count)
-{
-    appendNumber(text, reduced);
-    if (reduced != sum) {
-        text.append(QLatin1Char('/'));
-        appendNumber(text, sum);
-    }
-    text.append(QLatin1String(", "));
-    appendNumber(text, count);
-}
+const int CELLS = GRID_ROWS * GRID_COLUMNS;
 
 } // namespace
 
@@ -46,8 +36,9 @@ void CNumerology::calcPlanes(const QString &name)
     }
 
     // Fill the cells letter by letter, in alphabetical order.
-    int cellCount[GRID_ROWS * GRID_COLUMNS] = {};
-    int cellSum[GRID_ROWS * GRID_COLUMNS] = {};
+    TextBuilder cellLetters[CELLS];
+    int cellCount[CELLS] = {};
+    int cellSum[CELLS] = {};
     int planeCount[4] = {};
     int kindCount[3] = {};
     for (int letter = 0; letter < 26; ++letter) {
@@ -58,8 +49,7 @@ void CNumerology::calcPlanes(const QString &name)
         const int plane = group % 4;
         const int kind = group / 4;
         const int cell = cellIndex(kind, plane);
-        m_res.planesLetters[cell].append(QLatin1Char(char('A' + letter)));
-        appendNumber(m_res.planesLetters[cell], n);
+        cellLetters[cell].add(QLatin1Char(char('A' + letter))).number(n);
         cellCount[cell] += n;
         cellSum[cell] += n * ReducePlain(LetterValue(QLatin1Char(char('A' + letter))));
         planeCount[plane] += n;
@@ -76,24 +66,27 @@ void CNumerology::calcPlanes(const QString &name)
         }
     }
 
-    // Value cells: "A2=2, 2" - letters, reduced sum, letter count.
-    for (int cell = 0; cell < GRID_ROWS * GRID_COLUMNS; ++cell) {
-        if (m_res.planesLetters[cell].isEmpty())
-            continue;
-        QString &value = m_res.planesValues[cell];
-        value.truncate(0);
-        value.append(m_res.planesLetters[cell]);
-        value.append(QLatin1Char('='));
-        appendTotal(value, ReduceToFinal(cellSum[cell]), cellSum[cell], cellCount[cell]);
-    }
+    // Value cells: "A2=2, 2" - letters, reduced sum, letter count; the last
+    // column adds the row totals, the last row the column totals, and the
+    // corner both.
+    const auto addTotal = [this](TextBuilder &text, int sum, int count) {
+        text.reduced(ReduceToFinal(sum), sum).add(QLatin1String(", ")).number(count);
+    };
     for (int row = 0; row < GRID_ROWS; ++row) {
-        appendTotal(m_res.planesValues[cellIndex(row, GRID_COLUMNS - 1)],
-                    ReduceToFinal(rowTotal[row]), rowTotal[row], row < 3 ? kindCount[row] : 0);
-    }
-    for (int column = 0; column < GRID_COLUMNS; ++column) {
-        appendTotal(m_res.planesValues[cellIndex(GRID_ROWS - 1, column)],
-                    ReduceToFinal(columnTotal[column]), columnTotal[column],
-                    column < 4 ? planeCount[column] : 0);
+        for (int column = 0; column < GRID_COLUMNS; ++column) {
+            const int cell = cellIndex(row, column);
+            TextBuilder value;
+            if (!cellLetters[cell].isEmpty()) {
+                value.add(cellLetters[cell].view()).add(QLatin1Char('='));
+                addTotal(value, cellSum[cell], cellCount[cell]);
+            }
+            if (column == GRID_COLUMNS - 1)
+                addTotal(value, rowTotal[row], row < 3 ? kindCount[row] : 0);
+            if (row == GRID_ROWS - 1)
+                addTotal(value, columnTotal[column], column < 4 ? planeCount[column] : 0);
+            cellLetters[cell].writeTo(m_res.planesLetters[cell]);
+            value.writeTo(m_res.planesValues[cell]);
+        }
     }
     for (int plane = 0; plane < 4; ++plane)
         m_values.planeNumbers[plane] = ReduceToFinal(columnTotal[plane]);

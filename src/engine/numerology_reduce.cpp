@@ -187,8 +187,13 @@ bool CNumerology::IsMaster(int n, int mode)
 
 int CNumerology::ReduceKeepMasters(int n)
 {
+    return reduceKeepMastersTimes(n, 1);
+}
+
+int CNumerology::reduceKeepMastersTimes(int n, int times)
+{
     // The number counters hold 128 entries and count every number below 128.
-    return reduceCounting(n, m_res.numberCounters, int(std::size(m_res.numberCounters)));
+    return reduceCounting(n, m_res.numberCounters, int(std::size(m_res.numberCounters)), times);
 }
 
 int CNumerology::ReduceKeepMastersInto(int n, int *counters) const
@@ -206,15 +211,15 @@ int CNumerology::reduceQuietly(int n) const
 // final number, counting every final number and karmic debt met on the way
 // that lies below countedBelow. Those are all below 100 in either master
 // mode, so the two bounds only keep the counting inside its array. Null
-// counters count nothing.
-int CNumerology::reduceCounting(int n, int *counters, int countedBelow) const
+// counters count nothing; each number met counts times.
+int CNumerology::reduceCounting(int n, int *counters, int countedBelow, int times) const
 {
     if (n < 1 || n > 9999)
         return 0;
     for (;;) {
         const bool isFinal = IsFinal(n);
         if (counters && (isFinal || isKarmicDebt(n)) && n < countedBelow)
-            ++counters[n];
+            counters[n] += times;
         if (isFinal)
             return n;
         n = DigitSumStep(n);
