@@ -243,6 +243,8 @@ int CNumerology::ReduceCompat(int n)
     return n > 0 ? ReducePlain(n) : 0;
 }
 
+namespace {
+
 // A name total: each word's sum reduced by reduce when "Down to digit
 // every word" is on, else the plain sum.
 template <typename Sums, typename Reduce>
@@ -253,6 +255,8 @@ int nameTotalWith(const Sums &wordSums, bool reduceEachWord, Reduce reduce)
         total += reduceEachWord ? reduce(sum) : sum;
     return total;
 }
+
+} // namespace
 
 int CNumerology::NameTotal(const QList<int> &wordSums)
 {
