@@ -1,6 +1,7 @@
 // The numerology engine: a calculate-only chart (what runs on every
-// keystroke in the input overlay) and a full calculation with the report
-// the program's own texts make.
+// keystroke in the input overlay), the four core numbers alone for the same
+// person, and a full calculation with the report the program's own texts
+// make.
 
 #include "engine/cnumerology.h"
 #include "engine/messagereporter.h"
@@ -30,6 +31,15 @@ void BM_CalcOnlyChart(benchmark::State &state)
         benchmark::DoNotOptimize(engine.CalcNumerology(person));
 }
 BENCHMARK(BM_CalcOnlyChart);
+
+void BM_FourCoreNumbers(benchmark::State &state)
+{
+    CNumerology engine;
+    const PersonRecord person = threeWordPerson(true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.CalcCoreNumbers(person));
+}
+BENCHMARK(BM_FourCoreNumbers);
 
 void BM_FullCalculation(benchmark::State &state)
 {

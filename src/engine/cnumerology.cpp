@@ -5,6 +5,7 @@
 
 #include "messagereporter.h"
 #include "texts/textstore.h"
+#include "uppercase.h"
 
 #include <algorithm>
 
@@ -53,13 +54,14 @@ void CNumerology::resetKeepingDates()
     m_res.lifePath = -1;
     std::fill(std::begin(m_res.planeGroupCounts), std::end(m_res.planeGroupCounts), 0);
     std::fill(std::begin(m_res.letterCounts), std::end(m_res.letterCounts), 0);
+    // Emptied, not freed: the next calculation writes into the same buffers.
     for (QString &cell : m_res.planesLetters)
-        cell.clear();
+        cell.truncate(0);
     for (QString &cell : m_res.planesValues)
-        cell.clear();
-    m_res.physicalTransits.clear();
-    m_res.mentalTransits.clear();
-    m_res.spiritualTransits.clear();
+        cell.truncate(0);
+    m_res.physicalTransits.truncate(0);
+    m_res.mentalTransits.truncate(0);
+    m_res.spiritualTransits.truncate(0);
     clearSummaryText();
     std::fill(std::begin(m_res.essenceTotals), std::end(m_res.essenceTotals), 0);
     std::fill(std::begin(m_res.essenceNumbers), std::end(m_res.essenceNumbers), 0);
@@ -69,8 +71,8 @@ bool CNumerology::CalcNumerology(const PersonRecord &person)
 {
     // Stages 1 and 2: the record starts afresh with the person's names and dates.
     m_res.chaldean = person.chaldean;
-    m_res.fullName = person.fullName.toUpper();
-    m_res.shortName = person.shortName.toUpper();
+    writeUpperCase(m_res.fullName, person.fullName);
+    writeUpperCase(m_res.shortName, person.shortName);
     resetKeepingDates(); // a reset whose dates are the person's
     m_res.birthDate = person.birthDate;
     m_res.forecastDate = person.forecastDate;

@@ -32,6 +32,8 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringView>
+#include <QVarLengthArray>
 #include <QVector>
 
 // The arguments of one calculation.
@@ -157,6 +159,15 @@ struct NumerologyReportValues
     QString lifeCycleSpans[4];      // "0-31", "31-40", "40-49", "49-E"
 };
 
+// The four core numbers of a person, as a full chart computes them.
+struct CoreNumbers
+{
+    int lifePath = 0;
+    int expression = 0;
+    int heartsDesire = 0;
+    int personality = 0;
+};
+
 // The celebrities that share a number with the person, as indexes 0..199
 // of the text store's celebrity records, in index order.
 struct CelebrityMatches
@@ -197,10 +208,15 @@ public:
     const NumerologyResult &result() const { return m_res; }
     const NumerologyReportValues &reportValues() const { return m_values; }
 
+    // Only the four core numbers of the person: what CalcNumerology would
+    // give for them with this instance's options and master mode, without
+    // counting, texts or any other number. Leaves the results as they were.
+    CoreNumbers CalcCoreNumbers(const PersonRecord &person);
+
     // --- letter values and reductions ---
-    int LetterValue(QChar c) const;
-    int WordSum(const QString &text) const;
-    static int VowelTest(const QString &text, int pos, int vowelMode);
+    inline int LetterValue(QChar c) const;
+    int WordSum(QStringView text) const;
+    static int VowelTest(QStringView text, int pos, int vowelMode);
     QList<int> WordSums(const QString &text) const;
     QList<int> WordSoundSums(const QString &text, bool vowels, const QVector<int> &marks,
                              int vowelMode) const;
@@ -227,6 +243,34 @@ public:
     static QString reducedText(int n, int t);
 
 private:
+    // Per-word values live on the stack: names seldom have more than a few words.
+    using WordValues = QVarLengthArray<int, 8>;
+    using WordViews = QVarLengthArray<QStringView, 8>;
+    // The words of a text split at every space, as views into it; two spaces
+    // in a row give an empty word.
+    static WordViews wordsOf(QStringView text);
+    WordValues wordSumsOf(QStringView text) const;
+    WordValues wordSoundSumsOf(QStringView text, bool vowels, const QVector<int> &marks,
+                               int vowelMode) const;
+    // NameTotal over word values, counting as NameTotal does or not at all.
+    int countedNameTotal(const WordValues &wordSums);
+    int quietNameTotal(const WordValues &wordSums) const;
+    // The master-keeping reduction that counts nothing.
+    int reduceQuietly(int n) const;
+
+    // The Life Path of a birth date: the value, the total it was reduced
+    // from, and each method's run, total and result (index = method).
+    struct LifePathChoice
+    {
+        int lifePath = 0;
+        int total = 0;
+        bool masterPreferred = false; // a later method's master number won
+        bool ran[4] = {};
+        int totals[4] = {};
+        int results[4] = {};
+    };
+    LifePathChoice chooseLifePath(const QDate &birth) const;
+
     // The stages of CalcNumerology, in order.
     void calcBirthDateNumbers();
     void calcLifeCycles();
@@ -239,20 +283,19 @@ private:
 
     // Helpers of the stages.
     void resetKeepingDates();
-    struct NameNumber
-    {
-        int value = 0;
-        int total = 0;  // the name total before its reduction
-        QString text;
-        QString line;
-    };
-    NameNumber nameNumber(const QList<int> &wordSums);
+    // A name number over its word sums: the value, its text ("5/14") and
+    // its calculation line ("=1+4+9=14=5") written over the given strings;
+    // the name total before its reduction goes to total when asked for.
+    int writeNameNumber(const WordValues &wordSums, QString &text, QString &line,
+                        int *total = nullptr);
     void calcDigitRows(const QString &name, const QVector<int> &marks, int vowelMode,
                        QString &vowelRow, QString &consonantRow) const;
     void calcLetterValueCounts(const QString &name);
     void calcPlanes(const QString &name);
-    QString transitLetters(const QString &part) const;
-    int reduceCounting(int n, int *counters, int countedBelow) const;
+    void writeTransitLetters(QStringView part, QString &letters) const;
+    int reduceCounting(int n, int *counters, int countedBelow, int times = 1) const;
+    // ReduceKeepMasters counting as if n were reduced times times.
+    int reduceKeepMastersTimes(int n, int times);
 
     NumerologyResult m_res;
     NumerologyReportValues m_values;
@@ -289,3 +332,34 @@ private:
 
     CelebrityMatches m_celebrityMatches;
 };
+
+// Inline: every letter of every name and transit passes through here.
+inline int CNumerology::LetterValue(QChar c) const
+{
+    // Western (Pythagorean) table: a letter's alphabet position reduced to
+    // one digit. Chaldean table: the traditional sound values; no letter is
+    // worth 9.
+    //                                               A  B  C  D  E  F  G  H  I  J  K  L  M
+    static constexpr signed char WESTERN_VALUES[26] = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4,
+    //                                               N  O  P  Q  R  S  T  U  V  W  X  Y  Z
+                                                     5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8 };
+    //                                                 A  B  C  D  E  F  G  H  I  J  K  L  M
+    static constexpr signed char CHALDEAN_VALUES[26] = { 1, 2, 3, 4, 5, 8, 3, 5, 1, 1, 2, 3, 4,
+    //                                                 N  O  P  Q  R  S  T  U  V  W  X  Y  Z
+                                                       5, 7, 8, 1, 2, 3, 4, 6, 6, 6, 5, 1, 7 };
+    // The character is read through its code without upper-casing:
+    // lower-case and non-Latin letters are worth nothing.
+    const unsigned code = c.unicode();
+    if (code - '0' <= 9u)
+        return int(code - '0');
+    const unsigned index = code - 'A';
+    if (index >= 26u)
+        return 0;
+    if (m_res.chaldean)
+        return CHALDEAN_VALUES[index];
+    const int position = int(index) + 1;
+    // K (11) and V (22) are the only master positions, in either master mode.
+    if (!m_options->reduceMasterLetters && (position == 11 || position == 22))
+        return position;
+    return WESTERN_VALUES[index];
+}

@@ -5,20 +5,34 @@
 
 #include "cnumerology.h"
 #include "numbertext.h"
+#include "textbuilder.h"
+#include "uppercase.h"
+
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-QString joinNumbers(const QList<int> &numbers, const QString &whenEmpty)
+// Writes the numbers joined by ", ", or whenEmpty for none.
+void writeJoined(QString &target, const QList<int> &numbers, QLatin1String whenEmpty)
 {
+    TextBuilder text;
     if (numbers.isEmpty())
-        return whenEmpty;
-    QStringList parts;
-    for (const int n : numbers)
-        parts.append(numberText(n));
-    return parts.join(QLatin1String(", "));
+        text.add(whenEmpty);
+    for (int i = 0; i < numbers.size(); ++i) {
+        if (i > 0)
+            text.add(QLatin1String(", "));
+        text.number(numbers.at(i));
+    }
+    text.writeTo(target);
+}
+
+// Writes "n", or "n/t" when the unreduced value t differs from n.
+void writeReduced(QString &target, int n, int t)
+{
+    TextBuilder().reduced(n, t).writeTo(target);
 }
 
 int sumOfYearDigits(int year)
@@ -28,6 +42,48 @@ int sumOfYearDigits(int year)
 
 } // namespace
 
+// The enabled Life Path methods run in the order 3, 2, 1; method 1 runs
+// whenever no other method is chosen. The first method with a result gives
+// the Life Path; a master number from any method is preferred.
+CNumerology::LifePathChoice CNumerology::chooseLifePath(const QDate &birth) const
+{
+    const int day = birth.day();
+    const int month = birth.month();
+    const int year = birth.year();
+    const int rD = reduceQuietly(day);
+    const int rM = reduceQuietly(month);
+    const int rY = reduceQuietly(year);
+
+    const CalcOptions &opt = calcOptions();
+    LifePathChoice choice;
+    choice.ran[3] = opt.lifePathMethod3;
+    choice.ran[2] = opt.lifePathMethod2;
+    choice.ran[1] = opt.lifePathMethod1 || (!opt.lifePathMethod2 && !opt.lifePathMethod3);
+    if (choice.ran[3])
+        choice.totals[3] = day / 10 + day % 10 + month / 10 + month % 10 + sumOfYearDigits(year);
+    if (choice.ran[2])
+        choice.totals[2] = day + month + year;
+    if (choice.ran[1])
+        choice.totals[1] = rY + rM + rD;
+    for (int method = 1; method <= 3; ++method)
+        if (choice.ran[method])
+            choice.results[method] = reduceQuietly(choice.totals[method]);
+
+    for (int method = 1; method <= 3 && choice.lifePath == 0; ++method) {
+        choice.lifePath = choice.results[method];
+        choice.total = choice.totals[method];
+    }
+    for (int method = 1; method <= 3; ++method) {
+        if (IsMaster(choice.results[method], m_res.masterMode)
+            && !IsMaster(choice.lifePath, m_res.masterMode)) {
+            choice.lifePath = choice.results[method];
+            choice.total = choice.totals[method];
+            choice.masterPreferred = true;
+        }
+    }
+    return choice;
+}
+
 void CNumerology::calcBirthDateNumbers()
 {
     const QDate birth = m_res.birthDate;
@@ -35,129 +91,132 @@ void CNumerology::calcBirthDateNumbers()
     const int month = birth.month();
     const int year = birth.year();
 
-    // The reduced parts of the date, each counted.
-    const int rD = ReduceKeepMasters(day);
-    const int rM = ReduceKeepMasters(month);
-    const int rY = ReduceKeepMasters(year);
+    // The reduced parts of the date.
+    const int rD = reduceQuietly(day);
+    const int rM = reduceQuietly(month);
+    const int rY = reduceQuietly(year);
     m_values.birthDayReduced = rD;
     m_values.birthMonthReduced = rM;
     m_values.birthYearReduced = rY;
 
-    // The enabled Life Path methods run in the order 3, 2, 1, each from clean
-    // counters; method 1 runs whenever no other method is chosen.
-    const CalcOptions &opt = calcOptions();
-    const bool runMethod1 = opt.lifePathMethod1 || (!opt.lifePathMethod2 && !opt.lifePathMethod3);
-    int totals[4] = {};  // index = method
-    int results[4] = {};
-    if (opt.lifePathMethod3) {
-        resetKeepingDates();
-        totals[3] = day / 10 + day % 10 + month / 10 + month % 10 + sumOfYearDigits(year);
-        results[3] = ReduceKeepMasters(totals[3]);
+    // Each method reduces from clean counters, so the counters keep the
+    // chain of the last method that ran (3, then 2, then 1); a preferred
+    // master number has its chain counted afresh after the date's parts.
+    const LifePathChoice choice = chooseLifePath(birth);
+    std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
+    if (choice.masterPreferred) {
+        ReduceKeepMasters(day);
+        ReduceKeepMasters(month);
+        ReduceKeepMasters(year);
+        ReduceKeepMasters(choice.total);
+    } else {
+        const int lastMethod = choice.ran[1] ? 1 : choice.ran[2] ? 2 : 3;
+        ReduceKeepMasters(choice.totals[lastMethod]);
     }
-    if (opt.lifePathMethod2) {
-        resetKeepingDates();
-        totals[2] = day + month + year;
-        results[2] = ReduceKeepMasters(totals[2]);
-    }
-    if (runMethod1) {
-        resetKeepingDates();
-        totals[1] = rY + rM + rD;
-        results[1] = ReduceKeepMasters(totals[1]);
-    }
-
-    // The first method with a result gives the Life Path; a master number
-    // from any method is preferred, and its chain is counted afresh.
-    int lifePath = 0;
-    int total = 0;
-    for (int method = 1; method <= 3 && lifePath == 0; ++method) {
-        lifePath = results[method];
-        total = totals[method];
-    }
-    for (int method = 1; method <= 3; ++method) {
-        if (IsMaster(results[method], m_res.masterMode) && !IsMaster(lifePath, m_res.masterMode)) {
-            lifePath = results[method];
-            total = totals[method];
-            resetKeepingDates();
-            ReduceKeepMasters(day);
-            ReduceKeepMasters(month);
-            ReduceKeepMasters(year);
-            ReduceKeepMasters(total);
-        }
-    }
+    const int lifePath = choice.lifePath;
+    const int total = choice.total;
     m_res.lifePath = lifePath;
 
     // Life Path text: the method 1 sum when it gave the total, then the
     // reduction with its last two-digit step.
-    QString text;
-    if (total == totals[1]) {
+    TextBuilder text;
+    if (total == choice.totals[1]) {
         const int daySum = day / 10 + day % 10;
         const int yearSum = sumOfYearDigits(year);
-        text = numberText(rD);
+        text.number(rD);
         if (daySum > 9)
-            text += QLatin1Char('/') + numberText(daySum);
-        text += QLatin1Char('+') + numberText(rM) + QLatin1Char('+') + numberText(rY);
+            text.add(QLatin1Char('/')).number(daySum);
+        text.add(QLatin1Char('+')).number(rM).add(QLatin1Char('+')).number(rY);
         if (yearSum > 9)
-            text += QLatin1Char('/') + numberText(yearSum);
-        text += QLatin1Char('=') + numberText(total);
-    } else {
-        text = numberText(total);
+            text.add(QLatin1Char('/')).number(yearSum);
+        text.add(QLatin1Char('='));
     }
+    text.number(total);
     if (lifePath != total) {
-        text += QLatin1Char('=') + numberText(lifePath);
+        text.add(QLatin1Char('=')).number(lifePath);
         const int last = IsFinal(total) ? total : DigitSumStep(total);
         if (last > 9 && last != lifePath)
-            text += QLatin1Char('/') + numberText(last);
+            text.add(QLatin1Char('/')).number(last);
     }
-    m_res.lifePathText = text;
+    text.writeTo(m_res.lifePathText);
 
-    m_res.birthdayText = numberText(day);
+    TextBuilder birthday;
+    birthday.number(day);
     if (rD != day)
-        m_res.birthdayText += QLatin1String(" (") + numberText(rD) + QLatin1Char(')');
+        birthday.add(QLatin1String(" (")).number(rD).add(QLatin1Char(')'));
+    birthday.writeTo(m_res.birthdayText);
 
     // The day's chain is counted once more: a birth day of 13 or 19 always
     // marks its karmic debt.
     ReduceKeepMasters(day);
 }
 
-CNumerology::NameNumber CNumerology::nameNumber(const QList<int> &wordSums)
+CoreNumbers CNumerology::CalcCoreNumbers(const PersonRecord &person)
 {
-    NameNumber number;
-    const int total = NameTotal(wordSums);
-    number.total = total;
-    number.value = ReduceKeepMasters(total);
-    ReduceKeepMastersInto(total, m_values.karmicDebtCounters);
-    number.text = reducedText(number.value, total);
+    // The chart reads the upper-cased name; a name of ASCII characters is
+    // upper-cased character by character on the stack.
+    QVarLengthArray<QChar, 64> upperBuffer;
+    QString upperString;
+    QStringView name;
+    if (isAscii(person.fullName)) {
+        upperBuffer.resize(person.fullName.size());
+        std::transform(person.fullName.begin(), person.fullName.end(), upperBuffer.begin(),
+                       [](QChar c) { return c.toUpper(); });
+        name = QStringView(upperBuffer.constData(), upperBuffer.size());
+    } else {
+        upperString = person.fullName.toUpper();
+        name = upperString;
+    }
 
-    QStringList words;
-    for (const int sum : wordSums)
-        words.append(reducedText(ReduceToFinal(sum), sum));
-    number.line = QLatin1Char('=') + words.join(QLatin1Char('+')) + QLatin1Char('=')
-        + numberText(total);
-    if (number.value != total)
-        number.line += QLatin1Char('=') + numberText(number.value);
-    return number;
+    // The letter table is the person's for this calculation only.
+    const bool previousTable = m_res.chaldean;
+    m_res.chaldean = person.chaldean;
+    CoreNumbers numbers;
+    numbers.lifePath = chooseLifePath(person.birthDate).lifePath;
+    numbers.expression = reduceQuietly(quietNameTotal(wordSumsOf(name)));
+    numbers.heartsDesire = reduceQuietly(
+        quietNameTotal(wordSoundSumsOf(name, true, person.fullMarks, person.vowelMode)));
+    numbers.personality = reduceQuietly(
+        quietNameTotal(wordSoundSumsOf(name, false, person.fullMarks, person.vowelMode)));
+    m_res.chaldean = previousTable;
+    return numbers;
+}
+
+int CNumerology::writeNameNumber(const WordValues &wordSums, QString &text, QString &line,
+                                 int *total)
+{
+    const int sum = countedNameTotal(wordSums);
+    const int value = ReduceKeepMasters(sum);
+    ReduceKeepMastersInto(sum, m_values.karmicDebtCounters);
+    if (total)
+        *total = sum;
+    writeReduced(text, value, sum);
+
+    TextBuilder words;
+    words.add(QLatin1Char('='));
+    for (int i = 0; i < wordSums.size(); ++i) {
+        if (i > 0)
+            words.add(QLatin1Char('+'));
+        words.reduced(ReduceToFinal(wordSums.at(i)), wordSums.at(i));
+    }
+    words.add(QLatin1Char('=')).number(sum);
+    if (value != sum)
+        words.add(QLatin1Char('=')).number(value);
+    words.writeTo(line);
+    return value;
 }
 
 void CNumerology::calcFullNameNumbers(const QString &name, const QVector<int> &marks, int vowelMode)
 {
-    const QList<int> wordSums = WordSums(name);
-    const NameNumber expression = nameNumber(wordSums);
-    m_res.expression = expression.value;
-    m_res.expressionText = expression.text;
-    m_res.expressionLine = expression.line;
-    m_res.compoundNumber = expression.total;
+    m_res.expression = writeNameNumber(wordSumsOf(name), m_res.expressionText,
+                                       m_res.expressionLine, &m_res.compoundNumber);
 
     calcLetterValueCounts(name);
 
-    const NameNumber heart = nameNumber(WordSoundSums(name, true, marks, vowelMode));
-    m_values.heartsDesire = heart.value;
-    m_res.heartsDesireText = heart.text;
-    m_res.heartsDesireLine = heart.line;
-
-    const NameNumber personality = nameNumber(WordSoundSums(name, false, marks, vowelMode));
-    m_values.personality = personality.value;
-    m_res.personalityText = personality.text;
-    m_res.personalityLine = personality.line;
+    m_values.heartsDesire = writeNameNumber(wordSoundSumsOf(name, true, marks, vowelMode),
+                                            m_res.heartsDesireText, m_res.heartsDesireLine);
+    m_values.personality = writeNameNumber(wordSoundSumsOf(name, false, marks, vowelMode),
+                                           m_res.personalityText, m_res.personalityLine);
 
     calcDigitRows(name, marks, vowelMode, m_res.fullVowelRow, m_res.fullConsonantRow);
     calcPlanes(name);
@@ -165,20 +224,14 @@ void CNumerology::calcFullNameNumbers(const QString &name, const QVector<int> &m
 
 void CNumerology::calcShortNameNumbers(const QString &name, const QVector<int> &marks, int vowelMode)
 {
-    const NameNumber expression = nameNumber(WordSums(name));
-    m_values.minorExpression = expression.value;
-    m_res.minorExpressionText = expression.text;
-    m_res.minorExpressionLine = expression.line;
-
-    const NameNumber heart = nameNumber(WordSoundSums(name, true, marks, vowelMode));
-    m_values.minorHeartsDesire = heart.value;
-    m_res.minorHeartsDesireText = heart.text;
-    m_res.minorHeartsDesireLine = heart.line;
-
-    const NameNumber personality = nameNumber(WordSoundSums(name, false, marks, vowelMode));
-    m_values.minorPersonality = personality.value;
-    m_res.minorPersonalityText = personality.text;
-    m_res.minorPersonalityLine = personality.line;
+    m_values.minorExpression = writeNameNumber(wordSumsOf(name), m_res.minorExpressionText,
+                                               m_res.minorExpressionLine);
+    m_values.minorHeartsDesire =
+        writeNameNumber(wordSoundSumsOf(name, true, marks, vowelMode),
+                        m_res.minorHeartsDesireText, m_res.minorHeartsDesireLine);
+    m_values.minorPersonality =
+        writeNameNumber(wordSoundSumsOf(name, false, marks, vowelMode),
+                        m_res.minorPersonalityText, m_res.minorPersonalityLine);
 
     calcDigitRows(name, marks, vowelMode, m_res.shortVowelRow, m_res.shortConsonantRow);
 }
@@ -201,8 +254,8 @@ void CNumerology::calcLetterValueCounts(const QString &name)
         if (counts[value] == largest)
             m_values.hiddenPassions.append(value);
     }
-    m_res.karmicLessonsText = joinNumbers(m_values.karmicLessons, QStringLiteral("-"));
-    m_res.hiddenPassionText = joinNumbers(m_values.hiddenPassions, QString());
+    writeJoined(m_res.karmicLessonsText, m_values.karmicLessons, QLatin1String("-"));
+    writeJoined(m_res.hiddenPassionText, m_values.hiddenPassions, QLatin1String());
     m_res.subconsciousConfidenceText = numberText(m_values.subconsciousConfidence);
 }
 
@@ -223,17 +276,16 @@ void CNumerology::calcDigitRows(const QString &name, const QVector<int> &marks, 
 
 void CNumerology::calcDerivedNumbers()
 {
-    const QString &name = m_res.fullName;
+    const WordViews words = wordsOf(m_res.fullName);
     const int lifePath = m_res.lifePath;
     const int expression = m_res.expression;
 
     m_values.maturity = ReduceKeepMasters(lifePath + expression);
-    m_res.maturityText = reducedText(m_values.maturity, lifePath + expression);
+    writeReduced(m_res.maturityText, m_values.maturity, lifePath + expression);
 
-    const int firstWord = WordSums(name).value(0);
-    const int thought = m_values.birthDayReduced + firstWord;
+    const int thought = m_values.birthDayReduced + WordSum(words.first());
     m_values.rationalThought = ReducePlain(thought);
-    m_res.rationalThoughtText = reducedText(m_values.rationalThought, thought);
+    writeReduced(m_res.rationalThoughtText, m_values.rationalThought, thought);
 
     // Bridges: how far apart two numbers' digits stand; the pair code names
     // the combination, larger digit first.
@@ -251,15 +303,21 @@ void CNumerology::calcDerivedNumbers()
 
     // Balance: the initials of the full name.
     int initials = 0;
-    for (const QString &word : name.split(QLatin1Char(' ')))
+    for (const QStringView word : words)
         if (!word.isEmpty())
             initials += ReducePlain(LetterValue(word.at(0)));
     m_values.balance = ReducePlain(initials);
-    m_res.balanceText = reducedText(m_values.balance, initials);
+    writeReduced(m_res.balanceText, m_values.balance, initials);
 
-    QStringList debts;
-    for (const int debt : {13, 14, 16, 19})
-        if (m_values.karmicDebtCounters[debt] > 0)
-            debts.append(numberText(debt));
-    m_res.karmicDebtsText = debts.isEmpty() ? QStringLiteral("-") : debts.join(QLatin1String(", "));
+    TextBuilder debts;
+    for (const int debt : {13, 14, 16, 19}) {
+        if (m_values.karmicDebtCounters[debt] > 0) {
+            if (!debts.isEmpty())
+                debts.add(QLatin1String(", "));
+            debts.number(debt);
+        }
+    }
+    if (debts.isEmpty())
+        debts.add(QLatin1Char('-'));
+    debts.writeTo(m_res.karmicDebtsText);
 }

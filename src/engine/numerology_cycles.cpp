@@ -4,6 +4,7 @@
 #include "cnumerology.h"
 #include "numbertext.h"
 #include "personalnumbers.h"
+#include "textbuilder.h"
 
 #include <cstdlib>
 
@@ -15,12 +16,16 @@ namespace {
 const int FIRST_PERIOD_END[10]  = { -1, 26, 25, 24, 23, 31, 30, 29, 28, 27 };
 const int SECOND_PERIOD_END[10] = { -1, 53, 52, 51, 59, 58, 57, 56, 55, 54 };
 
-QString joinNumbers(std::initializer_list<int> numbers)
+// Writes the numbers joined by ", ".
+void writeJoined(QString &target, std::initializer_list<int> numbers)
 {
-    QStringList parts;
-    for (const int n : numbers)
-        parts.append(numberText(n));
-    return parts.join(QLatin1String(", "));
+    TextBuilder text;
+    for (const int n : numbers) {
+        if (!text.isEmpty())
+            text.add(QLatin1String(", "));
+        text.number(n);
+    }
+    text.writeTo(target);
 }
 
 } // namespace
@@ -40,7 +45,7 @@ void CNumerology::calcLifeCycles()
     c[1] = std::abs(day - year);
     c[2] = std::abs(c[0] - c[1]);
     c[3] = std::abs(year - month);
-    m_res.challengesText = joinNumbers({c[0], c[1], c[2], c[3]});
+    writeJoined(m_res.challengesText, {c[0], c[1], c[2], c[3]});
 
     // Pinnacles keep their master numbers and show them as 2/11.
     int *p = m_values.pinnacles;
@@ -48,36 +53,44 @@ void CNumerology::calcLifeCycles()
     p[1] = ReduceKeepMasters(rD + rY);
     p[2] = ReduceKeepMasters(p[0] + p[1]);
     p[3] = ReduceKeepMasters(rM + rY);
-    QStringList pinnacles;
+    TextBuilder pinnacles;
     for (int i = 0; i < 4; ++i) {
         m_values.pinnacleDigits[i] = ReducePlain(p[i]);
-        pinnacles.append(p[i] <= 9 ? numberText(p[i])
-                                   : numberText(m_values.pinnacleDigits[i]) + QLatin1Char('/')
-                                       + numberText(p[i]));
+        if (i > 0)
+            pinnacles.add(QLatin1String(", "));
+        if (p[i] > 9)
+            pinnacles.number(m_values.pinnacleDigits[i]).add(QLatin1Char('/'));
+        pinnacles.number(p[i]);
     }
-    m_res.pinnaclesText = pinnacles.join(QLatin1String(", "));
+    pinnacles.writeTo(m_res.pinnaclesText);
 
     // The pinnacle periods change at 36, 45 and 54 less the Life Path digit.
     const int lifePathDigit = ReducePlain(m_res.lifePath);
-    const QString a = numberText(36 - lifePathDigit);
-    const QString b = numberText(45 - lifePathDigit);
-    const QString e = numberText(54 - lifePathDigit);
-    m_res.ageSpansText = QStringLiteral("0-%1-%2-%3-E").arg(a, b, e);
-    m_values.lifeCycleSpans[0] = QLatin1String("0-") + a;
-    m_values.lifeCycleSpans[1] = a + QLatin1Char('-') + b;
-    m_values.lifeCycleSpans[2] = b + QLatin1Char('-') + e;
-    m_values.lifeCycleSpans[3] = e + QLatin1String("-E");
+    // Spans: "0-31", "31-40", "40-49", "49-E"; together "0-31-40-49-E".
+    const int changes[5] = {0, 36 - lifePathDigit, 45 - lifePathDigit, 54 - lifePathDigit, -1};
+    TextBuilder ageSpans;
+    for (int i = 0; i < 4; ++i) {
+        TextBuilder span;
+        span.number(changes[i]).add(QLatin1Char('-'));
+        if (i < 3)
+            span.number(changes[i + 1]);
+        else
+            span.add(QLatin1Char('E'));
+        span.writeTo(m_values.lifeCycleSpans[i]);
+        ageSpans.number(changes[i]).add(QLatin1Char('-'));
+    }
+    ageSpans.add(QLatin1Char('E')).writeTo(m_res.ageSpansText);
 
     // Life path periods: month, day and year, ending at ages set by the Life Path.
-    m_res.lifePathPeriodsText = joinNumbers({month, day, year});
+    writeJoined(m_res.lifePathPeriodsText, {month, day, year});
     const int row = (lifePathDigit >= 1 && lifePathDigit <= 9) ? lifePathDigit : 0;
     const int firstEnd = FIRST_PERIOD_END[row];
     const int secondEnd = SECOND_PERIOD_END[row];
-    m_res.periodSpansText = QStringLiteral("0-%1,%2-%3,%4-E")
-                                .arg(firstEnd)
-                                .arg(firstEnd + 1)
-                                .arg(secondEnd)
-                                .arg(secondEnd + 1);
+    TextBuilder() // "0-26,27-53,54-E"
+        .add(QLatin1String("0-")).number(firstEnd)
+        .add(QLatin1Char(',')).number(firstEnd + 1).add(QLatin1Char('-')).number(secondEnd)
+        .add(QLatin1Char(',')).number(secondEnd + 1).add(QLatin1String("-E"))
+        .writeTo(m_res.periodSpansText);
 
     // The forecast numbers all start from the birth day-month digit.
     m_res.birthDayMonthDigit = PersonalNumbers::forBirthDate(m_res.birthDate).birthDayMonthDigit();

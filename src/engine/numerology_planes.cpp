@@ -2,7 +2,7 @@
 // groups (four planes times three kinds) and totalled in a 4 x 5 grid.
 
 #include "cnumerology.h"
-#include "numbertext.h"
+#include "textbuilder.h"
 
 namespace {
 
@@ -21,6 +21,8 @@ int cellIndex(int row, int column)
     return row * GRID_COLUMNS + column;
 }
 
+const int CELLS = GRID_ROWS * GRID_COLUMNS;
+
 } // namespace
 
 void CNumerology::calcPlanes(const QString &name)
@@ -34,8 +36,9 @@ void CNumerology::calcPlanes(const QString &name)
     }
 
     // Fill the cells letter by letter, in alphabetical order.
-    int cellCount[GRID_ROWS * GRID_COLUMNS] = {};
-    int cellSum[GRID_ROWS * GRID_COLUMNS] = {};
+    TextBuilder cellLetters[CELLS];
+    int cellCount[CELLS] = {};
+    int cellSum[CELLS] = {};
     int planeCount[4] = {};
     int kindCount[3] = {};
     for (int letter = 0; letter < 26; ++letter) {
@@ -46,7 +49,7 @@ void CNumerology::calcPlanes(const QString &name)
         const int plane = group % 4;
         const int kind = group / 4;
         const int cell = cellIndex(kind, plane);
-        m_res.planesLetters[cell] += QLatin1Char(char('A' + letter)) + numberText(n);
+        cellLetters[cell].add(QLatin1Char(char('A' + letter))).number(n);
         cellCount[cell] += n;
         cellSum[cell] += n * ReducePlain(LetterValue(QLatin1Char(char('A' + letter))));
         planeCount[plane] += n;
@@ -63,23 +66,27 @@ void CNumerology::calcPlanes(const QString &name)
         }
     }
 
-    // Value cells: "A2=2, 2" - letters, reduced sum, letter count.
-    for (int cell = 0; cell < GRID_ROWS * GRID_COLUMNS; ++cell) {
-        if (m_res.planesLetters[cell].isEmpty())
-            continue;
-        m_res.planesValues[cell] = m_res.planesLetters[cell] + QLatin1Char('=')
-            + reducedText(ReduceToFinal(cellSum[cell]), cellSum[cell]) + QLatin1String(", ")
-            + numberText(cellCount[cell]);
-    }
+    // Value cells: "A2=2, 2" - letters, reduced sum, letter count; the last
+    // column adds the row totals, the last row the column totals, and the
+    // corner both.
+    const auto addTotal = [this](TextBuilder &text, int sum, int count) {
+        text.reduced(ReduceToFinal(sum), sum).add(QLatin1String(", ")).number(count);
+    };
     for (int row = 0; row < GRID_ROWS; ++row) {
-        m_res.planesValues[cellIndex(row, GRID_COLUMNS - 1)] +=
-            reducedText(ReduceToFinal(rowTotal[row]), rowTotal[row]) + QLatin1String(", ")
-            + numberText(row < 3 ? kindCount[row] : 0);
-    }
-    for (int column = 0; column < GRID_COLUMNS; ++column) {
-        m_res.planesValues[cellIndex(GRID_ROWS - 1, column)] +=
-            reducedText(ReduceToFinal(columnTotal[column]), columnTotal[column])
-            + QLatin1String(", ") + numberText(column < 4 ? planeCount[column] : 0);
+        for (int column = 0; column < GRID_COLUMNS; ++column) {
+            const int cell = cellIndex(row, column);
+            TextBuilder value;
+            if (!cellLetters[cell].isEmpty()) {
+                value.add(cellLetters[cell].view()).add(QLatin1Char('='));
+                addTotal(value, cellSum[cell], cellCount[cell]);
+            }
+            if (column == GRID_COLUMNS - 1)
+                addTotal(value, rowTotal[row], row < 3 ? kindCount[row] : 0);
+            if (row == GRID_ROWS - 1)
+                addTotal(value, columnTotal[column], column < 4 ? planeCount[column] : 0);
+            cellLetters[cell].writeTo(m_res.planesLetters[cell]);
+            value.writeTo(m_res.planesValues[cell]);
+        }
     }
     for (int plane = 0; plane < 4; ++plane)
         m_values.planeNumbers[plane] = ReduceToFinal(columnTotal[plane]);

@@ -8,19 +8,6 @@
 
 namespace {
 
-// Western (Pythagorean) table: a letter's alphabet position reduced to one
-// digit. K (11) and V (22) may keep their master value; see LetterValue.
-//                                A  B  C  D  E  F  G  H  I  J  K  L  M
-const int WESTERN_VALUES[26] = {  1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4,
-//                                N  O  P  Q  R  S  T  U  V  W  X  Y  Z
-                                  5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8 };
-
-// Chaldean table: the traditional sound values; no letter is worth 9.
-//                                A  B  C  D  E  F  G  H  I  J  K  L  M
-const int CHALDEAN_VALUES[26] = { 1, 2, 3, 4, 5, 8, 3, 5, 1, 1, 2, 3, 4,
-//                                N  O  P  Q  R  S  T  U  V  W  X  Y  Z
-                                  5, 7, 8, 1, 2, 3, 4, 6, 6, 6, 5, 1, 7 };
-
 // The intermediate totals that mark a karmic debt.
 bool isKarmicDebt(int n)
 {
@@ -41,7 +28,7 @@ bool isOneOf(QChar c, const char *letters)
 }
 
 // The upper-cased character at pos, or a null character outside the text.
-QChar upperAt(const QString &text, int pos)
+QChar upperAt(QStringView text, int pos)
 {
     return (pos >= 0 && pos < text.size()) ? text.at(pos).toUpper() : QChar();
 }
@@ -53,7 +40,7 @@ const int CONSONANT = -1;
 // W in the English mode: a consonant that opens a word or stands before a
 // vowel sound (A, E, I, O, U, Y, H); a vowel that closes a word or follows a
 // vowel sound into another consonant (ANDREW, NEWMAN).
-int englishW(const QString &text, int pos)
+int englishW(QStringView text, int pos)
 {
     if (!isLatinLetter(upperAt(text, pos - 1)))
         return CONSONANT;
@@ -65,7 +52,7 @@ int englishW(const QString &text, int pos)
 
 // Y in the English mode: a vowel unless it sits beside a vowel (MARY, RAY,
 // WAYNE, YVES, YOLANDA).
-int englishY(const QString &text, int pos)
+int englishY(QStringView text, int pos)
 {
     const QChar prev = upperAt(text, pos - 1);
     const QChar next = upperAt(text, pos + 1);
@@ -81,25 +68,7 @@ int englishY(const QString &text, int pos)
 
 } // namespace
 
-int CNumerology::LetterValue(QChar c) const
-{
-    // The character is read through its Latin-1 code without upper-casing:
-    // lower-case and non-Latin letters are worth nothing.
-    const char latin1 = c.toLatin1();
-    if (latin1 >= '0' && latin1 <= '9')
-        return latin1 - '0';
-    if (latin1 < 'A' || latin1 > 'Z')
-        return 0;
-    const int index = latin1 - 'A';
-    if (m_res.chaldean)
-        return CHALDEAN_VALUES[index];
-    const int position = index + 1;
-    if (!calcOptions().reduceMasterLetters && IsMaster(position, m_res.masterMode))
-        return position; // K 11 and V 22
-    return WESTERN_VALUES[index];
-}
-
-int CNumerology::WordSum(const QString &text) const
+int CNumerology::WordSum(QStringView text) const
 {
     int sum = 0;
     for (const QChar c : text)
@@ -107,7 +76,7 @@ int CNumerology::WordSum(const QString &text) const
     return sum;
 }
 
-int CNumerology::VowelTest(const QString &text, int pos, int vowelMode)
+int CNumerology::VowelTest(QStringView text, int pos, int vowelMode)
 {
     const QChar c = upperAt(text, pos);
     if (!isLatinLetter(c))
@@ -123,33 +92,62 @@ int CNumerology::VowelTest(const QString &text, int pos, int vowelMode)
     return isOneOf(c, VOWELS) ? VOWEL : CONSONANT;
 }
 
-QList<int> CNumerology::WordSums(const QString &text) const
+CNumerology::WordViews CNumerology::wordsOf(QStringView text)
 {
-    QList<int> sums;
-    for (const QString &word : text.split(QLatin1Char(' ')))
+    WordViews words;
+    int start = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char(' ')) {
+            words.append(text.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    words.append(text.mid(start));
+    return words;
+}
+
+CNumerology::WordValues CNumerology::wordSumsOf(QStringView text) const
+{
+    WordValues sums;
+    for (const QStringView word : wordsOf(text))
         sums.append(WordSum(word));
     return sums;
+}
+
+// The letters of each word that sound as wanted, by their marks where the
+// letters are marked and by the vowel test within the word elsewhere.
+CNumerology::WordValues CNumerology::wordSoundSumsOf(QStringView text, bool vowels,
+                                                     const QVector<int> &marks, int vowelMode) const
+{
+    const int wanted = vowels ? 1 : 2;
+    const int refused = vowels ? 2 : 1;
+    const int wantedSound = vowels ? VOWEL : CONSONANT;
+    WordValues sums;
+    int j = 0; // position in the whole text, separators included
+    for (const QStringView word : wordsOf(text)) {
+        int sum = 0;
+        for (int k = 0; k < word.size(); ++k, ++j) {
+            const int mark = j < marks.size() ? marks.at(j) : 0;
+            if (mark == wanted || (mark != refused && VowelTest(word, k, vowelMode) == wantedSound))
+                sum += LetterValue(word.at(k));
+        }
+        sums.append(sum);
+        ++j; // the separating space
+    }
+    return sums;
+}
+
+QList<int> CNumerology::WordSums(const QString &text) const
+{
+    const WordValues sums = wordSumsOf(text);
+    return QList<int>(sums.begin(), sums.end());
 }
 
 QList<int> CNumerology::WordSoundSums(const QString &text, bool vowels, const QVector<int> &marks,
                                       int vowelMode) const
 {
-    const int wanted = vowels ? 1 : 2;
-    const int refused = vowels ? 2 : 1;
-    const int wantedSound = vowels ? VOWEL : CONSONANT;
-    QList<int> sums;
-    int j = 0; // position in the whole text, separators included
-    for (const QString &word : text.split(QLatin1Char(' '))) {
-        QString counted;
-        for (int k = 0; k < word.size(); ++k, ++j) {
-            const int mark = j < marks.size() ? marks.at(j) : 0;
-            if (mark == wanted || (mark != refused && VowelTest(word, k, vowelMode) == wantedSound))
-                counted.append(word.at(k));
-        }
-        sums.append(WordSum(counted));
-        ++j; // the separating space
-    }
-    return sums;
+    const WordValues sums = wordSoundSumsOf(text, vowels, marks, vowelMode);
+    return QList<int>(sums.begin(), sums.end());
 }
 
 int CNumerology::DigitSumStep(int n)
@@ -189,8 +187,13 @@ bool CNumerology::IsMaster(int n, int mode)
 
 int CNumerology::ReduceKeepMasters(int n)
 {
+    return reduceKeepMastersTimes(n, 1);
+}
+
+int CNumerology::reduceKeepMastersTimes(int n, int times)
+{
     // The number counters hold 128 entries and count every number below 128.
-    return reduceCounting(n, m_res.numberCounters, int(std::size(m_res.numberCounters)));
+    return reduceCounting(n, m_res.numberCounters, int(std::size(m_res.numberCounters)), times);
 }
 
 int CNumerology::ReduceKeepMastersInto(int n, int *counters) const
@@ -199,18 +202,24 @@ int CNumerology::ReduceKeepMastersInto(int n, int *counters) const
     return reduceCounting(n, counters, 100);
 }
 
+int CNumerology::reduceQuietly(int n) const
+{
+    return reduceCounting(n, nullptr, 0);
+}
+
 // The walk both master-keeping reductions share: step by digit sums until a
 // final number, counting every final number and karmic debt met on the way
 // that lies below countedBelow. Those are all below 100 in either master
-// mode, so the two bounds only keep the counting inside its array.
-int CNumerology::reduceCounting(int n, int *counters, int countedBelow) const
+// mode, so the two bounds only keep the counting inside its array. Null
+// counters count nothing; each number met counts times.
+int CNumerology::reduceCounting(int n, int *counters, int countedBelow, int times) const
 {
     if (n < 1 || n > 9999)
         return 0;
     for (;;) {
         const bool isFinal = IsFinal(n);
-        if ((isFinal || isKarmicDebt(n)) && n < countedBelow)
-            ++counters[n];
+        if (counters && (isFinal || isKarmicDebt(n)) && n < countedBelow)
+            counters[n] += times;
         if (isFinal)
             return n;
         n = DigitSumStep(n);
@@ -234,12 +243,37 @@ int CNumerology::ReduceCompat(int n)
     return n > 0 ? ReducePlain(n) : 0;
 }
 
-int CNumerology::NameTotal(const QList<int> &wordSums)
+namespace {
+
+// A name total: each word's sum reduced by reduce when "Down to digit
+// every word" is on, else the plain sum.
+template <typename Sums, typename Reduce>
+int nameTotalWith(const Sums &wordSums, bool reduceEachWord, Reduce reduce)
 {
     int total = 0;
     for (const int sum : wordSums)
-        total += calcOptions().reduceEachWord ? ReduceKeepMasters(sum) : sum;
+        total += reduceEachWord ? reduce(sum) : sum;
     return total;
+}
+
+} // namespace
+
+int CNumerology::NameTotal(const QList<int> &wordSums)
+{
+    return nameTotalWith(wordSums, calcOptions().reduceEachWord,
+                         [this](int n) { return ReduceKeepMasters(n); });
+}
+
+int CNumerology::countedNameTotal(const WordValues &wordSums)
+{
+    return nameTotalWith(wordSums, calcOptions().reduceEachWord,
+                         [this](int n) { return ReduceKeepMasters(n); });
+}
+
+int CNumerology::quietNameTotal(const WordValues &wordSums) const
+{
+    return nameTotalWith(wordSums, calcOptions().reduceEachWord,
+                         [this](int n) { return reduceQuietly(n); });
 }
 
 QString CNumerology::reducedText(int n, int t)

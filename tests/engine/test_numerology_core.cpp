@@ -34,6 +34,9 @@ private slots:
     void nameCheck();
     void instancesAreIndependent();
     void resetKeepsTextsAndClearsTables();
+    void coreNumbersMatchTheChart_data();
+    void coreNumbersMatchTheChart();
+    void coreNumbersLeaveTheResults();
 };
 
 // Life Path with its text: the method totals, master preference and the
@@ -400,6 +403,118 @@ void TestNumerologyCore::resetKeepsTextsAndClearsTables()
     QCOMPARE(r.expressionLine, QStringLiteral("=2/20+6/24=8"));
     QCOMPARE(r.expression, 8);
     QCOMPARE(r.challenges[1], 7);
+}
+
+// The four core numbers alone must be the chart's, whatever the options:
+// each row names the number it is there for and the value that shows it.
+void TestNumerologyCore::coreNumbersMatchTheChart_data()
+{
+    QTest::addColumn<QString>("full");
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QString>("options"); // Life Path methods; c Chaldean, u Universal
+                                          // vowels, m master mode 1, k master letters
+                                          // kept, w words not reduced
+    QTest::addColumn<QVector<int>>("marks");
+    QTest::addColumn<QString>("number");  // the number the row is there for
+    QTest::addColumn<int>("value");
+
+    const QDate may17(1990, 5, 17);
+    const QVector<int> none;
+    QTest::newRow("everyday name") << "JOHN QUINCY SMITH" << may17 << "1" << none << "lifePath" << 5;
+    QTest::newRow("lower case is upper-cased") << "john smith" << may17 << "1" << none << "expression" << 8;
+    QTest::newRow("master 11 Life Path") << "JOHN SMITH" << QDate(2006, 1, 2) << "1" << none
+                                         << "lifePath" << 11;
+    QTest::newRow("master 22 preferred from method 2") << "JOHN SMITH" << QDate(1980, 1, 3) << "12"
+                                                        << none << "lifePath" << 22;
+    QTest::newRow("method 3 alone") << "JOHN SMITH" << QDate(1989, 9, 19) << "3" << none << "lifePath" << 1;
+    // K and V kept at 11 and 22: 11 + 22 = 33.
+    QTest::newRow("master 33 from kept master letters") << "KV" << may17 << "1k" << none
+                                                        << "expression" << 33;
+    QTest::newRow("master 44 only in master mode 1") << "VV" << may17 << "1km" << none
+                                                     << "expression" << 44;
+    // D 4 + O 6 + L 3 + V 4 + E 5 = 22, kept.
+    QTest::newRow("master 22 name") << "DOLVE" << may17 << "1" << none << "expression" << 22;
+    // M 4 + I 9 = 13, reduced to 4: a karmic debt behind the Expression.
+    QTest::newRow("karmic 13 name") << "MI" << may17 << "1" << none << "expression" << 4;
+    QTest::newRow("karmic 19 birth day") << "JOHN SMITH" << QDate(1990, 5, 19) << "1" << none
+                                         << "lifePath" << 7;
+    QTest::newRow("one letter: A is all vowel") << "A" << may17 << "1" << none << "personality" << 0;
+    QTest::newRow("one letter: lone Y is a vowel") << "Y" << may17 << "1" << none << "heartsDesire" << 7;
+    QTest::newRow("Y beside a vowel is a consonant") << "MARY RAY" << may17 << "1" << none
+                                                     << "heartsDesire" << 9;
+    // Y 7 + L 3 + N 5 + D 4 = 19, the karmic 19 reduced to 1.
+    QTest::newRow("Y before a vowel opens YOLANDA") << "YOLANDA" << may17 << "1" << none
+                                                    << "personality" << 1;
+    // A 1 + Y 7 and A 1 + E 5: 8 + 6 = 14, the karmic 14 reduced to 5.
+    QTest::newRow("universal vowels take every Y") << "RAY ANDREW" << may17 << "1u" << none
+                                                   << "heartsDesire" << 5;
+    // A + E + W and E + W + A: 11 each, kept, and 22 kept again.
+    QTest::newRow("W after a vowel sounds as one") << "ANDREW NEWMAN" << may17 << "1" << none
+                                                   << "heartsDesire" << 22;
+    // J 1 O 7 H 5 N 5 = 18 -> 9, S 3 M 4 I 1 T 4 H 5 = 17 -> 8; 17 -> 8.
+    QTest::newRow("Chaldean table") << "JOHN SMITH" << may17 << "1c" << none << "expression" << 8;
+    QTest::newRow("marks override the vowel test") << "MARY" << may17 << "1" << QVector<int>{1, 2, 2, 2}
+                                                   << "heartsDesire" << 4;
+    // 20 + 35 + 24 = 79 -> 16, the karmic 16 reduced to 7.
+    QTest::newRow("words not reduced") << "JOHN QUINCY SMITH" << may17 << "1w" << none
+                                       << "expression" << 7;
+    QTest::newRow("empty word between two spaces") << "JOHN  SMITH" << may17 << "1" << none
+                                                   << "expression" << 8;
+}
+
+void TestNumerologyCore::coreNumbersMatchTheChart()
+{
+    QFETCH(QString, full);
+    QFETCH(QDate, birth);
+    QFETCH(QString, options);
+    QFETCH(QVector<int>, marks);
+    QFETCH(QString, number);
+    QFETCH(int, value);
+    CalcOptions calcOptions;
+    calcOptions.lifePathMethod1 = options.contains(QLatin1Char('1'));
+    calcOptions.lifePathMethod2 = options.contains(QLatin1Char('2'));
+    calcOptions.lifePathMethod3 = options.contains(QLatin1Char('3'));
+    calcOptions.reduceMasterLetters = !options.contains(QLatin1Char('k'));
+    calcOptions.reduceEachWord = !options.contains(QLatin1Char('w'));
+    PersonRecord person = calcOnly(makePerson(full, birth));
+    person.chaldean = options.contains(QLatin1Char('c'));
+    person.vowelMode = options.contains(QLatin1Char('u')) ? 1 : 0;
+    person.fullMarks = marks;
+
+    CNumerology chart;
+    chart.setCalcOptions(&calcOptions);
+    chart.SetMasterMode(options.contains(QLatin1Char('m')) ? 1 : 0);
+    QVERIFY(chart.CalcNumerology(person));
+    CNumerology core;
+    core.setCalcOptions(&calcOptions);
+    core.SetMasterMode(chart.masterMode());
+    const CoreNumbers numbers = core.CalcCoreNumbers(person);
+
+    QCOMPARE(numbers.lifePath, chart.result().lifePath);
+    QCOMPARE(numbers.expression, chart.result().expression);
+    QCOMPARE(numbers.heartsDesire, chart.reportValues().heartsDesire);
+    QCOMPARE(numbers.personality, chart.reportValues().personality);
+    const QHash<QString, int> byName = {{QStringLiteral("lifePath"), numbers.lifePath},
+                                        {QStringLiteral("expression"), numbers.expression},
+                                        {QStringLiteral("heartsDesire"), numbers.heartsDesire},
+                                        {QStringLiteral("personality"), numbers.personality}};
+    QVERIFY(byName.contains(number));
+    QCOMPARE(byName.value(number), value);
+}
+
+// The core numbers borrow the letter table for their own calculation only.
+void TestNumerologyCore::coreNumbersLeaveTheResults()
+{
+    CNumerology engine;
+    QVERIFY(engine.CalcNumerology(calcOnly(makePerson(QStringLiteral("JOHN SMITH"), QDate(1990, 5, 17)))));
+    PersonRecord chaldean = makePerson(QStringLiteral("FRED"), QDate(2006, 1, 2));
+    chaldean.chaldean = true;
+    const CoreNumbers numbers = engine.CalcCoreNumbers(chaldean);
+    QCOMPARE(numbers.lifePath, 11);
+    QCOMPARE(engine.result().chaldean, false);
+    QCOMPARE(engine.LetterValue(QLatin1Char('F')), 6);
+    QCOMPARE(engine.result().lifePath, 5);
+    QCOMPARE(engine.result().expression, 8);
 }
 
 QTEST_GUILESS_MAIN(TestNumerologyCore)
