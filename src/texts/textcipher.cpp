@@ -125,6 +125,37 @@ void decipherBytes(const char *data, int length, QByteArray &plain)
         out[i] = static_cast<char>(joinNibbles(in[2 * i], in[2 * i + 1]) ^ stream.next());
 }
 
+bool decipherCheckedBytes(const char *data, int length, QByteArray &plain)
+{
+    const int n = length / 2;
+    plain.resize(n);
+    const auto *in = reinterpret_cast<const unsigned char *>(data);
+    char *out = plain.data();
+    const int shared = qMin(n, int(KeyStreamPrefix::LENGTH));
+    const unsigned char *key = sharedKeyStream();
+    // A letter outside its sixteen makes its difference 16 or more (or wrap
+    // around), which the OR keeps.
+    unsigned outside = 0;
+    for (int i = 0; i < shared; ++i) {
+        const unsigned low = in[2 * i] - unsigned('a');
+        const unsigned high = in[2 * i + 1] - unsigned('A');
+        outside |= low | high;
+        out[i] = static_cast<char>(((high << 4) | (low & 0x0F)) ^ key[i]);
+    }
+    if (shared < n) {
+        KeyStream stream; // past the shared part: the stream from its start
+        for (int i = 0; i < shared; ++i)
+            stream.next();
+        for (int i = shared; i < n; ++i) {
+            const unsigned low = in[2 * i] - unsigned('a');
+            const unsigned high = in[2 * i + 1] - unsigned('A');
+            outside |= low | high;
+            out[i] = static_cast<char>(((high << 4) | (low & 0x0F)) ^ stream.next());
+        }
+    }
+    return outside < 16;
+}
+
 int firstForeignCharacter(const char *data, int length)
 {
     // Almost every line is clean: one pass without branches tells, and

@@ -20,6 +20,11 @@ bool decipherLine(QString &line);
 // per pair.
 void decipherBytes(const char *data, int length, QByteArray &plain);
 
+// decipherBytes() for a line of even length that checks, in the same pass,
+// that every character is one the encoder writes at its place: false (and
+// plain of no use) when one is not; firstForeignCharacter() then finds it.
+bool decipherCheckedBytes(const char *data, int length, QByteArray &plain);
+
 // The index of the first character that the encoder never writes at its
 // place ('a'..'p' at even, 'A'..'P' at odd indices), or -1 when there is none.
 int firstForeignCharacter(const char *data, int length);

@@ -129,6 +129,9 @@ void TestTextStore::cipherRoundTrip()
     decipherBytes(encoded.constData(), encoded.size(), raw);
     QCOMPARE(raw, plain);
     QCOMPARE(firstForeignCharacter(encoded.constData(), encoded.size()), -1);
+    QByteArray checked;
+    QVERIFY(decipherCheckedBytes(encoded.constData(), encoded.size(), checked));
+    QCOMPARE(checked, plain);
 }
 
 void TestTextStore::foreignCharacters_data()
@@ -152,6 +155,13 @@ void TestTextStore::foreignCharacters()
     QFETCH(QByteArray, letters);
     QFETCH(int, first);
     QCOMPARE(firstForeignCharacter(letters.constData(), letters.size()), first);
+    // The checking decipher sees the same, also past the shared keystream.
+    if (letters.size() % 2 == 0) {
+        QByteArray plain;
+        QCOMPARE(decipherCheckedBytes(letters.constData(), letters.size(), plain), first < 0);
+        const QByteArray longLine = encipherLine(QByteArray(4200, 'e')) + letters;
+        QCOMPARE(decipherCheckedBytes(longLine.constData(), longLine.size(), plain), first < 0);
+    }
 }
 
 void TestTextStore::decipherRefusesShortLines_data()
