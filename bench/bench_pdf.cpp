@@ -19,8 +19,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
 namespace {
 
 PersonRecord person(const QString &full, const QString &shortName, const QDate &birth)
@@ -123,11 +121,7 @@ BENCHMARK(BM_FullPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareHeadlessWebEngine();
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("sorvel.export.debug=false"));
     TextStore::instance().load();

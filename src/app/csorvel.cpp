@@ -646,7 +646,8 @@ void CSorvel::initStyle()
     // The glow rises from the skin's button colour by twenty steps of brightness.
     const QColor rest = m_skin->mapColor("#44372f");
     QColor brightest = rest.toHsv();
-    brightest.setHsv(brightest.hue(), brightest.saturation(), qMin(255, brightest.value() + m_pulse->endFrame()));
+    brightest.setHsv(brightest.hue(), brightest.saturation(),
+                     qMin(255, brightest.value() + m_pulse->endFrame()));
     m_nameButton->setGlowColours(rest, brightest);
     m_overlay->applyStyle();
     m_selectionMark->setStyleSheet(m_skin->mapStyleSheet(

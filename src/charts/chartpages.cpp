@@ -7,7 +7,8 @@
 namespace {
 
 // Every frame on every page and block whose content is a view of block.
-std::vector<std::pair<ChartPage *, ChartItem *>> viewsOf(const ChartDocument &document, const ChartPage *block)
+std::vector<std::pair<ChartPage *, ChartItem *>> viewsOf(const ChartDocument &document,
+                                                         const ChartPage *block)
 {
     std::vector<ChartPage *> holders = document.allPages();
     for (const auto &other : document.blocks)
@@ -25,7 +26,8 @@ std::vector<std::pair<ChartPage *, ChartItem *>> viewsOf(const ChartDocument &do
 // The index of page in list, or -1.
 int indexIn(const ChartPageList &list, const ChartPage *page)
 {
-    const auto found = std::find_if(list.begin(), list.end(), [page](const auto &entry) { return entry.get() == page; });
+    const auto found =
+        std::find_if(list.begin(), list.end(), [page](const auto &entry) { return entry.get() == page; });
     return found == list.end() ? -1 : int(found - list.begin());
 }
 

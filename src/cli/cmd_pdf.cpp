@@ -218,8 +218,9 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
 static QString pdfPrinterPath()
 {
     const QString folder = QCoreApplication::applicationDirPath();
-    for (const QString &candidate : {folder + QStringLiteral("/sorvel-pdf-printer"),
-                                     folder + QStringLiteral("/../libexec/sorvel-numerology/sorvel-pdf-printer")}) {
+    for (const QString &candidate :
+         {folder + QStringLiteral("/sorvel-pdf-printer"),
+          folder + QStringLiteral("/../libexec/sorvel-numerology/sorvel-pdf-printer")}) {
         if (QFileInfo(candidate).isExecutable())
             return QFileInfo(candidate).canonicalFilePath();
     }

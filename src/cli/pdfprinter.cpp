@@ -17,23 +17,16 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <unistd.h>
-
 namespace {
 const int PRINT_TIMEOUT_MS = 120000;
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Headless; as root the web engine refuses to start with its sandbox.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    prepareHeadlessWebEngine();
     QTemporaryDir runtimeFolder; // lent to Qt when the machine has none, so it does not warn
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The printer's progress notes are for the window's log, not the terminal.
     QLoggingCategory::setFilterRules(QStringLiteral("sorvel.export.debug=false"));
     QApplication app(argc, argv);

@@ -360,8 +360,7 @@ void CReportCreator::OnProperties()
     document.title = dialog.titleText();
     const double factor = card ? CARD_UNIT : UNITS_PER_INCH;
     page->size = dialog.chosenSize() * factor;
-    showDocument();
-    markModified();
+    pagesChanged();
 }
 
 void CReportCreator::slotOnBackground()
@@ -473,6 +472,12 @@ void CReportCreator::showDocument()
     m_pagesPane->showDocument(document);
 }
 
+void CReportCreator::pagesChanged()
+{
+    showDocument();
+    markModified();
+}
+
 void CReportCreator::documentEdited()
 {
     markModified();
@@ -534,8 +539,7 @@ void CReportCreator::OnAddPage()
     ChartDocument &document = m_editor->document();
     ChartPage *page = document.addPage();
     document.currentPage = page;
-    showDocument();
-    markModified();
+    pagesChanged();
 }
 
 void CReportCreator::OnDelPage()
@@ -544,12 +548,11 @@ void CReportCreator::OnDelPage()
     ChartPage *page = m_pagesPane->pagesList()->currentPage();
     if (!page || document.pageLists.empty() || document.pageLists.front().size() < 2)
         return;
-    if (!askDesignerQuestion(this, tr("Question"), tr("Are You sure?\r\nDo You want to delete the page \"%1\"?").arg(page->name)))
+    if (!askDesignerQuestion(this, tr("Question"),
+                             tr("Are You sure?\r\nDo You want to delete the page \"%1\"?").arg(page->name)))
         return;
-    if (deletePage(document, page)) {
-        showDocument();
-        markModified();
-    }
+    if (deletePage(document, page))
+        pagesChanged();
 }
 
 void CReportCreator::OnPageProp()
@@ -557,8 +560,7 @@ void CReportCreator::OnPageProp()
     ChartPage *page = m_pagesPane->pagesList()->currentPage();
     if (!page || !editPageProperties(*page, true, tr("Pages Properties")))
         return;
-    showDocument();
-    markModified();
+    pagesChanged();
 }
 
 void CReportCreator::OnAddBlock()
@@ -570,8 +572,7 @@ void CReportCreator::OnAddBlock()
     if (!editPageProperties(proposal, false, tr("Add Block")))
         return;
     document.currentPage = document.addBlock(proposal.size, proposal.name);
-    showDocument();
-    markModified();
+    pagesChanged();
 }
 
 void CReportCreator::OnDelBlock()
@@ -582,14 +583,14 @@ void CReportCreator::OnDelBlock()
         return;
     QString question = tr("Are You sure?\r\nDo You want to delete the block \"%1\"?").arg(block->name);
     if (const int views = blockViewCount(document, block))
-        question += (views == 1 ? tr("\r\nIt is shown once on the pages; that view is deleted with it.")
-                                : tr("\r\nIt is shown %1 times on the pages; those views are deleted with it.").arg(views));
+        question +=
+            (views == 1
+                 ? tr("\r\nIt is shown once on the pages; that view is deleted with it.")
+                 : tr("\r\nIt is shown %1 times on the pages; those views are deleted with it.").arg(views));
     if (!askDesignerQuestion(this, tr("Question"), question))
         return;
-    if (deleteBlock(document, block)) {
-        showDocument();
-        markModified();
-    }
+    if (deleteBlock(document, block))
+        pagesChanged();
 }
 
 void CReportCreator::OnBlockProp()
@@ -597,25 +598,25 @@ void CReportCreator::OnBlockProp()
     ChartPage *block = m_pagesPane->blocksList()->currentPage();
     if (!block || !editPageProperties(*block, false, tr("Block Properties")))
         return;
-    showDocument();
-    markModified();
+    pagesChanged();
 }
 
 void CReportCreator::OnListDrop(int from, int to)
 {
     ChartDocument &document = m_editor->document();
-    if (document.pageLists.empty() || !moveListEntry(document.pageLists.front(), from, to))
-        return;
-    m_pagesPane->showDocument(document);
-    markModified();
+    if (!document.pageLists.empty() && moveListEntry(document.pageLists.front(), from, to))
+        listsReordered();
 }
 
 void CReportCreator::OnBlockDrop(int from, int to)
 {
-    ChartDocument &document = m_editor->document();
-    if (!moveListEntry(document.blocks, from, to))
-        return;
-    m_pagesPane->showDocument(document);
+    if (moveListEntry(m_editor->document().blocks, from, to))
+        listsReordered();
+}
+
+void CReportCreator::listsReordered()
+{
+    m_pagesPane->showDocument(m_editor->document());
     markModified();
 }
 
@@ -628,7 +629,8 @@ void CReportCreator::OnBlockItemDropped(const QPoint &position, const QByteArray
     // Only a block, onto a page (never onto a block), inside the editor.
     if (!dropped.block || dropped.row < 0 || size_t(dropped.row) >= document.blocks.size())
         return;
-    if (placeOf(document, document.currentPage) != PagePlace::Page || !m_editor->viewport()->rect().contains(position))
+    if (placeOf(document, document.currentPage) != PagePlace::Page ||
+        !m_editor->viewport()->rect().contains(position))
         return;
     ChartPage &block = *document.blocks[size_t(dropped.row)];
     m_editor->createElementAt(makeBlockViewContent(document, block), position);

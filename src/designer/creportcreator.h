@@ -130,6 +130,10 @@ private:
     // After a document was read, started or resized: thumbnails, the
     // editor and the pane all show it afresh.
     void showDocument();
+    // A page or block was added, deleted or resized: shown again, and kept.
+    void pagesChanged();
+    // An entry was moved in a list: the pane shows the new order.
+    void listsReordered();
     // After an edit: the current page's thumbnail (and, for a block, its
     // views on the pages) follows a moment later, once per burst of edits.
     void documentEdited();

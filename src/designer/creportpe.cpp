@@ -578,7 +578,8 @@ void CReportPE::keyPressEvent(QKeyEvent *event)
 // The drags the canvas takes: fields-list entries and pane thumbnails.
 static bool isAcceptedDrag(const QMimeData *data)
 {
-    return data->hasFormat(QLatin1String(FIELDS_LIST_MIME)) || data->hasFormat(QLatin1String(PageDrag::MIME_TYPE));
+    return data->hasFormat(QLatin1String(FIELDS_LIST_MIME)) ||
+           data->hasFormat(QLatin1String(PageDrag::MIME_TYPE));
 }
 
 void CReportPE::dragEnterEvent(QDragEnterEvent *event)

@@ -74,8 +74,8 @@ CNumerology::LifePathChoice CNumerology::chooseLifePath(const QDate &birth) cons
         choice.total = choice.totals[method];
     }
     for (int method = 1; method <= 3; ++method) {
-        if (IsMaster(choice.results[method], m_res.masterMode)
-            && !IsMaster(choice.lifePath, m_res.masterMode)) {
+        if (IsMaster(choice.results[method], m_res.masterMode) &&
+            !IsMaster(choice.lifePath, m_res.masterMode)) {
             choice.lifePath = choice.results[method];
             choice.total = choice.totals[method];
             choice.masterPreferred = true;
@@ -174,16 +174,15 @@ CoreNumbers CNumerology::CalcCoreNumbers(const PersonRecord &person)
     CoreNumbers numbers;
     numbers.lifePath = chooseLifePath(person.birthDate).lifePath;
     numbers.expression = reduceQuietly(quietNameTotal(wordSumsOf(name)));
-    numbers.heartsDesire = reduceQuietly(
-        quietNameTotal(wordSoundSumsOf(name, true, person.fullMarks, person.vowelMode)));
-    numbers.personality = reduceQuietly(
-        quietNameTotal(wordSoundSumsOf(name, false, person.fullMarks, person.vowelMode)));
+    numbers.heartsDesire =
+        reduceQuietly(quietNameTotal(wordSoundSumsOf(name, true, person.fullMarks, person.vowelMode)));
+    numbers.personality =
+        reduceQuietly(quietNameTotal(wordSoundSumsOf(name, false, person.fullMarks, person.vowelMode)));
     m_res.chaldean = previousTable;
     return numbers;
 }
 
-int CNumerology::writeNameNumber(const WordValues &wordSums, QString &text, QString &line,
-                                 int *total)
+int CNumerology::writeNameNumber(const WordValues &wordSums, QString &text, QString &line, int *total)
 {
     const int sum = countedNameTotal(wordSums);
     const int value = ReduceKeepMasters(sum);
@@ -208,8 +207,8 @@ int CNumerology::writeNameNumber(const WordValues &wordSums, QString &text, QStr
 
 void CNumerology::calcFullNameNumbers(const QString &name, const QVector<int> &marks, int vowelMode)
 {
-    m_res.expression = writeNameNumber(wordSumsOf(name), m_res.expressionText,
-                                       m_res.expressionLine, &m_res.compoundNumber);
+    m_res.expression =
+        writeNameNumber(wordSumsOf(name), m_res.expressionText, m_res.expressionLine, &m_res.compoundNumber);
 
     calcLetterValueCounts(name);
 
@@ -224,14 +223,12 @@ void CNumerology::calcFullNameNumbers(const QString &name, const QVector<int> &m
 
 void CNumerology::calcShortNameNumbers(const QString &name, const QVector<int> &marks, int vowelMode)
 {
-    m_values.minorExpression = writeNameNumber(wordSumsOf(name), m_res.minorExpressionText,
-                                               m_res.minorExpressionLine);
-    m_values.minorHeartsDesire =
-        writeNameNumber(wordSoundSumsOf(name, true, marks, vowelMode),
-                        m_res.minorHeartsDesireText, m_res.minorHeartsDesireLine);
-    m_values.minorPersonality =
-        writeNameNumber(wordSoundSumsOf(name, false, marks, vowelMode),
-                        m_res.minorPersonalityText, m_res.minorPersonalityLine);
+    m_values.minorExpression =
+        writeNameNumber(wordSumsOf(name), m_res.minorExpressionText, m_res.minorExpressionLine);
+    m_values.minorHeartsDesire = writeNameNumber(wordSoundSumsOf(name, true, marks, vowelMode),
+                                                 m_res.minorHeartsDesireText, m_res.minorHeartsDesireLine);
+    m_values.minorPersonality = writeNameNumber(wordSoundSumsOf(name, false, marks, vowelMode),
+                                                m_res.minorPersonalityText, m_res.minorPersonalityLine);
 
     calcDigitRows(name, marks, vowelMode, m_res.shortVowelRow, m_res.shortConsonantRow);
 }

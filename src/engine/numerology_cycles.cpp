@@ -87,9 +87,15 @@ void CNumerology::calcLifeCycles()
     const int firstEnd = FIRST_PERIOD_END[row];
     const int secondEnd = SECOND_PERIOD_END[row];
     TextBuilder() // "0-26,27-53,54-E"
-        .add(QLatin1String("0-")).number(firstEnd)
-        .add(QLatin1Char(',')).number(firstEnd + 1).add(QLatin1Char('-')).number(secondEnd)
-        .add(QLatin1Char(',')).number(secondEnd + 1).add(QLatin1String("-E"))
+        .add(QLatin1String("0-"))
+        .number(firstEnd)
+        .add(QLatin1Char(','))
+        .number(firstEnd + 1)
+        .add(QLatin1Char('-'))
+        .number(secondEnd)
+        .add(QLatin1Char(','))
+        .number(secondEnd + 1)
+        .add(QLatin1String("-E"))
         .writeTo(m_res.periodSpansText);
 
     // The forecast numbers all start from the birth day-month digit.

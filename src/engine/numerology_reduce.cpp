@@ -116,8 +116,8 @@ CNumerology::WordValues CNumerology::wordSumsOf(QStringView text) const
 
 // The letters of each word that sound as wanted, by their marks where the
 // letters are marked and by the vowel test within the word elsewhere.
-CNumerology::WordValues CNumerology::wordSoundSumsOf(QStringView text, bool vowels,
-                                                     const QVector<int> &marks, int vowelMode) const
+CNumerology::WordValues CNumerology::wordSoundSumsOf(QStringView text, bool vowels, const QVector<int> &marks,
+                                                     int vowelMode) const
 {
     const int wanted = vowels ? 1 : 2;
     const int refused = vowels ? 2 : 1;
@@ -272,8 +272,7 @@ int CNumerology::countedNameTotal(const WordValues &wordSums)
 
 int CNumerology::quietNameTotal(const WordValues &wordSums) const
 {
-    return nameTotalWith(wordSums, calcOptions().reduceEachWord,
-                         [this](int n) { return reduceQuietly(n); });
+    return nameTotalWith(wordSums, calcOptions().reduceEachWord, [this](int n) { return reduceQuietly(n); });
 }
 
 QString CNumerology::reducedText(int n, int t)

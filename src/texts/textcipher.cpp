@@ -108,21 +108,7 @@ bool decipherLine(QString &line)
 
 void decipherBytes(const char *data, int length, QByteArray &plain)
 {
-    const int n = length / 2;
-    plain.resize(n);
-    const auto *in = reinterpret_cast<const unsigned char *>(data);
-    char *out = plain.data();
-    const int shared = qMin(n, int(KeyStreamPrefix::LENGTH));
-    const unsigned char *key = sharedKeyStream();
-    for (int i = 0; i < shared; ++i)
-        out[i] = static_cast<char>(joinNibbles(in[2 * i], in[2 * i + 1]) ^ key[i]);
-    if (shared == n)
-        return;
-    KeyStream stream; // past the shared part: the stream from its start
-    for (int i = 0; i < shared; ++i)
-        stream.next();
-    for (int i = shared; i < n; ++i)
-        out[i] = static_cast<char>(joinNibbles(in[2 * i], in[2 * i + 1]) ^ stream.next());
+    decipherCheckedBytes(data, length, plain); // the letters' check costs next to nothing
 }
 
 bool decipherCheckedBytes(const char *data, int length, QByteArray &plain)

@@ -112,7 +112,8 @@ public:
     {
         while (m_start < m_bytes.size()) {
             const char *data = m_bytes.constData() + m_start;
-            const auto *newline = static_cast<const char *>(std::memchr(data, '\n', size_t(m_bytes.size() - m_start)));
+            const auto *newline =
+                static_cast<const char *>(std::memchr(data, '\n', size_t(m_bytes.size() - m_start)));
             const bool terminated = newline != nullptr;
             const int end = terminated ? int(newline - m_bytes.constData()) : m_bytes.size();
             int length = end - m_start;

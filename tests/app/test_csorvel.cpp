@@ -395,8 +395,9 @@ void TestCSorvel::reportViewsAreMadeWhenFirstShown()
 {
     const CReportViews *views = m_window->reportViews();
     QVERIFY(views->view(CReportViews::Numerology));
-    for (const auto report : {CReportViews::Psychomatrix, CReportViews::Compatibility, CReportViews::Celebrities,
-                              CReportViews::Pet, CReportViews::Advisor, CReportViews::Guide})
+    for (const auto report :
+         {CReportViews::Psychomatrix, CReportViews::Compatibility, CReportViews::Celebrities,
+          CReportViews::Pet, CReportViews::Advisor, CReportViews::Guide})
         QVERIFY2(!views->view(report), qPrintable(QString::number(report)));
     typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
     QVERIFY(m_window->OnCalcNum());

@@ -52,8 +52,8 @@ private slots:
 void TestChartPages::deletePage_data()
 {
     QTest::addColumn<int>("pageCount");
-    QTest::addColumn<int>("deleted");     // index in the first list; -1: a block
-    QTest::addColumn<int>("current");     // the current page's index before
+    QTest::addColumn<int>("deleted"); // index in the first list; -1: a block
+    QTest::addColumn<int>("current"); // the current page's index before
     QTest::addColumn<bool>("done");
     QTest::addColumn<QString>("currentAfter");
 

@@ -237,7 +237,8 @@ void TestCliPdf::missingPrinterFailsClearly()
     QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/sorvel-cli", alone + "/sorvel-cli"));
     QProcess process;
     const QString pdf = out("alone.pdf");
-    process.start(alone + "/sorvel-cli", QStringList{"pdf", "--texts", m_texts} + PERSON + QStringList{"--out", pdf});
+    process.start(alone + "/sorvel-cli",
+                  QStringList{"pdf", "--texts", m_texts} + PERSON + QStringList{"--out", pdf});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 1);
     QVERIFY(process.readAllStandardError().contains("sorvel-pdf-printer"));

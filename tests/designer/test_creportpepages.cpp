@@ -121,9 +121,9 @@ void TestCReportPEPages::paneShowsOnlyInTheFullDesigner()
     CReportPEPages *pane = full.creator()->pagesPane();
     QVERIFY(pane->isVisible());
     QCOMPARE(pane->width(), 100);
-    const QStringList captions{pane->addPageButton()->text(),  pane->deletePageButton()->text(),
+    const QStringList captions{pane->addPageButton()->text(),        pane->deletePageButton()->text(),
                                pane->pagePropertiesButton()->text(), pane->addBlockButton()->text(),
-                               pane->deleteBlockButton()->text(), pane->blockPropertiesButton()->text()};
+                               pane->deleteBlockButton()->text(),    pane->blockPropertiesButton()->text()};
     QCOMPARE(captions, QStringList({"Add Pages", "Delete Pages", "Pages Properties", "Add Block",
                                     "Delete Block", "Block Properties"}));
     CReportCreatorWin card(nullptr, 1);

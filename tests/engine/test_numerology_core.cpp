@@ -415,51 +415,49 @@ void TestNumerologyCore::coreNumbersMatchTheChart_data()
                                           // vowels, m master mode 1, k master letters
                                           // kept, w words not reduced
     QTest::addColumn<QVector<int>>("marks");
-    QTest::addColumn<QString>("number");  // the number the row is there for
+    QTest::addColumn<QString>("number"); // the number the row is there for
     QTest::addColumn<int>("value");
 
     const QDate may17(1990, 5, 17);
     const QVector<int> none;
     QTest::newRow("everyday name") << "JOHN QUINCY SMITH" << may17 << "1" << none << "lifePath" << 5;
     QTest::newRow("lower case is upper-cased") << "john smith" << may17 << "1" << none << "expression" << 8;
-    QTest::newRow("master 11 Life Path") << "JOHN SMITH" << QDate(2006, 1, 2) << "1" << none
-                                         << "lifePath" << 11;
-    QTest::newRow("master 22 preferred from method 2") << "JOHN SMITH" << QDate(1980, 1, 3) << "12"
-                                                        << none << "lifePath" << 22;
+    QTest::newRow("master 11 Life Path")
+        << "JOHN SMITH" << QDate(2006, 1, 2) << "1" << none << "lifePath" << 11;
+    QTest::newRow("master 22 preferred from method 2")
+        << "JOHN SMITH" << QDate(1980, 1, 3) << "12" << none << "lifePath" << 22;
     QTest::newRow("method 3 alone") << "JOHN SMITH" << QDate(1989, 9, 19) << "3" << none << "lifePath" << 1;
     // K and V kept at 11 and 22: 11 + 22 = 33.
-    QTest::newRow("master 33 from kept master letters") << "KV" << may17 << "1k" << none
-                                                        << "expression" << 33;
-    QTest::newRow("master 44 only in master mode 1") << "VV" << may17 << "1km" << none
-                                                     << "expression" << 44;
+    QTest::newRow("master 33 from kept master letters")
+        << "KV" << may17 << "1k" << none << "expression" << 33;
+    QTest::newRow("master 44 only in master mode 1") << "VV" << may17 << "1km" << none << "expression" << 44;
     // D 4 + O 6 + L 3 + V 4 + E 5 = 22, kept.
     QTest::newRow("master 22 name") << "DOLVE" << may17 << "1" << none << "expression" << 22;
     // M 4 + I 9 = 13, reduced to 4: a karmic debt behind the Expression.
     QTest::newRow("karmic 13 name") << "MI" << may17 << "1" << none << "expression" << 4;
-    QTest::newRow("karmic 19 birth day") << "JOHN SMITH" << QDate(1990, 5, 19) << "1" << none
-                                         << "lifePath" << 7;
+    QTest::newRow("karmic 19 birth day")
+        << "JOHN SMITH" << QDate(1990, 5, 19) << "1" << none << "lifePath" << 7;
     QTest::newRow("one letter: A is all vowel") << "A" << may17 << "1" << none << "personality" << 0;
     QTest::newRow("one letter: lone Y is a vowel") << "Y" << may17 << "1" << none << "heartsDesire" << 7;
-    QTest::newRow("Y beside a vowel is a consonant") << "MARY RAY" << may17 << "1" << none
-                                                     << "heartsDesire" << 9;
+    QTest::newRow("Y beside a vowel is a consonant")
+        << "MARY RAY" << may17 << "1" << none << "heartsDesire" << 9;
     // Y 7 + L 3 + N 5 + D 4 = 19, the karmic 19 reduced to 1.
-    QTest::newRow("Y before a vowel opens YOLANDA") << "YOLANDA" << may17 << "1" << none
-                                                    << "personality" << 1;
+    QTest::newRow("Y before a vowel opens YOLANDA")
+        << "YOLANDA" << may17 << "1" << none << "personality" << 1;
     // A 1 + Y 7 and A 1 + E 5: 8 + 6 = 14, the karmic 14 reduced to 5.
-    QTest::newRow("universal vowels take every Y") << "RAY ANDREW" << may17 << "1u" << none
-                                                   << "heartsDesire" << 5;
+    QTest::newRow("universal vowels take every Y")
+        << "RAY ANDREW" << may17 << "1u" << none << "heartsDesire" << 5;
     // A + E + W and E + W + A: 11 each, kept, and 22 kept again.
-    QTest::newRow("W after a vowel sounds as one") << "ANDREW NEWMAN" << may17 << "1" << none
-                                                   << "heartsDesire" << 22;
+    QTest::newRow("W after a vowel sounds as one")
+        << "ANDREW NEWMAN" << may17 << "1" << none << "heartsDesire" << 22;
     // J 1 O 7 H 5 N 5 = 18 -> 9, S 3 M 4 I 1 T 4 H 5 = 17 -> 8; 17 -> 8.
     QTest::newRow("Chaldean table") << "JOHN SMITH" << may17 << "1c" << none << "expression" << 8;
-    QTest::newRow("marks override the vowel test") << "MARY" << may17 << "1" << QVector<int>{1, 2, 2, 2}
-                                                   << "heartsDesire" << 4;
+    QTest::newRow("marks override the vowel test")
+        << "MARY" << may17 << "1" << QVector<int>{1, 2, 2, 2} << "heartsDesire" << 4;
     // 20 + 35 + 24 = 79 -> 16, the karmic 16 reduced to 7.
-    QTest::newRow("words not reduced") << "JOHN QUINCY SMITH" << may17 << "1w" << none
-                                       << "expression" << 7;
-    QTest::newRow("empty word between two spaces") << "JOHN  SMITH" << may17 << "1" << none
-                                                   << "expression" << 8;
+    QTest::newRow("words not reduced") << "JOHN QUINCY SMITH" << may17 << "1w" << none << "expression" << 7;
+    QTest::newRow("empty word between two spaces")
+        << "JOHN  SMITH" << may17 << "1" << none << "expression" << 8;
 }
 
 void TestNumerologyCore::coreNumbersMatchTheChart()

@@ -97,12 +97,11 @@ QString TestImageGen::writeFile(const QString &name, const QByteArray &content) 
 // Celebrity entries as the build generates them: records under #601NN and
 // #611NN (index 100 + NN), each followed by Life Path, birthday number,
 // Expression, name, note and date; remark entries in between are skipped.
-static const char CELEBRITY_ENTRIES[] =
-    "#60100\n7\n5\n9\nAda Lovelace\nmathematician\n10.12.1815\n\n"
-    "#60200\nA remark that is not a record.\n\n"
-    "#60101\n7\n5\n1\nAlan Turing\nmathematician\n23.6.1912\n\n"
-    "#60102\n3\n7\n4\nMarie Curie\nphysicist\n7.11.1867\n\n"
-    "#61100\n11\n2\n6\nVincent van Gogh\npainter\n30.3.1853\n\n";
+static const char CELEBRITY_ENTRIES[] = "#60100\n7\n5\n9\nAda Lovelace\nmathematician\n10.12.1815\n\n"
+                                        "#60200\nA remark that is not a record.\n\n"
+                                        "#60101\n7\n5\n1\nAlan Turing\nmathematician\n23.6.1912\n\n"
+                                        "#60102\n3\n7\n4\nMarie Curie\nphysicist\n7.11.1867\n\n"
+                                        "#61100\n11\n2\n6\nVincent van Gogh\npainter\n30.3.1853\n\n";
 
 void TestImageGen::initTestCase()
 {
@@ -250,7 +249,9 @@ void TestImageGen::celebrityCardsShowThePerson()
 
     // The medallion's rim carries the Life Path's colour: Lovelace and Turing
     // (both 7) share it, Curie (3) and van Gogh (11) differ from them.
-    const auto rimHue = [this](int index) { return QImage(picture(card(index))).pixelColor(50, 13).hsvHue(); };
+    const auto rimHue = [this](int index) {
+        return QImage(picture(card(index))).pixelColor(50, 13).hsvHue();
+    };
     QVERIFY(qAbs(rimHue(0) - rimHue(1)) <= 6);
     QVERIFY(qAbs(rimHue(0) - rimHue(2)) > 30);
     QVERIFY(QImage(picture(card(100))).pixelColor(50, 13) != QImage(picture(card(0))).pixelColor(50, 13));
@@ -259,7 +260,8 @@ void TestImageGen::celebrityCardsShowThePerson()
 void TestImageGen::brokenCelebrityFileFails()
 {
     const QString broken = writeFile("broken.txt", "#60100\nseven\n5\n9\nAda Lovelace\nx\n10.12.1815\n");
-    const Run missing = runGenerator({m_dir.path() + "/out-missing", "--celebrities", m_dir.path() + "/none.txt"});
+    const Run missing =
+        runGenerator({m_dir.path() + "/out-missing", "--celebrities", m_dir.path() + "/none.txt"});
     QCOMPARE(missing.exitCode, 1);
     QVERIFY2(missing.errorText.contains("none.txt"), qPrintable(missing.errorText));
     const Run run = runGenerator({m_dir.path() + "/out-broken", "--celebrities", broken});

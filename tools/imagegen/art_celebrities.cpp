@@ -32,19 +32,32 @@ struct Tone
 Tone lifePathTone(int number)
 {
     switch (number) {
-    case 1: return {354, 0.62, 0.56};  // crimson
-    case 2: return {24, 0.66, 0.62};   // amber
-    case 3: return {43, 0.70, 0.62};   // gold
-    case 4: return {98, 0.48, 0.44};   // moss
-    case 5: return {178, 0.58, 0.44};  // teal
-    case 6: return {212, 0.58, 0.52};  // blue
-    case 7: return {244, 0.42, 0.50};  // indigo
-    case 8: return {282, 0.40, 0.46};  // violet
-    case 9: return {326, 0.46, 0.52};  // plum
-    case 11: return {200, 0.18, 0.52}; // silver
-    case 22: return {30, 0.46, 0.44};  // bronze
-    case 33: return {160, 0.40, 0.36}; // jade
-    default: return {30, 0.14, 0.46};  // no person: warm grey
+    case 1:
+        return {354, 0.62, 0.56}; // crimson
+    case 2:
+        return {24, 0.66, 0.62}; // amber
+    case 3:
+        return {43, 0.70, 0.62}; // gold
+    case 4:
+        return {98, 0.48, 0.44}; // moss
+    case 5:
+        return {178, 0.58, 0.44}; // teal
+    case 6:
+        return {212, 0.58, 0.52}; // blue
+    case 7:
+        return {244, 0.42, 0.50}; // indigo
+    case 8:
+        return {282, 0.40, 0.46}; // violet
+    case 9:
+        return {326, 0.46, 0.52}; // plum
+    case 11:
+        return {200, 0.18, 0.52}; // silver
+    case 22:
+        return {30, 0.46, 0.44}; // bronze
+    case 33:
+        return {160, 0.40, 0.36}; // jade
+    default:
+        return {30, 0.14, 0.46}; // no person: warm grey
     }
 }
 

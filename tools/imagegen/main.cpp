@@ -13,7 +13,8 @@
 
 static void printUsage(QTextStream &out)
 {
-    out << "Usage: sorvel-imagegen OUTPUT_FOLDER [--celebrities FILE] [--sheet FILE_PREFIX [--scale N] [--only PATTERN]]\n"
+    out << "Usage: sorvel-imagegen OUTPUT_FOLDER [--celebrities FILE] [--sheet FILE_PREFIX [--scale N] "
+           "[--only PATTERN]]\n"
            "\n"
            "Draws the program's pictures into OUTPUT_FOLDER (created when missing).\n"
            "  --celebrities FILE   the celebrity entries generated for the data file: the\n"

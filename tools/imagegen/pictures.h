@@ -35,7 +35,8 @@ void addButtons(PictureList &out);        // art_buttons.cpp: window, file and d
 void addPanels(PictureList &out);         // art_panels.cpp: title bars, overlay frames, matrix, handle
 void addBrand(PictureList &out);          // art_brand.cpp: logos, the application icon, theme icons
 void addReportEmblems(PictureList &out);  // art_reports.cpp: doc/res01.jpg ... res39.jpg
-void addCelebrityCards(PictureList &out, const QVector<CelebrityCard> &people); // art_celebrities.cpp: doc2/000.jpg ... 199.jpg
+void addCelebrityCards(PictureList &out,
+                       const QVector<CelebrityCard> &people); // art_celebrities.cpp: doc2/000.jpg ... 199.jpg
 
 PictureList allPictures(const QVector<CelebrityCard> &celebrities);
 

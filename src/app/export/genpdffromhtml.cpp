@@ -4,12 +4,15 @@
 #include "export/reportassembly.h"
 #include "files/checkedfilewriter.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QPointer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcExport, "sorvel.export")
 
@@ -26,6 +29,15 @@ GenPDFfromHTML::GenPDFfromHTML(const QString &htmlPath, const QString &pdfPath, 
     settings->setFontFamily(QWebEngineSettings::SerifFont, QStringLiteral("Arial"));
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     connect(m_page, &QWebEnginePage::loadFinished, this, &GenPDFfromHTML::loadFinished);
+}
+
+void prepareHeadlessWebEngine()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 GenPDFfromHTML *GenPDFfromHTML::forDocument(const QString &html, const QString &pdfPath, QObject *parent,

@@ -19,6 +19,11 @@ Q_DECLARE_LOGGING_CATEGORY(lcExport)
 
 class QWebEnginePage;
 
+// Before the application object of a program that prints without a window:
+// the offscreen platform unless another was chosen, the web engine's sandbox
+// off when run as root (it refuses to start with it), shared GL contexts.
+void prepareHeadlessWebEngine();
+
 class GenPDFfromHTML : public QObject
 {
     Q_OBJECT
