@@ -34,6 +34,15 @@ MyQWebEngineView *CReportViews::ensureView(Report report)
     view->setStyleSheet(QStringLiteral("background: white;"));
     view->move(1, 1);
     view->hide();
+    // A large page may finish without a word; the view's own timer answers then.
+    connect(view, QOverload<bool>::of(&MyQWebEngineView::pageLoaded), this, [this, report] {
+        if (report == m_shownReport)
+            shownViewLoaded();
+    });
+    connect(view, QOverload<>::of(&MyQWebEngineView::pageLoaded), this, [this, report] {
+        if (report == m_shownReport)
+            shownViewLoaded();
+    });
     fillView(report);
     return view;
 }
@@ -43,10 +52,25 @@ void CReportViews::fillView(Report report)
     MyQWebEngineView *view = m_views[report];
     if (!view)
         return;
+    const bool shown = report == m_shownReport;
+    if (!shown && m_shownLoading) {
+        m_waiting[report] = true;
+        return;
+    }
+    m_waiting[report] = false;
+    m_shownLoading = m_shownLoading || shown;
     if (!m_files[report].isEmpty())
         view->load(QUrl::fromLocalFile(m_files[report]));
     else
         view->showHtml(m_shown[report], REPORT_BASE_URL);
+}
+
+void CReportViews::shownViewLoaded()
+{
+    m_shownLoading = false;
+    for (int report = 0; report < REPORT_COUNT; ++report)
+        if (m_waiting[report])
+            fillView(Report(report));
 }
 
 int CReportViews::reportOfPage(int page)
@@ -141,7 +165,13 @@ void CReportViews::showFile(Report report, const QString &path)
 
 void CReportViews::showPage(int page, const QSize &size)
 {
+    m_shownReport = reportOfPage(page);
+    m_shownLoading = false; // what the page showed before no longer holds the others back
     const QWidget *shown = viewOfPage(page);
+    if (m_shownReport >= 0 && m_waiting[m_shownReport])
+        fillView(Report(m_shownReport));
+    if (!m_shownLoading)
+        shownViewLoaded();
     for (MyQWebEngineView *view : m_views) {
         if (!view)
             continue;

@@ -7,7 +7,9 @@
 //
 // A web view costs a renderer process of its own, so a view is made (and
 // given the page it should show) only when its page is first shown; until
-// then only the page is kept.
+// then only the page is kept. The report the user looks at loads first: a
+// hidden view is given its new page once the shown one has loaded, or when
+// its own page is shown, whichever comes first.
 
 #include <QObject>
 #include <QString>
@@ -54,12 +56,18 @@ public:
 
 private:
     MyQWebEngineView *ensureView(Report report);
-    // Hands the view what the report should show now, if the view exists.
+    // Hands the view what the report should show now, if the view exists;
+    // a hidden one waits while the shown one is loading.
     void fillView(Report report);
+    // The shown view has loaded: the waiting views take their pages.
+    void shownViewLoaded();
 
     QWidget *m_frame;
     MyQWebEngineView *m_views[REPORT_COUNT] = {};
     QString m_documents[REPORT_COUNT];
     QString m_shown[REPORT_COUNT];
     QString m_files[REPORT_COUNT]; // a file shown instead of a page
+    bool m_waiting[REPORT_COUNT] = {};
+    int m_shownReport = -1;
+    bool m_shownLoading = false;
 };

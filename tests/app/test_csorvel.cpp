@@ -415,6 +415,18 @@ void TestCSorvel::reportViewsAreMadeWhenFirstShown()
     // A view once made follows every later report.
     m_window->OnResData();
     QCOMPARE(matrix->givenHtml(), CReportViews::emptyPage(CReportViews::Psychomatrix));
+
+    // The shown report loads first; a hidden view takes its new page once
+    // the shown one has loaded.
+    m_window->OnCtrlButNumer();
+    m_window->finishSliding();
+    typePerson(QStringLiteral("Mary Ann Jones"), QDate(1988, 11, 22));
+    QVERIFY(m_window->OnCalcNum());
+    const MyQWebEngineView *numerology = views->view(CReportViews::Numerology);
+    QCOMPARE(numerology->givenHtml(), views->shownHtml(CReportViews::Numerology));
+    QVERIFY(views->shownHtml(CReportViews::Psychomatrix).contains(QLatin1String("Mary Ann Jones")));
+    QVERIFY(matrix->givenHtml() != views->shownHtml(CReportViews::Psychomatrix));
+    QTRY_COMPARE(matrix->givenHtml(), views->shownHtml(CReportViews::Psychomatrix));
 }
 
 void TestCSorvel::todayPanel()
