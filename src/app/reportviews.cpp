@@ -35,14 +35,12 @@ MyQWebEngineView *CReportViews::ensureView(Report report)
     view->move(1, 1);
     view->hide();
     // A large page may finish without a word; the view's own timer answers then.
-    connect(view, QOverload<bool>::of(&MyQWebEngineView::pageLoaded), this, [this, report] {
+    const auto loaded = [this, report] {
         if (report == m_shownReport)
             shownViewLoaded();
-    });
-    connect(view, QOverload<>::of(&MyQWebEngineView::pageLoaded), this, [this, report] {
-        if (report == m_shownReport)
-            shownViewLoaded();
-    });
+    };
+    connect(view, QOverload<bool>::of(&MyQWebEngineView::pageLoaded), this, loaded);
+    connect(view, QOverload<>::of(&MyQWebEngineView::pageLoaded), this, loaded);
     fillView(report);
     return view;
 }

@@ -41,10 +41,8 @@ int blockViewCount(const ChartDocument &document, const ChartPage *block)
 void refreshBlockViews(ChartDocument &document, ChartPage &block)
 {
     document.refreshThumbnail(block);
-    for (const auto &[holder, frame] : viewsOf(document, &block)) {
-        Q_UNUSED(holder);
-        frame->content->image = block.thumbnail;
-    }
+    for (const auto &view : viewsOf(document, &block))
+        view.second->content->image = block.thumbnail;
 }
 
 bool deletePage(ChartDocument &document, const ChartPage *page)

@@ -42,10 +42,15 @@ QByteArray PageDrag::encoded() const
 
 PageDrag PageDrag::decode(const QMimeData *data)
 {
-    PageDrag drag;
     if (!data || !data->hasFormat(QLatin1String(MIME_TYPE)))
-        return drag;
-    QDataStream stream(data->data(QLatin1String(MIME_TYPE)));
+        return PageDrag();
+    return fromBytes(data->data(QLatin1String(MIME_TYPE)));
+}
+
+PageDrag PageDrag::fromBytes(const QByteArray &bytes)
+{
+    PageDrag drag;
+    QDataStream stream(bytes);
     qint32 row = -1;
     stream >> drag.block >> row;
     drag.row = stream.status() == QDataStream::Ok ? row : -1;

@@ -24,6 +24,8 @@ struct PageDrag
     QByteArray encoded() const;
     // The drag in data, or a row of -1 when data carries none.
     static PageDrag decode(const QMimeData *data);
+    // The drag in the bytes encoded() wrote; a row of -1 for other bytes.
+    static PageDrag fromBytes(const QByteArray &bytes);
 };
 
 class CILItem : public QListWidgetItem

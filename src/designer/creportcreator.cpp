@@ -23,7 +23,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -622,9 +621,7 @@ void CReportCreator::listsReordered()
 
 void CReportCreator::OnBlockItemDropped(const QPoint &position, const QByteArray &drag)
 {
-    QMimeData data;
-    data.setData(QLatin1String(PageDrag::MIME_TYPE), drag);
-    const PageDrag dropped = PageDrag::decode(&data);
+    const PageDrag dropped = PageDrag::fromBytes(drag);
     ChartDocument &document = m_editor->document();
     // Only a block, onto a page (never onto a block), inside the editor.
     if (!dropped.block || dropped.row < 0 || size_t(dropped.row) >= document.blocks.size())
