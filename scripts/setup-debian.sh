@@ -7,6 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
     build-essential cmake
     qtbase5-dev qtwebengine5-dev libqt5svg5-dev
+    libpng-dev zlib1g-dev
     libbenchmark-dev libqrencode-dev
     zbar-tools poppler-utils
     fonts-liberation fontconfig

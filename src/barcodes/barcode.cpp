@@ -1,4 +1,4 @@
-// The barcode kinds' registry, the drawers and MakeBarcodeImage.
+// The barcode pictures: the linear drawers, the QR image and MakeBarcodeImage.
 
 #include "barcode.h"
 
@@ -14,43 +14,6 @@
 #include <memory>
 
 namespace {
-
-QImage DrawBars(const BarLayout &layout, const QColor &color);
-QImage DrawPostnet(const BarLayout &layout, const QColor &color);
-
-// One barcode kind: its name and its steps (see linear_barcodes.h). The QR
-// Code has its own encoder and image.
-struct Symbology
-{
-    const char *name;
-    bool (*encode)(const QByteArray &text, QByteArray &pattern);
-    bool (*layout)(const QByteArray &pattern, BarLayout &layout);
-    QImage (*draw)(const BarLayout &layout, const QColor &color);
-};
-
-// clang-format off
-const Symbology SYMBOLOGIES[BARCODE_KIND_COUNT] = {
-    // name                encode         layout         draw            kind
-    {"QR Code", nullptr, nullptr, nullptr},                           // 0
-    {"Codabar", EncodeCodabar, LayoutCodabar, DrawBars},              // 1
-    {"Code 128", EncodeCode128, LayoutCode128, DrawBars},             // 2
-    {"Code 39", EncodeCode39, LayoutCode39, DrawBars},                // 3
-    {"Code 93", EncodeCode93, LayoutCode93, DrawBars},                // 4
-    {"EAN-13", EncodeEan13, LayoutEan13, DrawBars},                   // 5
-    {"EAN-8", EncodeEan8, LayoutEan8, DrawBars},                      // 6
-    {"Interleaved 2 of 5", EncodeItf, LayoutItf, DrawBars},           // 7
-    {"MSI", EncodeMsi, LayoutMsi, DrawBars},                          // 8
-    {"Postnet", EncodePostnet, LayoutPostnet, DrawPostnet},           // 9
-    {"UPC-A", EncodeUpcA, LayoutUpcA, DrawBars},                      // 10
-};
-// clang-format on
-
-const Symbology *linearSymbology(int kind)
-{
-    if (kind <= BARCODE_QR || kind >= BARCODE_KIND_COUNT)
-        return nullptr;
-    return &SYMBOLOGIES[kind];
-}
 
 QRgb barColor(const QColor &color)
 {
@@ -144,94 +107,12 @@ QImage DrawPostnet(const BarLayout &layout, const QColor &color)
 
 } // namespace
 
-// --- helpers shared by the symbology files --------------------------------
-
-QByteArray ModulesFromWidths(const char *widths)
-{
-    QByteArray modules;
-    char module = '1';
-    for (const char *w = widths; *w; ++w) {
-        modules.append(*w - '0', module);
-        module = module == '1' ? '0' : '1';
-    }
-    return modules;
-}
-
-QByteArray ModulesFromNarrowWide(const char *elements, int wideModules)
-{
-    QByteArray modules;
-    char module = '1';
-    for (const char *e = elements; *e; ++e) {
-        modules.append(*e == '1' ? wideModules : 1, module);
-        module = module == '1' ? '0' : '1';
-    }
-    return modules;
-}
-
-QByteArray KeepBytes(const QByteArray &text, const char *allowed)
-{
-    QByteArray kept;
-    for (const char c : text) {
-        if (c != '\0' && strchr(allowed, c))
-            kept.append(c);
-    }
-    return kept;
-}
-
-QByteArray KeepDigits(const QByteArray &text)
-{
-    return KeepBytes(text, "0123456789");
-}
-
-bool AllDigits(const QByteArray &text)
-{
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-    }
-    return true;
-}
-
-// --- public entry points ---------------------------------------------------
-
-QString BarcodeKindName(int kind)
-{
-    if (kind < 0 || kind >= BARCODE_KIND_COUNT)
-        return QString();
-    return QString::fromLatin1(SYMBOLOGIES[kind].name);
-}
-
-bool EncodeBarcode(int kind, const QByteArray &text, QByteArray &pattern)
-{
-    pattern.clear();
-    const Symbology *symbology = linearSymbology(kind);
-    if (!symbology || text.isEmpty() || text.size() > MAX_BARCODE_TEXT)
-        return false;
-    if (symbology->encode(text, pattern))
-        return true;
-    pattern.clear();
-    return false;
-}
-
-QByteArray BarcodeModules(int kind, const QByteArray &pattern)
-{
-    const Symbology *symbology = linearSymbology(kind);
-    BarLayout layout;
-    if (!symbology || !symbology->layout(pattern, layout))
-        return QByteArray();
-    QByteArray modules;
-    for (const BarElement &element : layout)
-        modules += element.modules;
-    return modules;
-}
-
 QImage DrawBarcode(int kind, const QByteArray &pattern, const QColor &color)
 {
-    const Symbology *symbology = linearSymbology(kind);
     BarLayout layout;
-    if (!symbology || !symbology->layout(pattern, layout))
+    if (!LayoutBarcode(kind, pattern, layout))
         return QImage();
-    return symbology->draw(layout, color);
+    return kind == BARCODE_POSTNET ? DrawPostnet(layout, color) : DrawBars(layout, color);
 }
 
 QImage MakeQrImage(const CQrEncoder &encoder, const QColor &color)

@@ -11,7 +11,7 @@
 //       the modules and printed text of each pattern character, in drawing
 //       order; false when the pattern cannot be drawn.
 //
-// barcode.cpp registers them in one table indexed by barcode kind.
+// barcode_patterns.cpp registers them in one table indexed by barcode kind.
 
 #include <QByteArray>
 #include <QString>
@@ -47,7 +47,11 @@ bool LayoutMsi(const QByteArray &pattern, BarLayout &layout);
 bool EncodePostnet(const QByteArray &text, QByteArray &pattern);
 bool LayoutPostnet(const QByteArray &pattern, BarLayout &layout);
 
-// Helpers shared by the symbology files (barcode.cpp).
+// The layout of a pattern text of a linear kind; false for another kind or
+// a pattern that cannot be drawn.
+bool LayoutBarcode(int kind, const QByteArray &pattern, BarLayout &layout);
+
+// Helpers shared by the symbology files (barcode_patterns.cpp).
 
 // Modules of a width string such as "131112": alternating bar and space
 // widths, starting with a bar.

@@ -35,6 +35,9 @@
 
 #include <cstdint>
 
+// Each QR module is 10 x 10 pixels in every picture of a symbol.
+constexpr int QR_MODULE_PIXELS = 10;
+
 enum QrLevel { QR_LEVEL_L = 0, QR_LEVEL_M = 1, QR_LEVEL_Q = 2, QR_LEVEL_H = 3 };
 
 // What the input bytes are. Kanji segments are only used for Shift-JIS input:

@@ -98,6 +98,8 @@ CliMessageCapture *currentCapture = nullptr;
 
 void CliReporter::flush(const QString &detail)
 {
+    if (m_pending.isEmpty())
+        return;
     QTextStream err(stderr);
     for (int i = 0; i < m_pending.size(); ++i) {
         QString line = m_pending.at(i);

@@ -1,11 +1,10 @@
 // sorvel-cli barcode: the symbol image of a chart's barcode element, as PNG.
 
-#include "barcodes/barcode.h"
+#include "barcodes/barcodekinds.h"
+#include "barcodes/qrpng.h"
 #include "cliutil.h"
 #include "commands.h"
 
-#include <QBuffer>
-#include <QColor>
 #include <QRegularExpression>
 
 void usageBarcode(QTextStream &out)
@@ -19,7 +18,7 @@ void usageBarcode(QTextStream &out)
            "    Exit status 1 when the text cannot be encoded as that kind.\n";
 }
 
-int runBarcode(const QStringList &args)
+int runBarcodeWith(const QStringList &args, LinearBarcodeWriter writeLinear)
 {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption(QStringLiteral("kind"), QString(), QStringLiteral("N")));
@@ -40,30 +39,31 @@ int runBarcode(const QStringList &args)
     if (kind < 0 || kind >= BARCODE_KIND_COUNT)
         return usageError(
             QStringLiteral("barcode: --kind: expected 0 to %1, got ").arg(BARCODE_KIND_COUNT - 1) + kindText);
-    QColor color(Qt::black);
+    unsigned int rgb = 0x000000;
     if (parser.isSet(QStringLiteral("color"))) {
-        static const QRegularExpression rgb(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         const QString colorText = parser.value(QStringLiteral("color"));
-        if (!rgb.match(colorText).hasMatch())
+        if (!hex.match(colorText).hasMatch())
             return usageError(QStringLiteral("barcode: --color: expected #RRGGBB, got ") + colorText);
-        color = QColor(colorText);
+        rgb = colorText.midRef(1).toUInt(nullptr, 16);
     }
     const QString outPath = parser.value(QStringLiteral("out"));
     if (outPath.isEmpty())
         return usageError(QStringLiteral("barcode: --out: empty file name"));
 
-    // The image, as the chart designer would draw it.
-    const QImage image = MakeBarcodeImage(parser.value(QStringLiteral("text")), kind, color);
+    // The symbol as the chart designer would draw it, encoded in memory
+    // first, so the file is written (and checked) in one go.
     QTextStream err(stderr);
-    if (image.isNull()) {
-        err << "sorvel-cli: barcode: the text cannot be encoded as " << BarcodeKindName(kind) << "\n";
+    if (kind != BARCODE_QR && !writeLinear) {
+        err << "sorvel-cli: barcode: this program writes QR Codes only; run sorvel-cli\n";
         return EXIT_FAILED;
     }
-    // Encoded in memory first, so the file is written (and checked) in one go.
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        err << "sorvel-cli: barcode: cannot encode the image as PNG\n";
+    const QString text = parser.value(QStringLiteral("text"));
+    const QByteArray png = kind == BARCODE_QR
+                               ? QByteArray::fromStdString(QrCodePng(text.toUtf8().toStdString(), rgb))
+                               : writeLinear(text, kind, rgb);
+    if (png.isEmpty()) {
+        err << "sorvel-cli: barcode: the text cannot be encoded as " << BarcodeKindName(kind) << "\n";
         return EXIT_FAILED;
     }
     return writeOutputFile(outPath, QStringLiteral("barcode"), png);

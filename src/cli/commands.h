@@ -39,7 +39,6 @@ int runAnalyze(const QStringList &args);
 void usageAnalyze(QTextStream &out);
 int runPdf(const QStringList &args);
 void usagePdf(QTextStream &out);
-int runBarcode(const QStringList &args);
 void usageBarcode(QTextStream &out);
 int runCelebrityTexts(const QStringList &args);
 void usageCelebrityTexts(QTextStream &out);
@@ -52,21 +51,23 @@ void usageChartImage(QTextStream &out);
 int runBatch(const QStringList &args);
 void usageBatch(QTextStream &out);
 
-// Every subcommand the tool knows, in the order --help lists them.
-inline const CliCommand CLI_COMMANDS[] = {
-    {"chart", runChart, usageChart},
-    {"person", runPerson, usagePerson},
-    {"texts", runTexts, usageTexts},
-    {"report", runReport, usageReport},
-    {"matrix", runMatrix, usageMatrix},
-    {"compat", runCompat, usageCompat},
-    {"pet", runPet, usagePet},
-    {"celebrities", runCelebrities, usageCelebrities},
-    {"analyze", runAnalyze, usageAnalyze},
-    {"pdf", runPdf, usagePdf},
-    {"barcode", runBarcode, usageBarcode},
-    {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
-    {"template", runTemplate, usageTemplate},
-    {"chart-image", runChartImage, usageChartImage},
-    {"batch", runBatch, usageBatch},
+// The subcommands one program of the tool carries, in the order --help
+// lists them: sorvel-cli-core the text commands (corecommands.cpp),
+// sorvel-cli-draw every command (drawcommands.cpp).
+struct CliCommandList
+{
+    const CliCommand *first;
+    int count;
+    const CliCommand *begin() const { return first; }
+    const CliCommand *end() const { return first + count; }
 };
+
+// The barcode command with a writer for the linear kinds, whose printed
+// text needs fonts; without one (sorvel-cli-core) it writes QR Codes only.
+using LinearBarcodeWriter = QByteArray (*)(const QString &text, int kind, unsigned int rgb);
+int runBarcodeWith(const QStringList &args, LinearBarcodeWriter writeLinear);
+
+// Runs a command line (arguments[0] the program) with one of the lists:
+// help, version, or the command named by the first argument. Returns the
+// exit status.
+int runCommandLine(const QStringList &arguments, CliCommandList commands);

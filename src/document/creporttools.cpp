@@ -2,8 +2,6 @@
 
 #include "programfolder.h"
 
-#include <QBuffer>
-
 namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
@@ -108,41 +106,14 @@ void CReportTools::setImageFile(const QString &fileName)
         + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
 }
 
-// A picture embedded as Base64 PNG; empty when the image does not encode.
-QString CReportTools::inlineImage(const QImage &image)
+void CReportTools::writeHeading(const QString &fontStyle, bool underline, bool italic, const QString &text)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG") || png.isEmpty())
-        return QString();
-    return QLatin1String("<img src = \"data:image/png;base64,") + QLatin1String(png.toBase64())
-        + QLatin1String("\" style=\"margin-left: 15px;\" align=\"right\" />");
-}
-
-void CReportTools::addHeading(const QImage &image, const QFont &font, const QColor &colour,
-                              const QString &text)
-{
-    if (!image.isNull())
-        m_pendingImage = inlineImage(image);
-
-    // The marked-up text: underline and italic around a styled font element.
     QString m;
-    const bool underline = font.underline();
-    const bool italic = font.style() != QFont::StyleNormal;
     if (underline)
         m += QLatin1String("<u>");
     if (italic)
         m += QLatin1String("<i>");
-    m += QLatin1String("<font style=\"");
-    if (font.pixelSize() > 0)
-        m += QLatin1String("font-size: ") + QString::number(font.pixelSize()) + QLatin1String("px;");
-    if (!font.family().isEmpty())
-        m += QLatin1String(" face:") + font.family() + QLatin1Char(';');
-    m += QLatin1String(" color:#") + QString::number(colour.red(), 16).rightJustified(2, QLatin1Char('0'))
-        + QString::number(colour.green(), 16).rightJustified(2, QLatin1Char('0'))
-        + QString::number(colour.blue(), 16).rightJustified(2, QLatin1Char('0'))
-        + QLatin1String(";\">");
+    m += QLatin1String("<font style=\"") + fontStyle + QLatin1String("\">");
     m += text + QLatin1String("</font>");
     if (italic)
         m += QLatin1String("</i>");
@@ -153,19 +124,15 @@ void CReportTools::addHeading(const QImage &image, const QFont &font, const QCol
     m_pendingImage.clear();
 }
 
+// A 12-point font with no family, in black: the style names no size and no face.
 void CReportTools::addHeading(const QString &text)
 {
-    const QFont reportFont(QString(), 12);
-    addHeading(QImage(), reportFont, QColor(Qt::black), text);
+    static const QString BLACK = QStringLiteral(" color:#000000;");
+    writeHeading(BLACK, false, false, text);
 }
 
-void CReportTools::addParagraph(const QString &text, const QImage &image)
+void CReportTools::addParagraph(const QString &text)
 {
-    if (!image.isNull()) {
-        const QString inlined = inlineImage(image);
-        if (!inlined.isEmpty())
-            m_pendingImage = inlined;
-    }
     if (!m_pendingImage.isEmpty() || !text.isEmpty()) {
         static const QString P = QStringLiteral("<p");
         static const QString TD = QStringLiteral("<td");

@@ -20,11 +20,14 @@
 // Every piece is written with CR LF line ends; saving, PDF export and the
 // page breaks rely on the exact markup.
 
-#include <QColor>
-#include <QFont>
-#include <QImage>
 #include <QObject>
 #include <QString>
+
+// The picture-taking overloads need QtGui and are defined in reportpictures.cpp;
+// everything else here needs QtCore alone.
+class QColor;
+class QFont;
+class QImage;
 
 // Base of every engine object that writes a reading: it owns one HTML report
 // document, rebuilt from scratch by each calculation.
@@ -73,7 +76,10 @@ public:
     void addHeading(const QString &text);
     // A body paragraph; nothing is written when both the text and the
     // pending image are empty. The pending image is dropped either way.
-    void addParagraph(const QString &text, const QImage &image = QImage());
+    void addParagraph(const QString &text);
+    // The same with a picture: a non-null image that encodes replaces the
+    // pending image.
+    void addParagraph(const QString &text, const QImage &image);
     void appendHtml(const QString &html) { m_document += html; }
     // Cuts a body text at its paragraph and line breaks into one-row tables;
     // the first segment ends the block the caller opened.
@@ -98,5 +104,7 @@ protected:
     int m_bodyStart = 0;
 
 private:
-    static QString inlineImage(const QImage &image);
+    // Writes a heading: the pending image, then text in a font element with
+    // the given style, inside underline and italic elements when asked.
+    void writeHeading(const QString &fontStyle, bool underline, bool italic, const QString &text);
 };

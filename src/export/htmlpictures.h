@@ -4,7 +4,8 @@
 // its own outside this machine.
 //
 // A report links a picture as <img src="file:///<folder>/res01.jpg" ...>
-// (CReportTools::setImageFile). Both functions cut the report at every
+// (CReportTools::setImageFile). These functions, and embedImages for the
+// combined PDF (pdfpictures.h), cut the report at every
 // "<img src=\"" and treat the text up to the next quote as the picture's
 // path; pictures a report already carries inline ("<img src = " with
 // blanks) do not match and pass unchanged.
@@ -21,12 +22,6 @@ class QTextStream;
 // unreadable picture gives empty data; a piece without any quote after
 // "<img src=\"" is dropped.
 void writeHtmlWithImages(const QString &html, QTextStream &out);
-
-// The report with each file picture inlined, padded with 20 white pixels on
-// its left and given hspace="50": the form the combined PDF and the
-// explanation pages use. A JPEG picture stays JPEG (quality 95), any other
-// becomes PNG; a picture that does not load leaves its element out.
-QString embedImages(const QString &html);
 
 // A report as "Save Report" writes it: line height for the tables before
 // each "</head>", pictures inlined by writeHtmlWithImages, UTF-8 bytes.

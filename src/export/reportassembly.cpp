@@ -1,7 +1,7 @@
 #include "reportassembly.h"
 
 #include "document/presentation.h"
-#include "export/htmlpictures.h"
+#include "export/pdfpictures.h"
 
 #include <QBuffer>
 #include <QPageSize>

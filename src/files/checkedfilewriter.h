@@ -1,98 +1,42 @@
 #pragma once
 
-// The one writer of every file the program writes: reports, pictures, data
-// files, person files, the configuration, the recent list.
-//
-// A regular file (or one that does not exist yet) is never written in place:
-//
-//   temporary file  ".<name>.<random>.tmp" in the target's own folder, so
-//                   the final rename never crosses file systems
-//   write           every write checked, short writes continued
-//   commit          fsync, close, both checked; then rename over the target
-//
-// Any failure removes the temporary file and leaves the previous file as it
-// was, so a full disk or a program killed in the middle of a save never
-// costs the user the file he had. A killed program may leave the hidden
-// temporary file behind, never a cut target.
-//
-// Some targets cannot be replaced and are written directly, every write
-// checked: a device (/dev/null, /dev/full), a FIFO, a socket, and "-",
-// which means standard output. A symbolic link is followed to its final
-// target, which is then replaced safely; the link itself stays a link.
-// A replaced file keeps its permission bits (and, where allowed, its owner).
-//
-// Failures carry the system's reason ("No space left on device"); callers
-// name the path themselves.
+// The one writer of every file the program writes (checkedfile.h), with Qt's
+// strings: reports, pictures, data files, person files, the configuration,
+// the recent list.
 //
 //     CheckedFileWriter writer(path);
 //     if (!writer.write(header) || !writer.write(body) || !writer.commit())
 //         report(path, writer.errorString());
 //
-// Test seam: InjectedFailure makes every writer fail at one step with a
-// chosen errno while the guard lives, as a full disk or an I/O error would.
-// A failure at Write lets half of the bytes reach the temporary file first,
-// so tests see the clean-up of a partly written file.
-//
 //     CheckedFileWriter::InjectedFailure full(CheckedFileWriter::Step::Write, ENOSPC);
 //     QVERIFY(!writeFileChecked(path, bytes)); // previous file intact
 
+#include "checkedfile.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 class CheckedFileWriter
 {
 public:
-    // The steps of a save, for the test seam.
-    enum class Step { Open, Write, Sync, Rename };
+    using Step = CheckedFile::Step;
+    using InjectedFailure = CheckedFile::InjectedFailure;
 
-    class InjectedFailure
+    // Standard output ("-") is named without Qt's text codecs, whose set-up
+    // costs more than a command-line chart takes.
+    explicit CheckedFileWriter(const QString &path)
+        : m_file(path == QLatin1String("-") ? std::string("-") : QFile::encodeName(path).toStdString())
     {
-    public:
-        InjectedFailure(Step step, int errorNumber);
-        ~InjectedFailure();
-        InjectedFailure(const InjectedFailure &) = delete;
-        InjectedFailure &operator=(const InjectedFailure &) = delete;
-    };
+    }
 
-    // Nothing is touched until the first write() or commit().
-    explicit CheckedFileWriter(const QString &path);
-    // An uncommitted temporary file is removed; the target stays as it was.
-    ~CheckedFileWriter();
-    CheckedFileWriter(const CheckedFileWriter &) = delete;
-    CheckedFileWriter &operator=(const CheckedFileWriter &) = delete;
-
-    // Appends bytes. After a failure every later call fails too.
-    bool write(const QByteArray &bytes);
-    // Makes the written bytes the target's content (an empty file when
-    // nothing was written). False after any failure, the target unchanged.
-    bool commit();
-
-    // The system's reason of the first failure; empty while all went well.
-    QString errorString() const { return m_error; }
-
-    // Whether the target is written in place (device, FIFO, standard
-    // output) rather than replaced. Known after the first write or commit.
-    bool writesDirectly() const { return m_direct; }
+    bool write(const QByteArray &bytes) { return m_file.write(bytes.constData(), size_t(bytes.size())); }
+    bool commit() { return m_file.commit(); }
+    QString errorString() const { return QString::fromLocal8Bit(m_file.errorString().c_str()); }
+    bool writesDirectly() const { return m_file.writesDirectly(); }
 
 private:
-    bool open();
-    bool openDirect(const QByteArray &target);
-    bool openTemporary(const QByteArray &target, bool replacing, unsigned mode, unsigned owner,
-                       unsigned group);
-    bool writeAll(const char *data, qint64 size);
-    bool fail(int errorNumber);
-    void discard();
-
-    QString m_path;
-    QByteArray m_target;    // the final target, symbolic links followed
-    QByteArray m_temporary; // empty when writing directly
-    int m_fd = -1;
-    bool m_ownsFd = true; // false for standard output
-    bool m_opened = false;
-    bool m_direct = false;
-    bool m_failed = false;
-    bool m_committed = false;
-    QString m_error;
+    CheckedFile m_file;
 };
 
 // Writes bytes to path through a CheckedFileWriter. On failure returns false

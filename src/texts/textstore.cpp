@@ -190,13 +190,14 @@ void TextStore::clear()
 
 TextLoadResult TextStore::load()
 {
-    if (!QCoreApplication::instance()) {
+    const QString folder = programDataFolder();
+    if (folder.isEmpty()) {
         clear();
         TextLoadResult result;
         result.reason = QStringLiteral("no application folder");
         return result;
     }
-    return loadFrom(programDataFolder() + QLatin1String("eng.dat"));
+    return loadFrom(folder + QLatin1String("eng.dat"));
 }
 
 bool TextStore::loadFile(const QString &path, QString *reason)

@@ -6,6 +6,7 @@
 #include "barcodes/barcode.h"
 #include "barcodes/qr_tables.h"
 #include "barcodes/qrencoder.h"
+#include "barcodes/qrpng.h"
 
 #include <QtTest>
 
@@ -197,6 +198,10 @@ private slots:
     void symbolImage();
     void imageRefusals_data();
     void imageRefusals();
+    void pngHasTheImagesPixels_data();
+    void pngHasTheImagesPixels();
+    void pngRefusals_data();
+    void pngRefusals();
 
 private:
     std::unique_ptr<CQrEncoder> m_encoder = std::make_unique<CQrEncoder>();
@@ -700,6 +705,46 @@ void TestQrEncoder::imageRefusals()
     QFETCH(int, kind);
 
     QVERIFY(MakeBarcodeImage(text, kind, Qt::black).isNull());
+}
+
+void TestQrEncoder::pngHasTheImagesPixels_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("HELLO WORLD, black") << QStringLiteral("HELLO WORLD") << QColor(Qt::black);
+    QTest::newRow("a link, in colour")
+        << QStringLiteral("https://example.org/a?b=1") << QColor(0x8b, 0x1a, 0x4c);
+    QTest::newRow("version 10 digits, white on white") << QString(500, QLatin1Char('9')) << QColor(Qt::white);
+    QTest::newRow("UTF-8") << QString::fromUtf8("Zo\u00eb \u6570\u79d8") << QColor(0x00, 0x33, 0x66);
+}
+
+// The PNG written without Qt (the command line's QR Code) reads back as the
+// picture a chart draws, pixel for pixel.
+void TestQrEncoder::pngHasTheImagesPixels()
+{
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    const QImage image = MakeBarcodeImage(text, BARCODE_QR, colour);
+    QVERIFY(!image.isNull());
+    const std::string png = QrCodePng(text.toUtf8().toStdString(), colour.rgb() & 0xffffff);
+    const QImage read = QImage::fromData(reinterpret_cast<const uchar *>(png.data()), int(png.size()), "PNG");
+    QVERIFY(!read.isNull());
+    QCOMPARE(read.convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(read.dotsPerMeterX(), 3937);
+}
+
+void TestQrEncoder::pngRefusals_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("beyond 40-L") << QByteArray(2954, 'a');
+}
+
+void TestQrEncoder::pngRefusals()
+{
+    QFETCH(QByteArray, text);
+    QVERIFY(QrCodePng(text.toStdString(), 0).empty());
+    QVERIFY(QrPngBytes(*std::make_unique<CQrEncoder>(), 0).empty()); // no symbol encoded
 }
 
 QTEST_GUILESS_MAIN(TestQrEncoder)

@@ -4,6 +4,7 @@
 // printed.
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -29,4 +30,20 @@ inline CliRun runCli(const QStringList &args,
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+// Copies the tool's programs - the launcher sorvel-cli and the two programs it
+// starts - into folder, so a test can choose what lies beside them. The PDF
+// printer comes along when asked. False when a copy fails.
+inline bool copyCliTool(const QString &folder, bool withPrinter)
+{
+    QStringList programs = {"sorvel-cli", "sorvel-cli-core", "sorvel-cli-draw"};
+    if (withPrinter)
+        programs.append(QStringLiteral("sorvel-pdf-printer"));
+    for (const QString &program : programs) {
+        if (!QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + program,
+                         folder + QLatin1Char('/') + program))
+            return false;
+    }
+    return true;
 }

@@ -213,8 +213,7 @@ void TestCliPdf::picturesMissingStillExports()
 {
     const QString bare = out("bare");
     QVERIFY(QDir().mkpath(bare));
-    for (const char *program : {"/sorvel-cli", "/sorvel-pdf-printer"})
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + program, bare + program));
+    QVERIFY(copyCliTool(bare, true));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
     QProcess process;
@@ -234,7 +233,7 @@ void TestCliPdf::missingPrinterFailsClearly()
 {
     const QString alone = out("alone");
     QVERIFY(QDir().mkpath(alone));
-    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/sorvel-cli", alone + "/sorvel-cli"));
+    QVERIFY(copyCliTool(alone, false));
     QProcess process;
     const QString pdf = out("alone.pdf");
     process.start(alone + "/sorvel-cli",

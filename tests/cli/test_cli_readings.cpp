@@ -410,7 +410,7 @@ void TestCliReadings::damagedDefaultDataFile()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString tool = folder.filePath(QStringLiteral("sorvel-cli"));
-    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/sorvel-cli"), tool));
+    QVERIFY(copyCliTool(folder.path(), false));
     const QStringList matrix = {"matrix", "--full", "John Smith", "--birth", "1990-05-17"};
 
     QProcess missing;

@@ -16,7 +16,27 @@ private slots:
     void layouts_data();
     void layouts();
     void installedTreeFoundThroughRelativeExecutablePath();
+    void helperProgramFolder_data();
+    void helperProgramFolder();
 };
+
+// Lays out entries under root: folders end in "/", everything else is an
+// empty file.
+static bool makeTree(const QTemporaryDir &root, const QStringList &entries)
+{
+    for (const QString &entry : entries) {
+        const QString path = root.filePath(entry);
+        if (entry.endsWith(QLatin1Char('/'))) {
+            if (!QDir().mkpath(path))
+                return false;
+        } else {
+            QFile file(path);
+            if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly))
+                return false;
+        }
+    }
+    return true;
+}
 
 // Each row lays out a small tree under a temporary root: "bin" is the
 // executable's folder; folders end in "/", everything else is an empty file.
@@ -49,16 +69,7 @@ void TestProgramFolder::layouts()
     QFETCH(QString, expected);
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    for (const QString &entry : entries) {
-        const QString path = root.filePath(entry);
-        if (entry.endsWith(QLatin1Char('/'))) {
-            QVERIFY(QDir().mkpath(path));
-        } else {
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-    }
+    QVERIFY(makeTree(root, entries));
     QCOMPARE(programDataFolderFor(root.filePath(QStringLiteral("bin"))), root.filePath(expected));
 }
 
@@ -72,6 +83,30 @@ void TestProgramFolder::installedTreeFoundThroughRelativeExecutablePath()
     QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("usr/share/sorvel"))));
     QCOMPARE(programDataFolderFor(root.filePath(QStringLiteral("usr/./bin/"))),
              root.filePath(QStringLiteral("usr/share/sorvel/")));
+}
+
+// sorvel-cli's programs are installed in libexec/sorvel-numerology/ and
+// read the same data as the window.
+void TestProgramFolder::helperProgramFolder_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("expected"); // relative to the root
+
+    const QString helpers = QStringLiteral("libexec/sorvel-numerology/");
+    QTest::newRow("installed") << QStringList{helpers, "share/sorvel/eng.dat"} << "share/sorvel/";
+    QTest::newRow("nothing installed") << QStringList{helpers} << helpers;
+    QTest::newRow("data beside the helper") << QStringList{helpers + "eng.dat", "share/sorvel/"} << helpers;
+}
+
+void TestProgramFolder::helperProgramFolder()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, expected);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    QVERIFY(makeTree(root, entries));
+    QCOMPARE(programDataFolderFor(root.filePath(QStringLiteral("libexec/sorvel-numerology"))),
+             root.filePath(expected));
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolder)

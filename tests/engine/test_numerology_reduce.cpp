@@ -1,8 +1,11 @@
 // Letter values, the vowel test, word sums and the reductions.
 
+#include "engine/numbertext.h"
 #include "enginefixture.h"
 
 #include <QtTest>
+
+#include <climits>
 
 Q_DECLARE_METATYPE(QList<int>)
 
@@ -11,6 +14,8 @@ class TestNumerologyReduce : public QObject
     Q_OBJECT
 
 private slots:
+    void numberTextIsTheDecimalText_data();
+    void numberTextIsTheDecimalText();
     void digitSumStep_data();
     void digitSumStep();
     void reducePlain_data();
@@ -34,6 +39,23 @@ private slots:
     void wordSoundSums();
     void nameTotalFollowsWordReduction();
 };
+
+void TestNumerologyReduce::numberTextIsTheDecimalText_data()
+{
+    QTest::addColumn<int>("n");
+    // The shared table is filled a hundred numbers at a time: its edges and
+    // the numbers beyond it.
+    for (const int n :
+         {0, 7, 99, 100, 101, 1990, 9899, 9900, 9999, 10000, 123456, -1, -100, INT_MIN, INT_MAX})
+        QTest::newRow(qPrintable(QString::number(n))) << n;
+}
+
+void TestNumerologyReduce::numberTextIsTheDecimalText()
+{
+    QFETCH(int, n);
+    QCOMPARE(numberText(n), QString::number(n));
+    QCOMPARE(numberText(n), QString::number(n)); // asked again, from the table
+}
 
 void TestNumerologyReduce::digitSumStep_data()
 {

@@ -4,6 +4,7 @@
 
 #include "document/presentation.h"
 #include "export/htmlpictures.h"
+#include "export/pdfpictures.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,0 +1,22 @@
+#pragma once
+
+// A QR symbol as a PNG file, written with libpng: the same pixel colours as
+// MakeQrImage (barcode.h) without Qt, so a QR Code on the command line loads
+// no Qt library at all.
+
+#include <cstdint>
+#include <string>
+
+class CQrEncoder;
+
+// The PNG bytes of the symbol of a successful EncodeQr call:
+// QR_MODULE_PIXELS per module, dark modules in darkRgb (0xRRGGBB) on white,
+// no quiet zone, at 100 dots per inch. The file has a two-colour palette,
+// one bit a pixel: a tenth of an RGB file's size, and quick to compress.
+// Empty without a symbol or when libpng fails.
+std::string QrPngBytes(const CQrEncoder &encoder, std::uint32_t darkRgb);
+
+// The QR Code of text (its bytes, UTF-8 for any text beyond ASCII) as a
+// chart draws it, as PNG: level L, the smallest version that fits, the mask
+// chosen by penalty. Empty when the text is empty or does not fit.
+std::string QrCodePng(const std::string &text, std::uint32_t darkRgb);

@@ -1,0 +1,55 @@
+#include "cliroute.h"
+
+#include <cstring>
+
+namespace {
+
+// Commands that need nothing of QtGui (a QR Code is decided apart).
+const char *const CORE_COMMANDS[] = {
+    "chart",  "person", "texts",       "report",  "matrix",
+    "compat", "pet",    "celebrities", "analyze", "celebrity-texts",
+};
+
+bool isCoreCommand(const char *command)
+{
+    for (const char *core : CORE_COMMANDS) {
+        if (std::strcmp(command, core) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+const char *cliOptionValue(int argc, const char *const argv[], const char *name)
+{
+    const size_t length = std::strlen(name);
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], name) == 0)
+            return i + 1 < argc ? argv[i + 1] : nullptr;
+        if (std::strncmp(argv[i], name, length) == 0 && argv[i][length] == '=')
+            return argv[i] + length + 1;
+    }
+    return nullptr;
+}
+
+CliProgram cliProgramFor(int argc, const char *const argv[])
+{
+    if (argc < 2)
+        return CliProgram::Draw;
+    if (isCoreCommand(argv[1]))
+        return CliProgram::Core;
+    // A QR Code carries no text under it: its PNG is written without Qt's
+    // GUI. Linear symbols print their text with a font.
+    if (std::strcmp(argv[1], "barcode") == 0) {
+        const char *kind = cliOptionValue(argc, argv, "--kind");
+        if (kind && std::strcmp(kind, "0") == 0)
+            return CliProgram::Core;
+    }
+    return CliProgram::Draw;
+}
+
+const char *cliProgramFileName(CliProgram program)
+{
+    return program == CliProgram::Core ? "sorvel-cli-core" : "sorvel-cli-draw";
+}

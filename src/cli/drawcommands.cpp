@@ -1,0 +1,93 @@
+// sorvel-cli-draw: every command of sorvel-cli, the pictures and the PDF
+// included (cliroute.h). A command that draws text gets a GUI application
+// on the offscreen platform; the others a core application.
+
+#include "barcodes/barcode.h"
+#include "cliroute.h"
+#include "commands.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A linear symbol with its printed text, as PNG; empty when the text cannot
+// be encoded as that kind or the image does not encode.
+QByteArray linearBarcodePng(const QString &text, int kind, unsigned int rgb)
+{
+    const QImage image = MakeBarcodeImage(text, kind, QColor(QRgb(rgb)));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return QByteArray();
+    return png;
+}
+
+int runBarcode(const QStringList &args)
+{
+    return runBarcodeWith(args, linearBarcodePng);
+}
+
+const CliCommand ALL_COMMANDS[] = {
+    {"chart", runChart, usageChart},
+    {"person", runPerson, usagePerson},
+    {"texts", runTexts, usageTexts},
+    {"report", runReport, usageReport},
+    {"matrix", runMatrix, usageMatrix},
+    {"compat", runCompat, usageCompat},
+    {"pet", runPet, usagePet},
+    {"celebrities", runCelebrities, usageCelebrities},
+    {"analyze", runAnalyze, usageAnalyze},
+    {"pdf", runPdf, usagePdf},
+    {"barcode", runBarcode, usageBarcode},
+    {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
+    {"template", runTemplate, usageTemplate},
+    {"chart-image", runChartImage, usageChartImage},
+    {"batch", runBatch, usageBatch},
+};
+
+// Whether the command draws text into a picture (a linear barcode, a chart,
+// the chart page of a PDF). None shows a window, so the GUI application
+// runs on the offscreen platform. PDFs are printed by a helper program with
+// the web engine, which this program never loads.
+bool needsFonts(int argc, char *argv[])
+{
+    if (argc < 2)
+        return false;
+    for (const char *command : {"barcode", "template", "chart-image", "pdf"}) {
+        if (std::strcmp(argv[1], command) == 0)
+            return true;
+    }
+    // A batch draws the chart pages of its PDFs; JSON and HTML need the core.
+    if (std::strcmp(argv[1], "batch") == 0) {
+        const char *format = cliOptionValue(argc, argv, "--format");
+        return format && std::strcmp(format, "pdf") == 0;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    std::unique_ptr<QCoreApplication> application;
+    std::unique_ptr<QTemporaryDir> runtimeFolder; // lent to Qt when the machine has none, so it does not warn
+    if (needsFonts(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            runtimeFolder = std::make_unique<QTemporaryDir>();
+            if (runtimeFolder->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+        }
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return runCommandLine(application->arguments(), {ALL_COMMANDS, int(std::size(ALL_COMMANDS))});
+}

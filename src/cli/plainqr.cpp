@@ -1,0 +1,91 @@
+#include "plainqr.h"
+
+#include "barcodes/qrpng.h"
+#include "files/checkedfile.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool isAscii(const std::string &text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// "#RRGGBB" into rgb; false for anything else.
+bool parseColour(const std::string &text, std::uint32_t &rgb)
+{
+    if (text.size() != 7 || text[0] != '#')
+        return false;
+    rgb = 0;
+    for (size_t i = 1; i < text.size(); ++i) {
+        const char c = text[i];
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return false;
+        rgb = rgb << 4 | std::uint32_t(digit);
+    }
+    return true;
+}
+
+} // namespace
+
+bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request)
+{
+    if (argc < 2 || std::strcmp(argv[1], "barcode") != 0)
+        return false;
+    static const char *const NAMES[] = {"--kind", "--text", "--color", "--out"};
+    std::string values[4];
+    bool given[4] = {};
+    for (int i = 2; i < argc; ++i) {
+        const char *argument = argv[i];
+        int option = -1;
+        const char *value = nullptr;
+        for (int n = 0; n < 4 && option < 0; ++n) {
+            const size_t length = std::strlen(NAMES[n]);
+            if (std::strcmp(argument, NAMES[n]) == 0) {
+                option = n;
+                value = i + 1 < argc ? argv[++i] : nullptr;
+            } else if (std::strncmp(argument, NAMES[n], length) == 0 && argument[length] == '=') {
+                option = n;
+                value = argument + length + 1;
+            }
+        }
+        if (option < 0 || !value || given[option])
+            return false;
+        given[option] = true;
+        values[option] = value;
+    }
+    if (!given[0] || values[0] != "0" || !given[1] || !given[3])
+        return false;
+    request.text = values[1];
+    request.out = values[3];
+    request.rgb = 0x000000;
+    if (given[2] && !parseColour(values[2], request.rgb))
+        return false;
+    return !request.text.empty() && isAscii(request.text) && !request.out.empty();
+}
+
+PlainQrResult writePlainQr(const PlainQrRequest &request)
+{
+    const std::string png = QrCodePng(request.text, request.rgb);
+    if (png.empty())
+        return PlainQrResult::TooLong;
+    CheckedFile file(request.out);
+    if (file.write(png.data(), png.size()) && file.commit())
+        return PlainQrResult::Written;
+    const char *where = request.out == "-" ? "standard output" : request.out.c_str();
+    std::fprintf(stderr, "sorvel-cli: barcode: %s: cannot write: %s\n", where, file.errorString().c_str());
+    return PlainQrResult::WriteFailed;
+}
