@@ -34,7 +34,9 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 id=org.sorvel_numerology.Sorvel
-for file in usr/bin/sorvel usr/bin/sorvel-cli usr/libexec/sorvel-numerology/sorvel-pdf-printer \
+helpers=usr/libexec/sorvel-numerology
+for file in usr/bin/sorvel usr/bin/sorvel-cli \
+    $helpers/sorvel-cli-core $helpers/sorvel-cli-draw $helpers/sorvel-pdf-printer \
     usr/share/sorvel/eng.dat \
     usr/share/sorvel/images/sorvel.png usr/share/sorvel/images/manual/index.html \
     usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
@@ -61,7 +63,7 @@ grep -q "$root/usr/share/sorvel/images/doc/" <<<"$report" ||
 # The same tool with no data anywhere near it writes the report without the
 # interpretation texts: the packaged one must have found them.
 mkdir bare
-cp usr/bin/sorvel-cli bare/
+cp usr/bin/sorvel-cli $helpers/sorvel-cli-core bare/
 bare=$(bare/sorvel-cli report numerology --full "John Adam Smith" --birth 1990-05-17 --forecast 2024-06-21) ||
     fail "sorvel-cli report without data failed"
 [ ${#report} -gt $((${#bare} + 10000)) ] ||
@@ -70,4 +72,11 @@ bare=$(bare/sorvel-cli report numerology --full "John Adam Smith" --birth 1990-0
 usr/bin/sorvel-cli pdf --full "John Adam Smith" --birth 1990-05-17 --out "$root/person.pdf" ||
     fail "sorvel-cli pdf failed"
 [ "$(head -c 5 "$root/person.pdf")" = "%PDF-" ] || fail "sorvel-cli pdf wrote no PDF"
-echo "check-package: sorvel --version and sorvel-cli chart, report and pdf run from the unpacked package"
+# A QR Code is written by the tool itself, a linear symbol by its drawing
+# program in the helper folder.
+usr/bin/sorvel-cli barcode --kind 0 --text "HELLO" --out "$root/qr.png" || fail "sorvel-cli QR Code failed"
+usr/bin/sorvel-cli barcode --kind 2 --text "HELLO" --out "$root/code128.png" || fail "sorvel-cli Code 128 failed"
+for picture in qr code128; do
+    [ "$(head -c 4 "$root/$picture.png" | tail -c 3)" = "PNG" ] || fail "sorvel-cli wrote no $picture PNG"
+done
+echo "check-package: sorvel --version and sorvel-cli chart, report, pdf and barcode run from the unpacked package"
