@@ -52,8 +52,8 @@ int runBatch(const QStringList &args);
 void usageBatch(QTextStream &out);
 
 // The subcommands one program of the tool carries, in the order --help
-// lists them: sorvel-cli-core the text commands (corecommands.cpp),
-// sorvel-cli-draw every command (drawcommands.cpp).
+// lists them: sorvel-cli-core the text commands, sorvel-cli-draw those
+// and the drawing commands after them.
 struct CliCommandList
 {
     const CliCommand *first;
@@ -61,6 +61,10 @@ struct CliCommandList
     const CliCommand *begin() const { return first; }
     const CliCommand *end() const { return first + count; }
 };
+
+// The commands that need QtCore alone; their barcode command writes QR
+// Codes only (textcommands.cpp).
+CliCommandList textCommands();
 
 // The barcode command with a writer for the linear kinds, whose printed
 // text needs fonts; without one (sorvel-cli-core) it writes QR Codes only.

@@ -8,29 +8,6 @@
 #include <cstring>
 #include <langinfo.h>
 
-namespace {
-
-int runQrBarcode(const QStringList &args)
-{
-    return runBarcodeWith(args, nullptr);
-}
-
-const CliCommand CORE_COMMANDS[] = {
-    {"chart", runChart, usageChart},
-    {"person", runPerson, usagePerson},
-    {"texts", runTexts, usageTexts},
-    {"report", runReport, usageReport},
-    {"matrix", runMatrix, usageMatrix},
-    {"compat", runCompat, usageCompat},
-    {"pet", runPet, usagePet},
-    {"celebrities", runCelebrities, usageCelebrities},
-    {"analyze", runAnalyze, usageAnalyze},
-    {"barcode", runQrBarcode, usageBarcode},
-    {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
-};
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     // No application object: these commands use no event loop, plugin or
@@ -47,5 +24,5 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(utf8 ? QString::fromUtf8(argv[i]) : QString::fromLocal8Bit(argv[i]));
-    return runCommandLine(arguments, {CORE_COMMANDS, int(std::size(CORE_COMMANDS))});
+    return runCommandLine(arguments, textCommands());
 }

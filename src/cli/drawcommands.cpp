@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -33,23 +34,26 @@ int runBarcode(const QStringList &args)
     return runBarcodeWith(args, linearBarcodePng);
 }
 
-const CliCommand ALL_COMMANDS[] = {
-    {"chart", runChart, usageChart},
-    {"person", runPerson, usagePerson},
-    {"texts", runTexts, usageTexts},
-    {"report", runReport, usageReport},
-    {"matrix", runMatrix, usageMatrix},
-    {"compat", runCompat, usageCompat},
-    {"pet", runPet, usagePet},
-    {"celebrities", runCelebrities, usageCelebrities},
-    {"analyze", runAnalyze, usageAnalyze},
+const CliCommand DRAWING_COMMANDS[] = {
     {"pdf", runPdf, usagePdf},
-    {"barcode", runBarcode, usageBarcode},
-    {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
     {"template", runTemplate, usageTemplate},
     {"chart-image", runChartImage, usageChartImage},
     {"batch", runBatch, usageBatch},
 };
+
+// The text commands, their barcode able to draw linear symbols, then the
+// drawing commands.
+std::vector<CliCommand> allCommands()
+{
+    const CliCommandList text = textCommands();
+    std::vector<CliCommand> commands(text.begin(), text.end());
+    for (CliCommand &command : commands) {
+        if (std::strcmp(command.name, "barcode") == 0)
+            command.run = runBarcode;
+    }
+    commands.insert(commands.end(), std::begin(DRAWING_COMMANDS), std::end(DRAWING_COMMANDS));
+    return commands;
+}
 
 // Whether the command draws text into a picture (a linear barcode, a chart,
 // the chart page of a PDF). None shows a window, so the GUI application
@@ -89,5 +93,6 @@ int main(int argc, char *argv[])
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return runCommandLine(application->arguments(), {ALL_COMMANDS, int(std::size(ALL_COMMANDS))});
+    const std::vector<CliCommand> commands = allCommands();
+    return runCommandLine(application->arguments(), {commands.data(), int(commands.size())});
 }
