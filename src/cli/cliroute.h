@@ -3,7 +3,8 @@
 // Which of sorvel-cli's programs runs a command line. Qt's GUI libraries
 // cost more to load than most commands take, so the tool is three programs:
 //
-//   sorvel-cli        this choice and nothing else (no Qt at all)
+//   sorvel-cli        this choice, and a plainly given QR Code (plainqr.h);
+//                     no Qt at all
 //   sorvel-cli-core   the commands that compute and write text, JSON, HTML
 //                     or a QR Code: QtCore alone
 //   sorvel-cli-draw   every command, with fonts and pictures: QtGui

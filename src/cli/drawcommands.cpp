@@ -63,7 +63,12 @@ bool needsFonts(int argc, char *argv[])
 {
     if (argc < 2)
         return false;
-    for (const char *command : {"barcode", "template", "chart-image", "pdf"}) {
+    // A QR Code carries no text under it.
+    if (std::strcmp(argv[1], "barcode") == 0) {
+        const char *kind = cliOptionValue(argc, argv, "--kind");
+        return !kind || std::strcmp(kind, "0") != 0;
+    }
+    for (const char *command : {"template", "chart-image", "pdf"}) {
         if (std::strcmp(argv[1], command) == 0)
             return true;
     }
