@@ -7,6 +7,7 @@
 #include "app/csorvel.h"
 #include "app/myqwebengineview.h"
 #include "app/reportviews.h"
+#include "app/webengineswitches.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
 
@@ -130,8 +131,16 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    // The web engine as the window starts it.
+    std::vector<char *> args(argv, argv + argc);
+    QByteArrayList switches = WebEngineSwitches::prepare(args);
+    for (QByteArray &added : switches)
+        args.push_back(added.data());
+    WebEngineSwitches::useSoftwareViewRenderer();
+    int count = int(args.size());
+    args.push_back(nullptr);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    QApplication app(count, args.data());
     // A configuration that skips the start-up guide and the update check, so
     // no modal dialog and no query interrupt the runs; then the deferred
     // start-up at once.

@@ -6,6 +6,7 @@
 #include "app/dialogs/ceuladlg.h"
 #include "app/messageboxreporter.h"
 #include "app/programinfo.h"
+#include "app/webengineswitches.h"
 #include "designer/designeralone.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
@@ -35,6 +36,11 @@ int main(int argc, char *argv[])
     char noSandbox[] = "--no-sandbox";
     if (geteuid() == 0)
         args.push_back(noSandbox);
+    // One renderer for every view, painted without OpenGL (see webengineswitches.h).
+    QByteArrayList switches = WebEngineSwitches::prepare(args);
+    for (QByteArray &added : switches)
+        args.push_back(added.data());
+    WebEngineSwitches::useSoftwareViewRenderer();
     int count = int(args.size());
     args.push_back(nullptr);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
