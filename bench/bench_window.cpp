@@ -133,12 +133,8 @@ int main(int argc, char *argv[])
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
     // The web engine as the window starts it.
     std::vector<char *> args(argv, argv + argc);
-    QByteArrayList switches = WebEngineSwitches::prepare(args);
-    for (QByteArray &added : switches)
-        args.push_back(added.data());
-    WebEngineSwitches::useSoftwareViewRenderer();
-    int count = int(args.size());
-    args.push_back(nullptr);
+    QByteArrayList switches;
+    int count = WebEngineSwitches::apply(args, switches);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(count, args.data());
     // A configuration that skips the start-up guide and the update check, so

@@ -37,12 +37,8 @@ int main(int argc, char *argv[])
     if (geteuid() == 0)
         args.push_back(noSandbox);
     // One renderer for every view, painted without OpenGL (see webengineswitches.h).
-    QByteArrayList switches = WebEngineSwitches::prepare(args);
-    for (QByteArray &added : switches)
-        args.push_back(added.data());
-    WebEngineSwitches::useSoftwareViewRenderer();
-    int count = int(args.size());
-    args.push_back(nullptr);
+    QByteArrayList switches;
+    int count = WebEngineSwitches::apply(args, switches);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(count, args.data());
     QApplication::setApplicationName(QStringLiteral("Sorvel Numerology"));

@@ -63,3 +63,14 @@ void WebEngineSwitches::useSoftwareViewRenderer()
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") && qEnvironmentVariableIsEmpty("QMLSCENE_DEVICE"))
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 }
+
+int WebEngineSwitches::apply(std::vector<char *> &args, QByteArrayList &storage)
+{
+    storage = prepare(args);
+    for (QByteArray &added : storage)
+        args.push_back(added.data());
+    useSoftwareViewRenderer();
+    const int count = int(args.size());
+    args.push_back(nullptr);
+    return count;
+}

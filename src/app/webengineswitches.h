@@ -34,4 +34,10 @@ QByteArrayList prepare(const std::vector<char *> &args);
 // renderer (QT_QUICK_BACKEND).
 void useSoftwareViewRenderer();
 
+// Both, as the window starts: prepare()'s switches appended to args (their
+// bytes kept in storage, which must outlive the application), the software
+// renderer chosen, and args ended by the null pointer Qt expects. Returns
+// the argument count to give the application.
+int apply(std::vector<char *> &args, QByteArrayList &storage);
+
 } // namespace WebEngineSwitches
