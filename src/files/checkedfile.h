@@ -24,9 +24,9 @@
 // Failures carry the system's reason ("No space left on device"); callers
 // name the path themselves.
 //
-//     CheckedFileWriter writer(path);
-//     if (!writer.write(header) || !writer.write(body) || !writer.commit())
-//         report(path, writer.errorString());
+//     CheckedFile file(path);
+//     if (!file.write(header, headerSize) || !file.write(body, bodySize) || !file.commit())
+//         report(path, file.errorString());
 //
 // This is the writer's Qt-free core, so sorvel-cli's launcher can write a QR
 // Code without loading Qt; the program writes through checkedfilewriter.h.
