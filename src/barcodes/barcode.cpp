@@ -4,6 +4,7 @@
 
 #include "linear_barcodes.h"
 #include "qrencoder.h"
+#include "qrpng.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -152,9 +153,8 @@ QImage MakeBarcodeImage(const QString &text, int kind, const QColor &color)
         return QImage();
 
     if (kind == BARCODE_QR) {
-        // Level L, the smallest version that fits, automatic mask.
         const auto encoder = std::make_unique<CQrEncoder>();
-        if (!encoder->EncodeQr(QR_LEVEL_L, 0, true, -1, bytes.constData(), bytes.size()))
+        if (!EncodeSymbolText(*encoder, bytes.constData(), bytes.size()))
             return QImage();
         return MakeQrImage(*encoder, color);
     }

@@ -87,10 +87,15 @@ std::string QrPngBytes(const CQrEncoder &encoder, std::uint32_t darkRgb)
     return written ? bytes : std::string();
 }
 
+bool EncodeSymbolText(CQrEncoder &encoder, const char *text, int length)
+{
+    return length > 0 && encoder.EncodeQr(QR_LEVEL_L, 0, true, -1, text, length);
+}
+
 std::string QrCodePng(const std::string &text, std::uint32_t darkRgb)
 {
     const auto encoder = std::make_unique<CQrEncoder>();
-    if (text.empty() || !encoder->EncodeQr(QR_LEVEL_L, 0, true, -1, text.data(), int(text.size())))
+    if (!EncodeSymbolText(*encoder, text.data(), int(text.size())))
         return std::string();
     return QrPngBytes(*encoder, darkRgb);
 }

@@ -16,6 +16,11 @@ class CQrEncoder;
 // Empty without a symbol or when libpng fails.
 std::string QrPngBytes(const CQrEncoder &encoder, std::uint32_t darkRgb);
 
+// Encodes text (length bytes) as every QR picture of ours has it: level L,
+// the smallest version that fits, the mask chosen by penalty. False when the
+// text is empty or does not fit.
+bool EncodeSymbolText(CQrEncoder &encoder, const char *text, int length);
+
 // The QR Code of text (its bytes, UTF-8 for any text beyond ASCII) as a
 // chart draws it, as PNG: level L, the smallest version that fits, the mask
 // chosen by penalty. Empty when the text is empty or does not fit.

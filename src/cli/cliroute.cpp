@@ -21,14 +21,26 @@ bool isCoreCommand(const char *command)
 
 } // namespace
 
-const char *cliOptionValue(int argc, const char *const argv[], const char *name)
+bool cliOptionAt(int argc, const char *const argv[], int &i, const char *name, const char *&value)
 {
     const size_t length = std::strlen(name);
+    if (std::strcmp(argv[i], name) == 0) {
+        value = i + 1 < argc ? argv[++i] : nullptr;
+        return true;
+    }
+    if (std::strncmp(argv[i], name, length) == 0 && argv[i][length] == '=') {
+        value = argv[i] + length + 1;
+        return true;
+    }
+    return false;
+}
+
+const char *cliOptionValue(int argc, const char *const argv[], const char *name)
+{
+    const char *value = nullptr;
     for (int i = 2; i < argc; ++i) {
-        if (std::strcmp(argv[i], name) == 0)
-            return i + 1 < argc ? argv[i + 1] : nullptr;
-        if (std::strncmp(argv[i], name, length) == 0 && argv[i][length] == '=')
-            return argv[i] + length + 1;
+        if (cliOptionAt(argc, argv, i, name, value))
+            return value;
     }
     return nullptr;
 }

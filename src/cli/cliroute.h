@@ -23,6 +23,11 @@ CliProgram cliProgramFor(int argc, const char *const argv[]);
 // The file name of a program: "sorvel-cli-core" or "sorvel-cli-draw".
 const char *cliProgramFileName(CliProgram program);
 
-// The value of option name ("--kind") after the command, given as
-// "--name value" or "--name=value"; null when absent or without a value.
+// Whether argv[i] is option name ("--kind"), given as "--name value" or
+// "--name=value"; value is then its value (null when the line ends first),
+// and i moves past a value in the next word.
+bool cliOptionAt(int argc, const char *const argv[], int &i, const char *name, const char *&value);
+
+// The value of option name after the command; null when absent or without
+// a value.
 const char *cliOptionValue(int argc, const char *const argv[], const char *name);

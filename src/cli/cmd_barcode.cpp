@@ -4,6 +4,7 @@
 #include "barcodes/qrpng.h"
 #include "cliutil.h"
 #include "commands.h"
+#include "plainqr.h"
 
 #include <QRegularExpression>
 
@@ -39,13 +40,11 @@ int runBarcodeWith(const QStringList &args, LinearBarcodeWriter writeLinear)
     if (kind < 0 || kind >= BARCODE_KIND_COUNT)
         return usageError(
             QStringLiteral("barcode: --kind: expected 0 to %1, got ").arg(BARCODE_KIND_COUNT - 1) + kindText);
-    unsigned int rgb = 0x000000;
+    std::uint32_t rgb = 0x000000;
     if (parser.isSet(QStringLiteral("color"))) {
-        static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         const QString colorText = parser.value(QStringLiteral("color"));
-        if (!hex.match(colorText).hasMatch())
+        if (!parseHexColour(colorText.toStdString(), rgb))
             return usageError(QStringLiteral("barcode: --color: expected #RRGGBB, got ") + colorText);
-        rgb = colorText.midRef(1).toUInt(nullptr, 16);
     }
     const QString outPath = parser.value(QStringLiteral("out"));
     if (outPath.isEmpty())

@@ -1,6 +1,7 @@
 #include "plainqr.h"
 
 #include "barcodes/qrpng.h"
+#include "cliroute.h"
 #include "files/checkedfile.h"
 
 #include <cstdio>
@@ -17,8 +18,9 @@ bool isAscii(const std::string &text)
     return true;
 }
 
-// "#RRGGBB" into rgb; false for anything else.
-bool parseColour(const std::string &text, std::uint32_t &rgb)
+} // namespace
+
+bool parseHexColour(const std::string &text, std::uint32_t &rgb)
 {
     if (text.size() != 7 || text[0] != '#')
         return false;
@@ -39,8 +41,6 @@ bool parseColour(const std::string &text, std::uint32_t &rgb)
     return true;
 }
 
-} // namespace
-
 bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request)
 {
     if (argc < 2 || std::strcmp(argv[1], "barcode") != 0)
@@ -49,18 +49,11 @@ bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request)
     std::string values[4];
     bool given[4] = {};
     for (int i = 2; i < argc; ++i) {
-        const char *argument = argv[i];
         int option = -1;
         const char *value = nullptr;
         for (int n = 0; n < 4 && option < 0; ++n) {
-            const size_t length = std::strlen(NAMES[n]);
-            if (std::strcmp(argument, NAMES[n]) == 0) {
+            if (cliOptionAt(argc, argv, i, NAMES[n], value))
                 option = n;
-                value = i + 1 < argc ? argv[++i] : nullptr;
-            } else if (std::strncmp(argument, NAMES[n], length) == 0 && argument[length] == '=') {
-                option = n;
-                value = argument + length + 1;
-            }
         }
         if (option < 0 || !value || given[option])
             return false;
@@ -72,7 +65,7 @@ bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request)
     request.text = values[1];
     request.out = values[3];
     request.rgb = 0x000000;
-    if (given[2] && !parseColour(values[2], request.rgb))
+    if (given[2] && !parseHexColour(values[2], request.rgb))
         return false;
     return !request.text.empty() && isAscii(request.text) && !request.out.empty();
 }

@@ -21,6 +21,9 @@ struct PlainQrRequest
 // once as "--name value" or "--name=value", and nothing else.
 bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request);
 
+// "#RRGGBB" into rgb; false for anything else.
+bool parseHexColour(const std::string &text, std::uint32_t &rgb);
+
 // What writing a plain request came to.
 enum class PlainQrResult {
     Written,
