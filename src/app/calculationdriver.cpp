@@ -23,11 +23,8 @@ CCalculationDriver::CCalculationDriver(const QString &imageFolder, QObject *pare
              m_person, m_partner, m_analyzer, m_personMatrix, m_partnerMatrix, m_compatibility})
         engine->setImageFolder(doc);
     m_celebrities->setImageFolder(imageFolder + QStringLiteral("doc2/"));
-}
-
-void CCalculationDriver::setOptions(const CalcOptions &options)
-{
-    CNumerology::options() = options;
+    for (CNumerology *engine : {m_person, m_partner, m_pet, m_analyzer, m_celebrities})
+        engine->setCalcOptions(&m_options);
 }
 
 const NumerologyResult &CCalculationDriver::preCalculate(const PersonInput &typed, bool partner)
@@ -73,17 +70,24 @@ void dropAutomaticMarks(QVector<int> &marks, const QVector<int> &automatic)
 
 QString CCalculationDriver::refusalOf(const PersonInput &typed)
 {
-    const PersonInput input = cleanedInput(typed);
+    ShortNamesCleanedAway shortsDropped;
+    const PersonInput input = cleanedInput(typed, &shortsDropped);
+    return refusalOf(typed, input, shortsDropped);
+}
+
+QString CCalculationDriver::refusalOf(const PersonInput &typed, const PersonInput &input,
+                                      const ShortNamesCleanedAway &shortsDropped)
+{
     const QString partner = QStringLiteral("partner");
     const QString full = QStringLiteral("full name");
     const QString shortName = QStringLiteral("short name");
     if (input.fullName.isEmpty())
         return typedSomething(typed.fullName) ? cleanedAway(QString(), full, typed.fullName) : QString();
-    if (typedSomething(typed.shortName) && CleanName(typed.shortName).isEmpty())
+    if (shortsDropped.person)
         return cleanedAway(QString(), shortName, typed.shortName);
     if (typedSomething(typed.partnerFullName) && input.partnerFullName.isEmpty())
         return cleanedAway(partner, full, typed.partnerFullName);
-    if (typedSomething(typed.partnerShortName) && CleanName(typed.partnerShortName).isEmpty())
+    if (shortsDropped.partner)
         return cleanedAway(partner, shortName, typed.partnerShortName);
     if (typedSomething(typed.petName) && input.petName.isEmpty())
         return cleanedAway(QString(), QStringLiteral("pet name"), typed.petName);
@@ -91,7 +95,7 @@ QString CCalculationDriver::refusalOf(const PersonInput &typed)
         return QStringLiteral("The birth date is not a date between 1800 and next year.");
     if (input.hasPartner() && !input.partnerBirthDate.isValid())
         return QStringLiteral("The partner's birth date is not a date between 1800 and next year.");
-    const PersonInput automatic = withAutomaticMarks(typed);
+    const PersonInput automatic = withAutomaticMarks(typed, input);
     PersonRecord person = personRecord(input);
     dropAutomaticMarks(person.fullMarks, automatic.fullMarks);
     dropAutomaticMarks(person.shortMarks, automatic.shortMarks);
@@ -120,9 +124,12 @@ ChartDataContext CCalculationDriver::chartData(const Outcome &outcome) const
 
 CCalculationDriver::Outcome CCalculationDriver::calculate(const PersonInput &typed)
 {
+    // The names are cleaned once; the check and the engines read the result.
     Outcome outcome;
-    outcome.refusal = refusalOf(typed);
-    const PersonInput input = cleanedInput(typed);
+    ShortNamesCleanedAway shortsDropped;
+    const PersonInput input = cleanedInput(typed, &shortsDropped);
+    outcome.refusal = refusalOf(typed, input, shortsDropped);
+    outcome.nameless = input.fullName.isEmpty();
     if (!outcome.refusal.isEmpty() || input.fullName.isEmpty() || input.shortName.isEmpty())
         return outcome;
 

@@ -9,16 +9,14 @@
 //                                             psychomatrix --> compatibility
 
 #include "charts/chartdatacontext.h"
+#include "engine/cnumerology.h"
 #include "files/personinput.h"
 #include "files/recentlist.h"
 
 #include <QObject>
 
 class CCompNumerology;
-class CNumerology;
 class CNumerologyPMatrix;
-struct CalcOptions;
-struct NumerologyResult;
 
 class CCalculationDriver : public QObject
 {
@@ -34,6 +32,8 @@ public:
         // Why the input was refused before anything was calculated, for the
         // user; every engine then still holds what it held before.
         QString refusal;
+        // Nothing typed that cleans to a full name: nothing to calculate.
+        bool nameless = false;
         // Person and psychomatrix made: the panels and the recent list follow.
         bool calculated() const { return person && matrix; }
     };
@@ -42,9 +42,9 @@ public:
     // "doc2/" folders.
     explicit CCalculationDriver(const QString &imageFolder, QObject *parent = nullptr);
 
-    // The six calculation options shared by every engine; the driver is the
-    // one writer of them in the window.
-    static void setOptions(const CalcOptions &options);
+    // The six calculation options every engine of the driver calculates with.
+    void setOptions(const CalcOptions &options) { m_options = options; }
+    const CalcOptions &options() const { return m_options; }
     int masterMode() const { return m_masterMode; }
     void setMasterMode(int mode) { m_masterMode = mode; }
 
@@ -95,8 +95,13 @@ signals:
     void recentListChanged();
 
 private:
+    // refusalOf for the typed input, its cleaned form and the short names
+    // that cleaning dropped.
+    static QString refusalOf(const PersonInput &typed, const PersonInput &input,
+                             const ShortNamesCleanedAway &shortsDropped);
     bool calculatePartner(const PersonInput &input);
 
+    CalcOptions m_options;
     int m_masterMode = 0;
     CNumerology *m_person = nullptr;
     CNumerologyPMatrix *m_personMatrix = nullptr;

@@ -106,9 +106,19 @@ const ImageButtonSpec IMAGE_BUTTONS[] = {
 CSorvel::CSorvel(QWidget *parent)
     : QMainWindow(parent)
 {
-    setMessageReporter(&m_reporter);
+    buildSkinAndNetwork();
+    loadTitleAndTexts();
+    buildParts();
+    applyStartSettings();
+    sizeToScreen();
+    showPage(NumerologyPage);
+    slotPNC(m_forecastDate->date()); // today's numbers
+    startSplash();
+}
 
-    // 1. Skin manager and network.
+// 1. Skin manager, network and the update check.
+void CSorvel::buildSkinAndNetwork()
+{
     m_skin = new CSkinManager(imageFolder(), this);
     m_network = new QNetworkAccessManager(this);
     connect(m_network, &QNetworkAccessManager::finished, this, &CSorvel::replyFinished);
@@ -121,8 +131,11 @@ CSorvel::CSorvel(QWidget *parent)
         if (answer == QMessageBox::Yes)
             QDesktopServices::openUrl(QUrl(QLatin1String(Links::DOWNLOAD_PAGE)));
     });
+}
 
-    // 2. Title, pictures and texts.
+// 2. Title, pictures and texts.
+void CSorvel::loadTitleAndTexts()
+{
     setWindowTitle(QStringLiteral("Sorvel Numerology 7"));
     setWindowIcon(QIcon(imageFolder() + QStringLiteral("sorvel.png")));
     m_titleBar = QImage(imageFolder() + QStringLiteral("tbar.png"));
@@ -133,8 +146,11 @@ CSorvel::CSorvel(QWidget *parent)
     QWebEngineSettings *web = QWebEngineSettings::defaultSettings();
     web->setFontFamily(QWebEngineSettings::StandardFont, QStringLiteral("Arial"));
     web->setFontFamily(QWebEngineSettings::SerifFont, QStringLiteral("Arial"));
+}
 
-    // 3 to 6. Engines, module column, views, panels, pages, controls.
+// 3 to 6. Engines, module column, views, panels, pages, controls, export.
+void CSorvel::buildParts()
+{
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
     setCentralWidget(central);
@@ -155,28 +171,33 @@ CSorvel::CSorvel(QWidget *parent)
     m_exporter = new CReportExporter(this, m_reports, m_skin);
     connect(m_exporter, &CReportExporter::finished, this, &CSorvel::OnBgTaskFinished);
     m_exporter->setChartRenderer([this] { return m_chartPage->exportPicture(); });
+}
 
-    // 7. Options, dates, guide, empty input.
+// 7. Options, dates, guide, empty input.
+void CSorvel::applyStartSettings()
+{
     applyOptions();
     applyDateFormat();
     const QString manual = imageFolder() + QStringLiteral("manual/index.html");
     if (QFile::exists(manual))
         m_reports->showFile(CReportViews::Guide, manual);
     OnResData();
+}
 
-    // 8. Size.
+// 8. Size: the usual size where the screen has room for it.
+void CSorvel::sizeToScreen()
+{
     setMinimumSize(1015, 570);
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1100, 700);
     resize(qMin(available.width(), 1100), qMin(available.height(), 700));
+}
 
-    // 9. First page and today's numbers.
-    showPage(NumerologyPage);
-    slotPNC(m_forecastDate->date());
-
-    // 10. Splash, skin, deferred start-up. The reports stay hidden under the
-    // splash: the window then paints at once, without waiting for the web
-    // engine to draw its first page.
+// 10. Splash, skin, deferred start-up. The reports stay hidden under the
+// splash: the window then paints at once, without waiting for the web
+// engine to draw its first page.
+void CSorvel::startSplash()
+{
     m_reports->frame()->hide();
     buildSplash();
     initStyle();
@@ -188,8 +209,6 @@ CSorvel::~CSorvel()
 {
     OnSaveFile(true);
     saveConfig();
-    if (&messageReporter() == &m_reporter)
-        setMessageReporter(nullptr);
 }
 
 // --- what tests read ----------------------------------------------------------
@@ -434,7 +453,7 @@ void CSorvel::OnFinishedSU()
 // what the name panels show for master letters.
 void CSorvel::applyOptions()
 {
-    CCalculationDriver::setOptions(m_config.options);
+    m_driver->setOptions(m_config.options);
     m_driver->setMasterMode(m_config.masterMode);
     const bool masterLetters = !m_config.options.reduceMasterLetters;
     m_panels->setMasterLetterDigits(masterLetters);
@@ -802,7 +821,7 @@ bool CSorvel::OnCalcNum()
     // Without a person there is nothing to show.
     m_calculated = false;
     m_panels->setWestern(!typed.chaldean);
-    if (!outcome.person && !outcome.matrix && cleanedInput(typed).fullName.isEmpty()) {
+    if (!outcome.person && !outcome.matrix && outcome.nameless) {
         OnResData();
         return true;
     }
@@ -1000,7 +1019,7 @@ void CSorvel::OnClearRecent()
 void CSorvel::OnSettings()
 {
     CSettingsDlg dialog(this);
-    dialog.setOptions(CNumerology::options());
+    dialog.setOptions(m_driver->options());
     dialog.setDayFirstDates(m_config.dayFirstDates);
     dialog.setMasterMode(m_driver->masterMode());
     dialog.setNumerologist(m_config.numerologist);

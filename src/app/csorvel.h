@@ -139,6 +139,13 @@ protected:
 
 private:
     // Construction, in order.
+    void buildSkinAndNetwork();
+    void loadTitleAndTexts();
+    void buildParts();
+    void applyStartSettings();
+    void sizeToScreen();
+    void startSplash();
+    // The parts buildParts() makes.
     void buildModuleColumn();
     void buildPages();
     void buildBottomRight();
@@ -168,6 +175,8 @@ private:
 
     // The window's parts.
     CMessageBoxReporter m_reporter{this};
+    // The window's message boxes report the core's failures while it lives.
+    ScopedMessageReporter m_reporterInstalled{m_reporter};
     CSkinManager *m_skin = nullptr;
     QNetworkAccessManager *m_network = nullptr;
     CCalculationDriver *m_driver = nullptr;

@@ -53,10 +53,8 @@ int main(int argc, char *argv[])
     const QString designerFile = designerArgument(QCoreApplication::arguments());
     if (!designerFile.isNull()) {
         CMessageBoxReporter reporter(nullptr);
-        setMessageReporter(&reporter);
-        const int status = runDesignerAlone(designerFile);
-        setMessageReporter(nullptr);
-        return status;
+        const ScopedMessageReporter installed(reporter);
+        return runDesignerAlone(designerFile);
     }
 
     // 3. The licence agreement, once: before the first configuration exists.

@@ -213,7 +213,8 @@ void drawNameChart(QPainter &painter, const ChartItem &item, const ChartDataCont
     const NumerologyResult *r = personResult(data);
     if (!r)
         return;
-    const bool masterLetters = !r->chaldean && !CNumerology::options().reduceMasterLetters;
+    // K and V as 11 and 22 when the calculation kept master letters.
+    const bool masterLetters = !r->chaldean && !data.person->reportValues().reduceMasterLetters;
     const NameGroup full{r->fullVowelRow,     r->fullName.toUpper(), r->fullConsonantRow,
                          r->heartsDesireLine, r->expressionLine,     r->personalityLine};
     const NameGroup brief{r->shortVowelRow,         r->shortName.toUpper(), r->shortConsonantRow,

@@ -1,14 +1,15 @@
 #include "cliroute.h"
 
+#include "commandlist.h"
+
 #include <cstring>
 
 namespace {
 
-// Commands that need nothing of QtGui (a QR Code is decided apart).
-const char *const CORE_COMMANDS[] = {
-    "chart",  "person", "texts",       "report",  "matrix",
-    "compat", "pet",    "celebrities", "analyze", "celebrity-texts",
-};
+// The commands that need nothing of QtGui (barcode is decided apart).
+#define SORVEL_CLI_NAME(name, Stem) name,
+const char *const CORE_COMMANDS[] = {SORVEL_CLI_TEXT_COMMANDS(SORVEL_CLI_NAME)};
+#undef SORVEL_CLI_NAME
 
 bool isCoreCommand(const char *command)
 {
@@ -49,16 +50,13 @@ CliProgram cliProgramFor(int argc, const char *const argv[])
 {
     if (argc < 2)
         return CliProgram::Draw;
-    if (isCoreCommand(argv[1]))
-        return CliProgram::Core;
     // A QR Code carries no text under it: its PNG is written without Qt's
     // GUI. Linear symbols print their text with a font.
     if (std::strcmp(argv[1], "barcode") == 0) {
         const char *kind = cliOptionValue(argc, argv, "--kind");
-        if (kind && std::strcmp(kind, "0") == 0)
-            return CliProgram::Core;
+        return kind && std::strcmp(kind, "0") == 0 ? CliProgram::Core : CliProgram::Draw;
     }
-    return CliProgram::Draw;
+    return isCoreCommand(argv[1]) ? CliProgram::Core : CliProgram::Draw;
 }
 
 const char *cliProgramFileName(CliProgram program)

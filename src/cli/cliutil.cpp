@@ -317,12 +317,14 @@ bool readCalculationOptions(const QCommandLineParser &parser, ChartRequest &requ
 
 int calculateChart(const ChartRequest &request, CNumerology &engine)
 {
-    CNumerology::options() = request.options;
+    engine.setCalcOptions(&request.options);
     engine.SetMasterMode(request.masterMode);
     CliReporter reporter;
-    setMessageReporter(&reporter);
-    const bool ok = engine.CalcNumerology(request.person);
-    setMessageReporter(nullptr);
+    bool ok = false;
+    {
+        const ScopedMessageReporter installed(reporter);
+        ok = engine.CalcNumerology(request.person);
+    }
     // The engine's message stays as the window shows it; the command line
     // adds which name failed and why.
     reporter.flush(ok ? QString() : nameCheckFailure(request.person, engine, request.nameOwner));

@@ -40,17 +40,21 @@ int runAnalyze(const QStringList &args)
     // A name that prepares to nothing is refused with the page's message.
     QString name;
     CliReporter reporter;
-    setMessageReporter(&reporter);
-    const bool prepared = PrepareAnalyzerName(parser.value(QStringLiteral("name")), name);
-    setMessageReporter(nullptr);
+    bool prepared = false;
+    {
+        const ScopedMessageReporter installed(reporter);
+        prepared = PrepareAnalyzerName(parser.value(QStringLiteral("name")), name);
+    }
     reporter.flush();
     if (!prepared)
         return EXIT_USAGE;
     if (const int status = loadReportTexts(parser, command))
         return status;
 
-    CNumerology::options().reduceEachWord = !parser.isSet(QStringLiteral("no-word-reduce"));
+    CalcOptions options;
+    options.reduceEachWord = !parser.isSet(QStringLiteral("no-word-reduce"));
     CNumerology advisor;
+    advisor.setCalcOptions(&options);
     advisor.setImageFolder(CReportTools::programImageFolder());
     advisor.CalcAnNum(name, date, parser.isSet(QStringLiteral("chaldean")));
     if (const int status = writeReportFile(parser, command, advisor.document()))

@@ -192,7 +192,6 @@ private:
 // mode 0, Western letters, calculate-only.
 CelebrityNumbers computeNumbers(const Celebrity &person)
 {
-    CNumerology::options() = CalcOptions();
     CNumerology engine;
     engine.SetMasterMode(0);
     PersonRecord record;

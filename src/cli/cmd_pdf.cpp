@@ -162,6 +162,7 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
     reports.numerology = chart.document();
 
     CNumerology celebrities;
+    celebrities.setCalcOptions(&request.person.options);
     celebrities.setImageFolder(CReportTools::programImageFolder(QStringLiteral("doc2/")));
     celebrities.CalcCelebrities(person.fullName, person.birthDate, person.chaldean, person.vowelMode);
     reports.celebrities = celebrities.document();
@@ -173,11 +174,10 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
 
     if (!request.petName.isEmpty()) {
         CNumerology pet;
+        pet.setCalcOptions(&request.person.options);
         CliReporter reporter;
-        setMessageReporter(&reporter);
-        const bool ok = pet.CalcPetNum(request.petName, request.petBirth, person.forecastDate);
-        setMessageReporter(nullptr);
-        if (!ok)
+        const ScopedMessageReporter installed(reporter);
+        if (!pet.CalcPetNum(request.petName, request.petBirth, person.forecastDate))
             return EXIT_NAME_CHECK;
         reports.pet = pet.document();
     }

@@ -46,9 +46,11 @@ int runPet(const QStringList &args)
     CNumerology pet;
     pet.setImageFolder(CReportTools::programImageFolder());
     CliReporter reporter;
-    setMessageReporter(&reporter);
-    const bool ok = pet.CalcPetNum(name, birth, forecast);
-    setMessageReporter(nullptr);
+    bool ok = false;
+    {
+        const ScopedMessageReporter installed(reporter);
+        ok = pet.CalcPetNum(name, birth, forecast);
+    }
     // A name worth 0 (digits 0 only) is refused; the message says so.
     reporter.flush(ok ? QString() : nameFailure(QString(), QStringLiteral("pet name"), name, "no letters"));
     if (!ok)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commandlist.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -20,36 +22,18 @@ struct CliCommand
     void (*usage)(QTextStream &out);
 };
 
-// The subcommands, one file each.
-int runChart(const QStringList &args);
-void usageChart(QTextStream &out);
-int runTexts(const QStringList &args);
-void usageTexts(QTextStream &out);
-int runReport(const QStringList &args);
-void usageReport(QTextStream &out);
-int runMatrix(const QStringList &args);
-void usageMatrix(QTextStream &out);
-int runCompat(const QStringList &args);
-void usageCompat(QTextStream &out);
-int runPet(const QStringList &args);
-void usagePet(QTextStream &out);
-int runCelebrities(const QStringList &args);
-void usageCelebrities(QTextStream &out);
-int runAnalyze(const QStringList &args);
-void usageAnalyze(QTextStream &out);
-int runPdf(const QStringList &args);
-void usagePdf(QTextStream &out);
-void usageBarcode(QTextStream &out);
-int runCelebrityTexts(const QStringList &args);
-void usageCelebrityTexts(QTextStream &out);
-int runPerson(const QStringList &args);
-void usagePerson(QTextStream &out);
-int runTemplate(const QStringList &args);
-void usageTemplate(QTextStream &out);
-int runChartImage(const QStringList &args);
-void usageChartImage(QTextStream &out);
-int runBatch(const QStringList &args);
-void usageBatch(QTextStream &out);
+// The subcommands, one file each: run<Stem> and usage<Stem> of every entry
+// of the lists in commandlist.h. The text program's runBarcode writes QR
+// Codes only (runBarcodeWith below).
+#define SORVEL_DECLARE_CLI_COMMAND(name, Stem) \
+    int run##Stem(const QStringList &args);    \
+    void usage##Stem(QTextStream &out);
+SORVEL_CLI_TEXT_COMMANDS(SORVEL_DECLARE_CLI_COMMAND)
+SORVEL_CLI_DRAWING_COMMANDS(SORVEL_DECLARE_CLI_COMMAND)
+#undef SORVEL_DECLARE_CLI_COMMAND
+
+// A command table's entry for an entry of the lists in commandlist.h.
+#define SORVEL_CLI_COMMAND(name, Stem) CliCommand{name, run##Stem, usage##Stem},
 
 // The subcommands one program of the tool carries, in the order --help
 // lists them: sorvel-cli-core the text commands, sorvel-cli-draw those

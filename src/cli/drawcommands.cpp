@@ -29,17 +29,13 @@ QByteArray linearBarcodePng(const QString &text, int kind, unsigned int rgb)
     return png;
 }
 
-int runBarcode(const QStringList &args)
+// The barcode command of this program: every kind, linear ones included.
+int runAnyBarcode(const QStringList &args)
 {
     return runBarcodeWith(args, linearBarcodePng);
 }
 
-const CliCommand DRAWING_COMMANDS[] = {
-    {"pdf", runPdf, usagePdf},
-    {"template", runTemplate, usageTemplate},
-    {"chart-image", runChartImage, usageChartImage},
-    {"batch", runBatch, usageBatch},
-};
+const CliCommand DRAWING_COMMANDS[] = {SORVEL_CLI_DRAWING_COMMANDS(SORVEL_CLI_COMMAND)};
 
 // The text commands, their barcode able to draw linear symbols, then the
 // drawing commands.
@@ -49,7 +45,7 @@ std::vector<CliCommand> allCommands()
     std::vector<CliCommand> commands(text.begin(), text.end());
     for (CliCommand &command : commands) {
         if (std::strcmp(command.name, "barcode") == 0)
-            command.run = runBarcode;
+            command.run = runAnyBarcode;
     }
     commands.insert(commands.end(), std::begin(DRAWING_COMMANDS), std::end(DRAWING_COMMANDS));
     return commands;

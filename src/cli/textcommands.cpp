@@ -2,26 +2,15 @@
 
 namespace {
 
-int runQrBarcode(const QStringList &args)
+const CliCommand TEXT_COMMANDS[] = {SORVEL_CLI_TEXT_COMMANDS(SORVEL_CLI_COMMAND)};
+
+} // namespace
+
+// sorvel-cli-core's barcode: QR Codes only, their PNG needs no fonts.
+int runBarcode(const QStringList &args)
 {
     return runBarcodeWith(args, nullptr);
 }
-
-const CliCommand TEXT_COMMANDS[] = {
-    {"chart", runChart, usageChart},
-    {"person", runPerson, usagePerson},
-    {"texts", runTexts, usageTexts},
-    {"report", runReport, usageReport},
-    {"matrix", runMatrix, usageMatrix},
-    {"compat", runCompat, usageCompat},
-    {"pet", runPet, usagePet},
-    {"celebrities", runCelebrities, usageCelebrities},
-    {"analyze", runAnalyze, usageAnalyze},
-    {"barcode", runQrBarcode, usageBarcode},
-    {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
-};
-
-} // namespace
 
 CliCommandList textCommands()
 {

@@ -9,23 +9,25 @@
 
 #include <algorithm>
 
+namespace {
+
+// What an engine that was handed no options calculates with.
+const CalcOptions DEFAULT_OPTIONS;
+
+} // namespace
+
 CNumerology::CNumerology(QObject *parent)
     : CReportTools(parent)
+    , m_options(&DEFAULT_OPTIONS)
 {
     m_res.masterMode = 0;
     m_res.chaldean = false;
     ResetResults();
 }
 
-CalcOptions &CNumerology::options()
-{
-    static CalcOptions shared;
-    return shared;
-}
-
 void CNumerology::setCalcOptions(const CalcOptions *options)
 {
-    m_options = options ? options : &CNumerology::options();
+    m_options = options ? options : &DEFAULT_OPTIONS;
 }
 
 const TextStore &CNumerology::textStore() const

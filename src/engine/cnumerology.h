@@ -50,8 +50,8 @@ struct PersonRecord
     bool calcOnly = false;   // no name check, no message, no report
 };
 
-// The six calculation options. One set, options(), is shared by every engine
-// instance that is not given a set of its own (setCalcOptions).
+// The six calculation options. Each engine calculates with the set its owner
+// hands it (setCalcOptions); an engine given none uses these defaults.
 struct CalcOptions
 {
     bool lifePathMethod1 = true;      // "= DIG(DIG(Y) + DIG(M) + DIG(D))"
@@ -61,6 +61,10 @@ struct CalcOptions
     bool reduceMasterLetters = true;  // "Reduce Master Numbers to Digit"
     bool noSubstituteTransits = false; // "Don't generate missed transits"
 };
+
+// The intermediate totals that mark a karmic debt, in the order the chart
+// and the report list them.
+constexpr int KARMIC_DEBT_NUMBERS[4] = {13, 14, 16, 19};
 
 // What the calculation keeps for the panels, the report and the other readings.
 struct NumerologyResult
@@ -185,11 +189,8 @@ class CNumerology : public CReportTools
 public:
     explicit CNumerology(QObject *parent = nullptr);
 
-    // The process-wide calculation options.
-    static CalcOptions &options();
-
-    // The options this instance calculates with (not owned); nullptr, the
-    // default, means the process-wide options().
+    // The options this instance calculates with (not owned, so they must
+    // outlive the calculations); nullptr, the default, means CalcOptions().
     void setCalcOptions(const CalcOptions *options);
     const CalcOptions &calcOptions() const { return *m_options; }
 
@@ -258,6 +259,17 @@ private:
     // The master-keeping reduction that counts nothing.
     int reduceQuietly(int n) const;
 
+    // The birth date's day, month and year, each reduced keeping master
+    // numbers and counting nothing: what the Life Path's first method, the
+    // cycles and Rational Thought start from.
+    struct ReducedDate
+    {
+        int day = 0;
+        int month = 0;
+        int year = 0;
+    };
+    ReducedDate reduceDate(const QDate &birth) const;
+
     // The Life Path of a birth date: the value, the total it was reduced
     // from, and each method's run, total and result (index = method).
     struct LifePathChoice
@@ -269,7 +281,7 @@ private:
         int totals[4] = {};
         int results[4] = {};
     };
-    LifePathChoice chooseLifePath(const QDate &birth) const;
+    LifePathChoice chooseLifePath(const QDate &birth, const ReducedDate &reduced) const;
 
     // The stages of CalcNumerology, in order.
     void calcBirthDateNumbers();
@@ -299,7 +311,7 @@ private:
 
     NumerologyResult m_res;
     NumerologyReportValues m_values;
-    const CalcOptions *m_options = &options();
+    const CalcOptions *m_options;
     const TextStore *m_texts = nullptr;
 
     // --- further readings, each run on an instance of its own ---

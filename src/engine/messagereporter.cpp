@@ -27,3 +27,16 @@ void setMessageReporter(CMessageReporter *reporter)
 {
     g_reporter = reporter;
 }
+
+ScopedMessageReporter::ScopedMessageReporter(CMessageReporter &reporter)
+    : m_reporter(reporter)
+    , m_previous(g_reporter)
+{
+    g_reporter = &reporter;
+}
+
+ScopedMessageReporter::~ScopedMessageReporter()
+{
+    if (g_reporter == &m_reporter)
+        g_reporter = m_previous;
+}

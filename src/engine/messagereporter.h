@@ -17,3 +17,19 @@ public:
 CMessageReporter &messageReporter();
 // Installs a reporter (not owned); nullptr restores the logging default.
 void setMessageReporter(CMessageReporter *reporter);
+
+// Installs a reporter for as long as the guard lives. At its end the reporter
+// that was in force before comes back, unless someone installed another one
+// meanwhile: that one then stays.
+class ScopedMessageReporter
+{
+public:
+    explicit ScopedMessageReporter(CMessageReporter &reporter);
+    ~ScopedMessageReporter();
+    ScopedMessageReporter(const ScopedMessageReporter &) = delete;
+    ScopedMessageReporter &operator=(const ScopedMessageReporter &) = delete;
+
+private:
+    CMessageReporter &m_reporter;
+    CMessageReporter *m_previous;
+};

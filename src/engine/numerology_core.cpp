@@ -45,14 +45,20 @@ int sumOfYearDigits(int year)
 // The enabled Life Path methods run in the order 3, 2, 1; method 1 runs
 // whenever no other method is chosen. The first method with a result gives
 // the Life Path; a master number from any method is preferred.
-CNumerology::LifePathChoice CNumerology::chooseLifePath(const QDate &birth) const
+CNumerology::ReducedDate CNumerology::reduceDate(const QDate &birth) const
+{
+    ReducedDate reduced;
+    reduced.day = reduceQuietly(birth.day());
+    reduced.month = reduceQuietly(birth.month());
+    reduced.year = reduceQuietly(birth.year());
+    return reduced;
+}
+
+CNumerology::LifePathChoice CNumerology::chooseLifePath(const QDate &birth, const ReducedDate &reduced) const
 {
     const int day = birth.day();
     const int month = birth.month();
     const int year = birth.year();
-    const int rD = reduceQuietly(day);
-    const int rM = reduceQuietly(month);
-    const int rY = reduceQuietly(year);
 
     const CalcOptions &opt = calcOptions();
     LifePathChoice choice;
@@ -64,7 +70,7 @@ CNumerology::LifePathChoice CNumerology::chooseLifePath(const QDate &birth) cons
     if (choice.ran[2])
         choice.totals[2] = day + month + year;
     if (choice.ran[1])
-        choice.totals[1] = rY + rM + rD;
+        choice.totals[1] = reduced.year + reduced.month + reduced.day;
     for (int method = 1; method <= 3; ++method)
         if (choice.ran[method])
             choice.results[method] = reduceQuietly(choice.totals[method]);
@@ -92,9 +98,10 @@ void CNumerology::calcBirthDateNumbers()
     const int year = birth.year();
 
     // The reduced parts of the date.
-    const int rD = reduceQuietly(day);
-    const int rM = reduceQuietly(month);
-    const int rY = reduceQuietly(year);
+    const ReducedDate reduced = reduceDate(birth);
+    const int rD = reduced.day;
+    const int rM = reduced.month;
+    const int rY = reduced.year;
     m_values.birthDayReduced = rD;
     m_values.birthMonthReduced = rM;
     m_values.birthYearReduced = rY;
@@ -102,7 +109,7 @@ void CNumerology::calcBirthDateNumbers()
     // Each method reduces from clean counters, so the counters keep the
     // chain of the last method that ran (3, then 2, then 1); a preferred
     // master number has its chain counted afresh after the date's parts.
-    const LifePathChoice choice = chooseLifePath(birth);
+    const LifePathChoice choice = chooseLifePath(birth, reduced);
     std::fill(std::begin(m_res.numberCounters), std::end(m_res.numberCounters), 0);
     if (choice.masterPreferred) {
         ReduceKeepMasters(day);
@@ -172,7 +179,7 @@ CoreNumbers CNumerology::CalcCoreNumbers(const PersonRecord &person)
     const bool previousTable = m_res.chaldean;
     m_res.chaldean = person.chaldean;
     CoreNumbers numbers;
-    numbers.lifePath = chooseLifePath(person.birthDate).lifePath;
+    numbers.lifePath = chooseLifePath(person.birthDate, reduceDate(person.birthDate)).lifePath;
     numbers.expression = reduceQuietly(quietNameTotal(wordSumsOf(name)));
     numbers.heartsDesire =
         reduceQuietly(quietNameTotal(wordSoundSumsOf(name, true, person.fullMarks, person.vowelMode)));
@@ -307,7 +314,7 @@ void CNumerology::calcDerivedNumbers()
     writeReduced(m_res.balanceText, m_values.balance, initials);
 
     TextBuilder debts;
-    for (const int debt : {13, 14, 16, 19}) {
+    for (const int debt : KARMIC_DEBT_NUMBERS) {
         if (m_values.karmicDebtCounters[debt] > 0) {
             if (!debts.isEmpty())
                 debts.add(QLatin1String(", "));

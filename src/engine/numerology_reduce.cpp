@@ -8,10 +8,12 @@
 
 namespace {
 
-// The intermediate totals that mark a karmic debt.
 bool isKarmicDebt(int n)
 {
-    return n == 13 || n == 14 || n == 16 || n == 19;
+    for (const int debt : KARMIC_DEBT_NUMBERS)
+        if (n == debt)
+            return true;
+    return false;
 }
 
 bool isLatinLetter(QChar c)

@@ -9,17 +9,23 @@ bool PersonInput::samePeopleAs(const PersonInput &other) const
         && partnerBirthDate == other.partnerBirthDate;
 }
 
-PersonInput cleanedInput(const PersonInput &typed)
+PersonInput cleanedInput(const PersonInput &typed, ShortNamesCleanedAway *cleanedAway)
 {
-    const auto cleanPair = [](QString &full, QString &shortName) {
+    ShortNamesCleanedAway away;
+    const auto cleanPair = [](QString &full, QString &shortName, bool &shortCleanedAway) {
         full = CleanName(full);
+        const bool typedShort = !shortName.trimmed().isEmpty();
         shortName = CleanName(shortName);
-        if (shortName.isEmpty())
+        if (shortName.isEmpty()) {
+            shortCleanedAway = typedShort;
             shortName = ShortNameFromFull(full);
+        }
     };
     PersonInput input = typed;
-    cleanPair(input.fullName, input.shortName);
-    cleanPair(input.partnerFullName, input.partnerShortName);
+    cleanPair(input.fullName, input.shortName, away.person);
+    cleanPair(input.partnerFullName, input.partnerShortName, away.partner);
+    if (cleanedAway)
+        *cleanedAway = away;
     input.petName = CleanName(input.petName);
     if (input.vowelMode != 0 && input.vowelMode != 1)
         input.vowelMode = 0;
@@ -65,7 +71,11 @@ QVector<int> marksFromDigitRows(const QString &vowelRow, const QString &consonan
 
 PersonInput withAutomaticMarks(const PersonInput &typed)
 {
-    const PersonInput cleaned = cleanedInput(typed);
+    return withAutomaticMarks(typed, cleanedInput(typed));
+}
+
+PersonInput withAutomaticMarks(const PersonInput &typed, const PersonInput &cleaned)
+{
     PersonInput result = typed;
     CNumerology engine;
     // A calculate-only run without marks, as the overlay's pre-calculation.

@@ -38,9 +38,18 @@ struct PersonInput
     bool samePeopleAs(const PersonInput &other) const;
 };
 
+// Which typed short names cleaned away to nothing although something other
+// than blanks was typed; the cleaned input then has one made from the full name.
+struct ShortNamesCleanedAway
+{
+    bool person = false;
+    bool partner = false;
+};
+
 // The input with every name cleaned as the calculation receives it; an empty
-// short name is made from the full name.
-PersonInput cleanedInput(const PersonInput &typed);
+// short name is made from the full name. With cleanedAway, says which typed
+// short names that happened to.
+PersonInput cleanedInput(const PersonInput &typed, ShortNamesCleanedAway *cleanedAway = nullptr);
 
 // The engine's record of the person, or of the partner, of a cleaned input.
 PersonRecord personRecord(const PersonInput &input);
@@ -55,6 +64,8 @@ QVector<int> marksFromDigitRows(const QString &vowelRow, const QString &consonan
 // gives its cleaned names: what the overlay holds right after the names were
 // typed, before any letter is clicked.
 PersonInput withAutomaticMarks(const PersonInput &typed);
+// The same when the caller holds cleanedInput(typed) already.
+PersonInput withAutomaticMarks(const PersonInput &typed, const PersonInput &cleaned);
 
 // A click on a letter swaps vowel and consonant; other characters and
 // positions outside the name stay as they are.

@@ -11,9 +11,6 @@
 
 namespace {
 
-// The karmic debt numbers, in the order the report lists them.
-const int KARMIC_DEBTS[4] = {13, 14, 16, 19};
-
 const QString CRLF = QStringLiteral("\r\n");
 const QString BR = QStringLiteral("<br />");
 const QString LINE_END = QStringLiteral("<br />\r\n");
@@ -54,7 +51,7 @@ QString join(const QList<int> &values)
 QList<int> karmicDebts(const NumerologyReportValues &values)
 {
     QList<int> debts;
-    for (const int d : KARMIC_DEBTS)
+    for (const int d : KARMIC_DEBT_NUMBERS)
         if (values.karmicDebtCounters[d] > 0)
             debts.append(d);
     return debts;

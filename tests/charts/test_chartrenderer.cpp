@@ -26,13 +26,17 @@ const QColor MASTER_RED(0xD0, 0x50, 0x30);
 
 struct Person
 {
+    CalcOptions options;
     CNumerology engine;
     CNumerologyPMatrix matrix;
     ChartDataContext data;
 
     explicit Person(const QString &full = QStringLiteral("John Adam Smith"),
-                    const QString &shortName = QStringLiteral("John Smith"))
+                    const QString &shortName = QStringLiteral("John Smith"),
+                    const CalcOptions &calcOptions = CalcOptions())
+        : options(calcOptions)
     {
+        engine.setCalcOptions(&options);
         PersonRecord record;
         record.fullName = full;
         record.shortName = shortName;
@@ -47,11 +51,6 @@ struct Person
         data.printDate = QDate(2024, 6, 21);
     }
     const NumerologyResult &r() const { return engine.result(); }
-};
-
-struct OptionsGuard
-{
-    ~OptionsGuard() { CNumerology::options() = CalcOptions(); }
 };
 
 // Draws content in a frame at AT, unscaled, and returns what was drawn.
@@ -379,9 +378,9 @@ void TestChartRenderer::nameChartMasterLetters()
 {
     QFETCH(bool, reduceMasterLetters);
     QFETCH(QStringList, kCell);
-    OptionsGuard guard;
-    CNumerology::options().reduceMasterLetters = reduceMasterLetters;
-    const Person p(QStringLiteral("Kevin Vale"), QStringLiteral("Kevin Vale"));
+    CalcOptions options;
+    options.reduceMasterLetters = reduceMasterLetters;
+    const Person p(QStringLiteral("Kevin Vale"), QStringLiteral("Kevin Vale"), options);
     const Recording drawn = drawField(QStringLiteral("Name"), p.data);
     const double consonantTop = AT.y() + 3 + 16 * 2;
     QStringList under;

@@ -3,11 +3,14 @@
 // the program would write.
 
 #include "clirunner.h"
+#include "cli/commandlist.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 
@@ -112,6 +115,19 @@ void TestCliPrograms::commandsReachTheirProgram_data()
     QTest::newRow("version") << QStringList{"--version"} << "sorvel-cli-draw";
     QTest::newRow("nothing") << QStringList{} << "sorvel-cli-draw";
     QTest::newRow("unknown command") << QStringList{"horoscope"} << "sorvel-cli-draw";
+
+    // Every listed command reaches the program it is listed for; barcode
+    // is decided by its kind above.
+#define LISTED_ROW(name, Stem, program)                                                        \
+    if (std::strcmp(name, "barcode") != 0)                                                     \
+        QTest::addRow("listed: %s", name) << QStringList{name} << program;
+#define TEXT_ROW(name, Stem) LISTED_ROW(name, Stem, "sorvel-cli-core")
+#define DRAWING_ROW(name, Stem) LISTED_ROW(name, Stem, "sorvel-cli-draw")
+    SORVEL_CLI_TEXT_COMMANDS(TEXT_ROW)
+    SORVEL_CLI_DRAWING_COMMANDS(DRAWING_ROW)
+#undef DRAWING_ROW
+#undef TEXT_ROW
+#undef LISTED_ROW
 }
 
 // The launcher alone in a folder: a command for a program names the program

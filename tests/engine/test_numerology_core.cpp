@@ -223,8 +223,10 @@ void TestNumerologyCore::balanceOfMasterInitials()
     QFETCH(QString, name);
     QFETCH(bool, keepMasterLetters);
     QFETCH(QString, balance);
-    CNumerology::options().reduceMasterLetters = !keepMasterLetters;
+    CalcOptions options;
+    options.reduceMasterLetters = !keepMasterLetters;
     CNumerology engine;
+    engine.setCalcOptions(&options);
     QVERIFY(engine.CalcNumerology(calcOnly(makePerson(name, QDate(1990, 5, 17)))));
     QCOMPARE(engine.result().balanceText, balance);
 }
