@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 struct SilentReporter : CMessageReporter
 {
@@ -38,6 +40,7 @@ private slots:
 
     void personPartnerAndPetThroughEveryEngine();
     void personAlone();
+    void optionsReachEveryEngine();
     void recentListKeepsCleanedInputsNewestFirst();
     void refusedNameKeepsTheLastPerson_data();
     void refusedNameKeepsTheLastPerson();
@@ -94,6 +97,51 @@ void TestCalculationDriver::personAlone()
     QVERIFY(driver.compatibility().document().isEmpty());
 }
 
+// The options handed to the driver are what each of its engines calculates
+// with: every reading equals an engine of its own given the same options,
+// and differs from what the defaults give (Life Path by method 2 alone, K
+// and V kept at 11 and 22).
+void TestCalculationDriver::optionsReachEveryEngine()
+{
+    CalcOptions options;
+    options.lifePathMethod1 = false;
+    options.lifePathMethod2 = true;
+    options.reduceMasterLetters = false;
+    CCalculationDriver driver(QString{});
+    driver.setOptions(options);
+    PersonInput input = typed(QStringLiteral("Kevin Vale"), QDate(1990, 5, 17));
+    input.partnerFullName = QStringLiteral("Vera Kirk");
+    input.partnerBirthDate = QDate(1985, 11, 29);
+    input.petName = QStringLiteral("Vik");
+    input.petBirthDate = QDate(2015, 3, 1);
+    QVERIFY(driver.calculate(input).compatibility);
+    QVERIFY(driver.calculateAdvisor(QStringLiteral("Kevin Vale"), QDate(2024, 6, 10), false));
+
+    // What a reading shows of the options: its date number and its name line.
+    const auto shown = [](const CNumerology &engine) {
+        return engine.result().lifePathText + QLatin1Char('|') + engine.result().expressionLine;
+    };
+    const PersonInput cleaned = cleanedInput(input);
+    const std::function<void(CNumerology &)> readings[] = {
+        [&](CNumerology &e) { e.CalcNumerology(personRecord(cleaned)); },
+        [&](CNumerology &e) { e.CalcNumerology(partnerRecord(cleaned)); },
+        [&](CNumerology &e) { e.CalcPetNum(cleaned.petName, cleaned.petBirthDate, cleaned.forecastDate); },
+        [&](CNumerology &e) { e.CalcCelebrities(cleaned.fullName, cleaned.birthDate, false, 0); },
+        [&](CNumerology &e) { e.CalcAnNum(driver.advisorName(), QDate(2024, 6, 10), false); },
+    };
+    const CNumerology *engines[] = {&driver.person(), &driver.partner(), &driver.pet(), &driver.celebrities(),
+                                    &driver.advisor()};
+    for (int i = 0; i < 5; ++i) {
+        CNumerology withOptions;
+        withOptions.setCalcOptions(&options);
+        readings[i](withOptions);
+        CNumerology withDefaults;
+        readings[i](withDefaults);
+        QVERIFY2(shown(withOptions) != shown(withDefaults), qPrintable(shown(withDefaults)));
+        QCOMPARE(shown(*engines[i]), shown(withOptions));
+    }
+}
+
 void TestCalculationDriver::recentListKeepsCleanedInputsNewestFirst()
 {
     CCalculationDriver driver(QString{});
@@ -136,6 +184,13 @@ void TestCalculationDriver::refusedNameKeepsTheLastPerson_data()
     PersonInput partner = typed(QStringLiteral("Anna Lee"), birth);
     partner.partnerFullName = QStringLiteral("Bcd Fgh");
     partner.partnerBirthDate = birth;
+    PersonInput partnerShort = partner;
+    partnerShort.partnerFullName = QStringLiteral("Mary Jones");
+    partnerShort.partnerShortName = QStringLiteral("#");
+    QTest::newRow("partner's short name cleaned away")
+        << partnerShort
+        << QStringLiteral("The partner's short name is empty once cleaned: only Latin letters, digits and "
+                          "spaces count. Ignored: \"#\".");
     QTest::newRow("partner without vowels")
         << partner << QStringLiteral("The partner's full name \"Bcd Fgh\" has no vowels.");
     QTest::newRow("birth date refused by its field")
