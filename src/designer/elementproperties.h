@@ -2,7 +2,9 @@
 
 // The rows of the designer's property table for one element, and writing
 // edited rows back. Plain values, no widgets: the table (CPropertiesWidget)
-// shows them and the tests check them directly.
+// shows them and the tests check them directly. Which rows an element has
+// is its kind's entry in the element table (chartelements.cpp); how each
+// row is shown and written back is one entry of the table here:
 //
 //   content                 rows
 //   free text ("#text")     Text, Color, Font, Frame, Frame Color
