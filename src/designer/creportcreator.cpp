@@ -458,7 +458,7 @@ void CReportCreator::OnPageSelectionChanged()
     const std::vector<ChartItem *> selected = m_editor->selectedItems();
     ChartPage *page = m_editor->document().currentPage;
     if (selected.size() == 1 && page)
-        m_properties->setRows(propertyRowsFor(*selected.front(), *page));
+        m_properties->setRows(propertyRowsFor(*selected.front(), *page) + geometryRowsFor(*selected.front()));
     else
         m_properties->setRows({});
 }
@@ -469,8 +469,15 @@ void CReportCreator::OnPropertyChanged()
     ChartPage *page = m_editor->document().currentPage;
     if (selected.size() != 1 || !page)
         return;
-    applyPropertyRows(*selected.front(), *page, m_properties->rows());
+    const PropertyRows rows = m_properties->rows();
+    const PropertyRows geometry = geometryRowsFor(*selected.front());
+    applyPropertyRows(*selected.front(), *page, rows);
+    applyGeometryRows(*selected.front(), rows);
     markModified(tr("Properties"));
+    // The geometry rows show where the element went, once the edit that
+    // moved it is over (the table is rebuilt, its editors too).
+    if (geometryRowsFor(*selected.front()) != geometry)
+        QTimer::singleShot(0, this, &CReportCreator::OnPageSelectionChanged);
 }
 
 // --- pages and blocks ---

@@ -2,6 +2,7 @@
 
 #include "barcodes/barcode.h"
 #include "charts/chartdocument.h"
+#include "charts/chartediting.h"
 #include "charts/chartelements.h"
 
 #include <algorithm>
@@ -288,4 +289,77 @@ void applyPropertyRows(ChartItem &frame, ChartPage &page, const PropertyRows &ro
         if (const PropertyDefinition *definition = definitionNamed(r.name))
             definition->apply(frame, page, r.value);
     }
+}
+
+namespace {
+
+constexpr double UNITS_PER_MM = 4.0;
+const char X_ROW[] = "X (mm)";
+const char Y_ROW[] = "Y (mm)";
+const char WIDTH_ROW[] = "Width (mm)";
+const char HEIGHT_ROW[] = "Height (mm)";
+const char ANGLE_ROW[] = "Angle";
+
+QString number(double value)
+{
+    return QString::number(std::round(value * 100) / 100, 'g', 10);
+}
+
+} // namespace
+
+PropertyRows geometryRowsFor(const ChartItem &frame)
+{
+    const QRectF bounds = frameBounds(frame);
+    const QSizeF size = frameLocalRect(frame).size();
+    return {row(X_ROW, PropertyRow::Line, number(bounds.left() / UNITS_PER_MM)),
+            row(Y_ROW, PropertyRow::Line, number(bounds.top() / UNITS_PER_MM)),
+            row(WIDTH_ROW, PropertyRow::Line, number(size.width() / UNITS_PER_MM)),
+            row(HEIGHT_ROW, PropertyRow::Line, number(size.height() / UNITS_PER_MM)),
+            row(ANGLE_ROW, PropertyRow::Line, number(frame.rotation))};
+}
+
+void applyGeometryRows(ChartItem &frame, const PropertyRows &rows)
+{
+    const PropertyRows now = geometryRowsFor(frame);
+    // A row's new value, when it was changed to a number.
+    const auto changed = [&](const char *name, double *value) {
+        for (const PropertyRow &edited : rows) {
+            if (edited.name != QLatin1String(name))
+                continue;
+            for (const PropertyRow &old : now) {
+                if (old.name == edited.name && old.value == edited.value)
+                    return false;
+            }
+            bool ok = false;
+            const double parsed = edited.value.toString().toDouble(&ok);
+            if (!ok || !std::isfinite(parsed))
+                return false;
+            *value = parsed;
+            return true;
+        }
+        return false;
+    };
+    double width = 0, height = 0, angle = 0, x = 0, y = 0;
+    // The size first, the covered corner staying where it is.
+    const QRectF local = frameLocalRect(frame);
+    const bool newWidth = changed(WIDTH_ROW, &width) && width >= 1.0;
+    const bool newHeight = changed(HEIGHT_ROW, &height) && height >= 1.0;
+    if (newWidth || newHeight) {
+        const QPointF corner = frameBounds(frame).topLeft();
+        setFrameLocalRect(frame, QRectF(local.topLeft(), QSizeF(newWidth ? width * UNITS_PER_MM : local.width(),
+                                                                newHeight ? height * UNITS_PER_MM : local.height())));
+        moveFrameBoundsTo(frame, corner);
+    }
+    // The turn is about the centre, as the rotation handle turns.
+    if (changed(ANGLE_ROW, &angle))
+        rotateFrame(frame, angle - frame.rotation);
+    // Then the place.
+    const QPointF corner = frameBounds(frame).topLeft();
+    QPointF target = corner;
+    if (changed(X_ROW, &x))
+        target.setX(x * UNITS_PER_MM);
+    if (changed(Y_ROW, &y))
+        target.setY(y * UNITS_PER_MM);
+    if (target != corner)
+        moveFrameBoundsTo(frame, target);
 }

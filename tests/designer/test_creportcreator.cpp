@@ -311,8 +311,10 @@ void TestCReportCreator::propertyTableFollowsSelection()
     dropEntry(f.creator, QStringLiteral("Text"), QPoint(30, 60));
     ChartItem *text = f.lastItem();
     CPropertiesWidget *table = f.creator.propertiesTable();
-    QCOMPARE(table->rowCount(), 5);
+    // The free text's five rows, then the geometry every element has.
+    QCOMPARE(table->rowCount(), 10);
     QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Text"));
+    QCOMPARE(table->item(5, 0)->text(), QStringLiteral("X (mm)"));
     // Editing the line writes the element's text.
     f.creator.setModified(false);
     auto *line = qobject_cast<QLineEdit *>(table->editor(QStringLiteral("Text")));
