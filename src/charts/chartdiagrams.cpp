@@ -1,5 +1,5 @@
-// The eight charts a chart page can hold (kinds 11 to 15), chosen by the
-// item's code. Each fills its area with the item's background colour
+// The eight charts a chart page can hold (kinds 11 to 15); the element
+// table (chartelements.cpp) picks each one's drawer by the item's code. Each fills its area with the item's background colour
 // (whose alpha is the "Opacity") and writes in the item's font and colour,
 // on rows 16 units high that start 3 units down.
 
@@ -118,7 +118,7 @@ const TableChart *findTable(const QString &code)
 constexpr double TABLE_WIDTH = 199.0;
 
 // The table is drawn only when there are as many values as labels.
-void drawTableChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
+void tableChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
 {
     const QStringList labels = chartTableLabels(item.code);
     const QStringList values = chartTableValues(item.code, personResult(data));
@@ -207,7 +207,7 @@ void drawNameGroup(QPainter &painter, const ChartItem &item, const NameGroup &gr
     }
 }
 
-void drawNameChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
+void nameChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
 {
     fillChart(painter, item, NAME_CHART_WIDTH, 6);
     const NumerologyResult *r = personResult(data);
@@ -245,7 +245,7 @@ QString totalCell(const char *caption, const CNumerologyPMatrix &matrix, int lin
     return QLatin1String(caption) + QString::number(matrix.value(line));
 }
 
-void drawPsychomatrixChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
+void psychomatrixChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
 {
     fillChart(painter, item, GRID_CHART_WIDTH, GRID_CHART_ROWS);
     if (!data.personMatrix)
@@ -271,7 +271,7 @@ void drawPsychomatrixChart(QPainter &painter, const ChartItem &item, const Chart
     }
 }
 
-void drawPlanesChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
+void planesChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
 {
     fillChart(painter, item, GRID_CHART_WIDTH, GRID_CHART_ROWS);
     const NumerologyResult *r = personResult(data);
@@ -298,7 +298,7 @@ void drawPlanesChart(QPainter &painter, const ChartItem &item, const ChartDataCo
 
 constexpr int CALENDAR_COLUMNS = 12;
 
-void drawCalendarChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
+void calendarChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
 {
     fillChart(painter, item, GRID_CHART_WIDTH, 3);
     static const char *const CAPTIONS[3] = {"Years ", "Months", "Days"};
@@ -327,24 +327,17 @@ void drawCalendarChart(QPainter &painter, const ChartItem &item, const ChartData
     }
 }
 
-// --- dispatch ----------------------------------------------------------------
+// --- the drawers of the element table -----------------------------------------
 
-struct ChartDrawer
+// Every chart writes in the item's font and colour, antialiased.
+void prepareChartPainter(QPainter &painter, const ChartItem &item)
 {
-    const char *code;
-    void (*draw)(QPainter &painter, const ChartItem &item, const ChartDataContext &data);
-};
-
-const ChartDrawer CHART_DRAWERS[] = {
-    {"Name", drawNameChart},
-    {"Psychomatrix", drawPsychomatrixChart},
-    {"Planes of Expression", drawPlanesChart},
-    {"Personal numbers calendar", drawCalendarChart},
-    {"Main Features", drawTableChart},
-    {"Additional Features", drawTableChart},
-    {"Life Cycles", drawTableChart},
-    {"Bridges", drawTableChart},
-};
+    QFont font = item.font;
+    font.setStyleStrategy(QFont::PreferAntialias);
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QPen(item.colour, 1, Qt::SolidLine));
+}
 
 } // namespace
 
@@ -392,17 +385,32 @@ QStringList chartTableValues(const QString &code, const NumerologyResult *result
     return values;
 }
 
-void drawChartDiagram(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
+void drawNameChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data, const ChartRenderOptions &)
 {
-    for (const ChartDrawer &drawer : CHART_DRAWERS) {
-        if (item.code != QLatin1String(drawer.code))
-            continue;
-        QFont font = item.font;
-        font.setStyleStrategy(QFont::PreferAntialias);
-        painter.setFont(font);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setPen(QPen(item.colour, 1, Qt::SolidLine));
-        drawer.draw(painter, item, data);
-        return;
-    }
+    prepareChartPainter(painter, item);
+    nameChart(painter, item, data);
+}
+
+void drawPsychomatrixChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data, const ChartRenderOptions &)
+{
+    prepareChartPainter(painter, item);
+    psychomatrixChart(painter, item, data);
+}
+
+void drawPlanesChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data, const ChartRenderOptions &)
+{
+    prepareChartPainter(painter, item);
+    planesChart(painter, item, data);
+}
+
+void drawCalendarChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data, const ChartRenderOptions &)
+{
+    prepareChartPainter(painter, item);
+    calendarChart(painter, item, data);
+}
+
+void drawTableChart(QPainter &painter, const ChartItem &item, const ChartDataContext &data, const ChartRenderOptions &)
+{
+    prepareChartPainter(painter, item);
+    tableChart(painter, item, data);
 }

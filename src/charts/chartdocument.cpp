@@ -1,7 +1,5 @@
 #include "chartdocument.h"
 
-#include "chartrenderer.h"
-
 #include <QBuffer>
 #include <QDataStream>
 
@@ -12,11 +10,6 @@ QFont defaultItemFont()
     QFont font(QStringLiteral("Arial"), 10, 50);
     font.setPixelSize(11);
     return font;
-}
-
-ChartItem::ChartItem()
-    : font(defaultItemFont())
-{
 }
 
 void ChartItem::setContent(std::unique_ptr<ChartItem> item)
@@ -108,11 +101,6 @@ QByteArray ChartDocument::toBytes()
     return bytes;
 }
 
-void ChartDocument::refreshThumbnail(ChartPage &page) const
-{
-    page.thumbnail = renderThumbnail(page, dataContext);
-}
-
 ChartPage *ChartDocument::firstPage() const
 {
     if (pageLists.empty() || pageLists.front().empty())
@@ -167,6 +155,9 @@ void linkBlockViews(ChartDocument &document)
         }
         const ChartPage *block = document.blocks[size_t(index)].get();
         view.block = block;
-        view.image = block->thumbnail;
+        // Until the block's thumbnail is drawn, the view keeps the one its
+        // file carried.
+        if (!block->thumbnail.isNull())
+            view.image = block->thumbnail;
     });
 }

@@ -11,10 +11,9 @@
 // Lengths are in quarter millimetres ("units": 4 to the millimetre, 101.6
 // to the inch); a new page is A4, 840 x 1188 units. The template file that
 // stores a document is laid out in templateformat.h, read in
-// templatereader.cpp and written in templatewriter.cpp; the drawing of a
-// page with a person's numbers is in chartrenderer.h.
-
-#include "chartdatacontext.h"
+// templatereader.cpp and written in templatewriter.cpp. The document knows
+// no person and draws nothing: the drawing of a page with a person's
+// numbers, thumbnails included, is in chartrenderer.h.
 
 #include <QColor>
 #include <QFont>
@@ -66,13 +65,13 @@ constexpr double A4_WIDTH_UNITS = 840.0;
 constexpr double A4_HEIGHT_UNITS = 1188.0;
 constexpr double UNITS_PER_INCH = 101.6;
 
-// One placed element is a frame item (geometry) owning a content item
-// (what is drawn). Both use this structure; a kind leaves the fields it
-// does not use at their defaults.
-struct ChartItem
-{
-    ChartItem();
+// The font of a new item.
+QFont defaultItemFont();
 
+// What an item holds, every field a value: copying it copies the item,
+// less its content and links (ChartItem below).
+struct ChartItemValues
+{
     int type = 0;
     bool fieldFlag = false;           // a person-data field with a caption
     bool freeTextFlag = false;        // free texts and barcodes
@@ -89,7 +88,7 @@ struct ChartItem
     bool flagA = true;                // carried in the file
     bool flagB = false;               // set on frame items
     QString text;                     // caption, free text or barcode value
-    QFont font;                       // Arial 10 point, weight 50, then pixel size 11
+    QFont font = defaultItemFont();   // Arial 10 point, weight 50, then pixel size 11
     int alignment = ALIGN_LEFT_VALUE; // Qt alignment flags
     int penStyle = Qt::SolidLine;
     double penWidth = 1.0; // 0: no outline
@@ -101,7 +100,13 @@ struct ChartItem
     int fit = 1;
     int imageSetNumber = 0;
     QColor background{255, 255, 255, 222}; // chart fill; its alpha is the "Opacity"
+};
 
+// One placed element is a frame item (geometry) owning a content item
+// (what is drawn). Both use this structure; a kind leaves the fields it
+// does not use at their defaults.
+struct ChartItem : ChartItemValues
+{
     std::unique_ptr<ChartItem> content; // frame only
     ChartItem *container = nullptr;     // content only: its frame
     const ChartPage *block = nullptr;   // block view: the block it shows
@@ -109,9 +114,6 @@ struct ChartItem
     // Makes item this frame's content (replacing any former one).
     void setContent(std::unique_ptr<ChartItem> item);
 };
-
-// The font of a new item.
-QFont defaultItemFont();
 
 // A page of a page list, or a block; both have the same structure.
 struct ChartPage
@@ -124,7 +126,7 @@ struct ChartPage
     int backgroundMode = BACKGROUND_NONE; // ChartBackgroundMode, a signed 8-bit value
     QImage backgroundImage;
     std::vector<std::unique_ptr<ChartItem>> items; // frame items, back to front
-    QImage thumbnail; // the page fitted into 256 x 256 pixels, not stored with the page
+    QImage thumbnail; // the page fitted into 256 x 256 pixels, drawn by whoever has the data
 
     // Appends a frame item and returns it.
     ChartItem *addItem(std::unique_ptr<ChartItem> frame);
@@ -156,17 +158,16 @@ public:
     // Reads a template from stream: 0 on success, -1 for a wrong header, a
     // version outside 256 to 263 or a damaged or truncated file. A wrong
     // header leaves the document as it was; any other refusal leaves a new
-    // document. The stream's version is set to 12 (Qt 4.6).
+    // document. The stream's version is set to 12 (Qt 4.6). Thumbnails are
+    // not drawn (refreshThumbnails does, with the person's data).
     int read(QDataStream &stream);
     // Writes the template: 0, or -1 without writing anything when the first
     // page list is missing or empty. Block views' image numbers become their
-    // blocks' indexes first.
+    // blocks' indexes first. The first page's thumbnail is written as it is:
+    // the caller draws it (refreshThumbnail) when the file should carry one.
     int write(QDataStream &stream);
     // The file's bytes as write() produces them; empty when write() refuses.
     QByteArray toBytes();
-
-    // Renders page's thumbnail with this document's data context.
-    void refreshThumbnail(ChartPage &page) const;
 
     // The first page of the first list, or null.
     ChartPage *firstPage() const;
@@ -185,7 +186,6 @@ public:
     double zoom = 0.75;               // the editor's scale, not stored
     ChartPage *currentPage = nullptr; // the page the editor shows, not stored
     int version = WRITTEN_VERSION;    // the format version of the last file read
-    ChartDataContext dataContext;     // the person data every page draws from
 };
 
 // Block index mapping and linking (used around writing and reading).
@@ -193,5 +193,5 @@ public:
 // (searched from the first); an unfound block leaves the image number.
 void mapBlockViewsToIndexes(ChartDocument &document);
 // After reading: every block view on the pages shows the block at its image
-// number, and that block's thumbnail.
+// number, and that block's thumbnail once it has been drawn.
 void linkBlockViews(ChartDocument &document);

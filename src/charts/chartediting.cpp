@@ -2,6 +2,8 @@
 
 #include "chartdocument.h"
 
+#include <QDataStream>
+
 #include <algorithm>
 #include <cmath>
 
@@ -137,4 +139,116 @@ bool pageHoldsItem(const ChartPage &page, const ChartItem *frame)
 {
     return std::any_of(page.items.begin(), page.items.end(),
                        [&](const std::unique_ptr<ChartItem> &item) { return item.get() == frame; });
+}
+
+// --- copies ---
+
+std::unique_ptr<ChartItem> copyElement(const ChartItem &frame)
+{
+    auto copy = std::make_unique<ChartItem>();
+    static_cast<ChartItemValues &>(*copy) = frame;
+    copy->block = frame.block;
+    if (frame.content)
+        copy->setContent(copyElement(*frame.content));
+    return copy;
+}
+
+namespace {
+
+std::unique_ptr<ChartPage> copyPage(const ChartPage &page)
+{
+    auto copy = std::make_unique<ChartPage>();
+    copy->size = page.size;
+    copy->name = page.name;
+    copy->count = page.count;
+    copy->secondInteger = page.secondInteger;
+    copy->backgroundColour = page.backgroundColour;
+    copy->backgroundMode = page.backgroundMode;
+    copy->backgroundImage = page.backgroundImage;
+    copy->thumbnail = page.thumbnail;
+    for (const auto &frame : page.items)
+        copy->items.push_back(copyElement(*frame));
+    return copy;
+}
+
+} // namespace
+
+ChartDocument copyDocument(const ChartDocument &document)
+{
+    ChartDocument copy;
+    copy.clear();
+    copy.title = document.title;
+    copy.fileName = document.fileName;
+    copy.showGrid = document.showGrid;
+    copy.snapToGrid = document.snapToGrid;
+    copy.showBoundaries = document.showBoundaries;
+    copy.gridStepX = document.gridStepX;
+    copy.gridStepY = document.gridStepY;
+    copy.zoom = document.zoom;
+    copy.version = document.version;
+
+    // Every page and block of the document, and its copy.
+    std::vector<std::pair<const ChartPage *, ChartPage *>> places;
+    for (const auto &block : document.blocks) {
+        copy.blocks.push_back(copyPage(*block));
+        places.emplace_back(block.get(), copy.blocks.back().get());
+    }
+    for (const ChartPageList &list : document.pageLists) {
+        copy.pageLists.emplace_back();
+        for (const auto &page : list) {
+            copy.pageLists.back().push_back(copyPage(*page));
+            places.emplace_back(page.get(), copy.pageLists.back().back().get());
+        }
+    }
+    const auto copied = [&places](const ChartPage *page) -> ChartPage * {
+        for (const auto &place : places) {
+            if (place.first == page)
+                return place.second;
+        }
+        return nullptr;
+    };
+    for (const auto &place : places) {
+        for (const auto &frame : place.second->items) {
+            if (frame->content && frame->content->block)
+                frame->content->block = copied(frame->content->block);
+        }
+    }
+    copy.currentPage = copied(document.currentPage);
+    return copy;
+}
+
+QByteArray elementsToBytes(const std::vector<ChartItem *> &frames)
+{
+    ChartDocument holder;
+    ChartPage *page = holder.firstPage();
+    for (const ChartItem *frame : frames) {
+        std::unique_ptr<ChartItem> copy = copyElement(*frame);
+        // The block goes by its name (the view's code) into another document.
+        if (copy->content)
+            copy->content->block = nullptr;
+        page->items.push_back(std::move(copy));
+    }
+    return holder.toBytes();
+}
+
+std::vector<std::unique_ptr<ChartItem>> elementsFromBytes(const QByteArray &bytes, const ChartPageList &blocks)
+{
+    std::vector<std::unique_ptr<ChartItem>> frames;
+    QDataStream stream(bytes);
+    ChartDocument holder;
+    if (holder.read(stream) != 0 || !holder.firstPage())
+        return frames;
+    for (auto &frame : holder.firstPage()->items) {
+        ChartItem *content = frame->content.get();
+        if (content && content->type == ITEM_BLOCK_VIEW) {
+            const auto block = std::find_if(blocks.begin(), blocks.end(),
+                                            [&](const auto &candidate) { return candidate->name == content->code; });
+            if (block == blocks.end())
+                continue;
+            content->block = block->get();
+            content->image = (*block)->thumbnail;
+        }
+        frames.push_back(std::move(frame));
+    }
+    return frames;
 }

@@ -15,6 +15,7 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include <memory>
 #include <vector>
 
 struct ChartItem;
@@ -61,3 +62,25 @@ void moveItemsToBack(ChartPage &page, const std::vector<ChartItem *> &frames);
 int removeItems(ChartPage &page, const std::vector<ChartItem *> &frames);
 // True when frame is one of page's frame items.
 bool pageHoldsItem(const ChartPage &page, const ChartItem *frame);
+
+// --- copies: undo steps and the clipboard --------------------------------
+
+class ChartDocument;
+class QByteArray;
+using ChartPageList = std::vector<std::unique_ptr<ChartPage>>;
+
+// A deep copy of frame and its content; a block view goes on showing the
+// block it shows.
+std::unique_ptr<ChartItem> copyElement(const ChartItem &frame);
+// A deep copy of the document, settings, pages and blocks: block views
+// show the copy's blocks, and the copy's current page is the one at the
+// same place.
+ChartDocument copyDocument(const ChartDocument &document);
+
+// The clipboard's records: frames written as the items of one template
+// page (the template file's own item records).
+QByteArray elementsToBytes(const std::vector<ChartItem *> &frames);
+// The frames in bytes made by elementsToBytes, none for anything else. A
+// block view shows the block of blocks named by its code; one whose block
+// is not there is left out.
+std::vector<std::unique_ptr<ChartItem>> elementsFromBytes(const QByteArray &bytes, const ChartPageList &blocks);

@@ -1,58 +1,125 @@
 #include "chartelements.h"
 
+#include "chartrenderer.h"
+
+#include <iterator>
+
 namespace {
 
-enum FieldFlags { NO_FLAG = 0, FIELD = 1, FREE_TEXT = 2 };
+using G = ElementGroup;
 
-struct FieldEntry
-{
-    const char *entry;
-    int kind;
-    double width;
-    double height;
-    const char *text;
-    const char *code;
-    int flags;
-};
+// The property rows of the charts, the person-data fields, free texts,
+// barcodes and block views.
+const ElementProperty CHART_ROWS[] = {PROPERTY_COLOUR,       PROPERTY_FONT,       PROPERTY_ALIGNMENT, PROPERTY_FRAME,
+                                      PROPERTY_FRAME_COLOUR, PROPERTY_BACKGROUND, PROPERTY_OPACITY,   PROPERTY_END};
+const ElementProperty FIELD_ROWS[] = {PROPERTY_COLOUR, PROPERTY_FONT,         PROPERTY_ALIGNMENT,
+                                      PROPERTY_FRAME,  PROPERTY_FRAME_COLOUR, PROPERTY_END};
+const ElementProperty TEXT_ROWS[] = {PROPERTY_TEXT,  PROPERTY_COLOUR,       PROPERTY_FONT,
+                                     PROPERTY_FRAME, PROPERTY_FRAME_COLOUR, PROPERTY_END};
+const ElementProperty BARCODE_ROWS[] = {PROPERTY_FIELD,  PROPERTY_BARCODE,   PROPERTY_TEXT,
+                                        PROPERTY_COLOUR, PROPERTY_ALIGNMENT, PROPERTY_END};
+const ElementProperty BLOCK_VIEW_ROWS[] = {PROPERTY_ORDER, PROPERTY_FRAME, PROPERTY_FRAME_COLOUR, PROPERTY_END};
+const ElementProperty NO_ROWS[] = {PROPERTY_END};
+
+constexpr int CHART = ELEMENT_CODE_CHOOSES;
 
 // clang-format off
-// entry                        kind                  width  height  text            code             flags
-const FieldEntry FIELD_ENTRIES[] = {
-    {"Name",                      ITEM_NAME_CHART,      650, 100, "Name",                      "Name",                      NO_FLAG},
-    {"Psychomatrix",              ITEM_GRID_CHART,      650,  68, "Psychomatrix",              "Psychomatrix",              NO_FLAG},
-    {"Planes of Expression",      ITEM_GRID_CHART,      650,  68, "Planes of Expression",      "Planes of Expression",      NO_FLAG},
-    {"Personal numbers calendar", ITEM_CALENDAR_CHART,  650,  52, "Personal numbers calendar", "Personal numbers calendar", NO_FLAG},
-    {"Main Features",             ITEM_FEATURE_TABLE,   200, 100, "Main Features",             "Main Features",             NO_FLAG},
-    {"Additional Features",       ITEM_FEATURE_TABLE,   200, 100, "Additional Features",       "Additional Features",       NO_FLAG},
-    {"Life Cycles",               ITEM_FEATURE_TABLE,   200, 100, "Life Cycles",               "Life Cycles",               NO_FLAG},
-    {"Bridges",                   ITEM_BRIDGES_TABLE,   200,  36, "Bridges",                   "Bridges",                   NO_FLAG},
-    {"Full Name",                 ITEM_TEXT_FIELD,      120,  25, "FULL NAME",                 "#full_name",                FIELD},
-    {"Short Name",                ITEM_TEXT_FIELD,      120,  25, "SHORT NAME",                "#short_name",               FIELD},
-    {"Birthdate",                 ITEM_TEXT_FIELD,      120,  25, "BIRTHDATE",                 "#birthdate",                FIELD},
-    {"Print date",                ITEM_TEXT_FIELD,      120,  25, "PRINT DATE",                "#print_date",               FIELD},
-    {"Numerologist",              ITEM_TEXT_FIELD,      120,  25, "NUMEROLOGIST",              "#numerologist",             FIELD},
-    {"Text",                      ITEM_TEXT_FIELD,      120,  25, "Text",                      "#text",                     FREE_TEXT},
-    {"Bar Codes",                 ITEM_BARCODE,         120,  25, "Bar Codes",                 "",                          FREE_TEXT},
+// entry                        group          content kind         width height text                         code                         flags                  drawer                  value              rows
+const ChartElementKind ELEMENT_KINDS[] = {
+    {"Name",                      G::Calculated, ITEM_NAME_CHART,     650, 100, "Name",                      "Name",                      CHART,                 drawNameChart,          nullptr,           CHART_ROWS},
+    {"Planes of Expression",      G::Calculated, ITEM_GRID_CHART,     650,  68, "Planes of Expression",      "Planes of Expression",      CHART,                 drawPlanesChart,        nullptr,           CHART_ROWS},
+    {"Psychomatrix",              G::Calculated, ITEM_GRID_CHART,     650,  68, "Psychomatrix",              "Psychomatrix",              CHART,                 drawPsychomatrixChart,  nullptr,           CHART_ROWS},
+    {"Personal numbers calendar", G::Calculated, ITEM_CALENDAR_CHART, 650,  52, "Personal numbers calendar", "Personal numbers calendar", CHART,                 drawCalendarChart,      nullptr,           CHART_ROWS},
+    {"Main Features",             G::Calculated, ITEM_FEATURE_TABLE,  200, 100, "Main Features",             "Main Features",             CHART,                 drawTableChart,         nullptr,           CHART_ROWS},
+    {"Additional Features",       G::Calculated, ITEM_FEATURE_TABLE,  200, 100, "Additional Features",       "Additional Features",       CHART,                 drawTableChart,         nullptr,           CHART_ROWS},
+    {"Life Cycles",               G::Calculated, ITEM_FEATURE_TABLE,  200, 100, "Life Cycles",               "Life Cycles",               CHART,                 drawTableChart,         nullptr,           CHART_ROWS},
+    {"Bridges",                   G::Calculated, ITEM_BRIDGES_TABLE,  200,  36, "Bridges",                   "Bridges",                   CHART,                 drawTableChart,         nullptr,           CHART_ROWS},
+    {"Full Name",                 G::Variables,  ITEM_TEXT_FIELD,     120,  25, "FULL NAME",                 "#full_name",                ELEMENT_FIELD,         drawTextField,          fullNameFieldValue,     FIELD_ROWS},
+    {"Short Name",                G::Variables,  ITEM_TEXT_FIELD,     120,  25, "SHORT NAME",                "#short_name",               ELEMENT_FIELD,         drawTextField,          shortNameFieldValue,    FIELD_ROWS},
+    {"Birthdate",                 G::Variables,  ITEM_TEXT_FIELD,     120,  25, "BIRTHDATE",                 "#birthdate",                ELEMENT_FIELD,         drawTextField,          birthDateFieldValue,    FIELD_ROWS},
+    {"Print date",                G::Variables,  ITEM_TEXT_FIELD,     120,  25, "PRINT DATE",                "#print_date",               ELEMENT_FIELD,         drawTextField,          printDateFieldValue,    FIELD_ROWS},
+    {"Numerologist",              G::Variables,  ITEM_TEXT_FIELD,     120,  25, "NUMEROLOGIST",              "#numerologist",             ELEMENT_FIELD,         drawTextField,          numerologistFieldValue, FIELD_ROWS},
+    {"Text",                      G::Objects,    ITEM_TEXT_FIELD,     120,  25, "Text",                      "#text",                     ELEMENT_FREE_TEXT,     drawTextField,          nullptr,           TEXT_ROWS},
+    {"Image",                     G::Objects,    ITEM_PICTURE,          0,   0, "",                          "#image",                    ELEMENT_NEEDS_PICTURE, drawPictureContent,     nullptr,           NO_ROWS},
+    {"Bar Codes",                 G::Objects,    ITEM_BARCODE,        120,  25, "Bar Codes",                 "",                          ELEMENT_FREE_TEXT,     drawBarcodeContent,     nullptr,           BARCODE_ROWS},
+    {"Block",                     G::None,       ITEM_BLOCK_VIEW,       0,   0, "",                          "",                          ELEMENT_PLAIN,         drawBlockViewContent,   nullptr,           BLOCK_VIEW_ROWS},
 };
 // clang-format on
 
+bool choosesByCode(int contentKind)
+{
+    const ChartElementKind *first = firstElementKind(contentKind);
+    return first && (first->flags & ELEMENT_CODE_CHOOSES) != 0;
+}
+
 } // namespace
+
+const ChartElementKind *elementKindsBegin()
+{
+    return std::begin(ELEMENT_KINDS);
+}
+
+const ChartElementKind *elementKindsEnd()
+{
+    return std::end(ELEMENT_KINDS);
+}
+
+const ChartElementKind *firstElementKind(int contentKind)
+{
+    for (const ChartElementKind &kind : ELEMENT_KINDS) {
+        if (kind.contentKind == contentKind)
+            return &kind;
+    }
+    return nullptr;
+}
+
+const ChartElementKind *elementKindOf(const ChartItem &content)
+{
+    if (choosesByCode(content.type)) {
+        for (const ChartElementKind &kind : ELEMENT_KINDS) {
+            if ((kind.flags & ELEMENT_CODE_CHOOSES) && content.code == QLatin1String(kind.code))
+                return &kind;
+        }
+        return nullptr;
+    }
+    for (const ChartElementKind &kind : ELEMENT_KINDS) {
+        if (kind.contentKind == content.type && content.code == QLatin1String(kind.code))
+            return &kind;
+    }
+    return firstElementKind(content.type);
+}
+
+const ChartElementKind *elementKindNamed(const QString &entry)
+{
+    for (const ChartElementKind &kind : ELEMENT_KINDS) {
+        if (entry == QLatin1String(kind.entry))
+            return &kind;
+    }
+    return nullptr;
+}
+
+const ChartElementKind *fieldKindWithCode(const QString &code)
+{
+    for (const ChartElementKind &kind : ELEMENT_KINDS) {
+        if (kind.value && code == QLatin1String(kind.code))
+            return &kind;
+    }
+    return nullptr;
+}
 
 std::unique_ptr<ChartItem> makeFieldContent(const QString &entry)
 {
-    for (const FieldEntry &field : FIELD_ENTRIES) {
-        if (entry != QLatin1String(field.entry))
-            continue;
-        auto content = std::make_unique<ChartItem>();
-        content->type = field.kind;
-        content->size = QSizeF(field.width, field.height);
-        content->text = QLatin1String(field.text);
-        content->code = QLatin1String(field.code);
-        content->fieldFlag = (field.flags & FIELD) != 0;
-        content->freeTextFlag = (field.flags & FREE_TEXT) != 0;
-        return content;
-    }
-    return nullptr;
+    const ChartElementKind *kind = elementKindNamed(entry);
+    if (!kind || kind->group == ElementGroup::None || (kind->flags & ELEMENT_NEEDS_PICTURE))
+        return nullptr;
+    auto content = std::make_unique<ChartItem>();
+    content->type = kind->contentKind;
+    content->size = QSizeF(kind->width, kind->height);
+    content->text = QLatin1String(kind->text);
+    content->code = QLatin1String(kind->code);
+    content->fieldFlag = (kind->flags & ELEMENT_FIELD) != 0;
+    content->freeTextFlag = (kind->flags & ELEMENT_FREE_TEXT) != 0;
+    return content;
 }
 
 std::unique_ptr<ChartItem> makePictureContent(const QImage &image, const QSizeF &size)
@@ -65,9 +132,9 @@ std::unique_ptr<ChartItem> makePictureContent(const QImage &image, const QSizeF 
     return content;
 }
 
-std::unique_ptr<ChartItem> makeBlockViewContent(const ChartDocument &document, ChartPage &block)
+std::unique_ptr<ChartItem> makeBlockViewContent(ChartPage &block, const ChartDataContext &data)
 {
-    document.refreshThumbnail(block);
+    refreshThumbnail(block, data);
     auto content = std::make_unique<ChartItem>();
     content->type = ITEM_BLOCK_VIEW;
     content->code = block.name;

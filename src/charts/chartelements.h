@@ -1,23 +1,111 @@
 #pragma once
 
-// New elements as the designer creates them from its fields list: the
-// content kind, size, caption, code and flags of each entry, and the frame
-// that places it on a page. The shipped templates are built the same way.
+// The element kinds a chart page holds, one entry each in one table: where
+// the designer's fields list shows the kind, the content a new element of
+// it gets, how that content is drawn and which property rows the designer
+// offers for it. The fields list, the renderer and the property table all
+// iterate this table, so a new element kind is one entry here plus its
+// drawer. The shipped templates are built from the same entries.
 
+#include "chartdatacontext.h"
 #include "chartdocument.h"
+
+class QPainter;
+struct ChartRenderOptions;
+
+// The groups of the designer's fields list, in their order.
+enum class ElementGroup {
+    Calculated, // "Calculated data": the charts
+    Variables,  // "Variables": person-data fields
+    Objects,    // "Objects": free text, picture, barcode
+    None,       // not offered in the list (block views come from the blocks pane)
+};
+
+// The property rows an element kind offers, in the order shown. The
+// designer knows how to show and write back each of them.
+enum ElementProperty {
+    PROPERTY_END = 0, // ends a kind's list
+    PROPERTY_FIELD,   // a barcode's person-data field
+    PROPERTY_BARCODE, // the barcode kind
+    PROPERTY_ORDER,   // a block view's place among the page's block views
+    PROPERTY_TEXT,
+    PROPERTY_COLOUR,
+    PROPERTY_FONT,
+    PROPERTY_ALIGNMENT,
+    PROPERTY_FRAME,
+    PROPERTY_FRAME_COLOUR,
+    PROPERTY_BACKGROUND,
+    PROPERTY_OPACITY,
+};
+
+// Draws an element's content in its own units, (0, 0) to its size.
+using ElementDrawer = void (*)(QPainter &painter, const ChartItem &content, const ChartDataContext &data,
+                               const ChartRenderOptions &options);
+// The text a person-data field shows; null when there is nothing to show.
+using ElementValue = QString (*)(const ChartDataContext &data);
+
+// Flags of an element kind.
+enum ElementFlags {
+    ELEMENT_PLAIN = 0,
+    ELEMENT_FIELD = 1,         // the content's field flag: a person-data field with a caption
+    ELEMENT_FREE_TEXT = 2,     // the content's free-text flag: free texts and barcodes
+    ELEMENT_CODE_CHOOSES = 4,  // the code, not the content kind, chooses the drawing (the charts)
+    ELEMENT_NEEDS_PICTURE = 8, // made from a picture the user picks (makePictureContent)
+};
+
+struct ChartElementKind
+{
+    const char *entry; // the fields-list text ("Name", "Full Name", "Bar Codes", ...)
+    ElementGroup group;
+    int contentKind; // ChartItemKind of the content
+    double width;    // a new element's size in units
+    double height;
+    const char *text; // a new content's caption or text
+    const char *code; // a new content's code; the code that finds this entry again
+    int flags;        // ElementFlags
+    ElementDrawer draw;
+    ElementValue value; // person-data fields only
+    const ElementProperty *properties; // ends with PROPERTY_END
+};
+
+// Every element kind, in the order of the fields list.
+const ChartElementKind *elementKindsBegin();
+const ChartElementKind *elementKindsEnd();
+struct ChartElementKinds
+{
+    const ChartElementKind *begin() const { return elementKindsBegin(); }
+    const ChartElementKind *end() const { return elementKindsEnd(); }
+};
+inline ChartElementKinds chartElementKinds()
+{
+    return {};
+}
+
+// The entry a content belongs to: the one of its content kind with its
+// code; for the charts, whose code chooses the drawing, the chart entry with
+// its code whatever chart kind it is; otherwise the first entry of its
+// content kind. Null for a chart of an unknown code and for the kinds
+// carried in files but never made (captions, shapes, record images).
+const ChartElementKind *elementKindOf(const ChartItem &content);
+// The first entry of a content kind, or null.
+const ChartElementKind *firstElementKind(int contentKind);
+// The entry with this fields-list text, or null.
+const ChartElementKind *elementKindNamed(const QString &entry);
+// The person-data field entry with this code ("#full_name", ...), or null.
+const ChartElementKind *fieldKindWithCode(const QString &code);
 
 // The content of a new element for an entry of the fields list ("Name",
 // "Psychomatrix", "Full Name", "Numerologist", "Text", "Bar Codes", ...);
-// null for an entry this table does not hold ("Image" needs its picture:
-// makePictureContent).
+// null for an entry this table does not hold, or one that needs its picture
+// ("Image": makePictureContent).
 std::unique_ptr<ChartItem> makeFieldContent(const QString &entry);
 
 // A picture element's content showing image at size units.
 std::unique_ptr<ChartItem> makePictureContent(const QImage &image, const QSizeF &size);
 
-// A block view showing block: its thumbnail refreshed (with document's
-// data), at the block's size. Its code names the block, for the designer.
-std::unique_ptr<ChartItem> makeBlockViewContent(const ChartDocument &document, ChartPage &block);
+// A block view showing block: the block's thumbnail drawn with data first,
+// at the block's size. Its code names the block, for the designer.
+std::unique_ptr<ChartItem> makeBlockViewContent(ChartPage &block, const ChartDataContext &data);
 
 // A frame owning content, its shape the content's rectangle, its top-left
 // corner at position.

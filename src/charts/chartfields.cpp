@@ -3,6 +3,7 @@
 // and free texts.
 
 #include "chartdocument.h"
+#include "chartelements.h"
 #include "chartrenderer.h"
 
 #include "engine/cnumerology.h"
@@ -10,59 +11,31 @@
 
 #include <QPainter>
 
-namespace {
-
-// The value of one field code; null when there is nothing to show.
-using FieldValue = QString (*)(const ChartDataContext &data);
-
-QString fullNameValue(const ChartDataContext &data)
+QString fullNameFieldValue(const ChartDataContext &data)
 {
     return data.person ? data.person->result().fullName.toUpper() : QString();
 }
 
-QString shortNameValue(const ChartDataContext &data)
+QString shortNameFieldValue(const ChartDataContext &data)
 {
     return data.person ? data.person->result().shortName.toUpper() : QString();
 }
 
-QString birthDateValue(const ChartDataContext &data)
+QString birthDateFieldValue(const ChartDataContext &data)
 {
     return data.person ? chartDateText(data.person->result().birthDate) : QString();
 }
 
-QString printDateValue(const ChartDataContext &data)
+QString printDateFieldValue(const ChartDataContext &data)
 {
     return chartDateText(data.printDate.isValid() ? data.printDate : QDate::currentDate());
 }
 
 // The practitioner's name as the user typed it in the settings.
-QString numerologistValue(const ChartDataContext &data)
+QString numerologistFieldValue(const ChartDataContext &data)
 {
     return data.numerologist;
 }
-
-struct FieldCode
-{
-    const char *code;
-    FieldValue value;
-};
-
-// code                 value
-const FieldCode FIELD_CODES[] = {
-    {"#full_name", fullNameValue},   {"#short_name", shortNameValue},      {"#birthdate", birthDateValue},
-    {"#print_date", printDateValue}, {"#numerologist", numerologistValue},
-};
-
-const FieldCode *findField(const QString &code)
-{
-    for (const FieldCode &field : FIELD_CODES) {
-        if (code == QLatin1String(field.code))
-            return &field;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 QString chartDateText(const QDate &date)
 {
@@ -74,11 +47,12 @@ QString chartDateText(const QDate &date)
 
 QString fieldText(const QString &code, const ChartDataContext &data)
 {
-    const FieldCode *field = findField(code);
+    const ChartElementKind *field = fieldKindWithCode(code);
     return field ? field->value(data) : QString();
 }
 
-void drawTextField(QPainter &painter, const ChartItem &item, const ChartDataContext &data)
+void drawTextField(QPainter &painter, const ChartItem &item, const ChartDataContext &data,
+                   const ChartRenderOptions &)
 {
     QFont font = item.font;
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -93,7 +67,7 @@ void drawTextField(QPainter &painter, const ChartItem &item, const ChartDataCont
     const QRectF valueRect(1, 0, width - 2, height);
     const QRectF textRect(2, 2, width - 3, height - 3);
 
-    if (findField(item.code))
+    if (fieldKindWithCode(item.code))
         painter.drawText(valueRect, flags, fieldText(item.code, data));
     else if (item.fieldFlag)
         painter.drawText(textRect, flags, item.text);

@@ -1,6 +1,7 @@
 #include "chartpages.h"
 
 #include "chartediting.h"
+#include "chartrenderer.h"
 
 #include <algorithm>
 
@@ -38,9 +39,9 @@ int blockViewCount(const ChartDocument &document, const ChartPage *block)
     return int(viewsOf(document, block).size());
 }
 
-void refreshBlockViews(ChartDocument &document, ChartPage &block)
+void refreshBlockViews(ChartDocument &document, ChartPage &block, const ChartDataContext &data)
 {
-    document.refreshThumbnail(block);
+    refreshThumbnail(block, data);
     for (const auto &view : viewsOf(document, &block))
         view.second->content->image = block.thumbnail;
 }

@@ -5,14 +5,15 @@
 // pages in step with the blocks they show. No widgets here; the pane calls
 // these and shows the result.
 
+#include "chartdatacontext.h"
 #include "chartdocument.h"
 
 // How many block views on the document's pages show block.
 int blockViewCount(const ChartDocument &document, const ChartPage *block);
 
-// Renders block's thumbnail again and hands it to every view showing it, so
-// the pages show the block as it is now.
-void refreshBlockViews(ChartDocument &document, ChartPage &block);
+// Draws block's thumbnail again with data and hands it to every view
+// showing it, so the pages show the block as it is now.
+void refreshBlockViews(ChartDocument &document, ChartPage &block, const ChartDataContext &data);
 
 // Deletes page from the first page list, never its last page: false (and
 // nothing changed) when page is not in that list or is its only page. A

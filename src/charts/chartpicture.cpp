@@ -2,9 +2,8 @@
 
 #include "chartdocument.h"
 #include "chartrenderer.h"
+#include "charttemplates.h"
 
-#include <QDataStream>
-#include <QFile>
 #include <QPainter>
 
 #include <cmath>
@@ -71,19 +70,13 @@ QImage renderChartPicture(const ChartDocument &document, const ChartDataContext 
 QImage chartPictureFromFile(const QString &path, const ChartDataContext &data, const QSize &requested,
                             QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    ChartTemplateRead read = readChartTemplate(path);
+    if (read.status != ChartTemplateRead::Ok) {
         if (error)
-            *error = file.errorString();
+            *error = read.reason;
         return QImage();
     }
-    QDataStream stream(&file);
-    ChartDocument document;
-    document.dataContext = data;
-    if (document.read(stream) != 0) {
-        if (error)
-            *error = QStringLiteral("not a chart template, or a damaged one");
-        return QImage();
-    }
-    return renderChartPicture(document, data, requested);
+    // Block views nested in a block draw their thumbnails.
+    refreshThumbnails(read.document, data);
+    return renderChartPicture(read.document, data, requested);
 }

@@ -38,7 +38,7 @@ QSize chartPictureSize(const QSizeF &pageUnits, const QSize &requested);
 QImage renderChartPicture(const ChartDocument &document, const ChartDataContext &data,
                           const QSize &requested);
 
-// Reads the template at path and draws its picture. Null when the file
-// cannot be opened or the template is refused; error then says why.
+// Reads the template at path (readChartTemplate) and draws its picture.
+// Null when the file cannot be read or is refused; error then says why.
 QImage chartPictureFromFile(const QString &path, const ChartDataContext &data, const QSize &requested,
                             QString *error = nullptr);

@@ -2,6 +2,7 @@
 
 #include "barcodes/barcode.h"
 #include "chartdocument.h"
+#include "chartelements.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -71,7 +72,16 @@ void drawGrid(QPainter &painter, const QSizeF &size, const ChartRenderOptions &o
         painter.drawLine(QPointF(x, 0), QPointF(x, size.height()));
 }
 
-void drawPicture(QPainter &painter, const ChartItem &item)
+void strokeShape(QPainter &painter, const QPainterPath &shape, const QColor &colour)
+{
+    painter.setClipping(false);
+    painter.strokePath(shape, QPen(colour, 1, Qt::SolidLine));
+}
+
+} // namespace
+
+void drawPictureContent(QPainter &painter, const ChartItem &item, const ChartDataContext &,
+                        const ChartRenderOptions &)
 {
     if (!item.image.isNull())
         painter.drawImage(QRectF(QPointF(0, 0), item.size), item.image);
@@ -79,8 +89,8 @@ void drawPicture(QPainter &painter, const ChartItem &item)
 
 // A block page drawn inside a block view: block views nested in it show
 // their thumbnails, so a block can never draw itself again.
-void drawBlockView(QPainter &painter, const ChartItem &item, const ChartDataContext &data,
-                   const ChartRenderOptions &options)
+void drawBlockViewContent(QPainter &painter, const ChartItem &item, const ChartDataContext &data,
+                          const ChartRenderOptions &options)
 {
     const QRectF rect(QPointF(0, 0), item.size);
     if (options.directBlocks && item.block) {
@@ -102,7 +112,8 @@ void drawBlockView(QPainter &painter, const ChartItem &item, const ChartDataCont
 
 // The symbol scaled by one factor to fit the item, at the left, centre or
 // right; any other alignment draws nothing.
-void drawBarcode(QPainter &painter, const ChartItem &item)
+void drawBarcodeContent(QPainter &painter, const ChartItem &item, const ChartDataContext &,
+                        const ChartRenderOptions &)
 {
     const int align = item.alignment;
     if (align != ALIGN_LEFT_VALUE && align != ALIGN_CENTRE_VALUE && align != ALIGN_RIGHT_VALUE)
@@ -120,14 +131,6 @@ void drawBarcode(QPainter &painter, const ChartItem &item)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF(left, 0), drawn), symbol);
 }
-
-void strokeShape(QPainter &painter, const QPainterPath &shape, const QColor &colour)
-{
-    painter.setClipping(false);
-    painter.strokePath(shape, QPen(colour, 1, Qt::SolidLine));
-}
-
-} // namespace
 
 ChartRenderOptions thumbnailOptions()
 {
@@ -185,31 +188,11 @@ void drawContent(QPainter &painter, const ChartItem &content, const ChartDataCon
                  const ChartRenderOptions &options)
 {
     painter.save();
-    switch (content.type) {
-    case ITEM_PICTURE:
-        drawPicture(painter, content);
-        break;
-    case ITEM_TEXT_FIELD:
-        drawTextField(painter, content, data);
-        break;
-    case ITEM_BLOCK_VIEW:
-        drawBlockView(painter, content, data, options);
-        break;
-    case ITEM_BARCODE:
-        drawBarcode(painter, content);
-        break;
-    case ITEM_GRID_CHART:
-    case ITEM_NAME_CHART:
-    case ITEM_CALENDAR_CHART:
-    case ITEM_FEATURE_TABLE:
-    case ITEM_BRIDGES_TABLE:
-        drawChartDiagram(painter, content, data);
-        break;
-    default:
-        // Centred labels, filled shapes, caption texts and record images
-        // are carried in files but never created by our designer.
-        break;
-    }
+    // Centred labels, filled shapes, caption texts and record images are
+    // carried in files but never created by our designer: no drawer.
+    const ChartElementKind *kind = elementKindOf(content);
+    if (kind && kind->draw)
+        kind->draw(painter, content, data, options);
     painter.restore();
 }
 
@@ -242,4 +225,18 @@ QImage renderThumbnail(const ChartPage &page, const ChartDataContext &data)
     drawPageFitted(painter, page, QRectF(thumbnail.rect()), data, thumbnailOptions());
     painter.end();
     return thumbnail;
+}
+
+void refreshThumbnail(ChartPage &page, const ChartDataContext &data)
+{
+    page.thumbnail = renderThumbnail(page, data);
+}
+
+void refreshThumbnails(ChartDocument &document, const ChartDataContext &data)
+{
+    for (const auto &block : document.blocks)
+        refreshThumbnail(*block, data);
+    linkBlockViews(document);
+    for (ChartPage *page : document.allPages())
+        refreshThumbnail(*page, data);
 }

@@ -3,7 +3,10 @@
 #include "chartdocument.h"
 #include "document/programfolder.h"
 #include "files/checkedfilewriter.h"
+#include "files/regularfilereader.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -114,4 +117,35 @@ bool saveChartTemplate(ChartDocument &document, const QString &folder, QString *
         QFile::remove(opened);
     document.fileName = chosen;
     return true;
+}
+
+ChartTemplateRead readChartTemplate(const QString &path)
+{
+    ChartTemplateRead read;
+    FileReadResult file = readRegularFile(path, MAX_TEMPLATE_FILE_BYTES);
+    switch (file.status) {
+    case FileReadResult::Ok:
+        break;
+    case FileReadResult::CannotOpen:
+        read.status = ChartTemplateRead::CannotRead;
+        read.reason = file.reason;
+        return read;
+    case FileReadResult::NotRegular:
+    case FileReadResult::TooLarge:
+        read.status = ChartTemplateRead::Refused;
+        read.reason = file.reason;
+        return read;
+    }
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream stream(&buffer);
+    if (read.document.read(stream) != 0) {
+        read.document.newDocument();
+        read.status = ChartTemplateRead::NotTemplate;
+        read.reason = QStringLiteral("not a chart template of version 256 to 263, or a damaged one");
+        return read;
+    }
+    read.document.fileName = path;
+    read.status = ChartTemplateRead::Ok;
+    return read;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// Where chart templates live, and the designer's way of saving them.
+// Where chart templates live, the one way of reading a template file, and
+// the designer's way of saving them.
 //
 // Two folders: the templates shipped with the program (the "images/
 // templates" folder beside it, read-only) and the user's own, the folder
@@ -8,10 +9,10 @@
 // The chart page lists both, marked apart; deleting is for the user's own
 // only, and saving an edited shipped template makes a new user template.
 
+#include "chartdocument.h"
+
 #include <QList>
 #include <QString>
-
-class ChartDocument;
 
 struct ChartTemplateEntry
 {
@@ -29,6 +30,28 @@ QList<ChartTemplateEntry> listAllChartTemplates(const QString &shippedFolder, co
 QString shippedTemplateFolder();
 // The documents folder + "/Sorvel Numerology/".
 QString userTemplateFolder();
+
+// A template file is refused above this size (pictures included, a
+// template stays far below it).
+constexpr qint64 MAX_TEMPLATE_FILE_BYTES = 64 * 1024 * 1024;
+
+struct ChartTemplateRead
+{
+    enum Status {
+        Ok,
+        CannotRead,  // the file cannot be opened or read (missing, no permission, a folder)
+        Refused,     // not a regular file (a FIFO, a device) or over MAX_TEMPLATE_FILE_BYTES
+        NotTemplate, // not a template, another version, or damaged
+    };
+    Status status = CannotRead;
+    QString reason;         // why it was not read: the system's reason or ours
+    ChartDocument document; // the template when Ok (its file name the path), else a new document
+};
+
+// Reads the chart template at path through the regular-file reader: a FIFO
+// or device is refused before anything blocks on it, a huge file before it
+// is loaded. Thumbnails are not drawn (refreshThumbnails, with the data).
+ChartTemplateRead readChartTemplate(const QString &path);
 
 // The message of a failed save.
 extern const char CANT_SAVE_REPORT[];

@@ -50,7 +50,7 @@ bool TemplateReader::readBody(ChartDocument &document)
 {
     document.title = m_in.readString();
     m_in.readInt();        // always 1
-    m_in.readImage(false); // the first page's thumbnail; rendered anew below
+    m_in.readImage(false); // the first page's thumbnail; drawn anew by whoever has the data
     if (m_version > 256) {
         document.showGrid = m_in.readInt() != 0;
         document.snapToGrid = m_in.readInt() != 0;
@@ -158,16 +158,6 @@ std::unique_ptr<ChartItem> TemplateReader::readItem()
     return item;
 }
 
-// Block thumbnails first: the block views on the pages show them.
-void finishReading(ChartDocument &document)
-{
-    for (const auto &block : document.blocks)
-        document.refreshThumbnail(*block);
-    linkBlockViews(document);
-    for (ChartPage *page : document.allPages())
-        document.refreshThumbnail(*page);
-}
-
 bool headerMatches(QDataStream &stream)
 {
     quint32 length = 0;
@@ -195,14 +185,13 @@ int ChartDocument::read(QDataStream &stream)
 
     ChartDocument parsed;
     parsed.clear();
-    parsed.dataContext = dataContext;
     parsed.fileName = fileName;
     parsed.version = fileVersion;
     if (!TemplateReader(in, fileVersion).readBody(parsed)) {
         newDocument();
         return -1;
     }
-    finishReading(parsed);
+    linkBlockViews(parsed);
 
     parsed.currentPage = parsed.firstPage();
     if (!parsed.currentPage) {

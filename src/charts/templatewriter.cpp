@@ -61,7 +61,6 @@ int ChartDocument::write(QDataStream &stream)
         return -1;
     setTemplateEncoding(stream);
     mapBlockViewsToIndexes(*this);
-    refreshThumbnail(*first);
 
     stream << TEMPLATE_HEADER << qint32(WRITTEN_VERSION) << title << qint32(1) << first->thumbnail;
     stream << qint32(showGrid) << qint32(snapToGrid) << qint32(showBoundaries) << double(gridStepX)

@@ -112,7 +112,7 @@ int runChartImage(const QStringList &args)
     }
 
     QImage picture;
-    if (!drawTemplateFile(parser.value(QStringLiteral("template")), data, size, picture, error))
-        return usageError(command + QLatin1String(": ") + error);
+    if (const int status = drawTemplateFile(command, parser.value(QStringLiteral("template")), data, size, picture))
+        return status;
     return writePicture(picture, parser.value(QStringLiteral("out")));
 }

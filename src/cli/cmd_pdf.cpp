@@ -207,10 +207,7 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
         data.partnerMatrix = &partnerSquare;
     }
     data.numerologist = request.numerologist;
-    QString error;
-    if (!drawTemplateFile(request.templatePath, data, QSize(0, 0), reports.chart, error))
-        return usageError(QLatin1String("pdf: ") + error);
-    return EXIT_OK;
+    return drawTemplateFile(QStringLiteral("pdf"), request.templatePath, data, QSize(0, 0), reports.chart);
 }
 
 // The printer beside this program (the build tree), or in the package's

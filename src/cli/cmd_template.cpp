@@ -3,15 +3,16 @@
 // one JSON object, so a template can be checked without the designer.
 
 #include "charts/chartdocument.h"
-#include "charts/charttemplates.h"
+#include "charts/chartrenderer.h"
 #include "cliutil.h"
 #include "commands.h"
+#include "templatepicture.h"
 
-#include <QDataStream>
-#include <QFile>
 #include <QJsonArray>
 
 namespace {
+
+const QString COMMAND = QStringLiteral("template");
 
 QString argbText(const QColor &colour)
 {
@@ -114,29 +115,14 @@ QJsonObject documentJson(const ChartDocument &document)
     return o;
 }
 
-// Reads the template at path; on failure prints why and returns false.
-bool readTemplate(const QString &path, ChartDocument &document)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        usageError(QStringLiteral("template: ") + path + QStringLiteral(": cannot read: ") +
-                   file.errorString());
-        return false;
-    }
-    QDataStream stream(&file);
-    if (document.read(stream) != 0) {
-        usageError(QStringLiteral("template: ") + path +
-                   QStringLiteral(": not a chart template of version 256 to 263, or a damaged one"));
-        return false;
-    }
-    return true;
-}
-
+// The copy carries thumbnails drawn without a person, as the shipped
+// templates do.
 int copyTemplate(const QString &in, const QString &out)
 {
     ChartDocument document;
-    if (!readTemplate(in, document))
-        return EXIT_USAGE;
+    if (const int status = readTemplateFile(COMMAND, in, document))
+        return status;
+    refreshThumbnails(document, ChartDataContext());
     const QByteArray bytes = document.toBytes();
     if (bytes.isEmpty())
         return usageError(QStringLiteral("template: ") + in + QStringLiteral(": the template has no pages"));
@@ -146,8 +132,8 @@ int copyTemplate(const QString &in, const QString &out)
 int dumpTemplate(const QString &in)
 {
     ChartDocument document;
-    if (!readTemplate(in, document))
-        return EXIT_USAGE;
+    if (const int status = readTemplateFile(COMMAND, in, document))
+        return status;
     return writeJson(documentJson(document), QStringLiteral("template"));
 }
 
@@ -162,8 +148,8 @@ void usageTemplate(QTextStream &out)
            "    Prints the chart template IN as one JSON object: the document's settings,\n"
            "    its blocks and its page lists, each page with its items (colours as\n"
            "    #AARRGGBB).\n"
-           "    Exit status 2 when IN is not a template, is damaged or cannot be read, or\n"
-           "    OUT cannot be written.\n";
+           "    Exit status 2 when IN cannot be read, is not a template or is damaged; 1\n"
+           "    when IN is not a regular file or is over 64 MB, or OUT cannot be written.\n";
 }
 
 int runTemplate(const QStringList &args)

@@ -1,29 +1,44 @@
 #include "templatepicture.h"
 
-#include "charts/chartdocument.h"
 #include "charts/chartpicture.h"
+#include "charts/chartrenderer.h"
+#include "charts/charttemplates.h"
+#include "commands.h"
 
-#include <QDataStream>
-#include <QFile>
+#include <QTextStream>
 
-bool drawTemplateFile(const QString &path, const ChartDataContext &data, const QSize &size, QImage &picture,
-                      QString &error)
+int readTemplateFile(const QString &command, const QString &path, ChartDocument &document)
+{
+    ChartTemplateRead read = readChartTemplate(path);
+    int status = EXIT_USAGE;
+    QString why = read.reason;
+    switch (read.status) {
+    case ChartTemplateRead::Ok:
+        document = std::move(read.document);
+        return EXIT_OK;
+    case ChartTemplateRead::Refused:
+        status = EXIT_FAILED;
+        why = QStringLiteral("cannot read: ") + read.reason;
+        break;
+    case ChartTemplateRead::CannotRead:
+        why = QStringLiteral("cannot read: ") + read.reason;
+        break;
+    case ChartTemplateRead::NotTemplate:
+        break;
+    }
+    QTextStream(stderr) << "sorvel-cli: " << command << ": " << path << ": " << why << "\n";
+    return status;
+}
+
+int drawTemplateFile(const QString &command, const QString &path, const ChartDataContext &data,
+                     const QSize &size, QImage &picture)
 {
     picture = QImage();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + QStringLiteral(": cannot read: ") + file.errorString();
-        return false;
-    }
-    // The data goes in before the document is read: block views keep the
-    // thumbnails drawn while reading.
     ChartDocument document;
-    document.dataContext = data;
-    QDataStream stream(&file);
-    if (document.read(stream) != 0) {
-        error = path + QStringLiteral(": not a chart template of version 256 to 263, or a damaged one");
-        return false;
-    }
+    if (const int status = readTemplateFile(command, path, document))
+        return status;
+    // Block views nested in a block draw their thumbnails.
+    refreshThumbnails(document, data);
     picture = renderChartPicture(document, data, size);
-    return true;
+    return EXIT_OK;
 }

@@ -1,6 +1,7 @@
 #include "creportcreator.h"
 
 #include "ccolordialog.h"
+#include "charthistory.h"
 #include "ciconlist.h"
 #include "cpapersizedlg.h"
 #include "cpropertieswidget.h"
@@ -11,6 +12,7 @@
 #include "charts/chartdocument.h"
 #include "charts/chartelements.h"
 #include "charts/chartpages.h"
+#include "charts/chartrenderer.h"
 #include "charts/charttemplates.h"
 #include "engine/messagereporter.h"
 #include "files/checkedfilewriter.h"
@@ -30,56 +32,57 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <cmath>
 
 namespace {
 
-// One toolbar button: its tooltip, picture and what it does.
+// One toolbar button: its tooltip, picture (or, without one, a glyph drawn
+// as its text) and what it does.
 struct ToolButton
 {
     const char *toolTip;
     const char *picture;
+    const char *glyph;
     void (CReportCreator::*creatorSlot)();
     void (CReportPE::*editorSlot)();
 };
 
 // clang-format off
 const ToolButton TOOL_BUTTONS[] = {
-    {"100%",                       "bzoomn.png",      nullptr,                     &CReportPE::OnZoomNormal},
-    {"Zoom In",                    "bzoomi.png",      nullptr,                     &CReportPE::OnZoomIn},
-    {"Zoom Out",                   "bzoomo.png",      nullptr,                     &CReportPE::OnZoomOut},
-    {"Graphics Charts Properties", "bprops.png",      &CReportCreator::OnProperties, nullptr},
-    {"Delete",                     "bdelete.png",     &CReportCreator::OnDelete,   nullptr},
-    {"Show Grid",                  "bgrid.png",       nullptr,                     &CReportPE::OnGrid},
-    {"Snap to Grid",               "bsnap.png",       nullptr,                     &CReportPE::OnSnap},
-    {"Boundaries",                 "bbound.png",      nullptr,                     &CReportPE::OnBoundaries},
-    {"Bring to Front",             "bbringfront.png", nullptr,                     &CReportPE::moveToFrontSelItems},
-    {"Send to Back",               "bbringback.png",  nullptr,                     &CReportPE::moveToBackSelItems},
+    {"Undo",                       nullptr,           "\u21B6", nullptr,                     &CReportPE::OnUndo},
+    {"Redo",                       nullptr,           "\u21B7", nullptr,                     &CReportPE::OnRedo},
+    {"100%",                       "bzoomn.png",      nullptr, nullptr,                     &CReportPE::OnZoomNormal},
+    {"Zoom In",                    "bzoomi.png",      nullptr, nullptr,                     &CReportPE::OnZoomIn},
+    {"Zoom Out",                   "bzoomo.png",      nullptr, nullptr,                     &CReportPE::OnZoomOut},
+    {"Graphics Charts Properties", "bprops.png",      nullptr, &CReportCreator::OnProperties, nullptr},
+    {"Delete",                     "bdelete.png",     nullptr, &CReportCreator::OnDelete,   nullptr},
+    {"Show Grid",                  "bgrid.png",       nullptr, nullptr,                     &CReportPE::OnGrid},
+    {"Snap to Grid",               "bsnap.png",       nullptr, nullptr,                     &CReportPE::OnSnap},
+    {"Boundaries",                 "bbound.png",      nullptr, nullptr,                     &CReportPE::OnBoundaries},
+    {"Bring to Front",             "bbringfront.png", nullptr, nullptr,                     &CReportPE::moveToFrontSelItems},
+    {"Send to Back",               "bbringback.png",  nullptr, nullptr,                     &CReportPE::moveToBackSelItems},
 };
 
-// The fields list: groups with their pictures, entries with their numbers.
+// The groups of the fields list with their pictures; the entries come from
+// the element table in its order, numbered from the group's first number
+// (1: every entry of the group is 1).
 struct FieldGroup
 {
+    ElementGroup group;
     const char *name;
     const char *picture;
-    const char *const *entries;
-    int firstNumber; // 1: every entry of the group is 1
+    int firstNumber;
 };
-const char *const CALCULATED_ENTRIES[] = {"Name", "Planes of Expression", "Psychomatrix",
-                                          "Personal numbers calendar", "Main Features",
-                                          "Additional Features", "Life Cycles", "Bridges", nullptr};
-const char *const VARIABLE_ENTRIES[] = {"Full Name", "Short Name", "Birthdate", "Print date", "Numerologist", nullptr};
-const char *const OBJECT_ENTRIES[] = {"Text", "Image", "Bar Codes", nullptr};
 const FieldGroup FIELD_GROUPS[] = {
-    {"Calculated data", "datafield-i.png",      CALCULATED_ENTRIES, 1},
-    {"Variables",       "datafieldtitle-i.png", VARIABLE_ENTRIES,   1000},
-    {"Objects",         "thumb.png",            OBJECT_ENTRIES,     2000},
+    {ElementGroup::Calculated, "Calculated data", "datafield-i.png",      1},
+    {ElementGroup::Variables,  "Variables",       "datafieldtitle-i.png", 1000},
+    {ElementGroup::Objects,    "Objects",         "thumb.png",            2000},
 };
 // clang-format on
 
-constexpr int IMAGE_ENTRY_NUMBER = 2001;
 constexpr int LONGEST_IMAGE_SIDE = 1024;
 // Card sizes are shown in units of 1.18 page units.
 constexpr double CARD_UNIT = 1.18;
@@ -98,7 +101,7 @@ QString programImagesFolder()
 
 } // namespace
 
-CReportCreator::CReportCreator(int mode, QWidget *parent)
+CReportCreator::CReportCreator(DesignerMode mode, QWidget *parent)
     : QWidget(parent)
     , m_mode(mode)
     , m_imagesFolder(programImagesFolder())
@@ -117,7 +120,7 @@ CReportCreator::CReportCreator(int mode, QWidget *parent)
     m_splitter->setCollapsible(2, false);
     // The fields pane starts at its widest in both modes: at its narrowest
     // the property table's values would start out of sight.
-    if (m_mode == 1)
+    if (m_mode == DesignerMode::Card)
         m_pagesPane->hide(); // it keeps its share; the fields pane takes the rest
     m_splitter->setSizes({200, 700, 300});
     m_editor->setImagesFolder(m_imagesFolder);
@@ -126,6 +129,7 @@ CReportCreator::CReportCreator(int mode, QWidget *parent)
     connect(m_editor, &CReportPE::itemDropped, this, &CReportCreator::OnAddField);
     connect(m_editor, &CReportPE::selectionChanged, this, &CReportCreator::OnPageSelectionChanged);
     connect(m_editor, &CReportPE::documentEdited, this, &CReportCreator::documentEdited);
+    connect(m_editor, &CReportPE::documentRestored, this, &CReportCreator::documentRestored);
     connectPagesPane();
     connect(m_properties, &CPropertiesWidget::dataChanged, this, &CReportCreator::OnPropertyChanged);
     connect(m_save, &QPushButton::clicked, this, &CReportCreator::OnOk);
@@ -155,7 +159,12 @@ QWidget *CReportCreator::buildEditorPane()
         auto *button = new QToolButton;
         button->setFixedSize(35, 26);
         button->setIconSize(QSize(20, 20));
-        button->setIcon(QIcon(m_imagesFolder + QLatin1String(tool.picture)));
+        if (tool.picture) {
+            button->setIcon(QIcon(m_imagesFolder + QLatin1String(tool.picture)));
+        } else {
+            button->setText(QString::fromUtf8(tool.glyph));
+            button->setStyleSheet(QStringLiteral("color: #f4ede4; font-size: 17px;"));
+        }
         button->setToolTip(tr(tool.toolTip));
         button->setAutoRaise(true);
         if (tool.creatorSlot)
@@ -167,6 +176,12 @@ QWidget *CReportCreator::buildEditorPane()
     }
     toolbar->addStretch();
     column->addWidget(strip);
+    // Undo and redo are there when there is something to undo or redo.
+    QUndoStack *stack = m_editor->history()->stack();
+    m_tools.at(0)->setEnabled(stack->canUndo());
+    m_tools.at(1)->setEnabled(stack->canRedo());
+    connect(stack, &QUndoStack::canUndoChanged, m_tools.at(0), &QToolButton::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, m_tools.at(1), &QToolButton::setEnabled);
     m_editor->resize(550, 500);
     column->addWidget(m_editor, 1);
     auto *buttons = new QHBoxLayout;
@@ -214,10 +229,14 @@ void CReportCreator::fillFieldsList()
         auto *top = new QTreeWidgetItem(m_fields, {tr(group.name)});
         top->setIcon(0, QIcon(m_imagesFolder + QLatin1String(group.picture)));
         top->setFlags(Qt::ItemIsEnabled);
-        for (int i = 0; group.entries[i]; ++i) {
-            auto *entry = new QTreeWidgetItem(top, {QLatin1String(group.entries[i])});
+        int i = 0;
+        for (const ChartElementKind &kind : chartElementKinds()) {
+            if (kind.group != group.group)
+                continue;
+            auto *entry = new QTreeWidgetItem(top, {QLatin1String(kind.entry)});
             entry->setData(0, Qt::UserRole, group.firstNumber == 1 ? 1 : group.firstNumber + i);
             entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+            ++i;
         }
     }
     m_fields->expandAll();
@@ -248,6 +267,14 @@ void CReportCreator::resizeEvent(QResizeEvent *event)
     OnUpdateWidgetGeometry();
 }
 
+// The page editor has the keyboard when the designer opens, so the
+// editing keys work at once.
+void CReportCreator::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_editor->setFocus(Qt::OtherFocusReason);
+}
+
 void CReportCreator::OnUpdateWidgetGeometry()
 {
     m_splitter->setGeometry(5, 10, std::max(0, width() - 10), std::max(0, height() - 20));
@@ -257,42 +284,49 @@ void CReportCreator::OnUpdateWidgetGeometry()
 
 void CReportCreator::setDataContext(const ChartDataContext &data)
 {
-    m_editor->document().dataContext = data;
-    m_editor->viewport()->update();
+    m_editor->setDataContext(data);
 }
 
 bool CReportCreator::openFile(const QString &path)
 {
-    QFile file(path);
+    ChartTemplateRead read = readChartTemplate(path);
     ChartDocument &document = m_editor->document();
-    const ChartDataContext data = document.dataContext;
-    int result = -1;
-    if (file.open(QIODevice::ReadOnly)) {
-        QDataStream stream(&file);
-        result = document.read(stream);
-    }
-    if (result != 0) {
+    if (read.status != ChartTemplateRead::Ok) {
         messageReporter().critical(tr("Error"), tr("Can't open file %1").arg(path));
         document.newDocument();
     } else {
-        document.fileName = path;
+        document = std::move(read.document);
         if (!document.currentPage)
             document.currentPage = document.firstPage();
     }
-    document.dataContext = data;
     showDocument();
-    m_modified = false;
-    return result == 0;
+    m_editor->history()->reset();
+    return read.status == ChartTemplateRead::Ok;
 }
 
 void CReportCreator::startNew()
 {
-    ChartDocument &document = m_editor->document();
-    const ChartDataContext data = document.dataContext;
-    document.newDocument();
-    document.dataContext = data;
+    m_editor->document().newDocument();
     showDocument();
-    m_modified = false;
+    m_editor->history()->reset();
+}
+
+bool CReportCreator::isModified() const
+{
+    return m_editor->history()->isModified();
+}
+
+void CReportCreator::setModified(bool modified)
+{
+    if (modified)
+        markModified(tr("Edit"));
+    else
+        m_editor->history()->markSaved();
+}
+
+void CReportCreator::markModified(const QString &step)
+{
+    m_editor->recordEdit(step);
 }
 
 QString CReportCreator::fileName() const
@@ -303,6 +337,9 @@ QString CReportCreator::fileName() const
 bool CReportCreator::OnOk()
 {
     ChartDocument &document = m_editor->document();
+    // The file carries a thumbnail of its first page as it is drawn here.
+    if (ChartPage *first = document.firstPage())
+        refreshThumbnail(*first, m_editor->dataContext());
     bool saved = false;
     if (!m_saveFile.isEmpty()) {
         const QByteArray bytes = document.toBytes();
@@ -316,14 +353,14 @@ bool CReportCreator::OnOk()
         messageReporter().critical(tr("Error"), tr(CANT_SAVE_REPORT));
         return false;
     }
-    m_modified = false;
+    m_editor->history()->markSaved();
     emit templateSaved(document.fileName);
     return true;
 }
 
 void CReportCreator::OnCancel()
 {
-    if (m_modified && askDesignerQuestion(this, tr("Warning"), tr("Save changes?")) && !OnOk())
+    if (isModified() && askDesignerQuestion(this, tr("Warning"), tr("Save changes?")) && !OnOk())
         return; // the save failed: the user keeps the work in front of him
     emit closeRequested();
 }
@@ -336,7 +373,7 @@ void CReportCreator::OnProperties()
     ChartPage *page = document.currentPage;
     if (!page)
         return;
-    const bool card = m_mode == 1;
+    const bool card = m_mode == DesignerMode::Card;
     CPaperSizeDlg dialog(card ? CPaperSizeDlg::Variant::Card : CPaperSizeDlg::Variant::Paper, this);
     dialog.setTitleText(document.title);
     if (card) {
@@ -359,7 +396,7 @@ void CReportCreator::OnProperties()
     document.title = dialog.titleText();
     const double factor = card ? CARD_UNIT : UNITS_PER_INCH;
     page->size = dialog.chosenSize() * factor;
-    pagesChanged();
+    pagesChanged(tr("Chart Properties"));
 }
 
 void CReportCreator::slotOnBackground()
@@ -389,9 +426,10 @@ void CReportCreator::OnAddField(const QPoint &position)
     addField(entry->data(0, Qt::UserRole).toInt(), entry->text(0), position);
 }
 
-ChartItem *CReportCreator::addField(int number, const QString &entry, const QPoint &position)
+ChartItem *CReportCreator::addField(int, const QString &entry, const QPoint &position)
 {
-    if (number == IMAGE_ENTRY_NUMBER)
+    const ChartElementKind *kind = elementKindNamed(entry);
+    if (kind && (kind->flags & ELEMENT_NEEDS_PICTURE))
         return addImage(position);
     return m_editor->createElementAt(makeFieldContent(entry), position);
 }
@@ -420,7 +458,7 @@ void CReportCreator::OnPageSelectionChanged()
     const std::vector<ChartItem *> selected = m_editor->selectedItems();
     ChartPage *page = m_editor->document().currentPage;
     if (selected.size() == 1 && page)
-        m_properties->setRows(propertyRowsFor(*selected.front(), *page));
+        m_properties->setRows(propertyRowsFor(*selected.front(), *page) + geometryRowsFor(*selected.front()));
     else
         m_properties->setRows({});
 }
@@ -431,9 +469,15 @@ void CReportCreator::OnPropertyChanged()
     ChartPage *page = m_editor->document().currentPage;
     if (selected.size() != 1 || !page)
         return;
-    applyPropertyRows(*selected.front(), *page, m_properties->rows());
-    m_editor->viewport()->update();
-    markModified();
+    const PropertyRows rows = m_properties->rows();
+    const PropertyRows geometry = geometryRowsFor(*selected.front());
+    applyPropertyRows(*selected.front(), *page, rows);
+    applyGeometryRows(*selected.front(), rows);
+    markModified(tr("Properties"));
+    // The geometry rows show where the element went, once the edit that
+    // moved it is over (the table is rebuilt, its editors too).
+    if (geometryRowsFor(*selected.front()) != geometry)
+        QTimer::singleShot(0, this, &CReportCreator::OnPageSelectionChanged);
 }
 
 // --- pages and blocks ---
@@ -460,26 +504,39 @@ void CReportCreator::connectPagesPane()
             Qt::QueuedConnection);
 }
 
-void CReportCreator::showDocument()
+void CReportCreator::refreshThumbnails()
 {
+    // Blocks first: every view of a block, on a page or in another block,
+    // then shows it as it is drawn now, and the pages show those views.
     ChartDocument &document = m_editor->document();
-    for (ChartPage *page : document.allPages())
-        document.refreshThumbnail(*page);
     for (const auto &block : document.blocks)
-        refreshBlockViews(document, *block);
-    m_editor->documentReplaced();
-    m_pagesPane->showDocument(document);
+        refreshBlockViews(document, *block, m_editor->dataContext());
+    for (ChartPage *page : document.allPages())
+        refreshThumbnail(*page, m_editor->dataContext());
 }
 
-void CReportCreator::pagesChanged()
+void CReportCreator::showDocument()
+{
+    refreshThumbnails();
+    m_editor->documentReplaced();
+    m_pagesPane->showDocument(m_editor->document());
+}
+
+void CReportCreator::documentRestored()
+{
+    m_thumbnailTimer->stop();
+    refreshThumbnails();
+    m_pagesPane->showDocument(m_editor->document());
+}
+
+void CReportCreator::pagesChanged(const QString &step)
 {
     showDocument();
-    markModified();
+    markModified(step);
 }
 
 void CReportCreator::documentEdited()
 {
-    markModified();
     m_thumbnailTimer->start();
 }
 
@@ -491,9 +548,9 @@ void CReportCreator::refreshCurrentThumbnail()
     if (!page)
         return;
     if (placeOf(document, page) == PagePlace::Block)
-        refreshBlockViews(document, *page);
+        refreshBlockViews(document, *page, m_editor->dataContext());
     else
-        document.refreshThumbnail(*page);
+        refreshThumbnail(*page, m_editor->dataContext());
     m_pagesPane->refreshEntry(page);
 }
 
@@ -506,7 +563,7 @@ void CReportCreator::showPage(ChartPage *page)
         refreshCurrentThumbnail();
     document.currentPage = page;
     // A page shows its block views as the blocks are now.
-    document.refreshThumbnail(*page);
+    refreshThumbnail(*page, m_editor->dataContext());
     m_editor->documentReplaced();
 }
 
@@ -538,7 +595,7 @@ void CReportCreator::OnAddPage()
     ChartDocument &document = m_editor->document();
     ChartPage *page = document.addPage();
     document.currentPage = page;
-    pagesChanged();
+    pagesChanged(tr("Add Page"));
 }
 
 void CReportCreator::OnDelPage()
@@ -551,7 +608,7 @@ void CReportCreator::OnDelPage()
                              tr("Are You sure?\r\nDo You want to delete the page \"%1\"?").arg(page->name)))
         return;
     if (deletePage(document, page))
-        pagesChanged();
+        pagesChanged(tr("Delete Page"));
 }
 
 void CReportCreator::OnPageProp()
@@ -559,7 +616,7 @@ void CReportCreator::OnPageProp()
     ChartPage *page = m_pagesPane->pagesList()->currentPage();
     if (!page || !editPageProperties(*page, true, tr("Pages Properties")))
         return;
-    pagesChanged();
+    pagesChanged(tr("Page Properties"));
 }
 
 void CReportCreator::OnAddBlock()
@@ -571,7 +628,7 @@ void CReportCreator::OnAddBlock()
     if (!editPageProperties(proposal, false, tr("Add Block")))
         return;
     document.currentPage = document.addBlock(proposal.size, proposal.name);
-    pagesChanged();
+    pagesChanged(tr("Add Block"));
 }
 
 void CReportCreator::OnDelBlock()
@@ -589,7 +646,7 @@ void CReportCreator::OnDelBlock()
     if (!askDesignerQuestion(this, tr("Question"), question))
         return;
     if (deleteBlock(document, block))
-        pagesChanged();
+        pagesChanged(tr("Delete Block"));
 }
 
 void CReportCreator::OnBlockProp()
@@ -597,7 +654,7 @@ void CReportCreator::OnBlockProp()
     ChartPage *block = m_pagesPane->blocksList()->currentPage();
     if (!block || !editPageProperties(*block, false, tr("Block Properties")))
         return;
-    pagesChanged();
+    pagesChanged(tr("Block Properties"));
 }
 
 void CReportCreator::OnListDrop(int from, int to)
@@ -616,7 +673,7 @@ void CReportCreator::OnBlockDrop(int from, int to)
 void CReportCreator::listsReordered()
 {
     m_pagesPane->showDocument(m_editor->document());
-    markModified();
+    markModified(tr("Reorder"));
 }
 
 void CReportCreator::OnBlockItemDropped(const QPoint &position, const QByteArray &drag)
@@ -630,12 +687,12 @@ void CReportCreator::OnBlockItemDropped(const QPoint &position, const QByteArray
         !m_editor->viewport()->rect().contains(position))
         return;
     ChartPage &block = *document.blocks[size_t(dropped.row)];
-    m_editor->createElementAt(makeBlockViewContent(document, block), position);
+    m_editor->createElementAt(makeBlockViewContent(block, m_editor->dataContext()), position);
 }
 
 // --- the window ---
 
-CReportCreatorWin::CReportCreatorWin(QWidget *parent, int mode)
+CReportCreatorWin::CReportCreatorWin(QWidget *parent, DesignerMode mode)
     : QDialog(parent)
     , m_creator(new CReportCreator(mode, this))
 {
@@ -659,7 +716,7 @@ CReportCreatorWin::CReportCreatorWin(QWidget *parent, int mode)
 
 static QString runDesigner(QWidget *parent, const ChartDataContext &data, const QString &file)
 {
-    CReportCreatorWin window(parent, 1);
+    CReportCreatorWin window(parent, DesignerMode::Card);
     CReportCreator *creator = window.creator();
     creator->setDataContext(data);
     if (file.isEmpty()) {

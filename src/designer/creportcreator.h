@@ -43,24 +43,27 @@ class QTreeWidgetItem;
 struct ChartItem;
 struct ChartPage;
 
+// What the designer edits: one card-sized page, as the main window opens
+// it, or pages and blocks (the pages-and-blocks pane), as "sorvel
+// --designer" opens it.
+enum class DesignerMode { Pages, Card };
+
 class CReportCreator : public QWidget
 {
     Q_OBJECT
 public:
-    // Mode 1: one card-sized page, as the main window opens the designer.
-    // Mode 0: pages and blocks (the pages-and-blocks pane).
-    explicit CReportCreator(int mode, QWidget *parent = nullptr);
+    explicit CReportCreator(DesignerMode mode, QWidget *parent = nullptr);
 
     CReportPE *editor() const { return m_editor; }
     QTreeWidget *fieldsList() const { return m_fields; }
     CPropertiesWidget *propertiesTable() const { return m_properties; }
-    // The pages-and-blocks pane (hidden in mode 1).
+    // The pages-and-blocks pane (hidden for a card).
     CReportPEPages *pagesPane() const { return m_pagesPane; }
     QPushButton *saveButton() const { return m_save; }
     QPushButton *closeButton() const { return m_close; }
     // The toolbar button with this tooltip ("Zoom In", "Delete", ...), or null.
     QToolButton *toolButton(const QString &toolTip) const;
-    int mode() const { return m_mode; }
+    DesignerMode mode() const { return m_mode; }
 
     void setDataContext(const ChartDataContext &data);
     // Reads a template; false (with a message) when it cannot be read.
@@ -74,8 +77,11 @@ public:
     // The file the last save wrote, or the file the document came from.
     QString fileName() const;
 
-    bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // Modified: the document differs from its last save (or from how it
+    // was opened); undoing back to that state makes it unmodified again.
+    bool isModified() const;
+    // False: the document as it is counts as saved; true: records a step.
+    void setModified(bool modified);
 
     // Picks the image file for "Image" (a file dialog unless replaced).
     void setImageChooser(const std::function<QString(QWidget *)> &chooser) { m_imageChooser = chooser; }
@@ -102,7 +108,7 @@ public slots:
     void OnPropertyChanged();
     void OnUpdateWidgetGeometry();
 
-    // The pages-and-blocks pane (mode 0).
+    // The pages-and-blocks pane (pages mode).
     void OnAddPage();
     void OnDelPage();
     void OnPageProp();
@@ -119,19 +125,25 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *buildEditorPane();
     QWidget *buildFieldsPane();
     void fillFieldsList();
     ChartItem *addImage(const QPoint &position);
-    void markModified() { m_modified = true; }
+    // Records the change just made as one undo step.
+    void markModified(const QString &step);
     void connectPagesPane();
     // After a document was read, started or resized: thumbnails, the
     // editor and the pane all show it afresh.
     void showDocument();
+    // Thumbnails of every block (and its views) and page, drawn with the data.
+    void refreshThumbnails();
+    // An undo or redo replaced the document: thumbnails and the pane follow.
+    void documentRestored();
     // A page or block was added, deleted or resized: shown again, and kept.
-    void pagesChanged();
+    void pagesChanged(const QString &step);
     // An entry was moved in a list: the pane shows the new order.
     void listsReordered();
     // After an edit: the current page's thumbnail (and, for a block, its
@@ -144,11 +156,10 @@ private:
     // page, its count. False when cancelled.
     bool editPageProperties(ChartPage &page, bool withCount, const QString &caption);
 
-    int m_mode;
+    DesignerMode m_mode;
     QString m_imagesFolder;
     QString m_saveFile;
     QString m_saveFolder;
-    bool m_modified = false;
     // The background the background dialog chose; mode -1: none chosen.
     QColor m_pendingColour{Qt::white};
     QImage m_pendingImage;
@@ -170,7 +181,7 @@ class CReportCreatorWin : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CReportCreatorWin(QWidget *parent = nullptr, int mode = 1);
+    explicit CReportCreatorWin(QWidget *parent = nullptr, DesignerMode mode = DesignerMode::Card);
 
     CReportCreator *creator() const { return m_creator; }
 

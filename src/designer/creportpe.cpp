@@ -1,13 +1,17 @@
 #include "creportpe.h"
 
+#include "charthistory.h"
 #include "ciconlist.h"
 #include "designerquestion.h"
 
 #include "charts/chartediting.h"
 #include "charts/chartelements.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QMimeData>
+#include <QUndoStack>
 #include <QPainter>
 #include <QScrollBar>
 #include <QtMath>
@@ -21,6 +25,9 @@ const char FIELDS_LIST_MIME[] = "application/x-qabstractitemmodeldatalist";
 const char *const HANDLE_PICTURE_FILES[] = {"move-s.png", "rotate-s.png", "scale-s.png"};
 constexpr int SCROLL_SINGLE_STEP = 8;
 constexpr double ROTATION_LEVER_PIXELS = 40.0;
+// Pasted and duplicated elements land this far (units) right of and below
+// where they were copied, one step further for each paste in a row.
+constexpr double PASTE_OFFSET = 10.0;
 
 // Which edges of the local rectangle a resize zone drags.
 struct ZoneEdges
@@ -82,6 +89,8 @@ double angleOf(const QPointF &vector)
 
 } // namespace
 
+const char CReportPE::ELEMENTS_MIME[] = "application/x-sorvel-chart-elements";
+
 bool isTextLikeKind(int contentKind)
 {
     return contentKind == ITEM_CAPTION_TEXT || contentKind == ITEM_TEXT_FIELD ||
@@ -105,12 +114,41 @@ CReportPE::CReportPE(QWidget *parent)
     viewport()->setAutoFillBackground(false);
     horizontalScrollBar()->setSingleStep(SCROLL_SINGLE_STEP);
     verticalScrollBar()->setSingleStep(SCROLL_SINGLE_STEP);
+    m_history = new ChartHistory(m_document, this);
+    connect(m_history, &ChartHistory::restored, this, &CReportPE::historyRestored);
     updateScrollRanges();
+}
+
+void CReportPE::recordEdit(const QString &text, int mergeKey, const std::vector<int> *selectedBefore)
+{
+    m_history->record(text, selectedIndexes(), mergeKey, selectedBefore);
+    viewport()->update();
+    emit documentEdited();
+}
+
+void CReportPE::historyRestored()
+{
+    documentReplaced();
+    selectIndexes(m_history->restoredSelection());
+    emit documentRestored();
+    emit documentEdited();
+}
+
+void CReportPE::OnUndo()
+{
+    m_history->stack()->undo();
+}
+
+void CReportPE::OnRedo()
+{
+    m_history->stack()->redo();
 }
 
 void CReportPE::documentReplaced()
 {
     m_selected.clear();
+    m_carried.clear();
+    m_banding = false;
     m_drag = Drag::None;
     m_dragFrame = nullptr;
     if (m_document.zoom < MIN_ZOOM || m_document.zoom > MAX_ZOOM)
@@ -118,6 +156,12 @@ void CReportPE::documentReplaced()
     updateScrollRanges();
     viewport()->update();
     emit selectionChanged();
+}
+
+void CReportPE::setDataContext(const ChartDataContext &data)
+{
+    m_data = data;
+    viewport()->update();
 }
 
 void CReportPE::setImagesFolder(const QString &folder)
@@ -174,6 +218,26 @@ void CReportPE::updateScrollRanges()
     verticalScrollBar()->setRange(0, std::max(0, int(std::ceil(scaled.height())) - view.height()));
     horizontalScrollBar()->setPageStep(std::max(1, view.width() / 2));
     verticalScrollBar()->setPageStep(std::max(1, view.height() / 2));
+}
+
+void CReportPE::setZoomAbout(double zoom, const QPoint &viewportPoint)
+{
+    const QPointF anchor = toPage(viewportPoint);
+    setZoom(zoom);
+    const QPointF shown = viewTransform().map(anchor);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + int(std::lround(shown.x() - viewportPoint.x())));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + int(std::lround(shown.y() - viewportPoint.y())));
+}
+
+// Ctrl+wheel zooms about the pointer; the wheel alone scrolls.
+void CReportPE::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return QAbstractScrollArea::wheelEvent(event);
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0)
+        setZoomAbout(zoom() * std::pow(ZOOM_STEP, steps), event->position().toPoint());
+    event->accept();
 }
 
 void CReportPE::OnZoomIn()
@@ -250,22 +314,120 @@ void CReportPE::selectItem(ChartItem *frame)
     emit selectionChanged();
 }
 
+std::vector<int> CReportPE::selectedIndexes() const
+{
+    std::vector<int> indexes;
+    const ChartPage *page = m_document.currentPage;
+    if (!page)
+        return indexes;
+    for (size_t i = 0; i < page->items.size(); ++i) {
+        if (std::find(m_selected.begin(), m_selected.end(), page->items[i].get()) != m_selected.end())
+            indexes.push_back(int(i));
+    }
+    return indexes;
+}
+
+void CReportPE::selectIndexes(const std::vector<int> &indexes)
+{
+    m_selected.clear();
+    if (const ChartPage *page = m_document.currentPage) {
+        for (const int index : indexes) {
+            if (index >= 0 && size_t(index) < page->items.size())
+                m_selected.push_back(page->items[size_t(index)].get());
+        }
+    }
+    viewport()->update();
+    emit selectionChanged();
+}
+
+void CReportPE::selectAll()
+{
+    std::vector<int> all;
+    if (const ChartPage *page = m_document.currentPage) {
+        for (size_t i = 0; i < page->items.size(); ++i)
+            all.push_back(int(i));
+    }
+    selectIndexes(all);
+}
+
+// --- clipboard ---
+
+void CReportPE::copySelection()
+{
+    const std::vector<ChartItem *> frames = selectedItems();
+    if (frames.empty())
+        return;
+    auto *data = new QMimeData;
+    data->setData(QLatin1String(ELEMENTS_MIME), elementsToBytes(frames));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void CReportPE::cutSelection()
+{
+    const std::vector<ChartItem *> frames = selectedItems();
+    if (frames.empty() || !m_document.currentPage)
+        return;
+    copySelection();
+    const std::vector<int> cut = selectedIndexes();
+    removeItems(*m_document.currentPage, frames);
+    m_selected.clear();
+    emit selectionChanged();
+    recordEdit(tr("Cut"), ChartHistory::NO_MERGE, &cut);
+}
+
+void CReportPE::paste()
+{
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(QLatin1String(ELEMENTS_MIME)))
+        return;
+    const QByteArray bytes = data->data(QLatin1String(ELEMENTS_MIME));
+    m_pasteCount = bytes == m_lastPasted ? m_pasteCount + 1 : 1;
+    m_lastPasted = bytes;
+    pasteElements(elementsFromBytes(bytes, m_document.blocks), tr("Paste"));
+}
+
+void CReportPE::duplicateSelection()
+{
+    std::vector<std::unique_ptr<ChartItem>> copies;
+    for (const ChartItem *frame : selectedItems())
+        copies.push_back(copyElement(*frame));
+    m_pasteCount = 1;
+    m_lastPasted.clear();
+    pasteElements(std::move(copies), tr("Duplicate"));
+}
+
+void CReportPE::pasteElements(std::vector<std::unique_ptr<ChartItem>> frames, const QString &text)
+{
+    ChartPage *page = m_document.currentPage;
+    if (!page || frames.empty())
+        return;
+    const double offset = PASTE_OFFSET * m_pasteCount;
+    m_selected.clear();
+    for (auto &frame : frames) {
+        const QRectF bounds = keepInsidePage(frameBounds(*frame).translated(offset, offset), page->size);
+        moveFrameBoundsTo(*frame, bounds.topLeft());
+        m_selected.push_back(page->addItem(std::move(frame)));
+    }
+    emit selectionChanged();
+    recordEdit(text);
+}
+
 void CReportPE::moveToFrontSelItems()
 {
     if (!m_document.currentPage || selectedItems().empty())
         return;
+    const std::vector<int> acted = selectedIndexes();
     moveItemsToFront(*m_document.currentPage, selectedItems());
-    viewport()->update();
-    emit documentEdited();
+    recordEdit(tr("Bring to Front"), ChartHistory::NO_MERGE, &acted);
 }
 
 void CReportPE::moveToBackSelItems()
 {
     if (!m_document.currentPage || selectedItems().empty())
         return;
+    const std::vector<int> acted = selectedIndexes();
     moveItemsToBack(*m_document.currentPage, selectedItems());
-    viewport()->update();
-    emit documentEdited();
+    recordEdit(tr("Send to Back"), ChartHistory::NO_MERGE, &acted);
 }
 
 ChartItem *CReportPE::createElementAt(std::unique_ptr<ChartItem> content, const QPoint &viewportPoint)
@@ -276,7 +438,7 @@ ChartItem *CReportPE::createElementAt(std::unique_ptr<ChartItem> content, const 
     const QPointF point = placementInsidePage(toPage(viewportPoint), content->size, page->size);
     ChartItem *frame = page->addItem(makeElement(std::move(content), point));
     selectItem(frame);
-    emit documentEdited();
+    recordEdit(tr("Add"));
     return frame;
 }
 
@@ -288,11 +450,11 @@ bool CReportPE::deleteSelItems()
     if (!askDesignerQuestion(this, tr("Question"),
                              tr("Are You sure?\r\nDo You want to delete selected item?")))
         return false;
+    const std::vector<int> deleted = selectedIndexes();
     removeItems(*m_document.currentPage, frames);
     m_selected.clear();
-    viewport()->update();
     emit selectionChanged();
-    emit documentEdited();
+    recordEdit(tr("Delete"), ChartHistory::NO_MERGE, &deleted);
     return true;
 }
 
@@ -373,11 +535,35 @@ void CReportPE::mousePressEvent(QMouseEvent *event)
         return;
     }
     ChartItem *hit = topmostItemAt(*m_document.currentPage, point);
-    selectItem(hit);
-    // Pressing on an element's body also picks it up, as the move strip does.
-    if (hit) {
-        m_dragZone = MOVE_STRIP_ZONE;
-        startDrag(hit, Drag::Move, point);
+    // Shift or Ctrl toggles the element in the selection.
+    if (hit && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        const auto found = std::find(m_selected.begin(), m_selected.end(), hit);
+        if (found != m_selected.end())
+            m_selected.erase(found);
+        else
+            m_selected.push_back(hit);
+        viewport()->update();
+        emit selectionChanged();
+        return;
+    }
+    // Empty page: a rubber band selects what it touches.
+    if (!hit) {
+        selectItem(nullptr);
+        m_banding = true;
+        m_bandStart = m_bandEnd = point;
+        return;
+    }
+    // Pressing on an element's body also picks it up (with the rest of the
+    // selection when it is part of one), as the move strip does.
+    const std::vector<ChartItem *> selection = selectedItems();
+    if (selection.size() < 2 || std::find(selection.begin(), selection.end(), hit) == selection.end())
+        selectItem(hit);
+    m_dragZone = MOVE_STRIP_ZONE;
+    startDrag(hit, Drag::Move, point);
+    m_carried.clear();
+    for (ChartItem *frame : selectedItems()) {
+        if (frame != hit)
+            m_carried.emplace_back(frame, frame->transform);
     }
 }
 
@@ -408,6 +594,11 @@ void CReportPE::restoreDragStart(ChartItem &frame) const
 void CReportPE::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF point = toPage(event->pos());
+    if (m_banding && (event->buttons() & Qt::LeftButton)) {
+        m_bandEnd = point;
+        viewport()->update();
+        return;
+    }
     if (m_drag == Drag::None || !m_dragFrame || !(event->buttons() & Qt::LeftButton)) {
         updateCursor(point);
         return;
@@ -435,12 +626,28 @@ void CReportPE::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (m_banding) {
+        m_banding = false;
+        const QRectF band = QRectF(m_bandStart, m_bandEnd).normalized();
+        m_selected.clear();
+        if (m_document.currentPage && band.width() > 0 && band.height() > 0) {
+            for (const auto &frame : m_document.currentPage->items) {
+                if (frameBounds(*frame).intersects(band))
+                    m_selected.push_back(frame.get());
+            }
+        }
+        viewport()->update();
+        emit selectionChanged();
+        return;
+    }
+    const Drag drag = m_drag;
     const bool changed = m_drag != Drag::None && m_dragChanged;
     m_drag = Drag::None;
     m_dragFrame = nullptr;
+    m_carried.clear();
     updateCursor(toPage(event->pos()));
     if (changed) {
-        emit documentEdited();
+        recordEdit(drag == Drag::Move ? tr("Move") : drag == Drag::Resize ? tr("Resize") : tr("Rotate"));
         emit selectionChanged(); // the property table shows the new geometry
     }
 }
@@ -452,6 +659,13 @@ void CReportPE::dragMove(const QPointF &mouse)
         bounds.moveTopLeft(snapPoint(bounds.topLeft(), m_document.gridStepX, m_document.gridStepY));
     bounds = keepInsidePage(bounds, m_document.currentPage->size);
     moveFrameBoundsTo(*m_dragFrame, bounds.topLeft());
+    // The rest of the selection follows the gripped element, each kept on the page.
+    const QPointF total = bounds.topLeft() - m_start.bounds.topLeft();
+    for (auto &[frame, start] : m_carried) {
+        frame->transform = start;
+        const QRectF moved = keepInsidePage(frameBounds(*frame).translated(total), m_document.currentPage->size);
+        moveFrameBoundsTo(*frame, moved.topLeft());
+    }
 }
 
 void CReportPE::dragResize(const QPointF &mouse)
@@ -524,8 +738,7 @@ void CReportPE::nudgeSelection(double dx, double dy)
             keepInsidePage(frameBounds(*frame).translated(dx, dy), m_document.currentPage->size);
         moveFrameBoundsTo(*frame, bounds.topLeft());
     }
-    viewport()->update();
-    emit documentEdited();
+    recordEdit(tr("Nudge"), ChartHistory::MERGE_NUDGE);
 }
 
 void CReportPE::keyPressEvent(QKeyEvent *event)
@@ -534,6 +747,22 @@ void CReportPE::keyPressEvent(QKeyEvent *event)
     const double stepX = fine ? 1.0 : std::max(1.0, m_document.gridStepX);
     const double stepY = fine ? 1.0 : std::max(1.0, m_document.gridStepY);
     const bool control = event->modifiers() & Qt::ControlModifier;
+    // Undo, redo and the clipboard.
+    if (event->matches(QKeySequence::Undo))
+        return OnUndo();
+    if (event->matches(QKeySequence::Redo) ||
+        (control && event->key() == Qt::Key_Y && !(event->modifiers() & Qt::ShiftModifier)))
+        return OnRedo();
+    if (event->matches(QKeySequence::SelectAll))
+        return selectAll();
+    if (event->matches(QKeySequence::Copy))
+        return copySelection();
+    if (event->matches(QKeySequence::Cut))
+        return cutSelection();
+    if (event->matches(QKeySequence::Paste))
+        return paste();
+    if (control && event->key() == Qt::Key_D)
+        return duplicateSelection();
     switch (event->key()) {
     case Qt::Key_Left:
         nudgeSelection(-stepX, 0);
@@ -626,10 +855,24 @@ void CReportPE::paintEvent(QPaintEvent *)
     painter.save();
     painter.setTransform(viewTransform());
     painter.fillRect(QRectF(QPointF(0, 0), page->size), Qt::white);
-    drawChartPage(painter, *page, m_document.dataContext, renderOptions());
+    drawChartPage(painter, *page, m_data, renderOptions());
     painter.restore();
-    if (const ChartItem *frame = singleSelection())
+    if (const ChartItem *frame = singleSelection()) {
         paintHandles(painter, *frame);
+    } else {
+        // Several selected: each one's outline, no handles.
+        painter.save();
+        painter.setPen(QPen(QColor(0x9cb62d), 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        for (const ChartItem *selected : selectedItems())
+            painter.drawPolygon(viewTransform().map(selected->transform.map(QPolygonF(frameLocalRect(*selected)))));
+        painter.restore();
+    }
+    if (m_banding) {
+        painter.setPen(QPen(QColor(0x2d241f), 1, Qt::DotLine));
+        painter.setBrush(QColor(0xb2, 0xcd, 0x3c, 60));
+        painter.drawRect(viewTransform().mapRect(QRectF(m_bandStart, m_bandEnd).normalized()));
+    }
 }
 
 void CReportPE::paintHandles(QPainter &painter, const ChartItem &frame) const

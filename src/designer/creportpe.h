@@ -32,6 +32,8 @@
 #include <memory>
 #include <vector>
 
+class ChartHistory;
+
 class CReportPE : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -49,9 +51,18 @@ public:
 
     ChartDocument &document() { return m_document; }
     const ChartDocument &document() const { return m_document; }
+    // The person data the page is drawn with.
+    const ChartDataContext &dataContext() const { return m_data; }
+    void setDataContext(const ChartDataContext &data);
     // Call after the document was replaced or read: drops the selection,
     // resets the scroll ranges and repaints.
     void documentReplaced();
+    // Every change to the document is recorded here as one step.
+    ChartHistory *history() const { return m_history; }
+    // Records the change just made to the document as one undo step named
+    // text, repaints and tells documentEdited().
+    // selectedBefore: what the action acted on, selected again by its undo.
+    void recordEdit(const QString &text, int mergeKey = -1, const std::vector<int> *selectedBefore = nullptr);
 
     double zoom() const { return m_document.zoom; }
     // Where the handle pictures ("move-s.png", "rotate-s.png", "scale-s.png") are.
@@ -69,6 +80,9 @@ public:
     std::vector<ChartItem *> selectedItems() const;
     // Selects frame alone (null clears the selection).
     void selectItem(ChartItem *frame);
+    // The selection as indexes into the current page's items, and back.
+    std::vector<int> selectedIndexes() const;
+    void selectIndexes(const std::vector<int> &indexes);
 
     // The handle zone (0 to 10) of the single selected element under a page
     // point, or -1; and the rectangle of a zone in page units.
@@ -81,6 +95,9 @@ public:
     ChartItem *createElementAt(std::unique_ptr<ChartItem> content, const QPoint &viewportPoint);
     // Deletes the selected elements after asking; true when some were deleted.
     bool deleteSelItems();
+
+    // The clipboard's format: the element records of a template page.
+    static const char ELEMENTS_MIME[];
 
     QSize sizeHint() const override { return QSize(550, 500); }
     QSize minimumSizeHint() const override { return QSize(300, 200); }
@@ -104,6 +121,20 @@ public slots:
     void OnBoundaries();
     void moveToFrontSelItems();
     void moveToBackSelItems();
+    void OnUndo();
+    void OnRedo();
+    // Every element of the current page.
+    void selectAll();
+    // The clipboard: the selected elements as records of our own type.
+    void copySelection();
+    void cutSelection();
+    void paste();
+    // A copy of the selection beside it, selected.
+    void duplicateSelection();
+
+signals:
+    // An undo or redo replaced the document (after the editor showed it).
+    void documentRestored();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -113,6 +144,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -132,6 +164,11 @@ private:
     };
 
     void setZoom(double zoom);
+    // Sets the zoom keeping the page point under the viewport point where it is.
+    void setZoomAbout(double zoom, const QPoint &viewportPoint);
+    void historyRestored();
+    // Appends copies of frames to the current page, offset so they show, and selects them.
+    void pasteElements(std::vector<std::unique_ptr<ChartItem>> frames, const QString &text);
     void updateScrollRanges();
     ChartItem *singleSelection() const;
     void startDrag(ChartItem *frame, Drag mode, const QPointF &mouse);
@@ -144,11 +181,22 @@ private:
     void paintHandles(QPainter &painter, const ChartItem &frame) const;
 
     ChartDocument m_document;
+    ChartHistory *m_history = nullptr;
+    ChartDataContext m_data;
     std::vector<ChartItem *> m_selected;
     Drag m_drag = Drag::None;
     int m_dragZone = -1;
     ChartItem *m_dragFrame = nullptr;
     DragStart m_start;
+    // The other selected frames a move carries along, with their transforms at the start.
+    std::vector<std::pair<ChartItem *, QTransform>> m_carried;
+    // Pastes of the same clipboard in a row go one offset further each.
+    int m_pasteCount = 0;
+    QByteArray m_lastPasted;
+    // A press on empty page starts a rubber band from here (page units).
+    bool m_banding = false;
+    QPointF m_bandStart;
+    QPointF m_bandEnd;
     bool m_dragChanged = false;
     QImage m_handlePictures[3]; // move, rotate, scale
 };

@@ -41,7 +41,7 @@ ChartDataContext DesignerSample::data() const
 
 std::unique_ptr<CReportCreatorWin> makeDesignerAlone(const QString &file, const ChartDataContext &data)
 {
-    auto window = std::make_unique<CReportCreatorWin>(nullptr, 0);
+    auto window = std::make_unique<CReportCreatorWin>(nullptr, DesignerMode::Pages);
     CReportCreator *creator = window->creator();
     creator->setDataContext(data);
     creator->startNew();

@@ -2,6 +2,8 @@
 
 #include "barcodes/barcode.h"
 #include "charts/chartdocument.h"
+#include "charts/chartediting.h"
+#include "charts/chartelements.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,10 +22,30 @@ const char *const BARCODE_NAMES[] = {
     "Interleaved 2 of 5", "MSI", "Postnet", "UPC",
 };
 static_assert(std::size(BARCODE_NAMES) == BARCODE_KIND_COUNT, "one name per barcode kind");
-// The "Field" row of barcodes: what the symbol is meant to carry, kept in its code.
-const char *const BARCODE_FIELD_NAMES[] = {"None", "Full Name", "Short Name", "Birthdate", "Print date", "Numerologist"};
-const char *const BARCODE_FIELD_CODES[] = {"",     "#full_name", "#short_name", "#birthdate", "#print_date", "#numerologist"};
 // clang-format on
+
+// The "Field" row of barcodes: what the symbol is meant to carry, kept in
+// its code: "None" (no code), then every person-data field of the element
+// table.
+QStringList barcodeFieldNames()
+{
+    QStringList names{QStringLiteral("None")};
+    for (const ChartElementKind &kind : chartElementKinds()) {
+        if (kind.value)
+            names << QLatin1String(kind.entry);
+    }
+    return names;
+}
+
+QStringList barcodeFieldCodes()
+{
+    QStringList codes{QString()};
+    for (const ChartElementKind &kind : chartElementKinds()) {
+        if (kind.value)
+            codes << QLatin1String(kind.code);
+    }
+    return codes;
+}
 
 const char TEXT_ROW[] = "Text";
 const char COLOR_ROW[] = "Color";
@@ -71,11 +93,6 @@ PropertyRow opacityRow(const ChartItem &content)
     return row(OPACITY_ROW, PropertyRow::Choice, opacityStep(content.background.alpha()), steps);
 }
 
-bool isFreeText(const ChartItem &content)
-{
-    return content.type == ITEM_TEXT_FIELD && content.code == QLatin1String("#text");
-}
-
 // The page's block views in their current order, renumbered 0, 1, ...
 std::vector<ChartItem *> numberedBlockViews(ChartPage &page)
 {
@@ -100,11 +117,7 @@ PropertyRow orderRow(ChartItem &frame, ChartPage &page)
 
 int barcodeFieldIndex(const QString &code)
 {
-    for (int i = 0; i < int(std::size(BARCODE_FIELD_CODES)); ++i) {
-        if (code == QLatin1String(BARCODE_FIELD_CODES[i]))
-            return i;
-    }
-    return 0;
+    return std::max(0, int(barcodeFieldCodes().indexOf(code)));
 }
 
 // Moves a block view to place among the page's block views (the others
@@ -135,6 +148,97 @@ void moveBlockView(ChartItem &frame, ChartPage &page, int place)
     numberedBlockViews(page);
 }
 
+// --- one entry per property row: its name, the row it shows, writing it back ---
+
+struct PropertyDefinition
+{
+    ElementProperty property;
+    const char *name;
+    PropertyRow (*rowOf)(ChartItem &frame, ChartPage &page);
+    void (*apply)(ChartItem &frame, ChartPage &page, const QVariant &value);
+};
+
+ChartItem &contentOf(ChartItem &frame)
+{
+    return *frame.content;
+}
+
+// clang-format off
+const PropertyDefinition PROPERTY_DEFINITIONS[] = {
+    {PROPERTY_FIELD, FIELD_ROW,
+     [](ChartItem &f, ChartPage &) { return row(FIELD_ROW, PropertyRow::Choice, barcodeFieldIndex(contentOf(f).code), barcodeFieldNames()); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) {
+         const QStringList codes = barcodeFieldCodes();
+         contentOf(f).code = codes.at(std::clamp(v.toInt(), 0, int(codes.size()) - 1));
+     }},
+    {PROPERTY_BARCODE, BARCODE_ROW,
+     [](ChartItem &f, ChartPage &) {
+         return row(BARCODE_ROW, PropertyRow::Choice,
+                    std::clamp(contentOf(f).barcodeKind, 0, int(std::size(BARCODE_NAMES)) - 1), barcodeKindNames());
+     },
+     [](ChartItem &f, ChartPage &, const QVariant &v) { contentOf(f).barcodeKind = v.toInt(); }},
+    {PROPERTY_ORDER, ORDER_ROW,
+     [](ChartItem &f, ChartPage &p) { return orderRow(f, p); },
+     [](ChartItem &f, ChartPage &p, const QVariant &v) {
+         if (v.toInt() != contentOf(f).order)
+             moveBlockView(f, p, v.toInt());
+     }},
+    {PROPERTY_TEXT, TEXT_ROW,
+     [](ChartItem &f, ChartPage &) { return row(TEXT_ROW, PropertyRow::Line, contentOf(f).text); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) { contentOf(f).text = v.toString(); }},
+    {PROPERTY_COLOUR, COLOR_ROW,
+     [](ChartItem &f, ChartPage &) { return row(COLOR_ROW, PropertyRow::Colour, contentOf(f).colour); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) { contentOf(f).colour = v.value<QColor>(); }},
+    {PROPERTY_FONT, FONT_ROW,
+     [](ChartItem &f, ChartPage &) { return row(FONT_ROW, PropertyRow::Font, contentOf(f).font); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) { contentOf(f).font = v.value<QFont>(); }},
+    {PROPERTY_ALIGNMENT, ALIGN_ROW,
+     [](ChartItem &f, ChartPage &) { return alignmentRow(contentOf(f)); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) { contentOf(f).alignment = alignmentFromChoice(v.toInt()); }},
+    {PROPERTY_FRAME, FRAME_ROW,
+     [](ChartItem &f, ChartPage &) { return frameRow(contentOf(f)); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) { contentOf(f).frame = v.toInt() == 0 ? 1 : 0; }},
+    {PROPERTY_FRAME_COLOUR, FRAME_COLOR_ROW,
+     [](ChartItem &f, ChartPage &) { return row(FRAME_COLOR_ROW, PropertyRow::Colour, contentOf(f).frameColour); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) { contentOf(f).frameColour = v.value<QColor>(); }},
+    // The background's alpha is the opacity: the colour row leaves it alone.
+    {PROPERTY_BACKGROUND, BACKGROUND_ROW,
+     [](ChartItem &f, ChartPage &) { return row(BACKGROUND_ROW, PropertyRow::Colour, QColor(contentOf(f).background.rgb())); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) {
+         QColor &background = contentOf(f).background;
+         const int alpha = background.alpha();
+         background = v.value<QColor>();
+         background.setAlpha(alpha);
+     }},
+    // A shown step that was not changed keeps the exact alpha.
+    {PROPERTY_OPACITY, OPACITY_ROW,
+     [](ChartItem &f, ChartPage &) { return opacityRow(contentOf(f)); },
+     [](ChartItem &f, ChartPage &, const QVariant &v) {
+         QColor &background = contentOf(f).background;
+         if (v.toInt() != opacityStep(background.alpha()))
+             background.setAlpha(int(std::lround(std::clamp(v.toInt(), 0, 10) * 25.5)));
+     }},
+};
+// clang-format on
+
+const PropertyDefinition *definitionOf(ElementProperty property)
+{
+    for (const PropertyDefinition &definition : PROPERTY_DEFINITIONS) {
+        if (definition.property == property)
+            return &definition;
+    }
+    return nullptr;
+}
+
+const PropertyDefinition *definitionNamed(const QString &name)
+{
+    for (const PropertyDefinition &definition : PROPERTY_DEFINITIONS) {
+        if (name == QLatin1String(definition.name))
+            return &definition;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int alignmentChoiceIndex(int alignment)
@@ -163,79 +267,99 @@ int opacityStep(int alpha)
 
 PropertyRows propertyRowsFor(ChartItem &frame, ChartPage &page)
 {
-    ChartItem *content = frame.content.get();
-    if (!content)
+    if (!frame.content)
         return {};
-    const ChartItem &c = *content;
-    if (isFreeText(c))
-        return {row(TEXT_ROW, PropertyRow::Line, c.text), row(COLOR_ROW, PropertyRow::Colour, c.colour),
-                row(FONT_ROW, PropertyRow::Font, c.font), frameRow(c),
-                row(FRAME_COLOR_ROW, PropertyRow::Colour, c.frameColour)};
-    switch (c.type) {
-    case ITEM_BLOCK_VIEW:
-        return {orderRow(frame, page), frameRow(c), row(FRAME_COLOR_ROW, PropertyRow::Colour, c.frameColour)};
-    case ITEM_BARCODE:
-        return {row(FIELD_ROW, PropertyRow::Choice, barcodeFieldIndex(c.code),
-                    namesOf(BARCODE_FIELD_NAMES, int(std::size(BARCODE_FIELD_NAMES)))),
-                row(BARCODE_ROW, PropertyRow::Choice,
-                    std::clamp(c.barcodeKind, 0, int(std::size(BARCODE_NAMES)) - 1), barcodeKindNames()),
-                row(TEXT_ROW, PropertyRow::Line, c.text), row(COLOR_ROW, PropertyRow::Colour, c.colour),
-                alignmentRow(c)};
-    case ITEM_TEXT_FIELD:
-        return {row(COLOR_ROW, PropertyRow::Colour, c.colour), row(FONT_ROW, PropertyRow::Font, c.font),
-                alignmentRow(c), frameRow(c), row(FRAME_COLOR_ROW, PropertyRow::Colour, c.frameColour)};
-    case ITEM_GRID_CHART:
-    case ITEM_NAME_CHART:
-    case ITEM_CALENDAR_CHART:
-    case ITEM_FEATURE_TABLE:
-    case ITEM_BRIDGES_TABLE:
-        return {row(COLOR_ROW, PropertyRow::Colour, c.colour),
-                row(FONT_ROW, PropertyRow::Font, c.font),
-                alignmentRow(c),
-                frameRow(c),
-                row(FRAME_COLOR_ROW, PropertyRow::Colour, c.frameColour),
-                row(BACKGROUND_ROW, PropertyRow::Colour, QColor(c.background.rgb())),
-                opacityRow(c)};
-    default:
-        return {};
+    // A chart of a code no entry knows still shows the rows of its kind.
+    const ChartElementKind *kind = elementKindOf(*frame.content);
+    if (!kind)
+        kind = firstElementKind(frame.content->type);
+    PropertyRows rows;
+    for (const ElementProperty *p = kind ? kind->properties : nullptr; p && *p != PROPERTY_END; ++p) {
+        if (const PropertyDefinition *definition = definitionOf(*p))
+            rows << definition->rowOf(frame, page);
     }
+    return rows;
 }
 
 void applyPropertyRows(ChartItem &frame, ChartPage &page, const PropertyRows &rows)
 {
-    ChartItem *content = frame.content.get();
-    if (!content)
+    if (!frame.content)
         return;
-    int opacity = -1;
     for (const PropertyRow &r : rows) {
-        const QString &name = r.name;
-        if (name == QLatin1String(TEXT_ROW))
-            content->text = r.value.toString();
-        else if (name == QLatin1String(COLOR_ROW))
-            content->colour = r.value.value<QColor>();
-        else if (name == QLatin1String(FONT_ROW))
-            content->font = r.value.value<QFont>();
-        else if (name == QLatin1String(FRAME_ROW))
-            content->frame = r.value.toInt() == 0 ? 1 : 0;
-        else if (name == QLatin1String(FRAME_COLOR_ROW))
-            content->frameColour = r.value.value<QColor>();
-        else if (name == QLatin1String(ALIGN_ROW))
-            content->alignment = alignmentFromChoice(r.value.toInt());
-        else if (name == QLatin1String(BARCODE_ROW))
-            content->barcodeKind = r.value.toInt();
-        else if (name == QLatin1String(FIELD_ROW))
-            content->code = QLatin1String(
-                BARCODE_FIELD_CODES[std::clamp(r.value.toInt(), 0, int(std::size(BARCODE_FIELD_CODES)) - 1)]);
-        else if (name == QLatin1String(BACKGROUND_ROW)) {
-            const int alpha = content->background.alpha();
-            content->background = r.value.value<QColor>();
-            content->background.setAlpha(alpha);
-        } else if (name == QLatin1String(OPACITY_ROW))
-            opacity = r.value.toInt();
-        else if (name == QLatin1String(ORDER_ROW) && r.value.toInt() != content->order)
-            moveBlockView(frame, page, r.value.toInt());
+        if (const PropertyDefinition *definition = definitionNamed(r.name))
+            definition->apply(frame, page, r.value);
     }
-    // A shown step that was not changed keeps the exact alpha.
-    if (opacity >= 0 && opacity != opacityStep(content->background.alpha()))
-        content->background.setAlpha(int(std::lround(opacity * 25.5)));
+}
+
+namespace {
+
+constexpr double UNITS_PER_MM = 4.0;
+const char X_ROW[] = "X (mm)";
+const char Y_ROW[] = "Y (mm)";
+const char WIDTH_ROW[] = "Width (mm)";
+const char HEIGHT_ROW[] = "Height (mm)";
+const char ANGLE_ROW[] = "Angle";
+
+QString number(double value)
+{
+    return QString::number(std::round(value * 100) / 100, 'g', 10);
+}
+
+} // namespace
+
+PropertyRows geometryRowsFor(const ChartItem &frame)
+{
+    const QRectF bounds = frameBounds(frame);
+    const QSizeF size = frameLocalRect(frame).size();
+    return {row(X_ROW, PropertyRow::Line, number(bounds.left() / UNITS_PER_MM)),
+            row(Y_ROW, PropertyRow::Line, number(bounds.top() / UNITS_PER_MM)),
+            row(WIDTH_ROW, PropertyRow::Line, number(size.width() / UNITS_PER_MM)),
+            row(HEIGHT_ROW, PropertyRow::Line, number(size.height() / UNITS_PER_MM)),
+            row(ANGLE_ROW, PropertyRow::Line, number(frame.rotation))};
+}
+
+void applyGeometryRows(ChartItem &frame, const PropertyRows &rows)
+{
+    const PropertyRows now = geometryRowsFor(frame);
+    // A row's new value, when it was changed to a number.
+    const auto changed = [&](const char *name, double *value) {
+        for (const PropertyRow &edited : rows) {
+            if (edited.name != QLatin1String(name))
+                continue;
+            for (const PropertyRow &old : now) {
+                if (old.name == edited.name && old.value == edited.value)
+                    return false;
+            }
+            bool ok = false;
+            const double parsed = edited.value.toString().toDouble(&ok);
+            if (!ok || !std::isfinite(parsed))
+                return false;
+            *value = parsed;
+            return true;
+        }
+        return false;
+    };
+    double width = 0, height = 0, angle = 0, x = 0, y = 0;
+    // The size first, the covered corner staying where it is.
+    const QRectF local = frameLocalRect(frame);
+    const bool newWidth = changed(WIDTH_ROW, &width) && width >= 1.0;
+    const bool newHeight = changed(HEIGHT_ROW, &height) && height >= 1.0;
+    if (newWidth || newHeight) {
+        const QPointF corner = frameBounds(frame).topLeft();
+        setFrameLocalRect(frame, QRectF(local.topLeft(), QSizeF(newWidth ? width * UNITS_PER_MM : local.width(),
+                                                                newHeight ? height * UNITS_PER_MM : local.height())));
+        moveFrameBoundsTo(frame, corner);
+    }
+    // The turn is about the centre, as the rotation handle turns.
+    if (changed(ANGLE_ROW, &angle))
+        rotateFrame(frame, angle - frame.rotation);
+    // Then the place.
+    const QPointF corner = frameBounds(frame).topLeft();
+    QPointF target = corner;
+    if (changed(X_ROW, &x))
+        target.setX(x * UNITS_PER_MM);
+    if (changed(Y_ROW, &y))
+        target.setY(y * UNITS_PER_MM);
+    if (target != corner)
+        moveFrameBoundsTo(frame, target);
 }

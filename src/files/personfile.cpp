@@ -250,8 +250,8 @@ PersonFileContent readPersonFile(const QString &path, PersonFileKind kind)
     const FileReadResult file = readRegularFile(path, MAX_PERSON_FILE_BYTES);
     if (file.status != FileReadResult::Ok) {
         PersonFileContent content;
-        content.status = file.status == FileReadResult::CannotOpen ? PersonFileStatus::CannotOpen
-                                                                   : PersonFileStatus::WrongFormat;
+        content.status = file.status == FileReadResult::TooLarge ? PersonFileStatus::WrongFormat
+                                                                 : PersonFileStatus::CannotOpen;
         content.reason = file.reason;
         return content;
     }

@@ -39,7 +39,7 @@ FileReadResult readRegularFile(const QString &path, qint64 maxBytes)
     } else if (S_ISDIR(status.st_mode)) {
         result = refused(FileReadResult::CannotOpen, qt_error_string(EISDIR));
     } else if (!S_ISREG(status.st_mode)) {
-        result = refused(FileReadResult::CannotOpen, QStringLiteral("not a regular file"));
+        result = refused(FileReadResult::NotRegular, QStringLiteral("not a regular file"));
     } else if (status.st_size > maxBytes) {
         result = refused(FileReadResult::TooLarge, tooLarge(maxBytes));
     } else {

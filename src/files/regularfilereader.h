@@ -11,7 +11,7 @@
 
 struct FileReadResult
 {
-    enum Status { Ok, CannotOpen, TooLarge };
+    enum Status { Ok, CannotOpen, NotRegular, TooLarge }; // NotRegular: a FIFO, a device, a socket
     Status status = CannotOpen;
     QByteArray bytes;
     QString reason; // why it was not read: the system's reason or ours

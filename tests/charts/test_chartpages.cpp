@@ -21,9 +21,9 @@ void fill(ChartDocument &document, int pageCount, int blockCount)
         document.addBlock(QSizeF(300, 200), QStringLiteral("B%1").arg(i));
 }
 
-ChartItem *placeView(ChartDocument &document, ChartPage &page, ChartPage &block)
+ChartItem *placeView(ChartPage &page, ChartPage &block)
 {
-    return page.addItem(makeElement(makeBlockViewContent(document, block), QPointF(10, 10)));
+    return page.addItem(makeElement(makeBlockViewContent(block, ChartDataContext()), QPointF(10, 10)));
 }
 
 QStringList names(const ChartPageList &list)
@@ -92,9 +92,9 @@ void TestChartPages::deletingABlockTakesItsViews()
     ChartPage &second = *document.pageLists.front()[1];
     ChartPage *kept = document.blocks[0].get();
     ChartPage *gone = document.blocks[1].get();
-    placeView(document, first, *gone);
-    placeView(document, first, *kept);
-    placeView(document, second, *gone);
+    placeView(first, *gone);
+    placeView(first, *kept);
+    placeView(second, *gone);
     first.addItem(makeElement(makeFieldContent(QStringLiteral("Text")), QPointF(0, 0)));
     document.currentPage = gone;
     QCOMPARE(blockViewCount(document, gone), 2);
@@ -154,13 +154,13 @@ void TestChartPages::blockViewsFollowTheirBlock()
     ChartDocument document;
     fill(document, 1, 1);
     ChartPage &block = *document.blocks.front();
-    ChartItem *view = placeView(document, *document.firstPage(), block);
+    ChartItem *view = placeView(*document.firstPage(), block);
     const QImage before = view->content->image;
     QVERIFY(!before.isNull());
 
     block.backgroundMode = BACKGROUND_COLOUR;
     block.backgroundColour = Qt::darkBlue;
-    refreshBlockViews(document, block);
+    refreshBlockViews(document, block, ChartDataContext());
     QCOMPARE(view->content->image, block.thumbnail);
     QVERIFY(view->content->image != before);
 }

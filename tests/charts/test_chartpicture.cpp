@@ -6,6 +6,7 @@
 #include "charts/cchartnumerology.h"
 #include "charts/chartelements.h"
 #include "charts/chartpicture.h"
+#include "charts/chartrenderer.h"
 #include "charts/charttemplates.h"
 #include "files/checkedfilewriter.h"
 #include "templatefixture.h"
@@ -131,6 +132,8 @@ void TestChartPicture::fromFile()
     ChartDocument document;
     document.firstPage()->backgroundMode = BACKGROUND_COLOUR;
     document.firstPage()->backgroundColour = QColor(10, 200, 30);
+    // Written as the designer writes it, with the first page's thumbnail.
+    refreshThumbnail(*document.firstPage(), ChartDataContext());
     const QString good = folder.filePath(QStringLiteral("good.snc"));
     const QString bad = folder.filePath(QStringLiteral("bad.snc"));
     QVERIFY(writeFileChecked(good, document.toBytes()));

@@ -608,7 +608,7 @@ void TestChartRenderer::blockViews()
 
     ChartRenderOptions thumbnails;
     const Recording shown =
-        drawElement(makeBlockViewContent(document, *block), ChartDataContext(), thumbnails);
+        drawElement(makeBlockViewContent(*block, ChartDataContext()), ChartDataContext(), thumbnails);
     QCOMPARE(shown.images.size(), 1);
     QCOMPARE(shown.images.first().target, QRectF(AT, QSizeF(240, 50)));
     QCOMPARE(shown.images.first().size, QSize(256, 256));
@@ -616,7 +616,7 @@ void TestChartRenderer::blockViews()
 
     ChartRenderOptions direct;
     direct.directBlocks = true;
-    const Recording drawn = drawElement(makeBlockViewContent(document, *block), ChartDataContext(), direct);
+    const Recording drawn = drawElement(makeBlockViewContent(*block, ChartDataContext()), ChartDataContext(), direct);
     QVERIFY(drawn.images.isEmpty());
     QCOMPARE(drawn.allTexts(), QStringList{"INSIDE"});
     QCOMPARE(drawn.texts.first().position.x(), AT.x() + 2);

@@ -1,6 +1,7 @@
 // Chart template folders: the listing of a folder, the designer's file
 // names (Chart, Chart0, Chart1, ...) and saving, which replaces only the
-// user's own file and never leaves a half-written one.
+// user's own file and never leaves a half-written one; reading a template
+// file, which refuses what is not a regular file before it can block.
 
 #include "charts/chartdocument.h"
 #include "charts/charttemplates.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,6 +52,8 @@ private slots:
     void saveKeepsShippedTemplate();
     void saveFailures_data();
     void saveFailures();
+    void readTemplateFile_data();
+    void readTemplateFile();
 };
 
 // "*.snc" files in name order ignoring case, shown without ".snc".
@@ -196,6 +201,58 @@ void TestChartTemplates::saveFailures()
     QCOMPARE(error, QStringLiteral("Can't save report!"));
     QCOMPARE(document.fileName, QStringLiteral("untitled.cvr"));
     QCOMPARE(QDir(parent.path()).entryList(QDir::Files), QStringList{"a file"});
+}
+
+void TestChartTemplates::readTemplateFile_data()
+{
+    QTest::addColumn<QString>("name"); // made in the test's folder by readTemplateFile
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason"); // part of it
+    QTest::newRow("a template") << "good.snc" << int(ChartTemplateRead::Ok) << "";
+    QTest::newRow("missing") << "missing.snc" << int(ChartTemplateRead::CannotRead)
+                             << "No such file or directory";
+    QTest::newRow("a folder") << "folder.snc" << int(ChartTemplateRead::CannotRead) << "Is a directory";
+    QTest::newRow("a FIFO without a writer") << "fifo.snc" << int(ChartTemplateRead::Refused)
+                                             << "not a regular file";
+    QTest::newRow("over the size limit") << "huge.snc" << int(ChartTemplateRead::Refused) << "larger than";
+    QTest::newRow("not a template") << "notes.snc" << int(ChartTemplateRead::NotTemplate)
+                                    << "not a chart template";
+    QTest::newRow("cut short") << "cut.snc" << int(ChartTemplateRead::NotTemplate) << "damaged";
+}
+
+void TestChartTemplates::readTemplateFile()
+{
+    QFETCH(QString, name);
+    QFETCH(int, status);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QByteArray bytes = titled(QStringLiteral("Read me")).toBytes();
+    touch(folder.filePath(QStringLiteral("good.snc")), bytes);
+    touch(folder.filePath(QStringLiteral("notes.snc")), "not a template at all");
+    touch(folder.filePath(QStringLiteral("cut.snc")), bytes.left(bytes.size() / 2));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.snc")));
+    QCOMPARE(mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("fifo.snc"))).constData(), 0600), 0);
+    {
+        // Sparse: no disk is spent on it.
+        QFile huge(folder.filePath(QStringLiteral("huge.snc")));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(MAX_TEMPLATE_FILE_BYTES + 1));
+    }
+
+    const QString path = folder.filePath(name);
+    const ChartTemplateRead read = readChartTemplate(path);
+    QCOMPARE(int(read.status), status);
+    if (status == ChartTemplateRead::Ok) {
+        QVERIFY(read.reason.isEmpty());
+        QCOMPARE(read.document.title, QStringLiteral("Read me"));
+        QCOMPARE(read.document.fileName, path);
+        QCOMPARE(read.document.currentPage, read.document.firstPage());
+    } else {
+        QVERIFY2(read.reason.contains(reason), qPrintable(read.reason));
+        // A refused file leaves a new document, never half a template.
+        QCOMPARE(read.document.title, QStringLiteral("New report"));
+        QCOMPARE(read.document.allPages().size(), size_t(1));
+    }
 }
 
 QTEST_MAIN(TestChartTemplates)

@@ -4,6 +4,7 @@
 // files, which are refused whole and leave a new document.
 
 #include "charts/chartelements.h"
+#include "charts/chartrenderer.h"
 #include "templatefixture.h"
 
 #include <QtTest>
@@ -55,7 +56,7 @@ ChartDocument richDocument()
     rotated->content->frame = 1;
     rotated->content->frameColour = QColor(1, 2, 3, 4);
     cover.addItem(makeElement(makePictureContent(picture, QSizeF(40, 30)), QPointF(700, 40)));
-    std::unique_ptr<ChartItem> view = makeBlockViewContent(document, *block);
+    std::unique_ptr<ChartItem> view = makeBlockViewContent(*block, ChartDataContext());
     view->order = 1;
     cover.addItem(makeElement(std::move(view), QPointF(500, 600)));
     cover.addItem(makeElement(nullptr, QPointF(1, 1))); // a frame without content
@@ -386,6 +387,7 @@ void TestTemplateFile::blockViewsLinkAfterReading()
     ChartDocument source = richDocument();
     ChartDocument document;
     QCOMPARE(readBytes(source.toBytes(), document), 0);
+    refreshThumbnails(document, ChartDataContext());
     QCOMPARE(document.blocks.size(), size_t(1));
     const ChartPage *block = document.blocks.front().get();
     QCOMPARE(block->thumbnail.size(), QSize(256, 256));

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QStringList PERSON = {"--full",     "John Quincy Smith", "--birth",
@@ -355,6 +357,12 @@ void TestCliPdf::failures_data()
         << PERSON + QStringList{"--template", out("none.snc"), "--out", pdf} << 2 << "none.snc: cannot read";
     QTest::newRow("not a template") << PERSON + QStringList{"--template", m_texts, "--out", pdf} << 2
                                     << "damaged";
+    // A FIFO without a writer is refused at once instead of blocking the
+    // command (runCli gives up after a minute, so a hang fails).
+    const QString fifo = out("fifo.snc");
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QTest::newRow("template is a FIFO") << PERSON + QStringList{"--template", fifo, "--out", pdf} << 1
+                                        << "fifo.snc: cannot read: not a regular file";
     QTest::newRow("PDF not writable")
         << PERSON + QStringList{"--reports", "numerology", "--out", "/nonexistent/folder/r.pdf"} << 1
         << "Cannot write /nonexistent/folder/r.pdf";

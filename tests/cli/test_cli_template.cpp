@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString shippedTemplate(const QString &name)
@@ -87,6 +89,8 @@ private slots:
     void dumpOldVersion();
     void chartImageSize_data();
     void chartImageSize();
+    void fifoTemplateIsRefused_data();
+    void fifoTemplateIsRefused();
     void chartImageRefused_data();
     void chartImageRefused();
 
@@ -232,6 +236,32 @@ void TestCliTemplate::chartImageSize()
     QVERIFY2(run.err.isEmpty(), run.err.constData());
     const QImage picture(out);
     QCOMPARE(picture.size(), expected);
+}
+
+// A template that is a FIFO without a writer is refused at once (exit 1)
+// instead of blocking the command for ever; runCli gives up after a minute,
+// so a hang fails the test instead of stopping the suite.
+void TestCliTemplate::fifoTemplateIsRefused_data()
+{
+    QTest::addColumn<QStringList>("args");
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.snc"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QTest::newRow("template dump") << QStringList{"template", "dump", fifo};
+    QTest::newRow("template copy") << QStringList{"template", "copy", fifo, m_dir.filePath("fifo-copy.snc")};
+    QTest::newRow("chart-image --template")
+        << QStringList{"chart-image", "--template", fifo,         "--full", "John Adam Smith",
+                       "--birth",     "1990-05-17", "--out", m_dir.filePath("fifo.png")};
+}
+
+void TestCliTemplate::fifoTemplateIsRefused()
+{
+    QFETCH(QStringList, args);
+    const CliRun run = runCli(args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("fifo.snc: cannot read: not a regular file"), run.err.constData());
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath("fifo-copy.snc")));
+    QVERIFY(!QFile::exists(m_dir.filePath("fifo.png")));
 }
 
 void TestCliTemplate::chartImageRefused_data()

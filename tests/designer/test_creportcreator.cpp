@@ -43,7 +43,7 @@ void dropEntry(CReportCreator &creator, const QString &entry, const QPoint &pixe
 struct CreatorFixture
 {
     CreatorFixture()
-        : creator(1)
+        : creator(DesignerMode::Card)
     {
         creator.resize(1000, 640);
         creator.show();
@@ -92,7 +92,7 @@ private slots:
 
 void TestCReportCreator::windowFrame()
 {
-    CReportCreatorWin window(nullptr, 1);
+    CReportCreatorWin window(nullptr, DesignerMode::Card);
     QCOMPARE(window.windowTitle(), QStringLiteral("Graphics Charts Creator"));
     QCOMPARE(window.minimumSize(), QSize(800, 500));
     QCOMPARE(window.size(), QSize(1000, 640));
@@ -134,7 +134,7 @@ void TestCReportCreator::fieldsList()
     QFETCH(QString, group);
     QFETCH(QStringList, entries);
     QFETCH(QList<int>, numbers);
-    CReportCreator creator(1);
+    CReportCreator creator(DesignerMode::Card);
     const QList<QTreeWidgetItem *> tops = creator.fieldsList()->findItems(group, Qt::MatchExactly);
     QCOMPARE(tops.size(), 1);
     QTreeWidgetItem *top = tops.first();
@@ -311,8 +311,10 @@ void TestCReportCreator::propertyTableFollowsSelection()
     dropEntry(f.creator, QStringLiteral("Text"), QPoint(30, 60));
     ChartItem *text = f.lastItem();
     CPropertiesWidget *table = f.creator.propertiesTable();
-    QCOMPARE(table->rowCount(), 5);
+    // The free text's five rows, then the geometry every element has.
+    QCOMPARE(table->rowCount(), 10);
     QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Text"));
+    QCOMPARE(table->item(5, 0)->text(), QStringLiteral("X (mm)"));
     // Editing the line writes the element's text.
     f.creator.setModified(false);
     auto *line = qobject_cast<QLineEdit *>(table->editor(QStringLiteral("Text")));
@@ -329,7 +331,7 @@ void TestCReportCreator::propertyTableFollowsSelection()
 void TestCReportCreator::returnInThePropertyTableDoesNotSave()
 {
     QTemporaryDir folder;
-    CReportCreatorWin window(nullptr, 1);
+    CReportCreatorWin window(nullptr, DesignerMode::Card);
     window.creator()->setSaveFolder(folder.path());
     window.show();
     window.activateWindow();
@@ -400,7 +402,7 @@ void TestCReportCreator::closeAsksOnlyWhenModified()
     QFETCH(bool, asks);
     QFETCH(bool, saves);
     QTemporaryDir folder;
-    CReportCreatorWin window(nullptr, 1);
+    CReportCreatorWin window(nullptr, DesignerMode::Card);
     window.creator()->setSaveFolder(folder.path());
     window.show();
     if (modify)
@@ -442,7 +444,7 @@ void TestCReportCreator::openTemplateRunsModallyAndReportsTheSave()
         auto *window = qobject_cast<CReportCreatorWin *>(QApplication::activeModalWidget());
         QVERIFY(window);
         CReportCreator *creator = window->creator();
-        seenNumerologist = creator->editor()->document().dataContext.numerologist;
+        seenNumerologist = creator->editor()->dataContext().numerologist;
         seenItems = int(creator->editor()->document().currentPage->items.size());
         creator->setSaveFolder(user.path());
         dropEntry(*creator, QStringLiteral("Numerologist"), QPoint(30, 60));
@@ -481,6 +483,8 @@ void TestCReportCreator::designerAloneSavesTheSameDocument()
     setFrameLocalRect(*text, QRectF(0, 0, 200, 40));
     text->content->colour = QColor(Qt::darkRed);
     page.addItem(makeElement(makePictureContent(solidImage(8, 4), QSizeF(80, 40)), QPointF(400, 20)));
+    // The file carries the first page's thumbnail, as the designer draws it.
+    refreshThumbnail(page, ChartDataContext());
     const QByteArray bytes = original.toBytes();
     QVERIFY(!bytes.isEmpty());
 
@@ -539,7 +543,7 @@ void TestCReportCreator::designerAloneDrawsWithASamplePerson()
     const DesignerSample sample;
     std::unique_ptr<CReportCreatorWin> window = makeDesignerAlone(QString(), sample.data());
     QVERIFY(window);
-    const ChartDataContext &data = window->creator()->editor()->document().dataContext;
+    const ChartDataContext &data = window->creator()->editor()->dataContext();
     // Name fields draw the name in capitals.
     QCOMPARE(fieldText(QStringLiteral("#full_name"), data), QStringLiteral("ALEX MORGAN REED"));
     QCOMPARE(fieldText(QStringLiteral("#birthdate"), data), chartDateText(QDate(1984, 11, 23)));

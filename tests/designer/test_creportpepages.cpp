@@ -30,7 +30,7 @@ namespace {
 struct FullDesigner
 {
     FullDesigner()
-        : creator(0)
+        : creator(DesignerMode::Pages)
     {
         creator.resize(1000, 640);
         creator.show();
@@ -116,7 +116,7 @@ private slots:
 
 void TestCReportPEPages::paneShowsOnlyInTheFullDesigner()
 {
-    CReportCreatorWin full(nullptr, 0);
+    CReportCreatorWin full(nullptr, DesignerMode::Pages);
     full.show();
     CReportPEPages *pane = full.creator()->pagesPane();
     QVERIFY(pane->isVisible());
@@ -126,7 +126,7 @@ void TestCReportPEPages::paneShowsOnlyInTheFullDesigner()
                                pane->deleteBlockButton()->text(),    pane->blockPropertiesButton()->text()};
     QCOMPARE(captions, QStringList({"Add Pages", "Delete Pages", "Pages Properties", "Add Block",
                                     "Delete Block", "Block Properties"}));
-    CReportCreatorWin card(nullptr, 1);
+    CReportCreatorWin card(nullptr, DesignerMode::Card);
     card.show();
     QVERIFY(!card.creator()->pagesPane()->isVisible());
 }
@@ -295,7 +295,7 @@ void TestCReportPEPages::designerAloneIsTheFullDesigner()
     second->count = 2;
     ChartPage *block = original.addBlock(QSizeF(200, 100), QStringLiteral("Footer"));
     block->addItem(makeElement(makeFieldContent(QStringLiteral("Full Name")), QPointF(5, 5)));
-    second->addItem(makeElement(makeBlockViewContent(original, *block), QPointF(40, 900)));
+    second->addItem(makeElement(makeBlockViewContent(*block, ChartDataContext()), QPointF(40, 900)));
     const QByteArray bytes = original.toBytes();
 
     QTemporaryDir folder;
@@ -307,7 +307,7 @@ void TestCReportPEPages::designerAloneIsTheFullDesigner()
     }
     std::unique_ptr<CReportCreatorWin> window = makeDesignerAlone(path);
     QVERIFY(window);
-    QCOMPARE(window->creator()->mode(), 0);
+    QCOMPARE(window->creator()->mode(), DesignerMode::Pages);
     window->show();
     CReportPEPages *pane = window->creator()->pagesPane();
     QVERIFY(pane->isVisible());

@@ -1,6 +1,7 @@
 // The property rows of each element kind and writing edited rows back.
 
 #include "charts/chartdocument.h"
+#include "charts/chartediting.h"
 #include "charts/chartelements.h"
 #include "designer/elementproperties.h"
 
@@ -55,6 +56,8 @@ private slots:
     void barcodeRows();
     void blockViewOrder_data();
     void blockViewOrder();
+    void geometry_data();
+    void geometry();
 };
 
 void TestElementProperties::rowsOfEachKind_data()
@@ -231,6 +234,53 @@ void TestElementProperties::blockViewOrder()
         codes << item->content->code;
     QCOMPARE(codes, expected);
     QCOMPARE(views[view]->content->order, choice);
+}
+
+// Geometry rows in millimetres (4 units each) for a "Main Features" box of
+// 200 x 100 units (50 x 25 mm) at (40, 80) units, (10, 20) mm.
+void TestElementProperties::geometry_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QRectF>("bounds"); // what it covers afterwards, in units
+    QTest::addColumn<double>("rotation");
+    QTest::newRow("unchanged") << "X (mm)" << "10" << QRectF(40, 80, 200, 100) << 0.0;
+    QTest::newRow("x") << "X (mm)" << "12.5" << QRectF(50, 80, 200, 100) << 0.0;
+    QTest::newRow("y") << "Y (mm)" << "0" << QRectF(40, 0, 200, 100) << 0.0;
+    QTest::newRow("width keeps the corner") << "Width (mm)" << "30" << QRectF(40, 80, 120, 100) << 0.0;
+    QTest::newRow("height") << "Height (mm)" << "10" << QRectF(40, 80, 200, 40) << 0.0;
+    // A quarter turn about the centre (140, 130): 100 wide, 200 high.
+    QTest::newRow("angle") << "Angle" << "90" << QRectF(90, 30, 100, 200) << 90.0;
+    QTest::newRow("not a number") << "Width (mm)" << "wide" << QRectF(40, 80, 200, 100) << 0.0;
+    QTest::newRow("below a millimetre") << "Height (mm)" << "0.5" << QRectF(40, 80, 200, 100) << 0.0;
+}
+
+void TestElementProperties::geometry()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, value);
+    QFETCH(QRectF, bounds);
+    QFETCH(double, rotation);
+    ChartPage page;
+    ChartItem *frame = page.addItem(makeElement(makeFieldContent(QStringLiteral("Main Features")), QPointF(40, 80)));
+    PropertyRows rows = geometryRowsFor(*frame);
+    QCOMPARE(namesOf(rows), (QStringList{"X (mm)", "Y (mm)", "Width (mm)", "Height (mm)", "Angle"}));
+    QCOMPARE(findRow(rows, QStringLiteral("X (mm)"))->value.toString(), QStringLiteral("10"));
+    QCOMPARE(findRow(rows, QStringLiteral("Width (mm)"))->value.toString(), QStringLiteral("50"));
+    findRow(rows, row)->value = value;
+    applyGeometryRows(*frame, rows);
+    const QRectF covered = frameBounds(*frame);
+    QVERIFY2(std::abs(covered.left() - bounds.left()) < 1e-6 && std::abs(covered.top() - bounds.top()) < 1e-6 &&
+                 std::abs(covered.width() - bounds.width()) < 1e-6 &&
+                 std::abs(covered.height() - bounds.height()) < 1e-6,
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(covered.left())
+                            .arg(covered.top())
+                            .arg(covered.width())
+                            .arg(covered.height())));
+    QCOMPARE(frame->rotation, rotation);
+    // The content draws at the frame's size.
+    QCOMPARE(frame->content->size, frameLocalRect(*frame).size());
 }
 
 QTEST_MAIN(TestElementProperties)

@@ -5,6 +5,7 @@
 
 #include "templatesource.h"
 
+#include "charts/chartrenderer.h"
 #include "charts/charttemplates.h"
 #include "files/checkedfilewriter.h"
 
@@ -51,6 +52,9 @@ int generate(const QString &sourcePath, const QString &folder, QTextStream &err)
         err << "sorvel-templategen: " << sourcePath << ": " << error << "\n";
         return 2;
     }
+    // The file carries its first page's thumbnail, drawn without a person.
+    if (ChartPage *first = document.firstPage())
+        refreshThumbnail(*first, ChartDataContext());
     const QString target =
         folder + QLatin1Char('/') + templateFileName(json.object()) + QStringLiteral(".snc");
     if (!writeFileChecked(target, document.toBytes(), &error)) {
