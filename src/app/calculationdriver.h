@@ -85,6 +85,9 @@ public:
     const CNumerologyPMatrix &personMatrix() const { return *m_personMatrix; }
     const CNumerologyPMatrix &partnerMatrix() const { return *m_partnerMatrix; }
     const CCompNumerology &compatibility() const { return *m_compatibility; }
+    // The year-ahead reading of the person for the forecast date's year;
+    // empty while no person is calculated.
+    const QString &yearAheadDocument() const { return m_yearAhead; }
 
     // The recent list: every successful calculation puts its input first.
     const QList<RecentEntry> &recentList() const { return m_recent; }
@@ -96,6 +99,7 @@ signals:
 
 private:
     bool calculatePartner(const PersonInput &input);
+    QString yearAhead(const PersonInput &input) const;
 
     int m_masterMode = 0;
     CNumerology *m_person = nullptr;
@@ -106,6 +110,7 @@ private:
     CCompNumerology *m_compatibility = nullptr;
     CNumerology *m_analyzer = nullptr;
     CNumerology *m_celebrities = nullptr;
+    QString m_yearAhead;
     PersonInput m_lastInput;
     QString m_advisorName;
     QList<RecentEntry> m_recent;

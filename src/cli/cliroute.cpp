@@ -8,6 +8,7 @@ namespace {
 const char *const CORE_COMMANDS[] = {
     "chart",  "person", "texts",       "report",  "matrix",
     "compat", "pet",    "celebrities", "analyze", "celebrity-texts",
+    "year",
 };
 
 bool isCoreCommand(const char *command)

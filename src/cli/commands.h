@@ -27,6 +27,10 @@ int runTexts(const QStringList &args);
 void usageTexts(QTextStream &out);
 int runReport(const QStringList &args);
 void usageReport(QTextStream &out);
+int runYear(const QStringList &args);
+void usageYear(QTextStream &out);
+int runYearAheadReport(const QStringList &args); // report year-ahead
+void usageYearAheadReport(QTextStream &out);
 int runMatrix(const QStringList &args);
 void usageMatrix(QTextStream &out);
 int runCompat(const QStringList &args);

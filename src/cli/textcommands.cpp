@@ -12,6 +12,7 @@ const CliCommand TEXT_COMMANDS[] = {
     {"person", runPerson, usagePerson},
     {"texts", runTexts, usageTexts},
     {"report", runReport, usageReport},
+    {"year", runYear, usageYear},
     {"matrix", runMatrix, usageMatrix},
     {"compat", runCompat, usageCompat},
     {"pet", runPet, usagePet},
