@@ -62,12 +62,12 @@ ReportSet everyReport()
     advisor.CalcAnNum(QStringLiteral("John Quincy Smith"), QDate(1990, 5, 17), false);
 
     ReportSet set;
-    set.numerology = john.document();
-    set.psychomatrix = johnSquare.document();
-    set.compatibility = compatibility.document();
-    set.celebrities = celebrities.document();
-    set.pet = pet.document();
-    set.advisor = advisor.document();
+    set[NumerologyReport] = john.document();
+    set[PsychomatrixReport] = johnSquare.document();
+    set[CompatibilityReport] = compatibility.document();
+    set[CelebritiesReport] = celebrities.document();
+    set[PetReport] = pet.document();
+    set[AdvisorReport] = advisor.document();
     return set;
 }
 

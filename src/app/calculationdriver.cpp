@@ -6,6 +6,7 @@
 #include "engine/cnumerologypmatrix.h"
 #include "engine/namecheck.h"
 #include "engine/namecleaning.h"
+#include "reports/yearaheadreport.h"
 
 CCalculationDriver::CCalculationDriver(const QString &imageFolder, QObject *parent)
     : QObject(parent)
@@ -45,6 +46,15 @@ void CCalculationDriver::reset()
     m_personMatrix->ResetMatrix();
     m_partnerMatrix->ResetMatrix();
     m_compatibility->ResetCompatibility();
+    m_yearAhead.clear();
+}
+
+QString CCalculationDriver::yearAhead(const PersonInput &input) const
+{
+    CReportTools doc;
+    doc.setImageFolder(m_person->imageFolder());
+    BuildYearAheadReport(input.fullName, input.birthDate, input.forecastDate.year(), m_person->textStore(), doc);
+    return doc.document();
 }
 
 namespace {
@@ -146,6 +156,7 @@ CCalculationDriver::Outcome CCalculationDriver::calculate(const PersonInput &typ
     outcome.person = m_person->CalcNumerology(personRecord(input));
     if (outcome.person)
         m_celebrities->CalcCelebrities(input.fullName, input.birthDate, input.chaldean, input.vowelMode);
+    m_yearAhead = outcome.person ? yearAhead(input) : QString();
     outcome.matrix = m_personMatrix->CalcPsychomatrix(input.fullName, input.birthDate);
     if (!input.petName.isEmpty())
         outcome.pet = m_pet->CalcPetNum(input.petName, input.petBirthDate, input.forecastDate);

@@ -85,6 +85,9 @@ public:
     const CNumerologyPMatrix &personMatrix() const { return *m_personMatrix; }
     const CNumerologyPMatrix &partnerMatrix() const { return *m_partnerMatrix; }
     const CCompNumerology &compatibility() const { return *m_compatibility; }
+    // The year-ahead reading of the person for the forecast date's year;
+    // empty while no person is calculated.
+    const QString &yearAheadDocument() const { return m_yearAhead; }
 
     // The recent list: every successful calculation puts its input first.
     const QList<RecentEntry> &recentList() const { return m_recent; }
@@ -100,6 +103,7 @@ private:
     static QString refusalOf(const PersonInput &typed, const PersonInput &input,
                              const ShortNamesCleanedAway &shortsDropped);
     bool calculatePartner(const PersonInput &input);
+    QString yearAhead(const PersonInput &input) const;
 
     CalcOptions m_options;
     int m_masterMode = 0;
@@ -111,6 +115,7 @@ private:
     CCompNumerology *m_compatibility = nullptr;
     CNumerology *m_analyzer = nullptr;
     CNumerology *m_celebrities = nullptr;
+    QString m_yearAhead;
     PersonInput m_lastInput;
     QString m_advisorName;
     QList<RecentEntry> m_recent;

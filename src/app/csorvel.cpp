@@ -15,7 +15,7 @@
 #include "app/dialogs/cmanualview.h"
 #include "app/dialogs/csettingsdlg.h"
 #include "app/dialogs/explanationdialog.h"
-#include "app/export/reportexporter.h"
+#include "app/reportexporter.h"
 #include "app/links.h"
 #include "app/myqwebengineview.h"
 #include "app/pageanimator.h"
@@ -171,6 +171,14 @@ void CSorvel::buildParts()
     m_exporter = new CReportExporter(this, m_reports, m_skin);
     connect(m_exporter, &CReportExporter::finished, this, &CSorvel::OnBgTaskFinished);
     m_exporter->setChartRenderer([this] { return m_chartPage->exportPicture(); });
+    m_exporter->setCoverSource([this] {
+        CoverPage cover;
+        cover.clientName = m_driver->lastInput().fullName;
+        cover.birthDate = m_driver->lastInput().birthDate;
+        cover.madeOn = QDate::currentDate();
+        cover.numerologist = m_config.numerologist;
+        return cover;
+    });
 }
 
 // 7. Options, dates, guide, empty input.
@@ -842,6 +850,7 @@ bool CSorvel::OnCalcNum()
 
     // Reports.
     m_reports->show(CReportViews::Numerology, m_driver->person().document(), outcome.person);
+    m_reports->show(CReportViews::YearAhead, m_driver->yearAheadDocument(), outcome.person);
     m_reports->show(CReportViews::Psychomatrix, m_driver->personMatrix().document(), outcome.matrix);
     m_reports->show(CReportViews::Celebrities, m_driver->celebrities().document(), outcome.person);
     m_reports->show(CReportViews::Pet, m_driver->pet().document(), outcome.pet);

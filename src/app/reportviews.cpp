@@ -6,6 +6,9 @@
 
 #include <QWebEngineSettings>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace WindowLayout;
 
 const QString CReportViews::BLANK_PAGE = QStringLiteral("<html><body><p>&nbsp;</p></body></html>");
@@ -104,37 +107,43 @@ QString CReportViews::emptyPage(Report report)
 {
     struct Hint
     {
+        Report report;
         const char *title;
         const char *text;
     };
-    static const Hint HINTS[REPORT_COUNT] = {
-        {"Welcome to Sorvel Numerology",
+    // The guide has no hint: it shows a blank page until its manual loads.
+    static const Hint HINTS[] = {
+        {Numerology, "Welcome to Sorvel Numerology",
          "Press <b>ENTER YOUR NAME</b> at the lower left, type the full name given at birth and the "
          "birth date, then press <b>APPLY</b>. The numbers appear in the panels, and their reading here."},
-        {"The psychomatrix",
+        {YearAhead, "The year ahead",
+         "Once a person has been calculated, the personal year of the forecast date's year, and each of "
+         "its months and days, are read here."},
+        {Psychomatrix, "The psychomatrix",
          "The square of a birth date and what each of its cells says appear here once a person has been "
          "calculated: press <b>ENTER YOUR NAME</b> at the lower left."},
-        {"Love compatibility",
+        {Compatibility, "Love compatibility",
          "Fill in the <b>Partner</b> fields of the input panel as well (the name button at the lower left "
          "opens it) and press <b>APPLY</b>: how the two charts meet is read here."},
-        {"Celebrities",
+        {Celebrities, "Celebrities",
          "Once a person has been calculated, the well-known people who share their numbers are listed "
          "here."},
-        {"Pet numerology",
+        {Pet, "Pet numerology",
          "Type your pet's name and birth date into the fields of this page and press <b>CALCULATE</b>."},
-        {"Name advisor",
+        {Advisor, "Name advisor",
          "Type any name (a person, a child, a business) and a date into the fields of this page and press "
          "<b>CALCULATE</b> to see what its numbers say."},
-        {"", ""},
     };
-    const Hint &hint = HINTS[report];
-    if (!*hint.title)
+    static_assert(sizeof HINTS / sizeof *HINTS == REPORT_COUNT - 1, "one hint per report view");
+    const Hint *hint = std::find_if(std::begin(HINTS), std::end(HINTS),
+                                    [report](const Hint &candidate) { return candidate.report == report; });
+    if (hint == std::end(HINTS))
         return BLANK_PAGE;
     return withPresentationStyle(QStringLiteral("<html><head><title></title></head><body>"
                                                 "<table class=maindoc border=\"0\" width=100%><tr><td>"
                                                 "<h2><font>%1</font></h2><p>%2</p>"
                                                 "</td></tr></table></body></html>")
-                                     .arg(QLatin1String(hint.title), QLatin1String(hint.text)));
+                                     .arg(QLatin1String(hint->title), QLatin1String(hint->text)));
 }
 
 void CReportViews::show(Report report, const QString &html, bool ok)

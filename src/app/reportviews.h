@@ -11,6 +11,8 @@
 // hidden view is given its new page once the shown one has loaded, or when
 // its own page is shown, whichever comes first.
 
+#include "reports/reportkinds.h"
+
 #include <QObject>
 #include <QString>
 
@@ -21,7 +23,21 @@ class CReportViews : public QObject
 {
     Q_OBJECT
 public:
-    enum Report { Numerology, Psychomatrix, Compatibility, Celebrities, Pet, Advisor, Guide, REPORT_COUNT };
+    // One view per document kind of reports/reportkinds.h, numbered as the
+    // kinds are, then the guide's.
+    enum Report {
+        Numerology = NumerologyReport,
+        YearAhead = YearAheadReport,
+        Psychomatrix = PsychomatrixReport,
+        Compatibility = CompatibilityReport,
+        Celebrities = CelebritiesReport,
+        Pet = PetReport,
+        Advisor = AdvisorReport,
+        Guide = REPORT_DOCUMENT_COUNT,
+        REPORT_COUNT
+    };
+    // The view of a document kind.
+    static Report viewOf(ReportKind kind) { return Report(int(kind)); }
 
     // A page that shows nothing yet.
     static const QString BLANK_PAGE;

@@ -3,6 +3,7 @@
 // or PDF, made as `chart` and `pdf` make them for one person.
 //
 //   batch CLIENTS.csv --out DIR [--format json|html|pdf] [--reports LIST]
+//         [--template FILE.snc] [--numerologist TEXT] [--numerologist-contact TEXT] [--logo FILE]
 //         [--force] [--texts FILE] [calculation options]
 //
 // A row that cannot be used (a bad date, a missing column, a name the engine
@@ -13,6 +14,7 @@
 #include "combinedreports.h"
 #include "commands.h"
 #include "export/htmlpictures.h"
+#include "export/pdfproperties.h"
 #include "files/checkedfilewriter.h"
 #include "files/clientfilenames.h"
 #include "files/clientlist.h"
@@ -45,6 +47,7 @@ struct BatchSettings
     bool force = false;
     bool chaldean = false;
     ChartRequest calculation; // options, forecast date, vowel mode, master mode
+    PdfRequest document;      // the template and the practitioner, the same for every client
 };
 
 // A row left out, for the list at the end.
@@ -103,6 +106,13 @@ bool readSettings(const QCommandLineParser &parser, BatchSettings &settings, QSt
         if (!readReportList(parser.value(QStringLiteral("reports")), settings.selection, error))
             return false;
     }
+    settings.document.selection = settings.selection;
+    if (!readDocumentOptions(parser, settings.document, error))
+        return false;
+    if (!settings.document.templatePath.isEmpty() && !QFileInfo(settings.document.templatePath).isFile()) {
+        error = QLatin1String("--template: ") + settings.document.templatePath + QLatin1String(": no such file");
+        return false;
+    }
     settings.force = parser.isSet(QStringLiteral("force"));
     settings.chaldean = parser.isSet(QStringLiteral("chaldean"));
     return readCalculationOptions(parser, settings.calculation, error);
@@ -130,6 +140,10 @@ PdfRequest requestOf(const ClientRow &row, const BatchSettings &settings)
     request.petName = input.petName;
     request.petBirth = input.petBirthDate;
     request.selection = settings.selection;
+    request.templatePath = settings.document.templatePath;
+    request.numerologist = settings.document.numerologist;
+    request.numerologistContact = settings.document.numerologistContact;
+    request.logoPath = settings.document.logoPath;
     return request;
 }
 
@@ -179,10 +193,16 @@ bool writeClient(const ClientRow &row, const BatchSettings &settings, const QStr
     ReportSet reports;
     if (calculateReports(request, reports) != EXIT_OK)
         return rejected();
-    const QString document = assembleAllReports(reports, request.selection);
+    QString document;
+    if (clientDocument(request, reports, settings.format == Format::Pdf, document) != EXIT_OK) {
+        reason = QStringLiteral("the logo cannot be read");
+        return false;
+    }
     if (settings.format == Format::Html)
         return writeChecked(path, savedReportHtml(document), reason);
-    return printPdf(document, path, reason);
+    return printPdf(document, path, reason) &&
+           setPdfProperties(path, PdfProperties::forClient(request.person.person.fullName, request.numerologist),
+                            &reason);
 }
 
 // How far the run has come: a bar redrawn in place on a terminal, one line
@@ -301,11 +321,14 @@ void usageBatch(QTextStream &out)
            "                           html or pdf: the combined report of the readings,\n"
            "                           as \"Save All Reports to PDF\" makes it\n"
            "    --reports LIST         html and pdf: reports to include, any of numerology,\n"
-           "                           matrix, compat, celebrities, chart (default: all)\n"
+           "                           year-ahead, matrix, compat, celebrities, chart\n"
+           "                           (default: all, the chart with --template)\n"
            "    --force                replace files that are there already (default:\n"
            "                           leave them and list the client as skipped)\n"
            "    --texts FILE           interpretation data file (default: eng.dat in the\n"
-           "                           program's data folder)\n";
+           "                           program's data folder)\n"
+           "    html and pdf, as for pdf:\n";
+    writeDocumentOptionsUsage(out);
 }
 
 int runBatch(const QStringList &args)
@@ -316,6 +339,7 @@ int runBatch(const QStringList &args)
     parser.addOption(QCommandLineOption(QStringLiteral("format"), QString(), QStringLiteral("FORMAT")));
     parser.addOption(QCommandLineOption(QStringLiteral("reports"), QString(), QStringLiteral("LIST")));
     parser.addOption(QCommandLineOption(QStringLiteral("force")));
+    addDocumentOptions(parser);
     if (!parser.parse(QStringList{QStringLiteral("sorvel-cli batch")} + args))
         return usageError(COMMAND + QLatin1String(": ") + parser.errorText());
     BatchSettings settings;

@@ -2,7 +2,8 @@
 // Reports to PDF" makes it in the window, written without opening a viewer.
 //
 //   pdf [chart options] [partner options] [--pet-name TEXT --pet-birth DATE]
-//       [--person FILE.num] [--template FILE.snc [--numerologist TEXT]]
+//       [--person FILE.num] [--template FILE.snc] [--numerologist TEXT]
+//       [--numerologist-contact TEXT] [--logo FILE]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
 #include "combinedreports.h"
@@ -12,10 +13,15 @@
 #include "engine/cnumerologypmatrix.h"
 #include "engine/namecleaning.h"
 #include "export/exportfiles.h"
+#include "export/pdfproperties.h"
 #include "export/reportassembly.h"
 #include "partneroptions.h"
 #include "readingutil.h"
 #include "templatepicture.h"
+#include "charts/charttemplates.h"
+#include "files/regularfilereader.h"
+#include "reports/yearaheadreport.h"
+#include "texts/textstore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -27,41 +33,27 @@
 
 namespace {
 
+// A logo larger than this is not a logo.
+const qint64 MAX_LOGO_BYTES = 8 * 1024 * 1024;
+
 // Longer than any PDF takes; a web engine that never answers ends the run.
 const int PRINT_TIMEOUT_MS = 120000;
-
-// The names --reports accepts and the flag each one keeps.
-struct ReportName
-{
-    const char *name;
-    bool ReportSelection::*flag;
-};
-const ReportName REPORT_NAMES[] = {
-    {"numerology", &ReportSelection::numerology}, {"matrix", &ReportSelection::psychomatrix},
-    {"compat", &ReportSelection::compatibility},  {"celebrities", &ReportSelection::celebrities},
-    {"chart", &ReportSelection::graphicChart},
-};
 
 } // namespace
 
 bool readReportList(const QString &text, ReportSelection &selection, QString &error)
 {
-    for (const ReportName &entry : REPORT_NAMES)
-        selection.*entry.flag = false;
+    for (const ReportKind kind : choosableKinds())
+        selection[kind] = false;
     for (const QString &item : text.split(QLatin1Char(','))) {
         const QString name = item.trimmed();
-        bool known = false;
-        for (const ReportName &entry : REPORT_NAMES) {
-            if (name == QLatin1String(entry.name)) {
-                selection.*entry.flag = true;
-                known = true;
-            }
-        }
-        if (!known) {
-            error = QLatin1String("--reports: unknown report '") + name +
-                    QLatin1String("' (expected numerology, matrix, compat, celebrities, chart)");
+        ReportKind kind;
+        if (!reportKindNamed(name, kind)) {
+            error = QLatin1String("--reports: unknown report '") + name + QLatin1String("' (expected ") +
+                    reportKindNames().join(QLatin1String(", ")) + QLatin1Char(')');
             return false;
         }
+        selection[kind] = true;
     }
     return true;
 }
@@ -135,12 +127,8 @@ bool readPdfRequest(const QCommandLineParser &parser, const PersonInput *file, P
     if (parser.isSet(QStringLiteral("reports")) &&
         !readReportList(parser.value(QStringLiteral("reports")), request.selection, error))
         return false;
-    request.templatePath = parser.value(QStringLiteral("template"));
-    if (parser.isSet(QStringLiteral("template")) && request.templatePath.isEmpty()) {
-        error = QStringLiteral("--template: the template's file name is empty");
+    if (!readDocumentOptions(parser, request, error))
         return false;
-    }
-    request.numerologist = parser.value(QStringLiteral("numerologist"));
     request.out = parser.value(QStringLiteral("out"));
     if (request.out.isEmpty()) {
         error = QStringLiteral("missing --out");
@@ -151,6 +139,85 @@ bool readPdfRequest(const QCommandLineParser &parser, const PersonInput *file, P
 
 } // namespace
 
+void addDocumentOptions(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(QStringLiteral("template"), QString(), QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(QStringLiteral("numerologist"), QString(), QStringLiteral("TEXT")));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("numerologist-contact"), QString(), QStringLiteral("TEXT")));
+    parser.addOption(QCommandLineOption(QStringLiteral("logo"), QString(), QStringLiteral("FILE")));
+}
+
+void writeDocumentOptionsUsage(QTextStream &out)
+{
+    out << "    --template FILE.snc    a chart template: its picture, drawn with the\n"
+           "                           person's numbers as the chart page draws it, ends\n"
+           "                           the PDF (exit status 2 when it cannot be read);\n"
+           "                           --reports naming chart without --template takes\n"
+           "                           the first template shipped with the program\n"
+           "    --numerologist TEXT    the practitioner: on the cover page, and the name\n"
+           "                           the template's \"#numerologist\" field draws\n"
+           "    --numerologist-contact TEXT   a contact line under the practitioner's name\n"
+           "    --logo FILE            a picture (PNG, JPEG) above the practitioner's name\n";
+}
+
+bool readDocumentOptions(const QCommandLineParser &parser, PdfRequest &request, QString &error)
+{
+    request.templatePath = parser.value(QStringLiteral("template"));
+    if (parser.isSet(QStringLiteral("template")) && request.templatePath.isEmpty()) {
+        error = QStringLiteral("--template: the template's file name is empty");
+        return false;
+    }
+    // A chart asked for by name is drawn with the first shipped template
+    // when none is named; without --reports the chart needs --template.
+    if (request.templatePath.isEmpty() && parser.isSet(QStringLiteral("reports")) &&
+        request.selection[ChartReport]) {
+        request.templatePath = listChartTemplates(shippedTemplateFolder(), false).value(0).path;
+        if (request.templatePath.isEmpty()) {
+            error = QLatin1String("--reports chart: no chart template is installed in ") + shippedTemplateFolder() +
+                    QLatin1String("; name one with --template");
+            return false;
+        }
+    }
+    request.numerologist = parser.value(QStringLiteral("numerologist"));
+    request.numerologistContact = parser.value(QStringLiteral("numerologist-contact"));
+    request.logoPath = parser.value(QStringLiteral("logo"));
+    if (parser.isSet(QStringLiteral("logo")) && request.logoPath.isEmpty()) {
+        error = QStringLiteral("--logo: the picture's file name is empty");
+        return false;
+    }
+    return true;
+}
+
+int coverOf(const PdfRequest &request, CoverPage &cover)
+{
+    const PersonRecord &person = request.person.person;
+    cover.clientName = person.fullName;
+    cover.birthDate = person.birthDate;
+    cover.madeOn = QDate::currentDate();
+    cover.numerologist = request.numerologist;
+    cover.numerologistContact = request.numerologistContact;
+    if (request.logoPath.isEmpty())
+        return EXIT_OK;
+    const FileReadResult file = readRegularFile(request.logoPath, MAX_LOGO_BYTES);
+    if (file.status == FileReadResult::Ok)
+        cover.logo = QImage::fromData(file.bytes);
+    if (cover.logo.isNull())
+        return usageError(QLatin1String("--logo: ") + request.logoPath +
+                          (file.status == FileReadResult::Ok ? QStringLiteral(": not a picture we can read")
+                                                             : QLatin1String(": ") + file.reason));
+    return EXIT_OK;
+}
+
+int clientDocument(const PdfRequest &request, const ReportSet &reports, bool pdf, QString &html)
+{
+    CoverPage cover;
+    if (const int status = coverOf(request, cover))
+        return status;
+    html = assembleClientDocument(reports, request.selection, request.person.person.chaldean, cover, pdf);
+    return EXIT_OK;
+}
+
 int calculateReports(const PdfRequest &request, ReportSet &reports)
 {
     const QString doc = CReportTools::programImageFolder();
@@ -159,18 +226,24 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
     chart.setImageFolder(doc);
     if (const int status = calculateChart(request.person, chart))
         return status;
-    reports.numerology = chart.document();
+    reports[NumerologyReport] = chart.document();
+
+    CReportTools yearAhead;
+    yearAhead.setImageFolder(doc);
+    BuildYearAheadReport(person.fullName, person.birthDate, person.forecastDate.year(), TextStore::instance(),
+                         yearAhead);
+    reports[YearAheadReport] = yearAhead.document();
 
     CNumerology celebrities;
     celebrities.setCalcOptions(&request.person.options);
     celebrities.setImageFolder(CReportTools::programImageFolder(QStringLiteral("doc2/")));
     celebrities.CalcCelebrities(person.fullName, person.birthDate, person.chaldean, person.vowelMode);
-    reports.celebrities = celebrities.document();
+    reports[CelebritiesReport] = celebrities.document();
 
     CNumerologyPMatrix square;
     square.setImageFolder(doc);
     square.CalcPsychomatrix(person.fullName, person.birthDate);
-    reports.psychomatrix = square.document();
+    reports[PsychomatrixReport] = square.document();
 
     if (!request.petName.isEmpty()) {
         CNumerology pet;
@@ -179,7 +252,7 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
         const ScopedMessageReporter installed(reporter);
         if (!pet.CalcPetNum(request.petName, request.petBirth, person.forecastDate))
             return EXIT_NAME_CHECK;
-        reports.pet = pet.document();
+        reports[PetReport] = pet.document();
     }
 
     CNumerology partnerChart;
@@ -192,7 +265,7 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
         compatibility.setImageFolder(doc);
         compatibility.CalcCompatibility(chart.result(), partnerChart.result(), square.values(),
                                         partnerSquare.values(), false);
-        reports.compatibility = compatibility.document();
+        reports[CompatibilityReport] = compatibility.document();
     }
 
     // The chart picture at the export's size, as the chart page makes it
@@ -263,8 +336,9 @@ void usagePdf(QTextStream &out)
 {
     out << "  pdf --full TEXT --birth YYYY-MM-DD --out FILE.pdf [options]\n"
            "    Writes the combined PDF of the person's reports, as \"Save All Reports to\n"
-           "    PDF\" makes it: numerology, psychomatrix, compatibility, celebrities and\n"
-           "    pet, each chosen report from a new page, and the chart picture last.\n"
+           "    PDF\" makes it: a cover page when there is more than one part, then\n"
+           "    numerology, year ahead, psychomatrix, compatibility, celebrities and pet,\n"
+           "    each chosen report from a new page, and the chart picture last.\n"
            "  pdf --person FILE.num --out FILE.pdf [options]\n";
     writeChartOptionsUsage(out);
     out << "    --partner-full TEXT    a partner's full birth name: adds the compatibility\n"
@@ -274,15 +348,12 @@ void usagePdf(QTextStream &out)
            "    --pet-birth YYYY-MM-DD the pet's birth date\n"
            "    --person FILE.num      person, partner and pet of a saved person file in\n"
            "                           place of their names, birth dates, marks and\n"
-           "                           --chaldean\n"
-           "    --template FILE.snc    a chart template: its picture, drawn with the\n"
-           "                           person's numbers as the chart page draws it, ends\n"
-           "                           the PDF (exit status 2 when it cannot be read)\n"
-           "    --numerologist TEXT    the name the template's \"#numerologist\" field draws\n"
-           "    --reports LIST         reports to include, any of numerology, matrix,\n"
-           "                           compat, celebrities, chart (default: all; the chart\n"
-           "                           needs --template); the pet report is always\n"
-           "                           included when there is a pet\n"
+           "                           --chaldean\n";
+    writeDocumentOptionsUsage(out);
+    out << "    --reports LIST         reports to include, any of numerology, year-ahead,\n"
+           "                           matrix, compat, celebrities, chart (default: all but\n"
+           "                           the chart, which comes with --template); the pet\n"
+           "                           report is always included when there is a pet\n"
            "    --texts FILE           interpretation data file (default: eng.dat in the\n"
            "                           program's data folder)\n"
            "    --out FILE             the PDF to write (required)\n";
@@ -297,8 +368,7 @@ int runPdf(const QStringList &args)
     parser.addOption(QCommandLineOption(QStringLiteral("pet-name"), QString(), QStringLiteral("TEXT")));
     parser.addOption(QCommandLineOption(QStringLiteral("pet-birth"), QString(), QStringLiteral("DATE")));
     parser.addOption(QCommandLineOption(QStringLiteral("reports"), QString(), QStringLiteral("LIST")));
-    parser.addOption(QCommandLineOption(QStringLiteral("template"), QString(), QStringLiteral("FILE")));
-    parser.addOption(QCommandLineOption(QStringLiteral("numerologist"), QString(), QStringLiteral("TEXT")));
+    addDocumentOptions(parser);
     addPersonFileOption(parser);
     addReportOptions(parser);
     if (!parseArguments(parser, command, args))
@@ -318,7 +388,12 @@ int runPdf(const QStringList &args)
     ReportSet reports;
     if (const int status = calculateReports(request, reports))
         return status;
-    if (!printPdf(assembleAllReports(reports, request.selection), request.out, error)) {
+    QString html;
+    if (const int status = clientDocument(request, reports, true, html))
+        return status;
+    if (!printPdf(html, request.out, error) ||
+        !setPdfProperties(request.out, PdfProperties::forClient(request.person.person.fullName, request.numerologist),
+                          &error)) {
         QTextStream(stderr) << "sorvel-cli: pdf: " << error << "\n";
         return EXIT_FAILED;
     }

@@ -1,10 +1,10 @@
 // sorvel-cli report: a reading's HTML document, exactly as the engine builds it.
 //
 //   report numerology [chart options] [--texts FILE] [--out FILE]
+//   report year-ahead (cmd_year.cpp)
 
 #include "cliutil.h"
 #include "commands.h"
-#include "export/htmlpictures.h"
 #include "readingutil.h"
 
 namespace {
@@ -33,12 +33,7 @@ int runNumerologyReport(const QStringList &args)
     const int status = calculateChart(request, engine);
     if (status != EXIT_OK)
         return status;
-    // The document goes to the file named, self-contained as "Save Report"
-    // writes it, or as the engine built it to stdout for "-" or none.
-    const QString out = parser.value(QStringLiteral("out"));
-    if (!out.isEmpty() && out != QLatin1String("-"))
-        return writeOutputFile(out, QStringLiteral("report"), savedReportHtml(engine.document()));
-    return writeTextFile(QStringLiteral("-"), QStringLiteral("report"), engine.document());
+    return writeReportOutput(parser, engine.document());
 }
 
 } // namespace
@@ -52,6 +47,8 @@ void usageReport(QTextStream &out)
            "                           program's data folder)\n"
            "    --out FILE             write the report to FILE as \"Save Report\" does\n"
            "                           (pictures inlined); - or none: the document to stdout\n";
+    usageYearAheadReport(out);
+    out << "    --texts FILE, --out FILE   as for report numerology\n";
 }
 
 int runReport(const QStringList &args)
@@ -59,7 +56,10 @@ int runReport(const QStringList &args)
     const QString kind = args.value(0);
     if (kind == QLatin1String("numerology"))
         return runNumerologyReport(args.mid(1));
+    if (kind == QLatin1String("year-ahead"))
+        return runYearAheadReport(args.mid(1));
     if (kind.isEmpty())
-        return usageError(QStringLiteral("report: expected a reading (numerology)"));
-    return usageError(QLatin1String("report: unknown reading '") + kind + QLatin1String("' (expected numerology)"));
+        return usageError(QStringLiteral("report: expected a reading (numerology, year-ahead)"));
+    return usageError(QLatin1String("report: unknown reading '") + kind +
+                      QLatin1String("' (expected numerology, year-ahead)"));
 }

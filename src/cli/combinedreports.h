@@ -19,8 +19,22 @@ struct PdfRequest
     ReportSelection selection;
     QString templatePath; // the chart page's template: the chart picture ends the PDF
     QString numerologist;
+    QString numerologistContact;
+    QString logoPath;
     QString out;
 };
+
+// The options of the document a client takes home, shared by pdf and batch:
+// --template, --numerologist, --numerologist-contact and --logo.
+void addDocumentOptions(QCommandLineParser &parser);
+void writeDocumentOptionsUsage(QTextStream &out);
+// Reads them into request; --reports naming the chart without --template
+// takes the first shipped template. On a bad value sets error.
+bool readDocumentOptions(const QCommandLineParser &parser, PdfRequest &request, QString &error);
+
+// The cover page of the request's person, made today; EXIT_USAGE (with the
+// reason said) when the logo cannot be read as a picture.
+int coverOf(const PdfRequest &request, CoverPage &cover);
 
 // --reports LIST: a comma list of numerology, matrix, compat, celebrities
 // and chart; every report not named is left out. On a name we do not know
@@ -32,6 +46,10 @@ bool readReportList(const QString &text, ReportSelection &selection, QString &er
 // when a name was rejected (the engine's message goes to the message
 // reporter), or EXIT_USAGE when the template cannot be read.
 int calculateReports(const PdfRequest &request, ReportSet &reports);
+
+// The document of the request: its reports with the cover page (always for
+// a PDF, with more than one part for HTML).
+int clientDocument(const PdfRequest &request, const ReportSet &reports, bool pdf, QString &html);
 
 // Prints the combined document to the PDF at out on the web engine and
 // waits for it. On failure sets error to the reason and returns false.

@@ -20,6 +20,7 @@
     X("person", Person)                   \
     X("texts", Texts)                     \
     X("report", Report)                   \
+    X("year", Year)                       \
     X("matrix", Matrix)                   \
     X("compat", Compat)                   \
     X("pet", Pet)                         \

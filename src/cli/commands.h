@@ -35,6 +35,10 @@ SORVEL_CLI_DRAWING_COMMANDS(SORVEL_DECLARE_CLI_COMMAND)
 // A command table's entry for an entry of the lists in commandlist.h.
 #define SORVEL_CLI_COMMAND(name, Stem) CliCommand{name, run##Stem, usage##Stem},
 
+// report year-ahead, a report of its own behind the report command.
+int runYearAheadReport(const QStringList &args);
+void usageYearAheadReport(QTextStream &out);
+
 // The subcommands one program of the tool carries, in the order --help
 // lists them: sorvel-cli-core the text commands, sorvel-cli-draw those
 // and the drawing commands after them.

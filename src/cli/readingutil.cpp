@@ -41,6 +41,14 @@ int loadReportTexts(const QCommandLineParser &parser, const QString &command)
     return EXIT_FAILED;
 }
 
+int writeReportOutput(const QCommandLineParser &parser, const QString &document)
+{
+    const QString out = parser.value(QStringLiteral("out"));
+    if (!out.isEmpty() && out != QLatin1String("-"))
+        return writeOutputFile(out, QStringLiteral("report"), savedReportHtml(document));
+    return writeTextFile(QStringLiteral("-"), QStringLiteral("report"), document);
+}
+
 int writeReportFile(const QCommandLineParser &parser, const QString &command, const QString &document)
 {
     if (!parser.isSet(QStringLiteral("out")))

@@ -26,6 +26,11 @@ int loadReportTexts(const QCommandLineParser &parser, const QString &command);
 // Returns EXIT_OK, or EXIT_FAILED after a message.
 int writeReportFile(const QCommandLineParser &parser, const QString &command, const QString &document);
 
+// The `report` commands' output: the file named by --out, self-contained
+// as "Save Report" writes it, or the document as built to standard output
+// for "-" or no --out.
+int writeReportOutput(const QCommandLineParser &parser, const QString &document);
+
 // Writes text as UTF-8 to path ("-": standard output) through the checked
 // writer, so a file is replaced only once it is complete. Returns EXIT_OK,
 // or EXIT_FAILED after a message naming the command and the reason.

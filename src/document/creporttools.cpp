@@ -1,10 +1,11 @@
 #include "creporttools.h"
 
 #include "programfolder.h"
+#include "reporthtml.h"
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
+using reporthtml::CRLF;
 
 // The head every report shares: XHTML 1.0 Transitional with one style block.
 const char *const HEAD_LINES[] = {

@@ -3,6 +3,7 @@
 
 #include "cnumerologypmatrix.h"
 
+#include "document/reporthtml.h"
 #include "numbertext.h"
 #include "texts/textstore.h"
 #include "texts/topics.h"
@@ -44,7 +45,7 @@ const int LINE_DIGITS[8][3] = {{1, 2, 3},  // 10 self appraisal (first column)
                                {1, 5, 9},  // 16 spirituality (diagonal)
                                {3, 5, 7}}; // 17 sexual life (diagonal)
 
-const QString LINE_END = QStringLiteral("<br />\r\n");
+using reporthtml::LINE_END;
 
 int sum(const QList<int> &digits)
 {

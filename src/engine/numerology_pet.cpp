@@ -5,6 +5,7 @@
 
 #include "cnumerology.h"
 
+#include "document/reporthtml.h"
 #include "messagereporter.h"
 #include "numbertext.h"
 #include "texts/textstore.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString LINE_END = QStringLiteral("<br />\r\n");
+using reporthtml::LINE_END;
 
 // A pet number over a list of word values: each word reduced (masters
 // kept), the reductions added, the sum reduced to one digit.

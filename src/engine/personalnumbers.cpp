@@ -50,6 +50,19 @@ QString PersonalNumbers::dayText(const QDate &date) const
     return withNumber(numberText(date.day()), day(date));
 }
 
+PersonalNumbers::YearNumbers PersonalNumbers::yearAhead(int year) const
+{
+    YearNumbers numbers{year, this->year(year), {}};
+    for (int m = 1; m <= 12; ++m) {
+        MonthNumbers month{m, this->month(year, m), {}};
+        const int length = QDate(year, m, 1).daysInMonth();
+        for (int d = 1; d <= length; ++d)
+            month.days.append(day(QDate(year, m, d)));
+        numbers.months.append(month);
+    }
+    return numbers;
+}
+
 PersonalNumbers::Calendar PersonalNumbers::calendar(const QDate &from, int columns) const
 {
     Calendar cells;

@@ -50,6 +50,22 @@ public:
     };
     Calendar calendar(const QDate &from, int columns) const;
 
+    // The numbers of one calendar year: its personal year, and for each of
+    // its twelve months the personal month and one personal day per day.
+    struct MonthNumbers
+    {
+        int month;
+        int personalMonth;
+        QList<int> days; // the 1st first
+    };
+    struct YearNumbers
+    {
+        int year;
+        int personalYear;
+        QList<MonthNumbers> months; // January first
+    };
+    YearNumbers yearAhead(int year) const;
+
 private:
     int m_birthDayMonthDigit;
 };

@@ -4,20 +4,17 @@
 #include "export/pdfpictures.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QPageSize>
+
+namespace {
+// The logo is shown at most this many pixels wide and high.
+const int COVER_LOGO_SIZE = 160;
+} // namespace
 
 const QString REPORT_PAGE_BREAK = QStringLiteral("<p style=\"page-break-after: always;  \"></p>");
 
 namespace {
-
-// One report of the walk: whether it is chosen, and whether its file
-// pictures are inlined (the pet report has none).
-struct Entry
-{
-    const QString *document;
-    bool chosen;
-    bool embed;
-};
 
 QString pngBase64(const QImage &image)
 {
@@ -30,30 +27,106 @@ QString pngBase64(const QImage &image)
 
 } // namespace
 
+ReportSelection::ReportSelection()
+{
+    for (bool &flag : chosen)
+        flag = true;
+}
+
+namespace {
+
+bool takesPart(const ReportSet &reports, const ReportSelection &selection, ReportKind kind)
+{
+    return (!isChoosable(kind) || selection[kind]) && reports[kind].size() >= MIN_REPORT_LENGTH;
+}
+
+} // namespace
+
+bool hasChosenReport(const ReportSet &reports, const ReportSelection &selection)
+{
+    for (int kind = 0; kind < REPORT_DOCUMENT_COUNT; ++kind)
+        if (takesPart(reports, selection, ReportKind(kind)))
+            return true;
+    return false;
+}
+
 QString assembleAllReports(const ReportSet &reports, const ReportSelection &selection)
 {
-    const Entry entries[] = {
-        {&reports.numerology, selection.numerology, true},
-        {&reports.psychomatrix, selection.psychomatrix, true},
-        {&reports.compatibility, selection.compatibility, true},
-        {&reports.celebrities, selection.celebrities, true},
-        {&reports.pet, true, false},
-        {&reports.advisor, true, true},
-    };
     QString combined;
-    for (const Entry &entry : entries) {
-        if (!entry.chosen)
+    for (int i = 0; i < REPORT_DOCUMENT_COUNT; ++i) {
+        const ReportKind kind = ReportKind(i);
+        if (isChoosable(kind) && !selection[kind])
             continue;
-        const QString report = entry.embed ? embedImages(*entry.document) : *entry.document;
+        const QString &document = reports[kind];
+        const QString report = reportKind(kind).embedPictures ? embedImages(document) : document;
         // The chart closes the walk, so every report is followed by a break,
         // even when nothing comes after it. The length rule counts the
         // report itself, not the presentation added to it.
         if (report.size() >= MIN_REPORT_LENGTH)
             combined += withPresentationStyle(report) + REPORT_PAGE_BREAK;
     }
-    if (selection.graphicChart && !reports.chart.isNull())
+    if (selection[ChartReport] && !reports.chart.isNull())
         combined += chartPictureHtml(reports.chart);
     return combined;
+}
+
+QStringList includedReportTitles(const ReportSet &reports, const ReportSelection &selection, bool chaldean)
+{
+    QStringList titles;
+    for (int kind = 0; kind < REPORT_DOCUMENT_COUNT; ++kind)
+        if (takesPart(reports, selection, ReportKind(kind)))
+            titles << reportTitle(ReportKind(kind), chaldean);
+    if (selection[ChartReport] && !reports.chart.isNull())
+        titles << reportTitle(ChartReport, chaldean);
+    return titles;
+}
+
+QString coverPageHtml(const CoverPage &cover, const QStringList &readings)
+{
+    const QString name = cover.clientName.toHtmlEscaped();
+    QString html = QLatin1String("<html><head><title>Numerology reading for ") + name +
+                   QLatin1String("</title></head><body><div class=\"cover\">") +
+                   QLatin1String("<p class=\"cover-kicker\">Numerology reading for</p>") +
+                   QLatin1String("<h1 class=\"cover-name\">") + name + QLatin1String("</h1>");
+    if (cover.birthDate.isValid())
+        html += QLatin1String("<p class=\"cover-birth\">born ") +
+                QLocale::c().toString(cover.birthDate, QStringLiteral("d MMMM yyyy")) + QLatin1String("</p>");
+    if (!readings.isEmpty()) {
+        html += QLatin1String("<p class=\"cover-heading\">In this reading</p><ul class=\"cover-contents\">");
+        for (const QString &reading : readings)
+            html += QLatin1String("<li>") + reading.toHtmlEscaped() + QLatin1String("</li>");
+        html += QLatin1String("</ul>");
+    }
+    if (cover.madeOn.isValid())
+        html += QLatin1String("<p class=\"cover-date\">Prepared on ") +
+                QLocale::c().toString(cover.madeOn, QStringLiteral("d MMMM yyyy")) + QLatin1String("</p>");
+    if (!cover.numerologist.isEmpty()) {
+        html += QLatin1String("<div class=\"cover-practitioner\">");
+        if (!cover.logo.isNull()) {
+            const QSize shown = cover.logo.size().boundedTo(QSize(COVER_LOGO_SIZE, COVER_LOGO_SIZE));
+            const QSize fitted = cover.logo.size().scaled(shown, Qt::KeepAspectRatio);
+            html += QLatin1String("<img class=\"cover-logo\" width=\"") + QString::number(fitted.width()) +
+                    QLatin1String("\" height=\"") + QString::number(fitted.height()) +
+                    QLatin1String("\" src=\"data:image/png;base64,") + pngBase64(cover.logo) +
+                    QLatin1String("\">");
+        }
+        html += QLatin1String("<p class=\"cover-numerologist\">") + cover.numerologist.toHtmlEscaped() +
+                QLatin1String("</p>");
+        if (!cover.numerologistContact.isEmpty())
+            html += QLatin1String("<p class=\"cover-contact\">") + cover.numerologistContact.toHtmlEscaped() +
+                    QLatin1String("</p>");
+        html += QLatin1String("</div>");
+    }
+    return withPresentationStyle(html + QLatin1String("</div></body></html>")) + REPORT_PAGE_BREAK;
+}
+
+QString assembleClientDocument(const ReportSet &reports, const ReportSelection &selection, bool chaldean,
+                               const CoverPage &cover, bool coverAlways)
+{
+    const QStringList readings = includedReportTitles(reports, selection, chaldean);
+    const QString body = assembleAllReports(reports, selection);
+    const bool withCover = coverAlways ? !readings.isEmpty() : readings.size() > 1;
+    return withCover ? coverPageHtml(cover, readings) + body : body;
 }
 
 QString chartPictureHtml(const QImage &chart)

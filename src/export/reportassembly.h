@@ -2,7 +2,8 @@
 
 // The combined document behind "Save All Reports to PDF" and "Print": the
 // chosen reports one after another, each a complete HTML document of its
-// own, separated by page breaks, in the order
+// own, separated by page breaks, in the order of the report kinds
+// (reports/reportkinds.h):
 //
 //   numerology, psychomatrix, compatibility, celebrities   (when chosen)
 //   pet, name advisor                                      (always)
@@ -11,32 +12,33 @@
 // A report shorter than 100 characters (one never calculated) is left out.
 // The window and sorvel-cli print the same document.
 
+#include "reports/reportkinds.h"
+
+#include <QDate>
 #include <QImage>
+#include <QStringList>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QString>
 
-// Which reports the user chose; the pet and name advisor reports have no
-// choice of their own.
+// Which reports the user chose, one flag per kind (reports/reportkinds.h);
+// every kind starts chosen, and a kind without a choice of its own (the
+// pet and name advisor reports) stays so.
 struct ReportSelection
 {
-    bool numerology = true;
-    bool psychomatrix = true;
-    bool compatibility = true;
-    bool celebrities = true;
-    bool graphicChart = true;
+    ReportSelection();
+    bool &operator[](ReportKind kind) { return chosen[kind]; }
+    bool operator[](ReportKind kind) const { return chosen[kind]; }
+    bool chosen[REPORT_KIND_COUNT];
 };
 
-// The documents of one person's readings as the window shows them; an empty
-// document stands for a reading that was not made.
+// The documents of one person's readings as the window shows them, one per
+// document kind; an empty document stands for a reading that was not made.
 struct ReportSet
 {
-    QString numerology;
-    QString psychomatrix;
-    QString compatibility;
-    QString celebrities;
-    QString pet;
-    QString advisor;
+    QString &operator[](ReportKind kind) { return documents[kind]; }
+    const QString &operator[](ReportKind kind) const { return documents[kind]; }
+    QString documents[REPORT_DOCUMENT_COUNT];
     // The chart page's picture; null until a chart is rendered, and then no
     // chart joins the document.
     QImage chart;
@@ -53,6 +55,37 @@ const int CHART_MAX_HEIGHT = 800;
 const int CHART_PRINT_SCALE = 3;
 
 QString assembleAllReports(const ReportSet &reports, const ReportSelection &selection);
+
+// Whether a chosen document of reports takes part (the chart aside): the
+// test for "nothing calculated" and "nothing chosen" before a PDF is made.
+bool hasChosenReport(const ReportSet &reports, const ReportSelection &selection);
+
+// Who the document is for and who made it: the cover page's lines.
+struct CoverPage
+{
+    QString clientName;
+    QDate birthDate;
+    QDate madeOn;
+    QString numerologist;        // the practitioner; no block without one
+    QString numerologistContact; // optional
+    QImage logo;                 // optional
+};
+
+// The titles of the parts that take part in the combined document, in its
+// order (the chart's when its picture is there).
+QStringList includedReportTitles(const ReportSet &reports, const ReportSelection &selection, bool chaldean);
+
+// The cover page: the document's title (which the PDF's properties take),
+// the client's name and birth date, the day it was made, the readings that
+// follow, and the practitioner's block; a page break ends it.
+QString coverPageHtml(const CoverPage &cover, const QStringList &readings);
+
+// The combined document a client takes home: the cover page, then
+// assembleAllReports. The PDF always opens with the cover; a saved HTML
+// document (coverAlways false) only when more than one part takes part.
+// Nothing at all when no part takes part.
+QString assembleClientDocument(const ReportSet &reports, const ReportSelection &selection, bool chaldean,
+                               const CoverPage &cover, bool coverAlways);
 
 // The chart picture's part of the combined document: centred, shown scaled
 // to fit 600 x 800, inlined as PNG.

@@ -1,15 +1,17 @@
 // The name advisor's report: the date and name numbers with their meanings,
 // and the text of a two-digit name total.
 
+#include "document/reporthtml.h"
 #include "engine/cnumerology.h"
 #include "engine/numbertext.h"
 #include "engine/readingtext.h"
 #include "texts/textstore.h"
 #include "texts/topics.h"
 
+using reporthtml::BR;
+
 void CNumerology::buildAnalyzerReport(const TextStore &texts)
 {
-    const QString BR = QStringLiteral("<br />");
     beginDocument(QStringLiteral("Sorvel Numerology Report"));
     openBlock(true);
     addHeading(QStringLiteral("Express Numerology chart for"));

@@ -1,6 +1,8 @@
 // The celebrities report: the person's numbers, then one block per matching
 // celebrity with photograph, name, birth date and remark, in three lists.
 
+#include "document/reporthtml.h"
+#include "document/reportsections.h"
 #include "engine/cnumerology.h"
 #include "engine/numbertext.h"
 #include "engine/readingtext.h"
@@ -24,24 +26,29 @@ QString celebrityLine(const CelebrityRecord &celebrity)
            numberText(packedDay(packed)) + QLatin1Char('/') + numberText(packedYear(packed));
 }
 
+using reporthtml::BR;
+
 } // namespace
 
 void CNumerology::buildCelebritiesReport(const TextStore &texts)
 {
     beginDocument(QStringLiteral("Sorvel Numerology Celebrities Report"));
 
-    // The person and the Life Path heading, always written.
+    ReportSections out(*this);
+
+    // The person and the Life Path heading, always written, in one block
+    // whose last heading stands below its paragraph.
     openBlock(true);
     addHeading(QStringLiteral("Celebrities Report for"));
     addHeading(NameAndDate(m_res.fullName, m_res.birthDate));
     addParagraph(QLatin1String("Date Number ") + m_res.lifePathText + QLatin1String("<br />Name Number ") +
                  m_res.expressionText);
-    addParagraph(QString());
     addHeading(QStringLiteral("Celebrities with same Life Path"));
     closeBlock();
 
-    // One block per match, its photograph beside the name; the Birth day and
-    // Expression headings only above a first match.
+    // One block per match, its photograph beside the name (not beside the
+    // list's heading); the Birth day and Expression headings only above a
+    // first match.
     const auto listMatches = [&](const QList<int> &matches, const QString &heading, int remarks) {
         bool first = true;
         for (const int i : matches) {
@@ -51,12 +58,10 @@ void CNumerology::buildCelebritiesReport(const TextStore &texts)
             first = false;
             setImageFile(photograph(i));
             addHeading(celebrityLine(texts.celebrity(i)));
-            addParagraph(QLatin1String("<br />") + texts.celebrityText(remarks, i));
+            addParagraph(BR + texts.celebrityText(remarks, i));
             closeBlock();
         }
-        openBlock(true);
-        addParagraph(QStringLiteral("<br />"));
-        closeBlock();
+        out.block({BR});
     };
     listMatches(m_celebrityMatches.lifePath, QString(), topics::CELEBRITY_LIFE_PATH_REMARKS);
     listMatches(m_celebrityMatches.birthDay, QStringLiteral("Celebrities with same Birth day"),

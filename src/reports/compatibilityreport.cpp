@@ -2,6 +2,8 @@
 // ratings, then one chapter per relation with the numbers behind its rating
 // and the texts of topics 401..406.
 
+#include "document/reporthtml.h"
+#include "document/reportsections.h"
 #include "engine/ccompnumerology.h"
 #include "engine/numbertext.h"
 #include "engine/readingtext.h"
@@ -10,8 +12,8 @@
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
-const QString LINE_END = QStringLiteral("<br />\r\n");
+using reporthtml::CRLF;
+using reporthtml::LINE_END;
 const QString NUMBERS_END = QStringLiteral("<br /><br />\r\n\r\n");
 const QString TRAIT_END = QStringLiteral("<br/><br/><br/><br/><br/>\r\n");
 
@@ -74,51 +76,36 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
 
     // Title, summary table and introduction.
     beginDocument(QStringLiteral("Numerology Compatibility Report"));
-    openBlock(true);
-    addHeading(QStringLiteral("Numerology Compatibility Report"));
-    addParagraph(QString());
-    closeBlock();
+    ReportSections out(*this);
+    out.section(QString(), QStringLiteral("Numerology Compatibility Report"), {QString()});
     appendHtml(SummaryTable(person, partner));
-    openBlock(true);
-    addParagraph(QString());
-    closeBlock();
-    openBlock(true);
-    addParagraph(texts.text(topics::COMPAT_GENERAL, 0));
-    closeBlock();
+    out.block({QString()});
+    out.block({texts.text(topics::COMPAT_GENERAL, 0)});
 
     // Life Path.
-    openBlock(true);
-    setImageFile(QStringLiteral("res35.jpg"));
-    addHeading(QStringLiteral("Life Path Compatibility"));
-    addParagraph(QLatin1String("Life path compatibility = ") + t[CT_LIFE_PATH_RATING] + LINE_END +
-                 QLatin1String("Life path - ") + person.lifePathText + QLatin1String(" / ") +
-                 partner.lifePathText + LINE_END + QLatin1String("Life path compatibility code - ") +
-                 numberText(r.lifePathCode) + NUMBERS_END);
-    addParagraph(texts.text(topics::COMPAT_LIFE_PATH_PAIR, r.lifePathPairCode));
-    closeBlock();
+    out.section(QStringLiteral("res35.jpg"), QStringLiteral("Life Path Compatibility"),
+                {QLatin1String("Life path compatibility = ") + t[CT_LIFE_PATH_RATING] + LINE_END +
+                     QLatin1String("Life path - ") + person.lifePathText + QLatin1String(" / ") +
+                     partner.lifePathText + LINE_END + QLatin1String("Life path compatibility code - ") +
+                     numberText(r.lifePathCode) + NUMBERS_END,
+                 texts.text(topics::COMPAT_LIFE_PATH_PAIR, r.lifePathPairCode)});
 
     // Birthday.
-    openBlock(true);
-    setImageFile(QStringLiteral("res37.jpg"));
-    addHeading(QStringLiteral("Birthday Compatibility"));
-    addParagraph(QLatin1String("Birthday compatibility = ") + t[CT_BIRTHDAY_RATING] + LINE_END +
-                 QLatin1String("Birthday - ") + person.birthdayText + QLatin1String(" / ") +
-                 partner.birthdayText + LINE_END + QLatin1String("Birthday code - ") +
-                 numberText(r.birthdayCode) + NUMBERS_END);
-    addParagraph(texts.text(topics::COMPAT_BIRTHDAY_CODE, r.birthdayCode));
-    addParagraph(texts.text(topics::COMPAT_GENERAL, r.birthdayPairCode));
-    closeBlock();
+    out.section(QStringLiteral("res37.jpg"), QStringLiteral("Birthday Compatibility"),
+                {QLatin1String("Birthday compatibility = ") + t[CT_BIRTHDAY_RATING] + LINE_END +
+                     QLatin1String("Birthday - ") + person.birthdayText + QLatin1String(" / ") +
+                     partner.birthdayText + LINE_END + QLatin1String("Birthday code - ") +
+                     numberText(r.birthdayCode) + NUMBERS_END,
+                 texts.text(topics::COMPAT_BIRTHDAY_CODE, r.birthdayCode),
+                 texts.text(topics::COMPAT_GENERAL, r.birthdayPairCode)});
 
     // Name.
-    openBlock(true);
-    setImageFile(QStringLiteral("res34.jpg"));
-    addHeading(QStringLiteral("Name Compatibility"));
-    addParagraph(QLatin1String("Name compatibility = ") + t[CT_NAME_RATING] + LINE_END +
-                 QLatin1String("Name numbers (expression) - ") + person.expressionText +
-                 QLatin1String(" / ") + partner.expressionText + LINE_END +
-                 QLatin1String("Name compatibility code - ") + t[CT_NAME_SUM] + NUMBERS_END);
-    addParagraph(texts.text(topics::COMPAT_NAME_PAIR, r.namePairCode));
-    closeBlock();
+    out.section(QStringLiteral("res34.jpg"), QStringLiteral("Name Compatibility"),
+                {QLatin1String("Name compatibility = ") + t[CT_NAME_RATING] + LINE_END +
+                     QLatin1String("Name numbers (expression) - ") + person.expressionText +
+                     QLatin1String(" / ") + partner.expressionText + LINE_END +
+                     QLatin1String("Name compatibility code - ") + t[CT_NAME_SUM] + NUMBERS_END,
+                 texts.text(topics::COMPAT_NAME_PAIR, r.namePairCode)});
 
     // The two squares side by side.
     QString comparison;
@@ -126,56 +113,39 @@ void CCompNumerology::BuildReport(const NumerologyResult &person, const Numerolo
         comparison += QLatin1String(chapter.label) + numberText(p1[size_t(chapter.valueIndex)]) +
                       QLatin1String(" / ") + numberText(p2[size_t(chapter.valueIndex)]) +
                       QLatin1String("<br/>\r\n");
-    openBlock(true);
-    addHeading(QStringLiteral("Psycho-matrix"));
-    addParagraph(comparison);
-    closeBlock();
+    out.section(QString(), QStringLiteral("Psycho-matrix"), {comparison});
 
     // Family.
-    openBlock(true);
-    setImageFile(QStringLiteral("res36.jpg"));
-    addHeading(QStringLiteral("Family"));
-    addParagraph(QLatin1String("Family Compatibility = ") + t[CT_FAMILY_RATING] + LINE_END +
-                 QLatin1String("Home stability ") + t[CT_HOME_STABILITY] + LINE_END +
-                 QLatin1String("Spiritual stability ") + t[CT_SPIRITUAL_STABILITY] +
-                 QLatin1String("<br />\r\n\r\n") + QLatin1String("Marriage stability term ") +
-                 t[CT_MARRIAGE_TERM] + QLatin1String("<br /><br />\r\n"));
-    addParagraph(texts.text(topics::COMPAT_GENERAL, 1));
-    closeBlock();
+    out.section(QStringLiteral("res36.jpg"), QStringLiteral("Family"),
+                {QLatin1String("Family Compatibility = ") + t[CT_FAMILY_RATING] + LINE_END +
+                     QLatin1String("Home stability ") + t[CT_HOME_STABILITY] + LINE_END +
+                     QLatin1String("Spiritual stability ") + t[CT_SPIRITUAL_STABILITY] +
+                     QLatin1String("<br />\r\n\r\n") + QLatin1String("Marriage stability term ") +
+                     t[CT_MARRIAGE_TERM] + QLatin1String("<br /><br />\r\n"),
+                 texts.text(topics::COMPAT_GENERAL, 1)});
 
     // Character: an introduction, then the text of the code.
-    openBlock(true);
-    setImageFile(QStringLiteral("res38.jpg"));
-    addHeading(QStringLiteral("Character"));
-    addParagraph(QLatin1String("Character Compatibility (1) - ") + numberText(p1[1]) + QLatin1String(" / ") +
-                 numberText(p2[1]) + TRAIT_END);
-    addParagraph(texts.text(topics::COMPAT_CHARACTER, 0));
-    addParagraph(texts.text(topics::COMPAT_CHARACTER, r.characterCode));
-    closeBlock();
+    out.section(QStringLiteral("res38.jpg"), QStringLiteral("Character"),
+                {QLatin1String("Character Compatibility (1) - ") + numberText(p1[1]) + QLatin1String(" / ") +
+                     numberText(p2[1]) + TRAIT_END,
+                 texts.text(topics::COMPAT_CHARACTER, 0),
+                 texts.text(topics::COMPAT_CHARACTER, r.characterCode)});
 
     // Energy: the text of the code alone.
-    openBlock(true);
-    setImageFile(QStringLiteral("res17.jpg"));
-    addHeading(QStringLiteral("Energy"));
-    addParagraph(QLatin1String("Energy Compatibility (2) - ") + numberText(p1[2]) + QLatin1String(" / ") +
-                 numberText(p2[2]) + TRAIT_END);
-    addParagraph(texts.text(topics::COMPAT_ENERGY, r.energyCode));
-    closeBlock();
+    out.section(QStringLiteral("res17.jpg"), QStringLiteral("Energy"),
+                {QLatin1String("Energy Compatibility (2) - ") + numberText(p1[2]) + QLatin1String(" / ") +
+                     numberText(p2[2]) + TRAIT_END,
+                 texts.text(topics::COMPAT_ENERGY, r.energyCode)});
 
     // Carnal interests.
-    openBlock(true);
-    setImageFile(QStringLiteral("res33.jpg"));
-    addHeading(QStringLiteral("Carnal Interests"));
-    addParagraph(QLatin1String("Compatibility = ") + t[CT_CARNAL_RATING] + LINE_END +
-                 QLatin1String("Values (3-5-7) - ") + numberText(p1[PM_SEXUAL_LIFE]) + QLatin1String(" / ") +
-                 numberText(p2[PM_SEXUAL_LIFE]) + QLatin1String("<br /><br /><br /><br />\r\n"));
-    addParagraph(texts.text(topics::COMPAT_GENERAL, 2));
-    closeBlock();
+    out.section(QStringLiteral("res33.jpg"), QStringLiteral("Carnal Interests"),
+                {QLatin1String("Compatibility = ") + t[CT_CARNAL_RATING] + LINE_END +
+                     QLatin1String("Values (3-5-7) - ") + numberText(p1[PM_SEXUAL_LIFE]) +
+                     QLatin1String(" / ") + numberText(p2[PM_SEXUAL_LIFE]) +
+                     QLatin1String("<br /><br /><br /><br />\r\n"),
+                 texts.text(topics::COMPAT_GENERAL, 2)});
 
     // Closing chapter, under an empty heading.
-    openBlock(true);
-    addHeading(QString());
-    addParagraph(texts.text(topics::COMPAT_GENERAL, 3));
-    closeBlock();
+    out.section(QString(), QString(), {texts.text(topics::COMPAT_GENERAL, 3)});
     endDocument();
 }

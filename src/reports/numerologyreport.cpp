@@ -1,6 +1,8 @@
 #include "numerologyreport.h"
 
 #include "document/creporttools.h"
+#include "document/reporthtml.h"
+#include "document/reportsections.h"
 #include "engine/cnumerology.h"
 #include "engine/readingtext.h"
 #include "texts/numberreading.h"
@@ -11,13 +13,19 @@
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
-const QString BR = QStringLiteral("<br />");
-const QString LINE_END = QStringLiteral("<br />\r\n");
+using reporthtml::BR;
+using reporthtml::CRLF;
+using reporthtml::LINE_END;
 const QString ROW_OPEN = QStringLiteral("<tr style=\"font-size: 12px; line-height: 1.2;\" >");
 const QString ROW_END = QStringLiteral("</tr>\r\n");
 const QString TABLE_END = QStringLiteral("<tr><td comment=\"st_ttd\"><p></p></td></tr></table>\r\n");
 const QString NAME_TABLE_END = QStringLiteral("<tr><td comment=\"st_ttd\"><p></p></td></tr></table><p></p>\r\n");
+
+// The "<br />" paragraph that ends the last block of a list.
+QString breakIf(bool last)
+{
+    return last ? BR : QString();
+}
 
 QString num(int n)
 {
@@ -220,7 +228,12 @@ class SectionWriter
 {
 public:
     SectionWriter(const CNumerology &chart, const TextStore &texts, CReportTools &doc)
-        : m_chart(chart), m_r(chart.result()), m_v(chart.reportValues()), m_texts(texts), m_doc(doc)
+        : m_chart(chart)
+        , m_r(chart.result())
+        , m_v(chart.reportValues())
+        , m_texts(texts)
+        , m_doc(doc)
+        , m_out(doc)
     {
     }
 
@@ -238,10 +251,6 @@ private:
     void single(const char *picture, const QString &heading, int topic, int number);
     // The usual first block, then one block per value of the list.
     void listed(const char *picture, const QString &heading, int topic, const QList<int> &list);
-    void splitParagraph(const QString &text);
-    void headingBlock(const char *picture, const QString &heading, const QString &paragraph);
-    // A block with one paragraph, and a "<br />" paragraph after it when asked.
-    void paragraphBlock(const QString &paragraph, bool breakParagraph = false);
 
     void karmicDebtSections();
     void planesSections();
@@ -255,50 +264,26 @@ private:
     const NumerologyReportValues &m_v;
     const TextStore &m_texts;
     CReportTools &m_doc;
+    ReportSections m_out;
 };
-
-void SectionWriter::headingBlock(const char *picture, const QString &heading, const QString &paragraph)
-{
-    m_doc.openBlock(true);
-    if (picture)
-        m_doc.setImageFile(QLatin1String(picture));
-    m_doc.addHeading(heading);
-    m_doc.addParagraph(paragraph);
-    m_doc.closeBlock();
-}
-
-void SectionWriter::paragraphBlock(const QString &paragraph, bool breakParagraph)
-{
-    m_doc.openBlock(true);
-    m_doc.addParagraph(paragraph);
-    if (breakParagraph)
-        m_doc.addParagraph(BR);
-    m_doc.closeBlock();
-}
-
-void SectionWriter::splitParagraph(const QString &text)
-{
-    m_doc.openBlock(true);
-    m_doc.addParagraph(CReportTools::splitParagraphs(text + BR, QString(), QString()));
-}
 
 void SectionWriter::usual(const char *picture, const QString &heading, int topic, int number)
 {
-    headingBlock(picture, heading, text(topic, 0));
-    splitParagraph(text(topic, number));
+    m_out.section(QLatin1String(picture), heading, {text(topic, 0)});
+    m_out.splitText(text(topic, number) + BR);
 }
 
 void SectionWriter::single(const char *picture, const QString &heading, int topic, int number)
 {
-    headingBlock(picture, heading, text(topic, 0) + BR + text(topic, number) + BR);
+    m_out.section(QLatin1String(picture), heading, {text(topic, 0) + BR + text(topic, number) + BR});
 }
 
 void SectionWriter::listed(const char *picture, const QString &heading, int topic,
                            const QList<int> &list)
 {
-    headingBlock(picture, heading, text(topic, 0));
+    m_out.section(QLatin1String(picture), heading, {text(topic, 0)});
     for (int i = 0; i < list.size(); ++i)
-        paragraphBlock(text(topic, list.at(i)), i == list.size() - 1);
+        m_out.block({text(topic, list.at(i)), breakIf(i == list.size() - 1)});
 }
 
 void SectionWriter::karmicDebtSections()
@@ -306,15 +291,17 @@ void SectionWriter::karmicDebtSections()
     const QList<int> debts = karmicDebts(m_v);
     if (debts.isEmpty())
         return;
-    headingBlock("res06.jpg", QStringLiteral("Karmic Debts Numbers"), text(topics::KARMIC_DEBT, 0));
+    m_out.section(QStringLiteral("res06.jpg"), QStringLiteral("Karmic Debts Numbers"),
+                  {text(topics::KARMIC_DEBT, 0)});
     for (const int d : debts)
-        headingBlock(nullptr, QLatin1String("Karmic Debt Number: ") + num(d),
-                     text(topics::KARMIC_DEBT, d) + BR);
+        m_out.section(QString(), QLatin1String("Karmic Debt Number: ") + num(d),
+                      {text(topics::KARMIC_DEBT, d) + BR});
 }
 
 void SectionWriter::planesSections()
 {
-    headingBlock("res03.jpg", QStringLiteral("Planes of Expression"), text(topics::PLANES, 0) + BR);
+    m_out.section(QStringLiteral("res03.jpg"), QStringLiteral("Planes of Expression"),
+                  {text(topics::PLANES, 0) + BR});
     // Mental, Physical, Emotional, Intuitive: plane number index and grid column.
     static const struct {
         const char *heading;
@@ -329,32 +316,30 @@ void SectionWriter::planesSections()
         const int number = m_v.planeNumbers[plane];
         if (number <= 0)
             continue;
-        headingBlock(nullptr, QLatin1String(PLANE_SECTIONS[plane].heading) + m_r.planesValues[15 + plane],
-                     text(PLANE_SECTIONS[plane].topic, number) + BR);
+        m_out.section(QString(), QLatin1String(PLANE_SECTIONS[plane].heading) + m_r.planesValues[15 + plane],
+                      {text(PLANE_SECTIONS[plane].topic, number) + BR});
     }
 }
 
 void SectionWriter::cycleSections()
 {
     // Pinnacles: two headings in the first block, then one block per cycle.
-    m_doc.openBlock(true);
-    m_doc.setImageFile(QStringLiteral("res13.jpg"));
-    m_doc.addHeading(QLatin1String("Pinnacles Numbers ") + m_r.pinnaclesText);
-    m_doc.addHeading(QLatin1String("Age span for life cycles ") + m_r.ageSpansText);
-    m_doc.addParagraph(text(topics::PINNACLES, 0));
-    m_doc.closeBlock();
+    m_out.section(QStringLiteral("res13.jpg"),
+                  {QLatin1String("Pinnacles Numbers ") + m_r.pinnaclesText,
+                   QLatin1String("Age span for life cycles ") + m_r.ageSpansText},
+                  {text(topics::PINNACLES, 0)});
     const auto cycle = [this](int k, const QString &interpretation) {
         // The last cycle's paragraph ends with a line break of its own.
-        paragraphBlock(QLatin1String("<b>Life cycle ") + num(k + 1) + QLatin1String(" (")
-                       + m_v.lifeCycleSpans[k] + QLatin1String(")</b> ") + interpretation
-                       + (k == 3 ? BR : QString()));
+        m_out.block({QLatin1String("<b>Life cycle ") + num(k + 1) + QLatin1String(" (") +
+                     m_v.lifeCycleSpans[k] + QLatin1String(")</b> ") + interpretation +
+                     (k == 3 ? BR : QString())});
     };
     for (int k = 0; k < 4; ++k)
         cycle(k, text(topics::PINNACLES, m_v.pinnacleDigits[k]));
 
     // Challenges: a challenge of 0 reads entry 1.
-    headingBlock("res14.jpg", QLatin1String("Challenges Numbers ") + m_r.challengesText,
-                 text(topics::CHALLENGES, 0) + BR);
+    m_out.section(QStringLiteral("res14.jpg"), QLatin1String("Challenges Numbers ") + m_r.challengesText,
+                  {text(topics::CHALLENGES, 0) + BR});
     for (int k = 0; k < 4; ++k)
         cycle(k, text(topics::CHALLENGES, m_r.challenges[k] + 1));
 }
@@ -362,25 +347,20 @@ void SectionWriter::cycleSections()
 void SectionWriter::bridgeSections()
 {
     // A bridge of 0 reads entry 1; the pair text follows when there is one.
-    headingBlock(nullptr, QLatin1String("Bridge Life Path - Expression ") + m_r.lifePathExpressionBridgeText,
-                 text(topics::BRIDGE_LIFE_PATH_EXPRESSION, 0));
-    m_doc.openBlock(true);
-    m_doc.addParagraph(text(topics::BRIDGE_LIFE_PATH_EXPRESSION, m_v.lifePathExpressionBridge + 1));
+    m_out.section(QString(),
+                  QLatin1String("Bridge Life Path - Expression ") + m_r.lifePathExpressionBridgeText,
+                  {text(topics::BRIDGE_LIFE_PATH_EXPRESSION, 0)});
     const QString lpExPair = text(topics::PAIR_LIFE_PATH_EXPRESSION, m_v.lifePathExpressionPair);
-    if (!lpExPair.isEmpty())
-        m_doc.addParagraph(BR + lpExPair);
-    m_doc.addParagraph(BR);
-    m_doc.closeBlock();
+    m_out.block({text(topics::BRIDGE_LIFE_PATH_EXPRESSION, m_v.lifePathExpressionBridge + 1),
+                 lpExPair.isEmpty() ? QString() : BR + lpExPair, BR});
 
-    headingBlock(nullptr,
-                 QLatin1String("Bridge Heart's Desire - Personality ") + m_r.heartsDesirePersonalityBridgeText,
-                 text(topics::BRIDGE_HEARTS_DESIRE_PERSONALITY, 0));
-    m_doc.openBlock(true);
-    m_doc.addParagraph(text(topics::BRIDGE_HEARTS_DESIRE_PERSONALITY, m_v.heartsDesirePersonalityBridge + 1));
+    m_out.section(QString(),
+                  QLatin1String("Bridge Heart's Desire - Personality ") +
+                      m_r.heartsDesirePersonalityBridgeText,
+                  {text(topics::BRIDGE_HEARTS_DESIRE_PERSONALITY, 0)});
     const QString hdPPair = text(topics::PAIR_HEARTS_DESIRE_PERSONALITY, m_v.heartsDesirePersonalityPair);
-    if (!hdPPair.isEmpty())
-        m_doc.addParagraph(BR + hdPPair + BR);
-    m_doc.closeBlock();
+    m_out.block({text(topics::BRIDGE_HEARTS_DESIRE_PERSONALITY, m_v.heartsDesirePersonalityBridge + 1),
+                 hdPPair.isEmpty() ? QString() : BR + hdPPair + BR});
 }
 
 void SectionWriter::forecastSections()
@@ -389,46 +369,45 @@ void SectionWriter::forecastSections()
     const int year = m_r.forecastYear;
 
     // Personal Year: nine years from the forecast year.
-    headingBlock("res15.jpg", QLatin1String("Personal Year Number: ") + num(m_chart.PersonalYear(year)),
-                 text(topics::PERSONAL_YEAR, 0));
+    m_out.section(QStringLiteral("res15.jpg"),
+                  QLatin1String("Personal Year Number: ") + num(m_chart.PersonalYear(year)),
+                  {text(topics::PERSONAL_YEAR, 0)});
     for (int k = 0; k <= 8; ++k) {
         const int y = year + k;
         const int p = m_chart.PersonalYear(y);
-        paragraphBlock(num(y) + QLatin1String(" (") + num(p) + QLatin1String("). ")
-                           + text(topics::PERSONAL_YEAR, p),
-                       k == 8);
+        m_out.block(
+            {num(y) + QLatin1String(" (") + num(p) + QLatin1String("). ") + text(topics::PERSONAL_YEAR, p),
+             breakIf(k == 8)});
     }
 
     // Personal Month: twelve months from the forecast date.
-    headingBlock("res15.jpg",
-                 QLatin1String("Personal Month Number: ")
-                     + num(m_chart.PersonalMonth(year, forecast.month())),
-                 text(topics::PERSONAL_MONTH_DAY, 0));
+    m_out.section(QStringLiteral("res15.jpg"),
+                  QLatin1String("Personal Month Number: ") +
+                      num(m_chart.PersonalMonth(year, forecast.month())),
+                  {text(topics::PERSONAL_MONTH_DAY, 0)});
     for (int m = 0; m <= 11; ++m) {
         const QDate d = forecast.addMonths(m);
         const int p = m_chart.PersonalMonth(d.year(), d.month());
-        paragraphBlock(num(d.month()) + QLatin1Char('/') + num(d.year()) + QLatin1String(" (") + num(p)
-                           + QLatin1String("). ") + text(topics::PERSONAL_MONTH_DAY, p),
-                       m == 11);
+        m_out.block({num(d.month()) + QLatin1Char('/') + num(d.year()) + QLatin1String(" (") + num(p) +
+                         QLatin1String("). ") + text(topics::PERSONAL_MONTH_DAY, p),
+                     breakIf(m == 11)});
     }
 
     // Personal Day: nine days from the forecast date, without an introduction.
-    m_doc.openBlock(true);
-    m_doc.addHeading(QLatin1String("Personal Day Number: ") + num(m_chart.PersonalDay(forecast)));
-    m_doc.closeBlock();
+    m_out.section(QString(), QLatin1String("Personal Day Number: ") + num(m_chart.PersonalDay(forecast)));
     for (int k = 0; k <= 8; ++k) {
         const QDate d = forecast.addDays(k);
         const int p = m_chart.PersonalDay(d);
-        paragraphBlock(num(d.month()) + QLatin1Char('/') + num(d.day()) + QLatin1Char('/') + num(d.year())
-                           + QLatin1String(" (") + num(p) + QLatin1String("). ")
-                           + text(topics::PERSONAL_MONTH_DAY, p),
-                       k == 8);
+        m_out.block({num(d.month()) + QLatin1Char('/') + num(d.day()) + QLatin1Char('/') + num(d.year()) +
+                         QLatin1String(" (") + num(p) + QLatin1String("). ") +
+                         text(topics::PERSONAL_MONTH_DAY, p),
+                     breakIf(k == 8)});
     }
 }
 
 void SectionWriter::transitAndEssenceSections(int age)
 {
-    headingBlock(nullptr, QLatin1String("Transits for age ") + num(age), text(topics::TRANSITS, 0));
+    m_out.section(QString(), QLatin1String("Transits for age ") + num(age), {text(topics::TRANSITS, 0)});
     const struct {
         const char *label;
         const QString &letters;
@@ -438,21 +417,20 @@ void SectionWriter::transitAndEssenceSections(int age)
         {"Spiritual", m_r.spiritualTransits},
     };
     for (const auto &level : LEVELS) {
-        m_doc.openBlock(true);
-        m_doc.addParagraph(QLatin1String(level.label));
         const QChar letter = age < level.letters.size() ? level.letters.at(age) : QChar();
-        if (letter >= QLatin1Char('A') && letter <= QLatin1Char('Z'))
-            m_doc.addParagraph(text(topics::TRANSITS, letter.unicode() - 64));
-        m_doc.closeBlock();
+        const bool lettered = letter >= QLatin1Char('A') && letter <= QLatin1Char('Z');
+        m_out.block({QLatin1String(level.label),
+                     lettered ? text(topics::TRANSITS, letter.unicode() - 64) : QString()});
     }
 
+    // The essence block alone starts with a paragraph above its heading.
     m_doc.openBlock(true);
     m_doc.addParagraph(BR);
     m_doc.addHeading(QLatin1String("Essence for age ") + num(age) + QLatin1String(": ")
                      + num(m_r.essenceNumbers[age]) + QLatin1Char('/') + num(m_r.essenceTotals[age]));
     m_doc.addParagraph(text(topics::ESSENCE, 0));
     m_doc.closeBlock();
-    paragraphBlock(text(topics::ESSENCE, m_r.essenceNumbers[age]));
+    m_out.block({text(topics::ESSENCE, m_r.essenceNumbers[age])});
 }
 
 void SectionWriter::writeAll()
@@ -475,8 +453,8 @@ void SectionWriter::writeAll()
     single("res05.jpg", QLatin1String("Personality Number ") + m_r.personalityText, topics::PERSONALITY,
            m_v.personality);
     if (m_v.minorPersonality != m_v.personality)
-        headingBlock(nullptr, QLatin1String("Minor Personality Number ") + m_r.minorPersonalityText,
-                     text(topics::PERSONALITY, m_v.minorPersonality) + BR);
+        m_out.section(QString(), QLatin1String("Minor Personality Number ") + m_r.minorPersonalityText,
+                      {text(topics::PERSONALITY, m_v.minorPersonality) + BR});
     karmicDebtSections();
     usual("res07.jpg", QLatin1String("Maturity Number ") + m_r.maturityText, topics::MATURITY, m_v.maturity);
     usual("res08.jpg", QLatin1String("Rational Thought Number ") + m_r.rationalThoughtText,
@@ -590,22 +568,19 @@ void BuildNumerologyReport(const CNumerology &chart, const TextStore &texts, CRe
     // Title block.
     const QString summary = BuildNumberSummary(chart);
     doc.setSummaryText(summary);
-    doc.openBlock(true);
-    doc.addHeading(r.chaldean ? QStringLiteral("Chaldean Numerology Chart for")
-                              : QStringLiteral("Numerology Chart for"));
-    doc.addHeading(r.fullName + QLatin1String(" (") + r.shortName + QLatin1String("), ")
-                   + MonthAbbreviation(r.birthDate.month()) + QLatin1Char(' ') + num(r.birthDate.day())
-                   + QLatin1Char(' ') + num(r.birthDate.year()));
-    doc.addParagraph(summary);
-    doc.closeBlock();
+    ReportSections out(doc);
+    out.section(QString(),
+                {r.chaldean ? QStringLiteral("Chaldean Numerology Chart for")
+                            : QStringLiteral("Numerology Chart for"),
+                 r.fullName + QLatin1String(" (") + r.shortName + QLatin1String("), ") +
+                     MonthAbbreviation(r.birthDate.month()) + QLatin1Char(' ') + num(r.birthDate.day()) +
+                     QLatin1Char(' ') + num(r.birthDate.year())},
+                {summary});
 
     BuildChartTables(chart, doc);
 
     // The general note under the tables.
-    doc.openBlock(true);
-    doc.setImageFile(QStringLiteral("res39.jpg"));
-    doc.addParagraph(texts.text(topics::GENERAL_NOTES, 0) + QLatin1String("<br /><br />"));
-    doc.closeBlock();
+    out.section(QStringLiteral("res39.jpg"), QStringList(), {texts.text(topics::GENERAL_NOTES, 0) + BR + BR});
 
     SectionWriter(chart, texts, doc).writeAll();
     doc.endDocument();

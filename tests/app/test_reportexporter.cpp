@@ -9,8 +9,8 @@
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/export/genpdffromhtml.h"
-#include "app/export/reportexporter.h"
-#include "app/export/reportselectiondialog.h"
+#include "app/reportexporter.h"
+#include "app/dialogs/reportselectiondialog.h"
 #include "app/reportviews.h"
 #include "app/windowlayout.h"
 #include "engine/messagereporter.h"
@@ -76,6 +76,7 @@ private slots:
     void chartPageHook();
 
     void pdfOfAllReports();
+    void nothingToPrint();
     void busyRefusesASecondExport();
     void failedPdfIsShown();
     void taskRemovesItsHtmlFile();
@@ -150,16 +151,22 @@ bool TestReportExporter::waitForPdf(QSignalSpy &finished) const
 
 void TestReportExporter::selectionFlags_data()
 {
+    // The kinds whose boxes are clicked off, and the flags of numerology, year
+    // ahead, psychomatrix, compatibility, celebrities and chart.
     QTest::addColumn<QList<int>>("unchecked");
-    QTest::addColumn<QList<bool>>("flags"); // numerology, psychomatrix, compatibility, celebrities, chart
-    QTest::newRow("all checked") << QList<int>{} << QList<bool>{true, true, true, true, true};
-    QTest::newRow("numerology off") << QList<int>{0} << QList<bool>{false, true, true, true, true};
+    QTest::addColumn<QList<bool>>("flags");
+    QTest::newRow("all checked") << QList<int>{} << QList<bool>{true, true, true, true, true, true};
+    QTest::newRow("numerology off") << QList<int>{NumerologyReport}
+                                    << QList<bool>{false, true, true, true, true, true};
+    QTest::newRow("year ahead off") << QList<int>{YearAheadReport}
+                                    << QList<bool>{true, false, true, true, true, true};
     QTest::newRow("psychomatrix and chart off")
-        << QList<int>{1, 4} << QList<bool>{true, false, true, true, false};
-    QTest::newRow("compatibility and celebrities off")
-        << QList<int>{2, 3} << QList<bool>{true, true, false, false, true};
-    QTest::newRow("everything off") << QList<int>{0, 1, 2, 3, 4}
-                                    << QList<bool>{false, false, false, false, false};
+        << QList<int>{PsychomatrixReport, ChartReport} << QList<bool>{true, true, false, true, true, false};
+    QTest::newRow("compatibility and celebrities off") << QList<int>{CompatibilityReport, CelebritiesReport}
+                                                       << QList<bool>{true, true, true, false, false, true};
+    QTest::newRow("everything off") << QList<int>{NumerologyReport,    YearAheadReport,   PsychomatrixReport,
+                                                  CompatibilityReport, CelebritiesReport, ChartReport}
+                                    << QList<bool>{false, false, false, false, false, false};
 }
 
 // Each box clicked off clears its own flag and no other.
@@ -168,10 +175,11 @@ void TestReportExporter::selectionFlags()
     QFETCH(QList<int>, unchecked);
     QFETCH(QList<bool>, flags);
     CReportSelectionDlg dialog(m_skin, false);
-    for (const int box : unchecked)
-        QTest::mouseClick(dialog.box(CReportSelectionDlg::Box(box)), Qt::LeftButton, {}, QPoint(8, 12));
+    for (const int kind : unchecked)
+        QTest::mouseClick(dialog.box(ReportKind(kind)), Qt::LeftButton, {}, QPoint(8, 12));
     const ReportSelection s = dialog.selection();
-    QCOMPARE((QList<bool>{s.numerology, s.psychomatrix, s.compatibility, s.celebrities, s.graphicChart}),
+    QCOMPARE((QList<bool>{s[NumerologyReport], s[YearAheadReport], s[PsychomatrixReport],
+                          s[CompatibilityReport], s[CelebritiesReport], s[ChartReport]}),
              flags);
 }
 
@@ -179,21 +187,20 @@ void TestReportExporter::selectionDialogLooks()
 {
     CReportSelectionDlg western(m_skin, false);
     CReportSelectionDlg chaldean(m_skin, true);
-    QCOMPARE(western.size(), QSize(220, 215));
-    const QStringList captions = {" Western Numerology", " Psychomatrix", " Compatibility", " Celebrities",
-                                  " Graphic Chart"};
-    for (int i = 0; i < CReportSelectionDlg::BOX_COUNT; ++i) {
-        QCheckBox *box = western.box(CReportSelectionDlg::Box(i));
+    QCOMPARE(western.size(), QSize(220, 245));
+    const QStringList captions = {" Western Numerology", " Year Ahead",  " Psychomatrix",
+                                  " Compatibility",      " Celebrities", " Graphic Chart"};
+    for (int i = 0; i < choosableKinds().size(); ++i) {
+        QCheckBox *box = western.box(choosableKinds().at(i));
         QCOMPARE(box->text(), captions.at(i));
         QCOMPARE(box->geometry(), QRect(10, 10 + 30 * i, 200, 25));
         QVERIFY(box->isChecked());
     }
-    QCOMPARE(chaldean.box(CReportSelectionDlg::NumerologyBox)->text(),
-             QStringLiteral(" Chaldean Numerology"));
+    QCOMPARE(chaldean.box(NumerologyReport)->text(), QStringLiteral(" Chaldean Numerology"));
     QPushButton *ok = western.findChild<QPushButton *>("ok");
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("Ok"));
-    QCOMPARE(ok->geometry(), QRect(70, 175, 80, 30));
+    QCOMPARE(ok->geometry(), QRect(70, 205, 80, 30));
     // In the skin: the window's sheet for the dialog, the plain one for the button.
     QCOMPARE(western.styleSheet(), m_skin->styleSheetForKind(CSkinManager::KIND_WINDOW));
     QCOMPARE(ok->styleSheet(), m_skin->styleSheetForKind(CSkinManager::KIND_DEFAULT));
@@ -206,7 +213,7 @@ void TestReportExporter::chooseReportsAcceptedOnlyByOk()
         QTimer::singleShot(0, [pressOk] {
             auto *dialog = qobject_cast<CReportSelectionDlg *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            dialog->box(CReportSelectionDlg::CelebritiesBox)->setChecked(false);
+            dialog->box(CelebritiesReport)->setChecked(false);
             if (pressOk)
                 dialog->findChild<QPushButton *>("ok")->click();
             else
@@ -214,8 +221,8 @@ void TestReportExporter::chooseReportsAcceptedOnlyByOk()
         });
         ReportSelection selection;
         QCOMPARE(CReportSelectionDlg::chooseReports(m_skin, false, selection, m_window), pressOk);
-        QVERIFY(!selection.celebrities);
-        QVERIFY(selection.numerology);
+        QVERIFY(!selection[CelebritiesReport]);
+        QVERIFY(selection[NumerologyReport]);
     }
 }
 
@@ -309,13 +316,42 @@ void TestReportExporter::chartPageHook()
 
 // --- the combined PDF --------------------------------------------------------------
 
+// Nothing calculated, or every chosen report never made: a word, no
+// question for a file and no PDF.
+void TestReportExporter::nothingToPrint()
+{
+    int chooserAsked = 0;
+    m_exporter->setReportChooser([&chooserAsked](bool, ReportSelection &selection) {
+        ++chooserAsked;
+        selection = ReportSelection();
+        for (const ReportKind kind : choosableKinds())
+            selection[kind] = false;
+        return true;
+    });
+    m_answer = path("nothing");
+    m_exporter->saveAllReports(false);
+    QCOMPARE(m_reporter.messages, QStringList{"Error: Calculate a person first."});
+    QCOMPARE(chooserAsked, 0);
+
+    // A numerology report, but every box unticked.
+    m_reporter.messages.clear();
+    m_views->show(CReportViews::Numerology, reportWithPicture("Life Path Heading", m_picture));
+    m_exporter->saveAllReports(false);
+    QCOMPARE(chooserAsked, 1);
+    QCOMPARE(m_reporter.messages,
+             QStringList{"Error: None of the chosen reports has been made: there is nothing to print."});
+    QVERIFY(m_asked.isEmpty());
+    QVERIFY(!m_exporter->busy());
+    QVERIFY(!QFile::exists(path("nothing.pdf")));
+}
+
 void TestReportExporter::pdfOfAllReports()
 {
     m_views->show(CReportViews::Numerology, reportWithPicture("Life Path Heading", m_picture));
     m_views->show(CReportViews::Celebrities, reportWithPicture("Celebrities Heading", m_picture));
     m_exporter->setReportChooser([](bool chaldean, ReportSelection &selection) {
         selection = ReportSelection();
-        selection.celebrities = false;
+        selection[CelebritiesReport] = false;
         return !chaldean;
     });
     m_answer = path("all");
@@ -326,7 +362,7 @@ void TestReportExporter::pdfOfAllReports()
     QVERIFY(waitForPdf(finished));
     QCOMPARE(finished.first().first().toBool(), true);
     QVERIFY(!m_exporter->busy());
-    QVERIFY(!m_exporter->selection().celebrities);
+    QVERIFY(!m_exporter->selection()[CelebritiesReport]);
     QFile pdf(path("all.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");

@@ -23,12 +23,12 @@ QString report(const QString &name, int length = 120)
 ReportSet everyReport()
 {
     ReportSet set;
-    set.numerology = report("NUMEROLOGY");
-    set.psychomatrix = report("PSYCHOMATRIX");
-    set.compatibility = report("COMPATIBILITY");
-    set.celebrities = report("CELEBRITIES");
-    set.pet = report("PET");
-    set.advisor = report("ADVISOR");
+    set[NumerologyReport] = report("NUMEROLOGY");
+    set[PsychomatrixReport] = report("PSYCHOMATRIX");
+    set[CompatibilityReport] = report("COMPATIBILITY");
+    set[CelebritiesReport] = report("CELEBRITIES");
+    set[PetReport] = report("PET");
+    set[AdvisorReport] = report("ADVISOR");
     return set;
 }
 
@@ -44,10 +44,10 @@ QStringList order(const QString &combined)
 ReportSelection only(bool numerology, bool psychomatrix, bool compatibility, bool celebrities)
 {
     ReportSelection s;
-    s.numerology = numerology;
-    s.psychomatrix = psychomatrix;
-    s.compatibility = compatibility;
-    s.celebrities = celebrities;
+    s[NumerologyReport] = numerology;
+    s[PsychomatrixReport] = psychomatrix;
+    s[CompatibilityReport] = compatibility;
+    s[CelebritiesReport] = celebrities;
     return s;
 }
 
@@ -111,8 +111,8 @@ void TestReportAssembly::hundredCharacterRule()
     QFETCH(int, length);
     QFETCH(bool, included);
     ReportSet set = everyReport();
-    set.pet = length == 0 ? QString() : report("PET", length);
-    set.psychomatrix = length == 0 ? QString() : report("PSYCHOMATRIX", length);
+    set[PetReport] = length == 0 ? QString() : report("PET", length);
+    set[PsychomatrixReport] = length == 0 ? QString() : report("PSYCHOMATRIX", length);
     const QStringList names = order(assembleAllReports(set, ReportSelection()));
     QCOMPARE(names.contains("PET"), included);
     QCOMPARE(names.contains("PSYCHOMATRIX"), included);
@@ -123,9 +123,9 @@ void TestReportAssembly::hundredCharacterRule()
 void TestReportAssembly::trailingPageBreakStays()
 {
     ReportSet set;
-    set.numerology = report("NUMEROLOGY");
+    set[NumerologyReport] = report("NUMEROLOGY");
     const QString combined = assembleAllReports(set, ReportSelection());
-    QCOMPARE(combined, set.numerology + BREAK);
+    QCOMPARE(combined, set[NumerologyReport] + BREAK);
     QVERIFY(assembleAllReports(ReportSet(), ReportSelection()).isEmpty());
 }
 
@@ -139,12 +139,12 @@ void TestReportAssembly::picturesInlinedExceptInThePetReport()
     QVERIFY(picture.save(dir.filePath("res01.jpg"), "JPG"));
     const QString img = "<img src=\"file:///" + dir.filePath("res01.jpg") + "\" align=\"right\" />";
     ReportSet set = everyReport();
-    set.numerology = report("NUMEROLOGY") + img;
-    set.advisor = report("ADVISOR") + img;
-    set.pet = report("PET") + img;
+    set[NumerologyReport] = report("NUMEROLOGY") + img;
+    set[AdvisorReport] = report("ADVISOR") + img;
+    set[PetReport] = report("PET") + img;
     const QString combined = assembleAllReports(set, ReportSelection());
     QCOMPARE(combined.count("<img hspace=\"50\"   src=\"data:image/jpeg;base64,"), 2);
-    QCOMPARE(combined.count(set.pet + BREAK), 1);
+    QCOMPARE(combined.count(set[PetReport] + BREAK), 1);
 }
 
 void TestReportAssembly::chartComesLastScaledToFit_data()
@@ -170,13 +170,13 @@ void TestReportAssembly::chartComesLastScaledToFit()
             .arg(shown.height());
 
     const QString combined = assembleAllReports(set, ReportSelection());
-    QVERIFY(combined.startsWith(everyReport().numerology));
+    QVERIFY(combined.startsWith(everyReport()[NumerologyReport]));
     const int at = combined.indexOf(chart);
     QVERIFY2(at > combined.lastIndexOf(BREAK), "the chart follows the last break");
     QVERIFY(combined.endsWith("\"></p>"));
 
     ReportSelection withoutChart;
-    withoutChart.graphicChart = false;
+    withoutChart[ChartReport] = false;
     QVERIFY(!assembleAllReports(set, withoutChart).contains("<p style=\"text-align: center;\" >"));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The choice of reports for the combined PDF: five check boxes, all checked,
-// and "Ok". The pet and name advisor reports are always part of the PDF and
-// have no box.
+// The choice of reports for the combined PDF: one check box per report kind
+// the user may leave out (reports/reportkinds.h), all checked, and "Ok".
+// The pet and name advisor reports are always part of the PDF and have no
+// box.
 
 #include "export/reportassembly.h"
 
@@ -15,13 +16,11 @@ class CReportSelectionDlg : public QDialog
 {
     Q_OBJECT
 public:
-    // The boxes, top to bottom.
-    enum Box { NumerologyBox, PsychomatrixBox, CompatibilityBox, CelebritiesBox, ChartBox, BOX_COUNT };
-
     // chaldean: the input's Chaldean option, which names the first box.
     CReportSelectionDlg(const CSkinManager *skin, bool chaldean, QWidget *parent = nullptr);
 
-    QCheckBox *box(Box box) const { return m_boxes[box]; }
+    // The box of a choosable kind; null for a kind without one.
+    QCheckBox *box(ReportKind kind) const { return m_boxes[kind]; }
     // Every flag set, then cleared by its unchecked box.
     ReportSelection selection() const;
 
@@ -31,5 +30,5 @@ public:
                               QWidget *parent);
 
 private:
-    QCheckBox *m_boxes[BOX_COUNT] = {};
+    QCheckBox *m_boxes[REPORT_KIND_COUNT] = {};
 };

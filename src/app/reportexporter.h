@@ -34,6 +34,8 @@ public:
     using ReportChooser = std::function<bool(bool chaldean, ReportSelection &selection)>;
     // The chart page's picture of the chosen template; null when there is none.
     using ChartRenderer = std::function<QImage()>;
+    // Who the PDF is for and who made it: its cover page.
+    using CoverSource = std::function<CoverPage()>;
 
     CReportExporter(QWidget *window, const CReportViews *reports, const CSkinManager *skin);
     ~CReportExporter() override;
@@ -56,6 +58,9 @@ public:
     // The chart page renders its picture through this once it exists: the
     // chart page then saves it as PNG and the PDF ends with it.
     void setChartRenderer(ChartRenderer renderer) { m_chartRenderer = std::move(renderer); }
+    // With a cover source the PDF opens with a cover page; without one it
+    // starts with its first report.
+    void setCoverSource(CoverSource source) { m_coverSource = std::move(source); }
     // The dialogs, replaceable where no one can answer them (tests).
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void setReportChooser(ReportChooser chooser) { m_chooseReports = std::move(chooser); }
@@ -72,7 +77,7 @@ private:
     void setBusy(bool busy);
     void saveChartPicture();
     void saveHtmlReport(const QString &document);
-    ReportSet reportSet(const ReportSelection &selection) const;
+    ReportSet reportSet(const ReportSelection &selection, bool withChart) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void placeStatusLine();
 
@@ -86,4 +91,6 @@ private:
     FileChooser m_chooseFile;
     ReportChooser m_chooseReports;
     ChartRenderer m_chartRenderer;
+    CoverSource m_coverSource;
+    bool m_chaldean = false; // the last choice's alphabet, which titles the cover's readings
 };

@@ -2,7 +2,7 @@
 
 #include "app/cskinmanager.h"
 #include "app/export/genpdffromhtml.h"
-#include "app/export/reportselectiondialog.h"
+#include "app/dialogs/reportselectiondialog.h"
 #include "app/myqwebengineview.h"
 #include "app/reportviews.h"
 #include "app/windowlayout.h"
@@ -25,6 +25,8 @@ namespace {
 const QString ERROR_TITLE = QStringLiteral("Error");
 const QString IN_PROGRESS = QStringLiteral("Report generation in progress!");
 const QString NOTHING_TO_SAVE = QStringLiteral("This page has no report to save.");
+const QString NOTHING_CALCULATED = QStringLiteral("Calculate a person first.");
+const QString NOTHING_CHOSEN = QStringLiteral("None of the chosen reports has been made: there is nothing to print.");
 const QString STATUS_TEXT = QStringLiteral("Generating the PDF report...");
 const QSize STATUS_SIZE(240, 26);
 const int STATUS_BOTTOM_GAP = 12; // above the report view's lower edge
@@ -140,9 +142,22 @@ void CReportExporter::saveAllReports(bool chaldean)
 {
     if (refuseWhileBusy())
         return;
+    // Nothing calculated, or nothing made of what was chosen: say so rather
+    // than print an empty page.
+    const ReportSet documents = reportSet(ReportSelection(), false);
+    if (!hasChosenReport(documents, ReportSelection())) {
+        showError(NOTHING_CALCULATED);
+        return;
+    }
     ReportSelection selection;
     if (!m_chooseReports(chaldean, selection))
         return;
+    m_chaldean = chaldean;
+    const bool chartChosen = selection[ChartReport] && m_chartRenderer;
+    if (!hasChosenReport(documents, selection) && !chartChosen) {
+        showError(NOTHING_CHOSEN);
+        return;
+    }
     m_selection = selection;
     const QString chosen = m_chooseFile(QStringLiteral("Save to PDF"), QStringLiteral("PDF Files (*.pdf)"));
     if (chosen.isEmpty())
@@ -158,8 +173,11 @@ bool CReportExporter::startPdf(const QString &pdfPath, const ReportSelection &se
     // The last PDF's task makes way for this one.
     delete m_task;
     QString reason;
-    m_task = GenPDFfromHTML::forDocument(assembleAllReports(reportSet(selection), selection), pdfPath, this,
-                                         &reason);
+    const ReportSet reports = reportSet(selection, true);
+    const QString document = m_coverSource
+                                 ? assembleClientDocument(reports, selection, m_chaldean, m_coverSource(), true)
+                                 : assembleAllReports(reports, selection);
+    m_task = GenPDFfromHTML::forDocument(document, pdfPath, this, &reason);
     if (!m_task) {
         showError(tr("Cannot prepare the reports for printing: %1").arg(reason));
         return false;
@@ -171,17 +189,13 @@ bool CReportExporter::startPdf(const QString &pdfPath, const ReportSelection &se
     return true;
 }
 
-// The documents the views show, and the chart when it is chosen.
-ReportSet CReportExporter::reportSet(const ReportSelection &selection) const
+// The documents the views show, and the chart when it is chosen and asked for.
+ReportSet CReportExporter::reportSet(const ReportSelection &selection, bool withChart) const
 {
     ReportSet set;
-    set.numerology = m_reports->document(CReportViews::Numerology);
-    set.psychomatrix = m_reports->document(CReportViews::Psychomatrix);
-    set.compatibility = m_reports->document(CReportViews::Compatibility);
-    set.celebrities = m_reports->document(CReportViews::Celebrities);
-    set.pet = m_reports->document(CReportViews::Pet);
-    set.advisor = m_reports->document(CReportViews::Advisor);
-    if (selection.graphicChart && m_chartRenderer)
+    for (int kind = 0; kind < REPORT_DOCUMENT_COUNT; ++kind)
+        set[ReportKind(kind)] = m_reports->document(CReportViews::viewOf(ReportKind(kind)));
+    if (withChart && selection[ChartReport] && m_chartRenderer)
         set.chart = m_chartRenderer();
     return set;
 }
