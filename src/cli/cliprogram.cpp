@@ -4,6 +4,7 @@
 // the part both of its programs share (cliroute.h): help, version and the
 // choice of the command.
 
+#include "cliutil.h"
 #include "commands.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,6 @@ int runCommandLine(const QStringList &arguments, CliCommandList commands)
             return command.run(args);
         }
     }
-    QTextStream(stderr) << "sorvel-cli: unknown command '" << name << "' (try --help)\n";
+    QTextStream(stderr) << "sorvel-cli: unknown command '" << shownText(name) << "' (try --help)\n";
     return EXIT_USAGE;
 }

@@ -42,7 +42,7 @@ int writePicture(const QImage &picture, const QString &path)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (picture.isNull() || !picture.save(&buffer, "PNG")) {
-        QTextStream(stderr) << "sorvel-cli: chart-image: " << path << ": the picture could not be made\n";
+        QTextStream(stderr) << "sorvel-cli: chart-image: " << shownText(path) << ": the picture could not be made\n";
         return EXIT_FAILED;
     }
     return writeOutputFile(path, QStringLiteral("chart-image"), png);

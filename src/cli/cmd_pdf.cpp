@@ -5,6 +5,7 @@
 //       [--person FILE.num] [--template FILE.snc [--numerologist TEXT]]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
+#include "cliutil.h"
 #include "combinedreports.h"
 
 #include "commands.h"
@@ -244,7 +245,7 @@ bool printPdf(const QString &html, const QString &out, QString &error)
     // that far leaves it to us.
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(printer, {htmlPath, out});
+    process.start(printer, {QStringLiteral("--own-report"), htmlPath, out});
     const bool finished = process.waitForFinished(PRINT_TIMEOUT_MS);
     QFile::remove(htmlPath);
     if (!finished) {
@@ -254,7 +255,15 @@ bool printPdf(const QString &html, const QString &out, QString &error)
         return false;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+        // The printer's own reason, without the notes the libraries left
+        // on its standard error.
+        const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+        const QLatin1String mark("sorvel-pdf-printer: ");
+        QStringList reasons;
+        for (const QString &line : said.split(QLatin1Char('\n')))
+            if (line.startsWith(mark))
+                reasons.append(line.mid(mark.size()).trimmed());
+        error = reasons.isEmpty() ? said.trimmed() : reasons.join(QLatin1String("; "));
         if (error.isEmpty())
             error = QStringLiteral("the PDF printer stopped: ") + process.errorString();
         return false;
@@ -322,7 +331,7 @@ int runPdf(const QStringList &args)
     if (const int status = calculateReports(request, reports))
         return status;
     if (!printPdf(assembleAllReports(reports, request.selection), request.out, error)) {
-        QTextStream(stderr) << "sorvel-cli: pdf: " << error << "\n";
+        QTextStream(stderr) << "sorvel-cli: pdf: " << shownText(error) << "\n";
         return EXIT_FAILED;
     }
     return EXIT_OK;

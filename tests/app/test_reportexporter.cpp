@@ -8,7 +8,7 @@
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
-#include "app/export/genpdffromhtml.h"
+#include "webprint/genpdffromhtml.h"
 #include "app/export/reportexporter.h"
 #include "app/export/reportselectiondialog.h"
 #include "app/reportviews.h"

@@ -1,7 +1,7 @@
 #include "reportexporter.h"
 
 #include "app/cskinmanager.h"
-#include "app/export/genpdffromhtml.h"
+#include "webprint/genpdffromhtml.h"
 #include "app/export/reportselectiondialog.h"
 #include "app/myqwebengineview.h"
 #include "app/reportviews.h"
