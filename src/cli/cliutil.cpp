@@ -385,11 +385,17 @@ int readPersonFileOption(const QCommandLineParser &parser, const QString &comman
     const QString path = parser.value(QStringLiteral("person"));
     const PersonFileContent file = readPersonFile(path, PersonFileKind::SavedPerson);
     const QString where = command + QLatin1String(": --person ") + path + QLatin1String(": ");
-    if (file.status == PersonFileStatus::CannotOpen)
-        return usageError(where + QLatin1String("cannot open: ") + file.reason);
-    if (file.status == PersonFileStatus::WrongFormat)
-        return usageError(where + QLatin1String(WRONG_FILE_FORMAT_MESSAGE) + QLatin1String(" (") +
-                          file.reason + QLatin1Char(')'));
+    // A file that cannot be used is a failure (1), as every file a command
+    // reads; bad usage (2) is the command line's own form.
+    if (file.status == PersonFileStatus::CannotOpen) {
+        usageError(where + QLatin1String("cannot open: ") + file.reason);
+        return EXIT_FAILED;
+    }
+    if (file.status == PersonFileStatus::WrongFormat) {
+        usageError(where + QLatin1String(WRONG_FILE_FORMAT_MESSAGE) + QLatin1String(" (") + file.reason
+                   + QLatin1Char(')'));
+        return EXIT_FAILED;
+    }
     person = file.persons.first();
     return EXIT_OK;
 }

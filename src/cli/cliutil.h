@@ -114,7 +114,7 @@ bool readMarks(const QString &text, QVector<int> &marks);
 void addPersonFileOption(QCommandLineParser &parser);
 // When --person is given, reads the first record of its file into person
 // and sets fromFile. A file that cannot be opened, or is not a person file
-// ("Wrong file format!"), is reported with its path; returns EXIT_USAGE then.
+// ("Wrong file format!"), is reported with its path; returns EXIT_FAILED then.
 int readPersonFileOption(const QCommandLineParser &parser, const QString &command, PersonInput &person,
                          bool &fromFile);
 

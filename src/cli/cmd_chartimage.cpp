@@ -61,7 +61,7 @@ void usageChartImage(QTextStream &out)
     writeChartOptionsUsage(out);
     writePartnerOptionsUsage(out);
     out << "    --numerologist TEXT    the name the \"#numerologist\" field draws\n"
-           "    Exit status 2 when the template is refused or cannot be read.\n";
+           "    Exit status 1 when the template is refused or cannot be read.\n";
 }
 
 int runChartImage(const QStringList &args)
@@ -112,7 +112,9 @@ int runChartImage(const QStringList &args)
     }
 
     QImage picture;
-    if (!drawTemplateFile(parser.value(QStringLiteral("template")), data, size, picture, error))
-        return usageError(command + QLatin1String(": ") + error);
+    if (!drawTemplateFile(parser.value(QStringLiteral("template")), data, size, picture, error)) {
+        usageError(command + QLatin1String(": ") + error);
+        return EXIT_FAILED;
+    }
     return writePicture(picture, parser.value(QStringLiteral("out")));
 }

@@ -209,8 +209,10 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
     }
     data.numerologist = request.numerologist;
     QString error;
-    if (!drawTemplateFile(request.templatePath, data, QSize(0, 0), reports.chart, error))
-        return usageError(QLatin1String("pdf: ") + error);
+    if (!drawTemplateFile(request.templatePath, data, QSize(0, 0), reports.chart, error)) {
+        usageError(QLatin1String("pdf: ") + error);
+        return EXIT_FAILED;
+    }
     return EXIT_OK;
 }
 
@@ -289,7 +291,7 @@ void usagePdf(QTextStream &out)
            "                           --chaldean\n"
            "    --template FILE.snc    a chart template: its picture, drawn with the\n"
            "                           person's numbers as the chart page draws it, ends\n"
-           "                           the PDF (exit status 2 when it cannot be read)\n"
+           "                           the PDF (exit status 1 when it cannot be read)\n"
            "    --numerologist TEXT    the name the template's \"#numerologist\" field draws\n"
            "    --reports LIST         reports to include, any of numerology, matrix,\n"
            "                           compat, celebrities, chart (default: all; the chart\n"

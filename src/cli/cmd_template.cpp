@@ -136,10 +136,12 @@ int copyTemplate(const QString &in, const QString &out)
 {
     ChartDocument document;
     if (!readTemplate(in, document))
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     const QByteArray bytes = document.toBytes();
-    if (bytes.isEmpty())
-        return usageError(QStringLiteral("template: ") + in + QStringLiteral(": the template has no pages"));
+    if (bytes.isEmpty()) {
+        usageError(QStringLiteral("template: ") + in + QStringLiteral(": the template has no pages"));
+        return EXIT_FAILED;
+    }
     return writeOutputFile(out, QStringLiteral("template"), bytes);
 }
 
@@ -147,7 +149,7 @@ int dumpTemplate(const QString &in)
 {
     ChartDocument document;
     if (!readTemplate(in, document))
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     return writeJson(documentJson(document), QStringLiteral("template"));
 }
 
@@ -162,7 +164,7 @@ void usageTemplate(QTextStream &out)
            "    Prints the chart template IN as one JSON object: the document's settings,\n"
            "    its blocks and its page lists, each page with its items (colours as\n"
            "    #AARRGGBB).\n"
-           "    Exit status 2 when IN is not a template, is damaged or cannot be read, or\n"
+           "    Exit status 1 when IN is not a template, is damaged or cannot be read, or\n"
            "    OUT cannot be written.\n";
 }
 

@@ -27,8 +27,9 @@ class QWebEnginePage;
 class QWebEngineProfile;
 
 // Before the application object of a program that prints without a window:
-// the offscreen platform unless another was chosen, the web engine's sandbox
-// off when run as root (it refuses to start with it), shared GL contexts.
+// the offscreen platform unless another was chosen, the web engine without
+// its GPU process and, when run as root, without its sandbox (it refuses to
+// start with it), unless switches were given; shared GL contexts.
 void prepareHeadlessWebEngine();
 
 class GenPDFfromHTML : public QObject

@@ -1,6 +1,7 @@
 // The small dialogs and the update check: settings, question, start-up guide,
 // About, and the rule that reads the update service's answer.
 
+#include "softwarerendering.h"
 #include "app/cskinmanager.h"
 #include "app/dialogs/caboutdlg.h"
 #include "app/dialogs/cinfodlg.h"
@@ -342,8 +343,7 @@ void TestDialogs::updateCheckAsksTheServiceOnceAWeek()
 
 int main(int argc, char *argv[])
 {
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    useSoftwareRendering();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestDialogs test;

@@ -4,6 +4,7 @@
 // the window that forward to the exporter. Runs offscreen with the web
 // engine alive.
 
+#include "softwarerendering.h"
 #include "app/appfolders.h"
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
@@ -495,8 +496,7 @@ void TestReportExporter::windowSavesTheChartPicture()
 int main(int argc, char *argv[])
 {
     QStandardPaths::setTestModeEnabled(true);
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    useSoftwareRendering();
     // The temporary documents go to a folder of this run, which cleanup() checks.
     QTemporaryDir temp;
     qputenv("TMPDIR", QFile::encodeName(temp.path()));
