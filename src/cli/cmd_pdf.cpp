@@ -29,7 +29,10 @@
 namespace {
 
 // Longer than any PDF takes; a web engine that never answers ends the run.
-const int PRINT_TIMEOUT_MS = 120000;
+// A guard against a web engine that never answers, not a speed limit: on a
+// busy machine a long PDF takes minutes. Longer than the printer's own, so
+// the printer says why it stopped.
+const int PRINT_TIMEOUT_MS = 660000;
 
 // The names --reports accepts and the flag each one keeps.
 struct ReportName

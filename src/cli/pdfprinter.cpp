@@ -33,7 +33,9 @@
 
 namespace {
 
-const int PRINT_TIMEOUT_MS = 120000;
+// A guard against a web engine that never answers, not a speed limit: on a
+// busy machine a long PDF takes minutes.
+const int PRINT_TIMEOUT_MS = 600000;
 const char *const USAGE = "usage: sorvel-pdf-printer --own-report IN.html OUT.pdf";
 
 // Why path is not a report this printer may read and remove; empty when it is.
