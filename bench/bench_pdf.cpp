@@ -4,7 +4,7 @@
 // written. Uses the program's own eng.dat and pictures beside the benchmark.
 // Target: the whole PDF in under 3 s.
 
-#include "app/export/genpdffromhtml.h"
+#include "webprint/genpdffromhtml.h"
 #include "document/creporttools.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"

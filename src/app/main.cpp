@@ -65,8 +65,14 @@ int main(int argc, char *argv[])
         if (!eula.accepted())
             return 0;
         // Kept at once: a program killed before it ends normally must not
-        // ask again.
-        saveConfig(configFilePath(), AppConfig());
+        // ask again. A folder that cannot be written is told here, once
+        // per start: without the file the agreement comes back every time.
+        QString reason;
+        if (!saveConfig(configFilePath(), AppConfig(), &reason)) {
+            CMessageBoxReporter reporter(nullptr);
+            reporter.critical(QStringLiteral("Sorvel Numerology"),
+                              unwritableDataFolderMessage(configFilePath(), reason));
+        }
     }
 
     // 4. The window.

@@ -1,8 +1,8 @@
 #include "reportexporter.h"
 
 #include "app/cskinmanager.h"
-#include "app/export/genpdffromhtml.h"
 #include "app/dialogs/reportselectiondialog.h"
+#include "webprint/genpdffromhtml.h"
 #include "app/myqwebengineview.h"
 #include "app/reportviews.h"
 #include "app/windowlayout.h"

@@ -4,6 +4,7 @@
 // the part both of its programs share (cliroute.h): help, version and the
 // choice of the command.
 
+#include "cliutil.h"
 #include "commands.h"
 
 #include <QCoreApplication>
@@ -22,8 +23,11 @@ static void printHelp(QTextStream &out, CliCommandList commands)
         command.usage(out);
         out << "\n";
     }
-    out << "Exit status: 0 success, 1 the request failed, 2 bad usage,\n"
-           "3 the names were rejected by the name check.\n";
+    out << "Exit status: 0 success; 1 the request failed, a file it reads included\n"
+           "(a person file, chart template, client list or data file that is missing,\n"
+           "cannot be read or is not such a file) as well as one it cannot write; 2 bad\n"
+           "usage: the command line's own form (an unknown option, a missing or\n"
+           "malformed value); 3 the names were rejected by the name check.\n";
 }
 
 int runCommandLine(const QStringList &arguments, CliCommandList commands)
@@ -57,6 +61,6 @@ int runCommandLine(const QStringList &arguments, CliCommandList commands)
             return command.run(args);
         }
     }
-    QTextStream(stderr) << "sorvel-cli: unknown command '" << name << "' (try --help)\n";
+    QTextStream(stderr) << "sorvel-cli: unknown command '" << shownText(name) << "' (try --help)\n";
     return EXIT_USAGE;
 }

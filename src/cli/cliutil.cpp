@@ -9,9 +9,38 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+namespace {
+
+// Characters a terminal acts on or that turn the text around it: C0 and C1
+// controls, DEL, the line and paragraph separators and the bidirectional
+// embeddings, overrides and isolates.
+bool needsEscape(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069);
+}
+
+} // namespace
+
+QString shownText(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (!needsEscape(code))
+            shown += c;
+        else if (code < 0x100)
+            shown += QStringLiteral("\\x%1").arg(unsigned(code), 2, 16, QLatin1Char('0'));
+        else
+            shown += QStringLiteral("\\u%1").arg(unsigned(code), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 int usageError(const QString &message)
 {
-    QTextStream(stderr) << "sorvel-cli: " << message << "\n";
+    QTextStream(stderr) << "sorvel-cli: " << shownText(message) << "\n";
     return EXIT_USAGE;
 }
 
@@ -108,7 +137,7 @@ void CliReporter::flush(const QString &detail)
         if (currentCapture)
             currentCapture->m_lines.append(line);
         else
-            err << line << '\n';
+            err << shownText(line) << '\n';
     }
     m_pending.clear();
 }
@@ -339,7 +368,8 @@ int writeOutputFile(const QString &path, const QString &command, const QByteArra
     if (writeFileChecked(path, bytes, &reason))
         return EXIT_OK;
     const QString where = path == QLatin1String("-") ? QStringLiteral("standard output") : path;
-    QTextStream(stderr) << "sorvel-cli: " << command << ": " << where << ": cannot write: " << reason << "\n";
+    QTextStream(stderr) << "sorvel-cli: " << command << ": " << shownText(where) << ": cannot write: " << reason
+                        << "\n";
     return EXIT_FAILED;
 }
 
@@ -357,11 +387,17 @@ int readPersonFileOption(const QCommandLineParser &parser, const QString &comman
     const QString path = parser.value(QStringLiteral("person"));
     const PersonFileContent file = readPersonFile(path, PersonFileKind::SavedPerson);
     const QString where = command + QLatin1String(": --person ") + path + QLatin1String(": ");
-    if (file.status == PersonFileStatus::CannotOpen)
-        return usageError(where + QLatin1String("cannot open: ") + file.reason);
-    if (file.status == PersonFileStatus::WrongFormat)
-        return usageError(where + QLatin1String(WRONG_FILE_FORMAT_MESSAGE) + QLatin1String(" (") +
-                          file.reason + QLatin1Char(')'));
+    // A file that cannot be used is a failure (1), as every file a command
+    // reads; bad usage (2) is the command line's own form.
+    if (file.status == PersonFileStatus::CannotOpen) {
+        usageError(where + QLatin1String("cannot open: ") + file.reason);
+        return EXIT_FAILED;
+    }
+    if (file.status == PersonFileStatus::WrongFormat) {
+        usageError(where + QLatin1String(WRONG_FILE_FORMAT_MESSAGE) + QLatin1String(" (") + file.reason
+                   + QLatin1Char(')'));
+        return EXIT_FAILED;
+    }
     person = file.persons.first();
     return EXIT_OK;
 }

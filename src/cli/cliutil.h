@@ -9,7 +9,14 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+// Text from the user (a client's name from a list, a path, an option's
+// value) as it may go to a terminal: control characters, which a terminal
+// would obey (ESC starts an escape sequence, BEL rings), and the marks that
+// reorder a line's direction are shown escaped: "\x1b", "\u202e".
+QString shownText(const QString &text);
+
 // Prints "sorvel-cli: <message>" on stderr and returns the usage exit status.
+// The message is shown as shownText() shows it.
 int usageError(const QString &message);
 
 // Parses the arguments after the subcommand's name; on failure prints the
@@ -107,7 +114,7 @@ bool readMarks(const QString &text, QVector<int> &marks);
 void addPersonFileOption(QCommandLineParser &parser);
 // When --person is given, reads the first record of its file into person
 // and sets fromFile. A file that cannot be opened, or is not a person file
-// ("Wrong file format!"), is reported with its path; returns EXIT_USAGE then.
+// ("Wrong file format!"), is reported with its path; returns EXIT_FAILED then.
 int readPersonFileOption(const QCommandLineParser &parser, const QString &command, PersonInput &person,
                          bool &fromFile);
 

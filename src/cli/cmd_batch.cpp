@@ -259,8 +259,8 @@ void listSkipped(const QVector<SkippedRow> &skipped, int total)
     for (const SkippedRow &row : skipped) {
         err << "  line " << row.line;
         if (!row.client.isEmpty())
-            err << " (" << row.client << ")";
-        err << ": " << row.reason << "\n";
+            err << " (" << shownText(row.client) << ")";
+        err << ": " << shownText(row.reason) << "\n";
     }
 }
 
@@ -268,7 +268,7 @@ int runList(const BatchSettings &settings, const QByteArray &bytes)
 {
     ClientList list;
     if (!list.open(bytes)) {
-        QTextStream(stderr) << "sorvel-cli: batch: " << settings.listPath << ": " << list.headerError()
+        QTextStream(stderr) << "sorvel-cli: batch: " << shownText(settings.listPath) << ": " << shownText(list.headerError())
                             << "\n";
         return EXIT_FAILED;
     }
@@ -349,11 +349,11 @@ int runBatch(const QStringList &args)
 
     const FileReadResult file = readRegularFile(settings.listPath, ClientList::MAX_FILE_BYTES);
     if (file.status != FileReadResult::Ok) {
-        QTextStream(stderr) << "sorvel-cli: batch: " << settings.listPath << ": " << file.reason << "\n";
+        QTextStream(stderr) << "sorvel-cli: batch: " << shownText(settings.listPath) << ": " << file.reason << "\n";
         return EXIT_FAILED;
     }
     if (!QDir().mkpath(settings.folder) || !QFileInfo(settings.folder).isDir()) {
-        QTextStream(stderr) << "sorvel-cli: batch: " << settings.folder << ": cannot make the folder\n";
+        QTextStream(stderr) << "sorvel-cli: batch: " << shownText(settings.folder) << ": cannot make the folder\n";
         return EXIT_FAILED;
     }
     if (settings.format != Format::Json) {

@@ -67,7 +67,7 @@ int runCelebrities(const QStringList &args)
     // readings refuse it, with the name check's message.
     if (celebrities.result().expression == 0) {
         const QString why = nameFailure(QString(), QStringLiteral("full name"), name, "no letters");
-        QTextStream(stderr) << NAME_CHECK_MESSAGE << ' ' << why << '\n';
+        QTextStream(stderr) << NAME_CHECK_MESSAGE << ' ' << shownText(why) << '\n';
         return EXIT_NAME_CHECK;
     }
     if (const int status = writeReportFile(parser, command, celebrities.document()))

@@ -56,7 +56,7 @@ struct CelebrityNumbers
 
 int failure(const QString &message)
 {
-    QTextStream(stderr) << "sorvel-cli: celebrity-texts: " << message << "\n";
+    QTextStream(stderr) << "sorvel-cli: celebrity-texts: " << shownText(message) << "\n";
     return EXIT_FAILED;
 }
 

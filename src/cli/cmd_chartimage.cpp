@@ -42,7 +42,7 @@ int writePicture(const QImage &picture, const QString &path)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (picture.isNull() || !picture.save(&buffer, "PNG")) {
-        QTextStream(stderr) << "sorvel-cli: chart-image: " << path << ": the picture could not be made\n";
+        QTextStream(stderr) << "sorvel-cli: chart-image: " << shownText(path) << ": the picture could not be made\n";
         return EXIT_FAILED;
     }
     return writeOutputFile(path, QStringLiteral("chart-image"), png);
@@ -61,7 +61,7 @@ void usageChartImage(QTextStream &out)
     writeChartOptionsUsage(out);
     writePartnerOptionsUsage(out);
     out << "    --numerologist TEXT    the name the \"#numerologist\" field draws\n"
-           "    Exit status 2 when the template is refused or cannot be read.\n";
+           "    Exit status 1 when the template is refused or cannot be read.\n";
 }
 
 int runChartImage(const QStringList &args)

@@ -6,6 +6,7 @@
 //       [--numerologist-contact TEXT] [--logo FILE]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
+#include "cliutil.h"
 #include "combinedreports.h"
 
 #include "commands.h"
@@ -37,7 +38,10 @@ namespace {
 const qint64 MAX_LOGO_BYTES = 8 * 1024 * 1024;
 
 // Longer than any PDF takes; a web engine that never answers ends the run.
-const int PRINT_TIMEOUT_MS = 120000;
+// A guard against a web engine that never answers, not a speed limit: on a
+// busy machine a long PDF takes minutes. Longer than the printer's own, so
+// the printer says why it stopped.
+const int PRINT_TIMEOUT_MS = 660000;
 
 } // namespace
 
@@ -314,7 +318,7 @@ bool printPdf(const QString &html, const QString &out, QString &error)
     // that far leaves it to us.
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(printer, {htmlPath, out});
+    process.start(printer, {QStringLiteral("--own-report"), htmlPath, out});
     const bool finished = process.waitForFinished(PRINT_TIMEOUT_MS);
     QFile::remove(htmlPath);
     if (!finished) {
@@ -324,7 +328,15 @@ bool printPdf(const QString &html, const QString &out, QString &error)
         return false;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        error = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+        // The printer's own reason, without the notes the libraries left
+        // on its standard error.
+        const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+        const QLatin1String mark("sorvel-pdf-printer: ");
+        QStringList reasons;
+        for (const QString &line : said.split(QLatin1Char('\n')))
+            if (line.startsWith(mark))
+                reasons.append(line.mid(mark.size()).trimmed());
+        error = reasons.isEmpty() ? said.trimmed() : reasons.join(QLatin1String("; "));
         if (error.isEmpty())
             error = QStringLiteral("the PDF printer stopped: ") + process.errorString();
         return false;
@@ -394,7 +406,7 @@ int runPdf(const QStringList &args)
     if (!printPdf(html, request.out, error) ||
         !setPdfProperties(request.out, PdfProperties::forClient(request.person.person.fullName, request.numerologist),
                           &error)) {
-        QTextStream(stderr) << "sorvel-cli: pdf: " << error << "\n";
+        QTextStream(stderr) << "sorvel-cli: pdf: " << shownText(error) << "\n";
         return EXIT_FAILED;
     }
     return EXIT_OK;

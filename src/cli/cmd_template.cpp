@@ -124,8 +124,10 @@ int copyTemplate(const QString &in, const QString &out)
         return status;
     refreshThumbnails(document, ChartDataContext());
     const QByteArray bytes = document.toBytes();
-    if (bytes.isEmpty())
-        return usageError(QStringLiteral("template: ") + in + QStringLiteral(": the template has no pages"));
+    if (bytes.isEmpty()) {
+        usageError(QStringLiteral("template: ") + in + QStringLiteral(": the template has no pages"));
+        return EXIT_FAILED;
+    }
     return writeOutputFile(out, QStringLiteral("template"), bytes);
 }
 
@@ -148,8 +150,8 @@ void usageTemplate(QTextStream &out)
            "    Prints the chart template IN as one JSON object: the document's settings,\n"
            "    its blocks and its page lists, each page with its items (colours as\n"
            "    #AARRGGBB).\n"
-           "    Exit status 2 when IN cannot be read, is not a template or is damaged; 1\n"
-           "    when IN is not a regular file or is over 64 MB, or OUT cannot be written.\n";
+           "    Exit status 1 when IN is not a template, is damaged or cannot be read, or\n"
+           "    OUT cannot be written.\n";
 }
 
 int runTemplate(const QStringList &args)

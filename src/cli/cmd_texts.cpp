@@ -21,7 +21,7 @@ namespace {
 
 int failure(const QString &message)
 {
-    QTextStream(stderr) << "sorvel-cli: texts: " << message << "\n";
+    QTextStream(stderr) << "sorvel-cli: texts: " << shownText(message) << "\n";
     return EXIT_FAILED;
 }
 

@@ -16,7 +16,9 @@ void addReportOptions(QCommandLineParser &parser)
 void writeReportOptionsUsage(QTextStream &out)
 {
     out << "    --texts FILE           interpretation data file (default: eng.dat in the\n"
-           "                           program's data folder)\n"
+           "                           program's data folder, refused unless it holds\n"
+           "                           every text the readings print; FILE may hold any\n"
+           "                           part of them)\n"
            "    --out FILE             also write the reading's HTML report to FILE, as\n"
            "                           \"Save Report\" does: pictures inlined, UTF-8\n";
 }
@@ -33,7 +35,7 @@ int loadReportTexts(const QCommandLineParser &parser, const QString &command)
     if (result.loaded() || (!named && result.status == TextLoadResult::Missing))
         return EXIT_OK;
     QTextStream err(stderr);
-    err << "sorvel-cli: " << command << ": " << path << ": ";
+    err << "sorvel-cli: " << command << ": " << shownText(path) << ": ";
     if (result.status == TextLoadResult::Missing)
         err << "cannot read the data file: " << result.reason << "\n";
     else

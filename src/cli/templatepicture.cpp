@@ -10,16 +10,14 @@
 int readTemplateFile(const QString &command, const QString &path, ChartDocument &document)
 {
     ChartTemplateRead read = readChartTemplate(path);
-    int status = EXIT_USAGE;
+    // Whatever keeps the template from being read is a failure of the run,
+    // as for every file a command reads.
     QString why = read.reason;
     switch (read.status) {
     case ChartTemplateRead::Ok:
         document = std::move(read.document);
         return EXIT_OK;
     case ChartTemplateRead::Refused:
-        status = EXIT_FAILED;
-        why = QStringLiteral("cannot read: ") + read.reason;
-        break;
     case ChartTemplateRead::CannotRead:
         why = QStringLiteral("cannot read: ") + read.reason;
         break;
@@ -27,7 +25,7 @@ int readTemplateFile(const QString &command, const QString &path, ChartDocument 
         break;
     }
     QTextStream(stderr) << "sorvel-cli: " << command << ": " << path << ": " << why << "\n";
-    return status;
+    return EXIT_FAILED;
 }
 
 int drawTemplateFile(const QString &command, const QString &path, const ChartDataContext &data,

@@ -2,6 +2,8 @@
 
 #include <sys/random.h>
 
+#include <dirent.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -203,8 +205,11 @@ bool CheckedFile::open()
     if (::stat(m_target.c_str(), &status) == 0) {
         if (S_ISDIR(status.st_mode))
             return fail(EISDIR);
-        if (!S_ISREG(status.st_mode))
-            return openDirect();
+        if (!S_ISREG(status.st_mode)) {
+            if (m_regularOnly)
+                return failWith("Not a regular file");
+            return openDirect(S_ISFIFO(status.st_mode));
+        }
         // A file its owner made read-only is not ours to replace.
         if (::access(m_target.c_str(), W_OK) != 0)
             return fail(errno);
@@ -215,11 +220,46 @@ bool CheckedFile::open()
     return openTemporary(false, 0, 0, 0);
 }
 
-bool CheckedFile::openDirect()
+// Opened without blocking: a FIFO without a reader, or a device that waits
+// for a line, must not hold the program. The writes that follow block as
+// usual once the target is open.
+bool CheckedFile::openDirect(bool fifo)
 {
     m_direct = true;
-    m_fd = ::open(m_target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    return m_fd >= 0 || fail(errno);
+    if (fifo)
+        return openFifo();
+    m_fd = ::open(m_target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (m_fd < 0)
+        return fail(errno);
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return fail(errno);
+    return true;
+}
+
+// A FIFO opens for writing only while a program has it open for reading;
+// without one, the open fails with ENXIO at once. A reader that is about
+// to come (a shell's "<(...)", a viewer starting) gets FIFO_WAIT_MS.
+bool CheckedFile::openFifo()
+{
+    const int stepMs = 20;
+    for (int waited = 0;; waited += stepMs) {
+        m_fd = ::open(m_target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+        if (m_fd >= 0)
+            break;
+        if (errno == EINTR)
+            continue;
+        if (errno != ENXIO)
+            return fail(errno);
+        if (waited >= FIFO_WAIT_MS)
+            return failWith("No program reads from this FIFO");
+        const timespec step{0, stepMs * 1000L * 1000L};
+        ::nanosleep(&step, nullptr);
+    }
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return fail(errno);
+    return true;
 }
 
 bool CheckedFile::openTemporary(bool replacing, unsigned mode, unsigned owner, unsigned group)
@@ -273,6 +313,50 @@ bool CheckedFile::fail(int errorNumber)
         m_error = std::strerror(errorNumber);
     m_failed = true;
     return false;
+}
+
+bool CheckedFile::failWith(const char *reason)
+{
+    if (!m_failed)
+        m_error = reason;
+    m_failed = true;
+    return false;
+}
+
+int CheckedFile::removeStaleTemporaries(const std::string &path)
+{
+    std::string target = path;
+    if (target.empty() || target == "-" || followLinks(target) != 0)
+        return 0;
+    const std::string folder = folderOf(target);
+    const std::string name = target.substr(target.rfind('/') + 1, MAX_NAME_IN_TEMPORARY);
+    const std::string prefix = "." + name + ".";
+    const std::string suffix = ".tmp";
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    const time_t now = ::time(nullptr);
+    int removed = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string entryName = entry->d_name;
+        if (entryName.size() <= prefix.size() + suffix.size() || entryName.compare(0, prefix.size(), prefix) != 0
+            || entryName.compare(entryName.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        // The random word between them: base 36, as randomWord() writes it.
+        const std::string word =
+            entryName.substr(prefix.size(), entryName.size() - prefix.size() - suffix.size());
+        if (word.find_first_not_of("0123456789abcdefghijklmnopqrstuvwxyz") != std::string::npos)
+            continue;
+        const std::string candidate = folder + "/" + entryName;
+        struct stat status;
+        if (::lstat(candidate.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()
+            || now - status.st_mtime < STALE_TEMPORARY_SECONDS)
+            continue;
+        if (::unlink(candidate.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 void CheckedFile::discard()

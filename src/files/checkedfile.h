@@ -13,12 +13,17 @@
 // Any failure removes the temporary file and leaves the previous file as it
 // was, so a full disk or a program killed in the middle of a save never
 // costs the user the file he had. A killed program may leave the hidden
-// temporary file behind, never a cut target.
+// temporary file behind, never a cut target; removeStaleTemporaries()
+// clears those of one target.
 //
 // Some targets cannot be replaced and are written directly, every write
 // checked: a device (/dev/null, /dev/full), a FIFO, a socket, and "-",
-// which means standard output. A symbolic link is followed to its final
-// target, which is then replaced safely; the link itself stays a link.
+// which means standard output. A FIFO is opened only once a program reads
+// from it: the writer waits FIFO_WAIT_MS for one and then fails ("no program
+// reads from this FIFO") rather than block for ever. The program's own
+// files (configuration, recent list) refuse such targets altogether
+// (regularFilesOnly()). A symbolic link is followed to its final target,
+// which is then replaced safely; the link itself stays a link.
 // A replaced file keeps its permission bits (and, where allowed, its owner).
 //
 // Failures carry the system's reason ("No space left on device"); callers
@@ -56,6 +61,11 @@ public:
         InjectedFailure &operator=(const InjectedFailure &) = delete;
     };
 
+    // How long a FIFO's writer waits for a reader.
+    static const int FIFO_WAIT_MS = 2000;
+    // A temporary file older than this is a killed save's, not one in progress.
+    static const int STALE_TEMPORARY_SECONDS = 600;
+
     // path: the target in the file system's bytes, or "-" for standard
     // output. Nothing is touched until the first write() or commit().
     explicit CheckedFile(std::string path);
@@ -70,6 +80,15 @@ public:
     // nothing was written). False after any failure, the target unchanged.
     bool commit();
 
+    // Refuses every target but a regular file (or one that does not exist
+    // yet): a FIFO or a device is never opened. Before the first write.
+    void regularFilesOnly() { m_regularOnly = true; }
+
+    // Removes the temporary files ".<name>.<random>.tmp" that saves of path
+    // killed before their end left in its folder: only regular files of
+    // this user older than STALE_TEMPORARY_SECONDS. Returns how many went.
+    static int removeStaleTemporaries(const std::string &path);
+
     // The system's reason of the first failure; empty while all went well.
     const std::string &errorString() const { return m_error; }
 
@@ -79,7 +98,9 @@ public:
 
 private:
     bool open();
-    bool openDirect();
+    bool openDirect(bool fifo);
+    bool openFifo();
+    bool failWith(const char *reason);
     bool openTemporary(bool replacing, unsigned mode, unsigned owner, unsigned group);
     bool writeAll(const char *data, size_t size);
     bool fail(int errorNumber);
@@ -94,5 +115,6 @@ private:
     bool m_direct = false;
     bool m_failed = false;
     bool m_committed = false;
+    bool m_regularOnly = false;
     std::string m_error;
 };

@@ -34,6 +34,7 @@ public:
     bool commit() { return m_file.commit(); }
     QString errorString() const { return QString::fromLocal8Bit(m_file.errorString().c_str()); }
     bool writesDirectly() const { return m_file.writesDirectly(); }
+    void regularFilesOnly() { m_file.regularFilesOnly(); }
 
 private:
     CheckedFile m_file;
@@ -42,3 +43,8 @@ private:
 // Writes bytes to path through a CheckedFileWriter. On failure returns false
 // and, when error is given, sets it to the system's reason.
 bool writeFileChecked(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// The same for the program's own files in its data folder (configuration,
+// recent list): only a regular file is written, never a FIFO or a device,
+// and the temporary files that killed saves of it left behind are removed.
+bool writeOwnFileChecked(const QString &path, const QByteArray &bytes, QString *error = nullptr);

@@ -38,9 +38,18 @@ QString ClientFileNames::stem(const QString &clientName)
 QString ClientFileNames::take(const QString &clientName, const QString &suffix)
 {
     const QString base = stem(clientName);
+    const QString key = base.toLower();
     QString name = base;
-    for (int counter = 2; m_taken.contains(name.toLower()); ++counter)
-        name = base + QLatin1Char('-') + QString::number(counter);
+    if (m_taken.contains(key)) {
+        // Counters below the kept one are all taken already; one taken by a
+        // client whose own name looks numbered ("John-3") is passed over.
+        int &counter = m_counters[key];
+        if (counter < 2)
+            counter = 2;
+        do
+            name = base + QLatin1Char('-') + QString::number(counter++);
+        while (m_taken.contains(name.toLower()));
+    }
     m_taken.insert(name.toLower());
     return name + QLatin1Char('.') + suffix;
 }

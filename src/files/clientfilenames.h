@@ -8,13 +8,16 @@
 // output folder nor hide in it. A name with nothing left is "client".
 //
 // Two clients of the same name (ignoring case, for file systems that ignore
-// it) get "-2", "-3", ... in the order they come:
+// it) get "-2", "-3", ... in the order they come. The next counter to try is
+// kept per stem, so a list of many clients of one name is named in time
+// proportional to its length:
 //
 //   "Smith, John Adam"  -> Smith_John_Adam.pdf
 //   "John Smith"        -> John_Smith.pdf
 //   "JOHN SMITH"        -> JOHN_SMITH-2.pdf
 //   "../../etc/passwd"  -> etc_passwd.pdf
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 
@@ -33,5 +36,6 @@ public:
     QString take(const QString &clientName, const QString &suffix);
 
 private:
-    QSet<QString> m_taken; // lower-cased stems with their counters
+    QSet<QString> m_taken;          // lower-cased stems with their counters
+    QHash<QString, int> m_counters; // lower-cased stem -> the next counter to try
 };

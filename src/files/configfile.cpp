@@ -114,5 +114,5 @@ AppConfig loadConfig(const QString &currentPath, const QString &previousPath)
 
 bool saveConfig(const QString &path, const AppConfig &config, QString *error)
 {
-    return writeFileChecked(path, writeConfig(config), error);
+    return writeOwnFileChecked(path, writeConfig(config), error);
 }

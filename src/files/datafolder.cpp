@@ -1,6 +1,7 @@
 #include "datafolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString dataFolder()
@@ -28,4 +29,12 @@ QString previousConfigFilePath()
 QString recentListPath()
 {
     return dataFolder() + QStringLiteral("sorvel7.num");
+}
+
+QString unwritableDataFolderMessage(const QString &configPath, const QString &reason)
+{
+    return QStringLiteral("Sorvel Numerology cannot keep its settings in the folder %1: %2.\n\n"
+                          "Until that folder can be written, the licence agreement is shown at every "
+                          "start and no setting or recent person is kept.")
+        .arg(QDir::toNativeSeparators(QFileInfo(configPath).absolutePath()), reason);
 }

@@ -20,3 +20,9 @@ QString previousConfigFilePath();
 
 // The recent list, "sorvel7.num" in the data folder, in person file format.
 QString recentListPath();
+
+// What the window tells the user, once, when the configuration file cannot
+// be written in the data folder (read-only, full, not a folder): which
+// folder, the system's reason, and what follows from it - the licence
+// agreement comes back at every start and no setting is kept.
+QString unwritableDataFolderMessage(const QString &configPath, const QString &reason);

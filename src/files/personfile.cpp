@@ -266,5 +266,5 @@ bool saveSavedPerson(const QString &path, const PersonInput &typed, const QDate 
 bool saveRecentList(const QString &path, const QList<RecentEntry> &entries, const QDate &forecast,
                     QString *error)
 {
-    return writeFileChecked(path, formatRecentList(entries, forecast).toUtf8(), error);
+    return writeOwnFileChecked(path, formatRecentList(entries, forecast).toUtf8(), error);
 }

@@ -3,6 +3,7 @@
 #include "boundedfile.h"
 #include "document/creporttools.h"
 #include "document/programfolder.h"
+#include "requiredtexts.h"
 #include "textcipher.h"
 
 #include <QCoreApplication>
@@ -197,7 +198,7 @@ TextLoadResult TextStore::load()
         result.reason = QStringLiteral("no application folder");
         return result;
     }
-    return loadFrom(folder + QLatin1String("eng.dat"));
+    return loadFrom(folder + QLatin1String("eng.dat"), Extent::Complete);
 }
 
 bool TextStore::loadFile(const QString &path, QString *reason)
@@ -208,7 +209,7 @@ bool TextStore::loadFile(const QString &path, QString *reason)
     return result.loaded();
 }
 
-TextLoadResult TextStore::loadFrom(const QString &path)
+TextLoadResult TextStore::loadFrom(const QString &path, Extent extent)
 {
     const BoundedFile file = readBoundedFile(path, MAX_FILE_BYTES);
     if (file.status != BoundedFile::Read) {
@@ -219,10 +220,10 @@ TextLoadResult TextStore::loadFrom(const QString &path)
         result.reason = file.reason;
         return result;
     }
-    return loadBytes(file.bytes);
+    return loadBytes(file.bytes, extent);
 }
 
-TextLoadResult TextStore::loadBytes(const QByteArray &bytes)
+TextLoadResult TextStore::loadBytes(const QByteArray &bytes, Extent extent)
 {
     clear();
     TextLoadResult result;
@@ -237,6 +238,21 @@ TextLoadResult TextStore::loadBytes(const QByteArray &bytes)
         clear(); // nothing of a damaged file is shown
         result.status = TextLoadResult::Refused;
         return result;
+    }
+    if (extent == Extent::Complete) {
+        // Every line may be sound and still half the file gone: a file cut
+        // short, or built from part of the sources.
+        const QStringList missing = missingRequiredTexts(*this);
+        if (!missing.isEmpty()) {
+            const int shown = 6;
+            QString list = QStringList(missing.mid(0, shown)).join(QLatin1String("; "));
+            if (missing.size() > shown)
+                list += QStringLiteral("; and %1 more").arg(missing.size() - shown);
+            clear();
+            result.status = TextLoadResult::Refused;
+            result.reason = QLatin1String("texts the readings print are missing (a file cut short?): ") + list;
+            return result;
+        }
     }
     result.status = TextLoadResult::Loaded;
     return result;

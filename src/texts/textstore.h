@@ -66,9 +66,16 @@ public:
     // The store every report builder reads, loaded once at start-up.
     static TextStore &instance();
 
-    // Loads "eng.dat" from the application's folder. A missing file leaves
-    // the store empty; the window stays silent about it, but shows the
-    // reason of a refused file.
+    // How much of the readings' texts a data file must hold.
+    enum class Extent {
+        Any,      // any part: a data file in the making, a test's few entries
+        Complete, // every entry the readings print (requiredtexts.h)
+    };
+
+    // Loads "eng.dat" from the application's folder, which must be complete:
+    // a file that lacks any entry the readings print is refused, the reason
+    // naming what it lacks. A missing file leaves the store empty; the
+    // window stays silent about it, but shows the reason of a refused file.
     TextLoadResult load();
     // Loads the given data file. Every table is emptied first; a file that
     // is missing or refused leaves the store empty. Refused are: anything but
@@ -76,11 +83,12 @@ public:
     // is not what the encoder writes (letters 'a'..'p' and 'A'..'P' in
     // pairs) or that does not decipher to Latin-1 text, a header whose topic
     // code is not a number, and a file without a header of a known topic.
-    // Lines over MAX_LINE_LENGTH are dropped whole, unchecked.
-    TextLoadResult loadFrom(const QString &path);
+    // Lines over MAX_LINE_LENGTH are dropped whole, unchecked. With
+    // Extent::Complete, also a file that lacks an entry the readings print.
+    TextLoadResult loadFrom(const QString &path, Extent extent = Extent::Any);
     // The same for a data file's contents already read, checked as above
     // but for the size, which the caller bounds (the fuzz target).
-    TextLoadResult loadBytes(const QByteArray &bytes);
+    TextLoadResult loadBytes(const QByteArray &bytes, Extent extent = Extent::Any);
     // The same for callers that need only a yes or no (and the reason).
     bool loadFile(const QString &path, QString *reason = nullptr);
 

@@ -91,6 +91,10 @@ void TestCliBatch::listsAndResults_data()
     QTest::newRow("names that are no file names") << header + "../../Ann Lee,,1990-05-17\n\"Bo/Ray\",,1990-05-17\n"
                                                   << 0 << QStringList{"Ann_Lee.json", "Bo_Ray.json"} << QStringList{};
     QTest::newRow("header only") << header << 0 << QStringList{} << QStringList{};
+    // A terminal would obey ESC and BEL: they are listed escaped.
+    QTest::newRow("control characters listed escaped")
+        << header + "Ann\x1b[31mLee\x07,,1990-13-01\x1b[0m\n" << 1 << QStringList{}
+        << QStringList{"line 2 (Ann\\x1b[31mLee\\x07): birth date '1990-13-01\\x1b[0m' is not a date (YYYY-MM-DD)"};
 }
 
 void TestCliBatch::listsAndResults()
@@ -106,6 +110,7 @@ void TestCliBatch::listsAndResults()
     const QString out = dir.filePath(QStringLiteral("out"));
     const CliRun run = runCli({"batch", listPath, "--out", out, FORECAST});
     QVERIFY2(run.exitCode == exitCode, run.err.constData());
+    QVERIFY(!run.err.contains('\x1b') && !run.err.contains('\x07'));
     QCOMPARE(filesIn(out), files);
     QStringList listed = skippedLines(run.err);
     listed.replaceInStrings(QStringLiteral("\n"), QStringLiteral(" "));

@@ -28,6 +28,8 @@ private slots:
     void personFileErrors();
     void fullDevice_data();
     void fullDevice();
+    void fifoWithoutReader_data() { fullDevice_data(); }
+    void fifoWithoutReader();
     void linkIsKept();
     void standardOutput();
     void refusedStandardOutput_data();
@@ -152,44 +154,46 @@ void TestCliFiles::personFileErrors_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("complaint");
+    QTest::addColumn<int>("status"); // 1 a file that cannot be used, 2 bad usage
     const QString single = path("single.num");
     put(single, "17.05.1990,John Smith,,0,01.01.2000,,,01.01.2000,,21.06.2024,,,,,0");
     put(path("notes.num"), "Dear diary,\ntoday I met John.");
     put(path("baddate.num"), "31.02.1990,John Smith,,0,,,,,,21.06.2024,,,,,0");
     QTest::newRow("not a person file")
-        << QStringList{"chart", "--person", path("notes.num")} << "Wrong file format!";
+        << QStringList{"chart", "--person", path("notes.num")} << "Wrong file format!" << 1;
     QTest::newRow("compat, not a person file")
-        << QStringList{"compat", "--person", path("notes.num")} << "Wrong file format!";
+        << QStringList{"compat", "--person", path("notes.num")} << "Wrong file format!" << 1;
     QTest::newRow("missing file") << QStringList{"chart", "--person", path("missing.num")}
-                                  << path("missing.num") + ": cannot open: No such file or directory";
-    QTest::newRow("a folder") << QStringList{"chart", "--person", m_dir.path()} << "Is a directory";
+                                  << path("missing.num") + ": cannot open: No such file or directory" << 1;
+    QTest::newRow("a folder") << QStringList{"chart", "--person", m_dir.path()} << "Is a directory" << 1;
     QTest::newRow("file and --full") << QStringList{"chart", "--person", single, "--full", "X"}
-                                     << "--person replaces --full";
+                                     << "--person replaces --full" << 2;
     QTest::newRow("impossible birth date")
-        << QStringList{"chart", "--person", path("baddate.num")} << "birth date is not a valid date";
+        << QStringList{"chart", "--person", path("baddate.num")} << "birth date is not a valid date" << 2;
     QTest::newRow("compat without a partner")
-        << QStringList{"compat", "--person", single} << "the file has no partner";
+        << QStringList{"compat", "--person", single} << "the file has no partner" << 2;
     QTest::newRow("compat, file and --partner-birth")
         << QStringList{"compat", "--person", single, "--partner-birth", "1990-01-01"}
-        << "--person replaces --partner-birth";
+        << "--person replaces --partner-birth" << 2;
     const QStringList ann = {"person", "--full", "Ann", "--birth", "1990-01-01"};
-    QTest::newRow("person without --out") << ann << "missing --out";
+    QTest::newRow("person without --out") << ann << "missing --out" << 2;
     QTest::newRow("person without --birth")
-        << QStringList{"person", "--full", "Ann", "--out", "x.num"} << "missing --birth";
+        << QStringList{"person", "--full", "Ann", "--out", "x.num"} << "missing --birth" << 2;
     QTest::newRow("unknown gender") << ann + QStringList{"--gender", "other", "--out", "x.num"}
-                                    << "--gender: expected female or male";
+                                    << "--gender: expected female or male" << 2;
     QTest::newRow("marks of the wrong length")
-        << ann + QStringList{"--marks-full", "12", "--out", "x.num"} << "expected 3 digits";
+        << ann + QStringList{"--marks-full", "12", "--out", "x.num"} << "expected 3 digits" << 2;
     QTest::newRow("marks not 0 to 2")
-        << ann + QStringList{"--marks-short", "123", "--out", "x.num"} << "marks are digits 0, 1 or 2";
+        << ann + QStringList{"--marks-short", "123", "--out", "x.num"} << "marks are digits 0, 1 or 2" << 2;
 }
 
 void TestCliFiles::personFileErrors()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, complaint);
+    QFETCH(int, status);
     const CliRun run = runCli(args);
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.exitCode, status);
     QVERIFY2(run.err.contains(complaint.toUtf8()), run.err.constData());
     QVERIFY(run.out.isEmpty());
     QVERIFY(!QFile::exists("x.num"));
@@ -226,6 +230,22 @@ void TestCliFiles::fullDevice()
     QVERIFY(::stat("/dev/full", &after) == 0);
     QVERIFY(S_ISCHR(after.st_mode));
     QCOMPARE(after.st_rdev, before.st_rdev);
+}
+
+// A FIFO that nobody reads: every writer gives up after a short wait, with
+// the reason, instead of blocking for ever; the FIFO stays a FIFO.
+void TestCliFiles::fifoWithoutReader()
+{
+    QFETCH(QStringList, args);
+    const QString fifo = path("nobody-reads");
+    QFile::remove(fifo);
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const CliRun run = runCli(args + QStringList{fifo});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(": cannot write: No program reads from this FIFO"), run.err.constData());
+    struct stat status;
+    QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &status) == 0);
+    QVERIFY(S_ISFIFO(status.st_mode));
 }
 
 void TestCliFiles::linkIsKept()

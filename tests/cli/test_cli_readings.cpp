@@ -32,6 +32,8 @@ private slots:
     void datesWithTrailingCharacters_data();
     void datesWithTrailingCharacters();
     void damagedDefaultDataFile();
+    void cutDefaultDataFile_data();
+    void cutDefaultDataFile();
     void help();
 
 private:
@@ -405,6 +407,50 @@ void TestCliReadings::datesWithTrailingCharacters()
 // The data file beside the program: missing is allowed (the readings have
 // no prose, as in the window), damaged is refused. A copy of the tool in a
 // folder of its own has a data file of our choosing beside it.
+void TestCliReadings::cutDefaultDataFile_data()
+{
+    QTest::addColumn<bool>("atLineEnd");
+    QTest::addColumn<QString>("reason");
+    // Half the bytes: the last line may be cut in its middle, and refused
+    // for that, or end whole - then what the file lacks refuses it.
+    QTest::newRow("half the bytes") << false << "refused as a data file: ";
+    QTest::newRow("half, at a line end") << true
+                                         << "refused as a data file: texts the readings print are missing";
+}
+
+// The program's own eng.dat cut short: every line that is left is sound, but
+// the readings would lose their texts. Refused, naming what is missing.
+void TestCliReadings::cutDefaultDataFile()
+{
+    QFETCH(bool, atLineEnd);
+    QFETCH(QString, reason);
+    QFile shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/eng.dat"));
+    QVERIFY2(shipped.open(QIODevice::ReadOnly), qPrintable(shipped.fileName()));
+    const QByteArray whole = shipped.readAll();
+    QByteArray half = whole.left(whole.size() / 2);
+    if (atLineEnd)
+        half.truncate(half.lastIndexOf('\n') + 1);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(copyCliTool(folder.path(), false));
+    const QString data = folder.filePath(QStringLiteral("eng.dat"));
+    QFile cut(data);
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    QCOMPARE(cut.write(half), qint64(half.size()));
+    cut.close();
+    QProcess run;
+    run.start(folder.filePath(QStringLiteral("sorvel-cli")),
+              {"report", "numerology", "--full", "John Smith", "--birth", "1990-05-17"});
+    QVERIFY(run.waitForFinished(-1));
+    QCOMPARE(run.exitCode(), 1);
+    QVERIFY(run.readAllStandardOutput().isEmpty());
+    const QString err = QString::fromUtf8(run.readAllStandardError());
+    QVERIFY2(err.startsWith(QStringLiteral("sorvel-cli: report: %1: ").arg(data) + reason), qPrintable(err));
+    if (atLineEnd)
+        QVERIFY2(err.contains(QLatin1String("topic ")), qPrintable(err));
+}
+
 void TestCliReadings::damagedDefaultDataFile()
 {
     QTemporaryDir folder;
@@ -415,14 +461,14 @@ void TestCliReadings::damagedDefaultDataFile()
 
     QProcess missing;
     missing.start(tool, matrix);
-    QVERIFY(missing.waitForFinished(60000));
+    QVERIFY(missing.waitForFinished(-1));
     QCOMPARE(missing.exitCode(), 0);
 
     const QString data = folder.filePath(QStringLiteral("eng.dat"));
     QVERIFY(QFile::copy(path("damaged.dat"), data));
     QProcess damaged;
     damaged.start(tool, matrix);
-    QVERIFY(damaged.waitForFinished(60000));
+    QVERIFY(damaged.waitForFinished(-1));
     QCOMPARE(damaged.exitCode(), 1);
     QVERIFY(damaged.readAllStandardOutput().isEmpty());
     const QString err = QString::fromUtf8(damaged.readAllStandardError());

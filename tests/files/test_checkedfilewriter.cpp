@@ -1,6 +1,8 @@
 // The checked writer: a save either completes or leaves the previous file as
 // it was, with the system's reason; devices and FIFOs are written in place,
-// symbolic links are followed and kept.
+// a FIFO nobody reads fails instead of blocking, symbolic links are followed
+// and kept; the program's own files refuse FIFOs and devices, and clear what
+// killed saves left behind.
 
 #include "files/checkedfilewriter.h"
 
@@ -15,6 +17,7 @@
 #include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(CheckedFileWriter::Step)
@@ -33,6 +36,10 @@ private slots:
     void abandonedWriterLeavesNoTrace();
     void fullDeviceIsWrittenInPlace();
     void nullDeviceAndFifoAreWrittenInPlace();
+    void fifoWithoutReaderFails();
+    void ownFilesRefuseSpecialFiles_data();
+    void ownFilesRefuseSpecialFiles();
+    void staleTemporariesAreRemoved();
     void symbolicLinksAreFollowed_data();
     void symbolicLinksAreFollowed();
     void folderIsRefused();
@@ -195,6 +202,90 @@ void TestCheckedFileWriter::nullDeviceAndFifoAreWrittenInPlace()
     QCOMPARE(QByteArray(buffer, int(got)), QByteArray("through the pipe"));
     QCOMPARE(fileType(fifo), mode_t(S_IFIFO));
     QCOMPARE(folderEntries(), QStringList{"pipe"});
+}
+
+// Nobody reads the FIFO: the writer waits a little for a reader, then gives
+// up with a reason instead of blocking for ever.
+void TestCheckedFileWriter::fifoWithoutReaderFails()
+{
+    const QString fifo = path("pipe");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    CheckedFileWriter writer(fifo);
+    QVERIFY(!writer.write("nobody listens"));
+    QVERIFY(!writer.commit());
+    QVERIFY(writer.writesDirectly());
+    QCOMPARE(writer.errorString(), QStringLiteral("No program reads from this FIFO"));
+    QCOMPARE(fileType(fifo), mode_t(S_IFIFO));
+    QCOMPARE(folderEntries(), QStringList{"pipe"});
+}
+
+void TestCheckedFileWriter::ownFilesRefuseSpecialFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO with a reader") << "fifo";
+    QTest::newRow("device") << "device";
+    QTest::newRow("link to a FIFO") << "link";
+}
+
+// The configuration and the recent list are written only as regular files:
+// a FIFO or a device in their place is refused before it is opened, even
+// while a reader waits on the FIFO, so the window never blocks at its end.
+void TestCheckedFileWriter::ownFilesRefuseSpecialFiles()
+{
+    QFETCH(QString, kind);
+    const QString fifo = path("sorvel7.num");
+    QString target = fifo;
+    int reader = -1;
+    if (kind == "device") {
+        target = QStringLiteral("/dev/null");
+    } else {
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        if (kind == "link") {
+            target = path("link.num");
+            QVERIFY(QFile::link(fifo, target));
+        }
+    }
+    const auto closeReader = qScopeGuard([reader] {
+        if (reader >= 0)
+            ::close(reader);
+    });
+    QString error;
+    QVERIFY(!writeOwnFileChecked(target, "recent people", &error));
+    QCOMPARE(error, QStringLiteral("Not a regular file"));
+    if (reader >= 0) {
+        char buffer[16];
+        QCOMPARE(::read(reader, buffer, sizeof buffer), ssize_t(0)); // no writer ever came
+        QCOMPARE(fileType(fifo), mode_t(S_IFIFO));
+    }
+    // A regular file, or none yet, is written as by every save.
+    QVERIFY2(writeOwnFileChecked(path("sorvel7.cfg"), "settings", &error), qPrintable(error));
+    QCOMPARE(contents(path("sorvel7.cfg")), QByteArray("settings"));
+}
+
+// A save killed between its temporary file and the rename leaves
+// ".NAME.RANDOM.tmp"; the next save of the same file removes those that are
+// old enough not to be another save's in progress, and nothing else.
+void TestCheckedFileWriter::staleTemporariesAreRemoved()
+{
+    const auto putAged = [this](const QString &name, int ageSeconds) {
+        put(path(name), "cut short");
+        const timeval now{::time(nullptr) - ageSeconds, 0};
+        const timeval times[2] = {now, now};
+        QVERIFY(::utimes(QFile::encodeName(path(name)).constData(), times) == 0);
+    };
+    const int old = CheckedFile::STALE_TEMPORARY_SECONDS + 60;
+    putAged(".sorvel7.num.k3j9a.tmp", old);  // a killed save: removed
+    putAged(".sorvel7.num.z0.tmp", old);     // another: removed
+    putAged(".sorvel7.num.q1w2.tmp", 5);     // a save in progress: kept
+    putAged(".sorvel7.cfg.k3j9a.tmp", old);  // another file's: kept
+    putAged(".sorvel7.num.K3-9.tmp", old);   // not a name the writer makes: kept
+    putAged(".sorvel7.num.tmp", old);        // no random word: kept
+    QString error;
+    QVERIFY2(writeOwnFileChecked(path("sorvel7.num"), "recent people", &error), qPrintable(error));
+    QCOMPARE(folderEntries(), (QStringList{".sorvel7.cfg.k3j9a.tmp", ".sorvel7.num.K3-9.tmp",
+                                           ".sorvel7.num.q1w2.tmp", ".sorvel7.num.tmp", "sorvel7.num"}));
 }
 
 void TestCheckedFileWriter::symbolicLinksAreFollowed_data()

@@ -46,6 +46,14 @@ void TestClientFileNames::names_data()
     QTest::newRow("a name that looks numbered")
         << QStringList{"John Smith", "John Smith", "John Smith-2"}
         << QStringList{"John_Smith.json", "John_Smith-2.json", "John_Smith-2-2.json"};
+    // A numbered name taken first is passed over when the counter reaches it,
+    // and the counting goes on after it.
+    QTest::newRow("counter passes a numbered name")
+        << QStringList{"Ann Lee-3", "Ann Lee", "Ann Lee", "ann lee", "Ann Lee"}
+        << QStringList{"Ann_Lee-3.json", "Ann_Lee.json", "Ann_Lee-2.json", "ann_lee-4.json", "Ann_Lee-5.json"};
+    QTest::newRow("numbered name after the counter passed it")
+        << QStringList{"Ann Lee", "Ann Lee", "Ann Lee-2", "Ann Lee"}
+        << QStringList{"Ann_Lee.json", "Ann_Lee-2.json", "Ann_Lee-2-2.json", "Ann_Lee-3.json"};
     const QString longName = QString(100, QLatin1Char('a'));
     QTest::newRow("long name cut") << QStringList{longName, longName}
                                    << QStringList{QString(80, QLatin1Char('a')) + ".json",

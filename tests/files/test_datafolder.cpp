@@ -1,6 +1,7 @@
 // The data folder: made when missing, and the three files the program
 // keeps there.
 
+#include "files/configfile.h"
 #include "files/datafolder.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@ class TestDataFolder : public QObject
 
 private slots:
     void folderIsMadeWhenMissing();
+    void unwritableFolderIsNamedWithItsReason();
 };
 
 void TestDataFolder::folderIsMadeWhenMissing()
@@ -31,6 +33,25 @@ void TestDataFolder::folderIsMadeWhenMissing()
     QCOMPARE(configFilePath(), folder + "sorvel7.cfg");
     QCOMPARE(previousConfigFilePath(), folder + "sorvel6.cfg");
     QCOMPARE(recentListPath(), folder + "sorvel7.num");
+}
+
+// A data folder that cannot be written (here a file stands where it should
+// be, which stops root too): the save fails, and the message names the
+// folder and the system's reason.
+void TestDataFolder::unwritableFolderIsNamedWithItsReason()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QFile blocker(home.filePath("data"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString config = home.filePath("data/sorvel7.cfg");
+    QString reason;
+    QVERIFY(!saveConfig(config, AppConfig(), &reason));
+    QCOMPARE(reason, QStringLiteral("Not a directory"));
+    const QString message = unwritableDataFolderMessage(config, reason);
+    QVERIFY2(message.contains(home.filePath("data") + ": Not a directory."), qPrintable(message));
+    QVERIFY(message.contains("licence agreement is shown at every start"));
 }
 
 QTEST_GUILESS_MAIN(TestDataFolder)

@@ -1,8 +1,15 @@
 // The interpretation texts shipped in the built eng.dat: every entry a report
 // or a guide page can ask for is there and long enough to be a reading.
-// A failure names each missing or short entry.
+// A failure names each missing or short entry. The program's own load
+// refuses a data file that lacks any of them - cut short, or built without
+// some topic - naming what is missing.
 
+#include "texts/requiredtexts.h"
+#include "texts/textcipher.h"
 #include "texts/textstore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -74,15 +81,19 @@ private slots:
     void readersAskForEveryEntry_data();
     void readersAskForEveryEntry();
     void noteTopicHoldsOnlyTheChartNote();
+    void shippedFileIsComplete();
+    void incompleteFileIsRefused_data();
+    void incompleteFileIsRefused();
 
 private:
     TextStore m_store;
+    QString m_path;
 };
 
 void TestTextCoverage::initTestCase()
 {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/eng.dat");
-    QVERIFY2(m_store.loadFile(path), qPrintable(QStringLiteral("cannot read ") + path));
+    m_path = QCoreApplication::applicationDirPath() + QStringLiteral("/eng.dat");
+    QVERIFY2(m_store.loadFile(m_path), qPrintable(QStringLiteral("cannot read ") + m_path));
 }
 
 void TestTextCoverage::topics_data()
@@ -281,6 +292,81 @@ void TestTextCoverage::noteTopicHoldsOnlyTheChartNote()
 {
     for (int number = 1; number < 16; ++number)
         QVERIFY2(m_store.text(900, number).isEmpty(), qPrintable(QString::number(number)));
+}
+
+void TestTextCoverage::shippedFileIsComplete()
+{
+    QCOMPARE(missingRequiredTexts(m_store), QStringList());
+    TextStore store;
+    const TextLoadResult result = store.loadFrom(m_path, TextStore::Extent::Complete);
+    QVERIFY2(result.loaded(), qPrintable(result.reason));
+}
+
+namespace {
+
+// The shipped file's lines, enciphered as they are.
+QByteArrayList shippedLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().split('\n');
+}
+
+// The lines without the entry of one header: its header and content lines
+// up to the next header.
+QByteArrayList withoutEntry(const QByteArrayList &lines, const QByteArray &header)
+{
+    QByteArrayList kept;
+    bool dropping = false;
+    for (const QByteArray &line : lines) {
+        QString plain = QString::fromLatin1(line);
+        decipherLine(plain);
+        if (plain.startsWith(QLatin1Char('#')) && plain.size() >= 6)
+            dropping = plain.left(6) == QLatin1String(header);
+        if (!dropping)
+            kept.append(line);
+    }
+    return kept;
+}
+
+} // namespace
+
+// Every line of these files is sound: only what they lack can refuse them.
+void TestTextCoverage::incompleteFileIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("named"); // what the reason names
+    const QByteArrayList lines = shippedLines(m_path);
+    QVERIFY(lines.size() > 100);
+    QTest::newRow("cut at half, at a line end")
+        << QByteArrayList(lines.mid(0, lines.size() / 2)).join('\n') << "are missing (a file cut short?): ";
+    QTest::newRow("one personal year reading left out")
+        << withoutEntry(lines, "#10607").join('\n') << "texts the readings print are missing (a file cut "
+                                                        "short?): topic 106 entry 7";
+    QTest::newRow("one guide page left out")
+        << withoutEntry(lines, "#70120").join('\n') << "guide page 12";
+}
+
+void TestTextCoverage::incompleteFileIsRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, named);
+    TextStore store;
+    const TextLoadResult result = store.loadBytes(bytes, TextStore::Extent::Complete);
+    QCOMPARE(result.status, TextLoadResult::Refused);
+    QVERIFY2(result.reason.contains(named), qPrintable(result.reason));
+    QVERIFY(store.text(101, 0).isEmpty()); // nothing of a refused file is kept
+    // A file in the making may hold any part of the texts.
+    QVERIFY(store.loadBytes(bytes, TextStore::Extent::Any).loaded());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("eng.dat"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    file.close();
+    QCOMPARE(store.loadFrom(path, TextStore::Extent::Complete).reason, result.reason);
 }
 
 QTEST_GUILESS_MAIN(TestTextCoverage)

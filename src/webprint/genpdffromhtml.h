@@ -6,6 +6,12 @@
 // went. The HTML file is the task's to remove: it is gone once the page has
 // loaded it, or at the latest when the task is destroyed.
 //
+// The page prints our own report and nothing else: it has an off-the-record
+// profile (no cache, cookies or storage on the disk), loads the HTML file by
+// its local path, and refuses every other request - the network, any other
+// file:// URL (an iframe of another local file), anything but the report's
+// own inline pictures (data: URLs).
+//
 //   run() --load--> loadFinished(ok) --print--> pdfPrintingFinished(path, ok)
 //                                                    --> finished(ok)
 
@@ -18,10 +24,12 @@
 Q_DECLARE_LOGGING_CATEGORY(lcExport)
 
 class QWebEnginePage;
+class QWebEngineProfile;
 
 // Before the application object of a program that prints without a window:
-// the offscreen platform unless another was chosen, the web engine's sandbox
-// off when run as root (it refuses to start with it), shared GL contexts.
+// the offscreen platform unless another was chosen, the web engine without
+// its GPU process and, when run as root, without its sandbox (it refuses to
+// start with it), unless switches were given; shared GL contexts.
 void prepareHeadlessWebEngine();
 
 class GenPDFfromHTML : public QObject
@@ -64,5 +72,6 @@ private:
     QString m_pdfPath;
     QString m_error;
     bool m_openWhenDone = true;
+    QWebEngineProfile *m_profile;
     QWebEnginePage *m_page;
 };
