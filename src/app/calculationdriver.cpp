@@ -71,6 +71,10 @@ void dropAutomaticMarks(QVector<int> &marks, const QVector<int> &automatic)
 
 } // namespace
 
+const char *const CCalculationDriver::BIRTH_DATE_REFUSAL = "The birth date is not a date between 1800 and next year.";
+const char *const CCalculationDriver::PARTNER_DATE_REFUSAL =
+    "The partner's birth date is not a date between 1800 and next year.";
+
 QString CCalculationDriver::refusalOf(const PersonInput &typed)
 {
     const PersonInput input = cleanedInput(typed);
@@ -88,9 +92,9 @@ QString CCalculationDriver::refusalOf(const PersonInput &typed)
     if (typedSomething(typed.petName) && input.petName.isEmpty())
         return cleanedAway(QString(), QStringLiteral("pet name"), typed.petName);
     if (!input.birthDate.isValid())
-        return QStringLiteral("The birth date is not a date between 1800 and next year.");
+        return QLatin1String(BIRTH_DATE_REFUSAL);
     if (input.hasPartner() && !input.partnerBirthDate.isValid())
-        return QStringLiteral("The partner's birth date is not a date between 1800 and next year.");
+        return QLatin1String(PARTNER_DATE_REFUSAL);
     const PersonInput automatic = withAutomaticMarks(typed);
     PersonRecord person = personRecord(input);
     dropAutomaticMarks(person.fullMarks, automatic.fullMarks);

@@ -1,6 +1,7 @@
 #include "cinputoverlay.h"
 
 #include "app/cdateedit.h"
+#include "app/datetyping.h"
 #include "app/cimagebutton.h"
 #include "app/cskinmanager.h"
 #include "engine/cnumerology.h"
@@ -140,6 +141,7 @@ QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QStrin
     field->setGeometry(x, 30, width, 25);
     field->setToolTip(toolTip);
     field->setPlaceholderText(toolTip);
+    connect(field, &QLineEdit::returnPressed, this, &CInputOverlay::applyRequested);
     return field;
 }
 
@@ -187,6 +189,17 @@ void CInputOverlay::setRecentEntries(const QList<RecentEntry> &entries)
         if (k < entries.size())
             m_recentButtons[k]->setText(recentButtonText(entries.at(k)));
     }
+}
+
+QString CInputOverlay::impossibleDate(bool partner) const
+{
+    const CDateEdit *field = fieldsOf(partner).birthDate;
+    const TypedDate typed = readTypedDate(field->text(), field->displayFormat().startsWith(QLatin1Char('d')),
+                                          field->minimumDate(), field->maximumDate());
+    if (typed.problem != TypedDate::NoSuchDay && typed.problem != TypedDate::NoSuchMonth)
+        return QString();
+    return (partner ? QStringLiteral("The partner's birth date ") : QStringLiteral("The birth date ")) + field->text()
+        + QStringLiteral(" does not exist: ") + typedDateProblem(typed, field->minimumDate(), field->maximumDate());
 }
 
 PersonInput CInputOverlay::input() const
@@ -295,16 +308,23 @@ void CInputOverlay::showPreview(bool partner, const NumerologyResult &r, const Q
 
 void CInputOverlay::clearPreview()
 {
-    for (const PersonFields *fields : {&m_person, &m_partner}) {
-        fields->numbers->clearValues();
-        fields->namePanel->clearValues();
-    }
+    clearPreview(false);
+    clearPreview(true);
+}
+
+void CInputOverlay::clearPreview(bool partner)
+{
+    const PersonFields &fields = fieldsOf(partner);
+    fields.numbers->clearValues();
+    fields.namePanel->clearValues();
 }
 
 void CInputOverlay::applyStyle()
 {
-    // The overlay covers the whole window in the window's own colour.
-    setStyleSheet(m_skin->mapStyleSheet(QStringLiteral("QWidget#inputOverlay { background: #1e1917; }")));
+    // The overlay covers the whole window in the window's own colour. The
+    // colour is mapped on its own: tinting the whole rule would read the
+    // selector's "#inputOverlay" as a colour and rewrite it.
+    setStyleSheet(QStringLiteral("QWidget#inputOverlay { background: %1; }").arg(m_skin->mapColor("#1e1917").name()));
     for (CImageButton *button : {m_saveButton, m_openButton, m_newButton})
         button->applySkin(m_skin);
     for (QWidget *field : std::initializer_list<QWidget *>{

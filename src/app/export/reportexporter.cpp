@@ -4,6 +4,7 @@
 #include "app/export/genpdffromhtml.h"
 #include "app/export/reportselectiondialog.h"
 #include "app/myqwebengineview.h"
+#include "app/openlink.h"
 #include "app/reportviews.h"
 #include "app/windowlayout.h"
 #include "engine/messagereporter.h"
@@ -19,6 +20,7 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -164,7 +166,9 @@ bool CReportExporter::startPdf(const QString &pdfPath, const ReportSelection &se
         showError(tr("Cannot prepare the reports for printing: %1").arg(reason));
         return false;
     }
-    m_task->setOpenWhenDone(m_openPdf);
+    // The exporter opens the finished PDF itself, so a desktop without a
+    // viewer is told where the file is.
+    m_task->setOpenWhenDone(false);
     connect(m_task, &GenPDFfromHTML::finished, this, &CReportExporter::taskFinished);
     setBusy(true);
     m_task->run();
@@ -191,6 +195,8 @@ void CReportExporter::taskFinished(bool success)
     setBusy(false);
     if (!success)
         showError(m_task->errorString());
+    else if (m_openPdf)
+        openLink(QUrl::fromLocalFile(m_task->pdfPath()));
     emit finished(success);
 }
 
