@@ -55,7 +55,7 @@ QString CPersonFiles::askSavePath(const PersonInput &typed)
     const QString proposed = proposedPath(typed);
     dialog.setDirectory(startFolder());
     if (!QFileInfo(proposed).fileName().isEmpty())
-        dialog.selectFile(proposed);
+        dialog.selectFile(QFileInfo(proposed).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return withPersonSuffix(dialog.selectedFiles().constFirst());

@@ -66,7 +66,7 @@ void TestCliBarcode::writesReadablePng_data()
         << "qrcode.enable" << QByteArray("HELLO WORLD") << QSize(210, 210) << "#8b1a4c";
     const QString accents = QString::fromUtf8("Zo\u00eb M\u00fcller \u6570\u79d8");
     QTest::newRow("QR accents and CJK") << QStringList{"--kind", "0", "--text", accents} << "qrcode.enable"
-                                        << accents.toUtf8() << QSize() << "#000000";
+                                        << accents.toUtf8() << QSize() << "#ffffff";
     QTest::newRow("Code 128") << QStringList{"--kind", "2", "--text", "Client 104729"} << "code128.enable"
                               << QByteArray("Client 104729") << QSize() << "#000000";
     QTest::newRow("EAN-13") << QStringList{"--kind", "5", "--text", "400638133393", "--color", "#003366"}
