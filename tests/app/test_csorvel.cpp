@@ -9,6 +9,7 @@
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/myqwebengineview.h"
+#include "app/personfiles.h"
 #include "app/reportviews.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
@@ -596,11 +597,11 @@ void TestCSorvel::savedFileGetsTheSuffix()
     QVERIFY2(notice->text().endsWith(QDir::toNativeSeparators(dir.filePath(QStringLiteral("john.num")))),
              qPrintable(notice->text()));
 
-    // A suffix the user typed is kept.
-    answerFileDialog(dir.filePath(QStringLiteral("mary.txt")), &answer);
-    m_window->OnSaveFile();
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("mary.txt"))));
     QVERIFY(m_reporter.messages.isEmpty());
+    // A suffix the user typed is kept; a dot in a folder's name is no suffix.
+    QCOMPARE(CPersonFiles::withPersonSuffix(QStringLiteral("/tmp/mary.txt")), QStringLiteral("/tmp/mary.txt"));
+    QCOMPARE(CPersonFiles::withPersonSuffix(QStringLiteral("/tmp/a.b/mary")), QStringLiteral("/tmp/a.b/mary.num"));
+    QCOMPARE(CPersonFiles::withPersonSuffix(QString()), QString());
 }
 
 void TestCSorvel::reopenedFileBringsThePetBack_data()
