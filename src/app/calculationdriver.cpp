@@ -55,8 +55,14 @@ namespace {
 // A name typed but cleaned away entirely: say which characters did not count.
 QString cleanedAway(const QString &nameOwner, const QString &kind, const QString &typed)
 {
-    return nameFailure(nameOwner, kind, QString(), "") + QStringLiteral(" Ignored: \"%1\".")
-                                                           .arg(ignoredNameCharacters(typed));
+    // The characters one by one, so a word of another script reads as the
+    // letters that were dropped, and what to do instead.
+    QStringList ignored;
+    for (const QChar c : ignoredNameCharacters(typed))
+        ignored << QString(c);
+    return nameFailure(nameOwner, kind, QString(), "")
+        + QStringLiteral(" Ignored: %1. Please write the %2 in Latin letters (A to Z).")
+              .arg(ignored.join(QStringLiteral(", ")), kind);
 }
 
 bool typedSomething(const QString &name) { return !name.trimmed().isEmpty(); }

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -186,8 +187,18 @@ void CInputOverlay::setRecentEntries(const QList<RecentEntry> &entries)
 {
     for (int k = 0; k < RECENT_BUTTONS; ++k) {
         m_recentButtons[k]->setVisible(k < entries.size());
-        if (k < entries.size())
-            m_recentButtons[k]->setText(recentButtonText(entries.at(k)));
+        if (k < entries.size()) {
+            // A long name ends in "..." inside the button; the whole text is
+            // its tool tip.
+            QPushButton *button = m_recentButtons[k];
+            const QString text = recentButtonText(entries.at(k));
+            const QFontMetrics metrics(button->font());
+            QStringList lines = text.split(QStringLiteral("\r\n"));
+            for (QString &line : lines)
+                line = metrics.elidedText(line, Qt::ElideRight, button->width() - 16);
+            button->setText(lines.join(QStringLiteral("\r\n")));
+            button->setToolTip(text.split(QStringLiteral("\r\n")).join(QLatin1Char('\n')));
+        }
     }
 }
 

@@ -866,6 +866,11 @@ void CSorvel::slotPNC(QDate date)
 
 void CSorvel::OnCalcPetNum()
 {
+    // Nothing to calculate: say what is missing rather than nothing.
+    if (m_petPage->name().trimmed().isEmpty()) {
+        messageReporter().critical(QString(), QStringLiteral("Type the pet's name first."));
+        return;
+    }
     if (m_driver->calculatePet(m_petPage->name(), m_petPage->birthDate(), m_forecastDate->date()))
         m_panels->showPet(m_driver->pet());
     m_reports->show(CReportViews::Pet, m_driver->pet().document());

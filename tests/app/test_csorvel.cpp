@@ -380,9 +380,11 @@ void TestCSorvel::refusedNameKeepsEverything_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     const QString ivan = QString::fromUtf8("\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd");
+    const QString ivanLetters = QString::fromUtf8("\xd0\x98, \xd0\xb2, \xd0\xb0, \xd0\xbd");
     QTest::newRow("cyrillic") << ivan
                               << QString("The full name is empty once cleaned: only Latin letters, digits and "
-                                         "spaces count. Ignored: \"" + ivan + "\".");
+                                         "spaces count. Ignored: " + ivanLetters
+                                         + ". Please write the full name in Latin letters (A to Z).");
     QTest::newRow("no vowel") << "Bcd" << "The full name \"Bcd\" has no vowels.";
     QTest::newRow("digits only") << "12345 67890" << "The full name \"12345 67890\" has no vowels.";
 }
