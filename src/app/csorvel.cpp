@@ -57,6 +57,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimeLine>
 #include <QTimer>
 #include <QWebEngineSettings>
@@ -490,8 +491,11 @@ void CSorvel::showPage(int page)
     m_markAnimation->stop();
     m_markAnimation->setEndValue(QRect(0, moduleButtonY(page), 165, 80));
     m_markAnimation->start();
-    for (int i = 0; i < PAGE_COUNT; ++i)
+    for (int i = 0; i < PAGE_COUNT; ++i) {
         m_moduleButtons[i]->setProperty("current", i == page);
+        m_moduleButtons[i]->style()->unpolish(m_moduleButtons[i]); // the sheet reads the property again
+        m_moduleButtons[i]->style()->polish(m_moduleButtons[i]);
+    }
 
     m_frameAnimation->stop();
     m_frameAnimation->setEndValue(reportFrameRect(report));
