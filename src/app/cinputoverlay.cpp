@@ -5,6 +5,7 @@
 #include "app/cimagebutton.h"
 #include "app/cskinmanager.h"
 #include "engine/cnumerology.h"
+#include "engine/namecleaning.h"
 #include "engine/readingtext.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfowidget.h"
@@ -142,6 +143,7 @@ QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QStrin
     field->setGeometry(x, 30, width, 25);
     field->setToolTip(toolTip);
     field->setPlaceholderText(toolTip);
+    field->setMaxLength(MAX_NAME_LENGTH);
     connect(field, &QLineEdit::returnPressed, this, &CInputOverlay::applyRequested);
     return field;
 }
