@@ -62,8 +62,14 @@ namespace {
 // A name typed but cleaned away entirely: say which characters did not count.
 QString cleanedAway(const QString &nameOwner, const QString &kind, const QString &typed)
 {
-    return nameFailure(nameOwner, kind, QString(), "") + QStringLiteral(" Ignored: \"%1\".")
-                                                           .arg(ignoredNameCharacters(typed));
+    // The characters one by one, so a word of another script reads as the
+    // letters that were dropped, and what to do instead.
+    QStringList ignored;
+    for (const QChar c : ignoredNameCharacters(typed))
+        ignored << QString(c);
+    return nameFailure(nameOwner, kind, QString(), "")
+        + QStringLiteral(" Ignored: %1. Please write the %2 in Latin letters (A to Z).")
+              .arg(ignored.join(QStringLiteral(", ")), kind);
 }
 
 bool typedSomething(const QString &name) { return !name.trimmed().isEmpty(); }
@@ -77,6 +83,10 @@ void dropAutomaticMarks(QVector<int> &marks, const QVector<int> &automatic)
 }
 
 } // namespace
+
+const char *const CCalculationDriver::BIRTH_DATE_REFUSAL = "The birth date is not a date between 1800 and next year.";
+const char *const CCalculationDriver::PARTNER_DATE_REFUSAL =
+    "The partner's birth date is not a date between 1800 and next year.";
 
 QString CCalculationDriver::refusalOf(const PersonInput &typed)
 {
@@ -102,9 +112,9 @@ QString CCalculationDriver::refusalOf(const PersonInput &typed, const PersonInpu
     if (typedSomething(typed.petName) && input.petName.isEmpty())
         return cleanedAway(QString(), QStringLiteral("pet name"), typed.petName);
     if (!input.birthDate.isValid())
-        return QStringLiteral("The birth date is not a date between 1800 and next year.");
+        return QLatin1String(BIRTH_DATE_REFUSAL);
     if (input.hasPartner() && !input.partnerBirthDate.isValid())
-        return QStringLiteral("The partner's birth date is not a date between 1800 and next year.");
+        return QLatin1String(PARTNER_DATE_REFUSAL);
     const PersonInput automatic = withAutomaticMarks(typed, input);
     PersonRecord person = personRecord(input);
     dropAutomaticMarks(person.fullMarks, automatic.fullMarks);

@@ -59,6 +59,10 @@ public:
     Outcome calculate(const PersonInput &typed);
     // Why a typed input would be refused, or empty when it can be calculated.
     static QString refusalOf(const PersonInput &typed);
+    // The refusals of a birth date that is not a date in the range; the
+    // window may say more precisely what is wrong with the date typed.
+    static const char *const BIRTH_DATE_REFUSAL;
+    static const char *const PARTNER_DATE_REFUSAL;
     // The pet page and the name advisor on their own.
     bool calculatePet(const QString &typedName, const QDate &birth, const QDate &forecast);
     // False when the name leaves nothing to calculate (the engine says so).

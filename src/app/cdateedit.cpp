@@ -2,6 +2,8 @@
 
 #include "app/datetyping.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyle>
@@ -14,7 +16,7 @@ void setBirthDateRange(QDateEdit *field)
 CDateEdit::CDateEdit(const QDate &date, QWidget *parent)
     : QDateEdit(date, parent)
 {
-    connect(lineEdit(), &QLineEdit::textChanged, this, &CDateEdit::markRefusal);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { markRefusal(); });
     // The text is edited freely, so the cursor no longer walks the format's
     // sections (which would put the last good date back over a half-typed one).
     disconnect(lineEdit(), SIGNAL(cursorPositionChanged(int, int)), this, nullptr);
@@ -32,7 +34,11 @@ QDate CDateEdit::typedDate() const
 
 QValidator::State CDateEdit::validate(QString &input, int &) const
 {
-    return readTypedDate(input, dayFirst(), minimumDate(), maximumDate()).state;
+    // A two-digit year may be the start of a four-digit one: the date is
+    // taken when the field is left (fixup writes the year out), not while
+    // it is typed; typedDate() takes it at once.
+    const TypedDate typed = readTypedDate(input, dayFirst(), minimumDate(), maximumDate());
+    return typed.shortYear && typed.state == QValidator::Acceptable ? QValidator::Intermediate : typed.state;
 }
 
 void CDateEdit::fixup(QString &input) const
@@ -53,6 +59,12 @@ void CDateEdit::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // A pasted date replaces the one shown, whatever it looked like.
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        pasteDate(QGuiApplication::clipboard()->text());
+        return;
+    }
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
     if (!printable) {
@@ -67,6 +79,26 @@ void CDateEdit::keyPressEvent(QKeyEvent *event)
     if (edit->text() == textFromDateTime(dateTime()) && !edit->hasSelectedText())
         edit->selectAll();
     QAbstractSpinBox::keyPressEvent(event);
+}
+
+void CDateEdit::pasteDate(const QString &pasted)
+{
+    // One line of text, however it was copied; a date the field takes is
+    // shown in the field's own format, anything else stays as pasted, in red,
+    // so the user sees what arrived.
+    const QString text = pasted.simplified();
+    if (text.isEmpty())
+        return;
+    const TypedDate typed = readTypedDate(text, dayFirst(), minimumDate(), maximumDate());
+    if (typed.state == QValidator::Acceptable) {
+        setDate(typed.date);
+        lineEdit()->setText(textFromDateTime(QDateTime(typed.date, QTime(0, 0))));
+        markRefusal();
+        return;
+    }
+    const QSignalBlocker quiet(lineEdit());
+    lineEdit()->setText(text);
+    markRefusal(true);
 }
 
 bool CDateEdit::focusNextPrevChild(bool next)
@@ -101,21 +133,32 @@ void CDateEdit::focusOutEvent(QFocusEvent *event)
     QDateEdit::focusOutEvent(event);
 }
 
-void CDateEdit::markRefusal()
+void CDateEdit::markRefusal(bool force)
 {
-    const bool refused =
-        readTypedDate(lineEdit()->text(), dayFirst(), minimumDate(), maximumDate()).state != QValidator::Acceptable;
-    if (refused == m_refused)
+    const TypedDate typed = readTypedDate(lineEdit()->text(), dayFirst(), minimumDate(), maximumDate());
+    const bool refused = typed.state != QValidator::Acceptable;
+    const QString problem = refused ? refusalText() : QString();
+    if (!force && refused == m_refused && problem == m_problem)
         return;
-    m_refused = refused;
-    setProperty("invalid", refused);
-    if (refused) {
+    if (refused && !m_refused)
         m_plainToolTip = toolTip();
-        setToolTip(QStringLiteral("Not a date between %1 and %2")
-                       .arg(minimumDate().toString(displayFormat()), maximumDate().toString(displayFormat())));
-    } else {
-        setToolTip(m_plainToolTip);
-    }
+    m_refused = refused;
+    m_problem = problem;
+    setProperty("invalid", refused);
+    setToolTip(refused ? problem : m_plainToolTip);
     style()->unpolish(this);
     style()->polish(this);
+}
+
+QString CDateEdit::refusalText() const
+{
+    const TypedDate typed = readTypedDate(lineEdit()->text(), dayFirst(), minimumDate(), maximumDate());
+    if (typed.state == QValidator::Acceptable)
+        return QString();
+    const QString problem = typedDateProblem(typed, minimumDate(), maximumDate());
+    if (!problem.isEmpty())
+        return problem;
+    // Not a whole date yet: say what the field takes.
+    return QStringLiteral("Not a date between %1 and %2")
+        .arg(minimumDate().toString(displayFormat()), maximumDate().toString(displayFormat()));
 }

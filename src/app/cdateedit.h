@@ -22,6 +22,12 @@ public:
     // True while the text is refused; the style sheets draw such a field
     // with the property invalid="true".
     bool showsRefusal() const { return m_refused; }
+    // Why the text is refused, for the tool tip and the window's message:
+    // a day or month that does not exist, a date outside the range, or not
+    // a whole date yet. Empty while the text is a good date.
+    QString refusalText() const;
+    // Takes text as pasted from the clipboard (what Ctrl+V does).
+    void pasteDate(const QString &pasted);
 
     QValidator::State validate(QString &input, int &pos) const override;
     void fixup(QString &input) const override;
@@ -35,8 +41,9 @@ protected:
 
 private:
     bool dayFirst() const;
-    void markRefusal();
+    void markRefusal(bool force = false);
 
     bool m_refused = false;
+    QString m_problem; // the tool tip shown while refused
     QString m_plainToolTip; // the field's own tool tip, back once the date is good
 };

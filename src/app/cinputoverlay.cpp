@@ -1,15 +1,18 @@
 #include "cinputoverlay.h"
 
 #include "app/cdateedit.h"
+#include "app/datetyping.h"
 #include "app/cimagebutton.h"
 #include "app/cskinmanager.h"
 #include "engine/cnumerology.h"
+#include "engine/namecleaning.h"
 #include "engine/readingtext.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfowidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,6 +143,8 @@ QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QStrin
     field->setGeometry(x, 30, width, 25);
     field->setToolTip(toolTip);
     field->setPlaceholderText(toolTip);
+    field->setMaxLength(MAX_NAME_LENGTH);
+    connect(field, &QLineEdit::returnPressed, this, &CInputOverlay::applyRequested);
     return field;
 }
 
@@ -184,9 +189,30 @@ void CInputOverlay::setRecentEntries(const QList<RecentEntry> &entries)
 {
     for (int k = 0; k < RECENT_BUTTONS; ++k) {
         m_recentButtons[k]->setVisible(k < entries.size());
-        if (k < entries.size())
-            m_recentButtons[k]->setText(recentButtonText(entries.at(k)));
+        if (k < entries.size()) {
+            // A long name ends in "..." inside the button; the whole text is
+            // its tool tip.
+            QPushButton *button = m_recentButtons[k];
+            const QString text = recentButtonText(entries.at(k));
+            const QFontMetrics metrics(button->font());
+            QStringList lines = text.split(QStringLiteral("\r\n"));
+            for (QString &line : lines)
+                line = metrics.elidedText(line, Qt::ElideRight, button->width() - 16);
+            button->setText(lines.join(QStringLiteral("\r\n")));
+            button->setToolTip(text.split(QStringLiteral("\r\n")).join(QLatin1Char('\n')));
+        }
     }
+}
+
+QString CInputOverlay::impossibleDate(bool partner) const
+{
+    const CDateEdit *field = fieldsOf(partner).birthDate;
+    const TypedDate typed = readTypedDate(field->text(), field->displayFormat().startsWith(QLatin1Char('d')),
+                                          field->minimumDate(), field->maximumDate());
+    if (typed.problem != TypedDate::NoSuchDay && typed.problem != TypedDate::NoSuchMonth)
+        return QString();
+    return (partner ? QStringLiteral("The partner's birth date ") : QStringLiteral("The birth date ")) + field->text()
+        + QStringLiteral(" does not exist: ") + typedDateProblem(typed, field->minimumDate(), field->maximumDate());
 }
 
 PersonInput CInputOverlay::input() const
@@ -295,16 +321,23 @@ void CInputOverlay::showPreview(bool partner, const NumerologyResult &r, const Q
 
 void CInputOverlay::clearPreview()
 {
-    for (const PersonFields *fields : {&m_person, &m_partner}) {
-        fields->numbers->clearValues();
-        fields->namePanel->clearValues();
-    }
+    clearPreview(false);
+    clearPreview(true);
+}
+
+void CInputOverlay::clearPreview(bool partner)
+{
+    const PersonFields &fields = fieldsOf(partner);
+    fields.numbers->clearValues();
+    fields.namePanel->clearValues();
 }
 
 void CInputOverlay::applyStyle()
 {
-    // The overlay covers the whole window in the window's own colour.
-    setStyleSheet(m_skin->mapStyleSheet(QStringLiteral("QWidget#inputOverlay { background: #1e1917; }")));
+    // The overlay covers the whole window in the window's own colour. The
+    // colour is mapped on its own: tinting the whole rule would read the
+    // selector's "#inputOverlay" as a colour and rewrite it.
+    setStyleSheet(QStringLiteral("QWidget#inputOverlay { background: %1; }").arg(m_skin->mapColor("#1e1917").name()));
     for (CImageButton *button : {m_saveButton, m_openButton, m_newButton})
         button->applySkin(m_skin);
     for (QWidget *field : std::initializer_list<QWidget *>{

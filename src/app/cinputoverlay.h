@@ -37,6 +37,11 @@ public:
     // The input as typed (names not cleaned) with the current letter marks;
     // pet and forecast fields live elsewhere and stay empty.
     PersonInput input() const;
+    // What is wrong with the person's or the partner's birth date when it
+    // was typed as a day or month that does not exist ("The birth date
+    // 02/30/1990 does not exist: February 1990 has no day 30."); empty
+    // for any other date.
+    QString impossibleDate(bool partner) const;
     // Puts a person into the fields. Setting the names discards and rebuilds
     // their marks (nameEdited); the input's marks, where it has any, are set
     // afterwards and win.
@@ -61,6 +66,9 @@ public:
     void showPreview(bool partner, const NumerologyResult &result, const QString &fullName,
                      const QString &shortName);
     void clearPreview();
+    // The live panels of one side only: a side without a usable name shows
+    // no numbers (they would belong to nobody).
+    void clearPreview(bool partner);
 
     // The recent persons, newest first; buttons without an entry hide.
     void setRecentEntries(const QList<RecentEntry> &entries);
@@ -78,6 +86,8 @@ signals:
     void newRequested();
     void recentClicked(int index);
     void clearRecentRequested();
+    // Enter pressed in a name field: the input is to be applied.
+    void applyRequested();
 
 private:
     struct PersonFields

@@ -18,6 +18,8 @@
 #include "app/reportexporter.h"
 #include "app/links.h"
 #include "app/myqwebengineview.h"
+#include "app/notice.h"
+#include "app/openlink.h"
 #include "app/pageanimator.h"
 #include "app/pages/advisorpage.h"
 #include "app/pages/chartpage.h"
@@ -41,8 +43,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDateEdit>
+#include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
@@ -55,6 +57,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimeLine>
 #include <QTimer>
 #include <QWebEngineSettings>
@@ -129,7 +132,7 @@ void CSorvel::buildSkinAndNetwork()
             QStringLiteral("New version of Sorvel Numerology available for download\r\nWould you like to update?"),
             QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
-            QDesktopServices::openUrl(QUrl(QLatin1String(Links::DOWNLOAD_PAGE)));
+            openLink(QUrl(QLatin1String(Links::DOWNLOAD_PAGE)));
     });
 }
 
@@ -333,6 +336,11 @@ void CSorvel::buildInputOverlay()
         OnRecentClicked();
     });
     connect(m_overlay, &CInputOverlay::clearRecentRequested, this, &CSorvel::OnClearRecent);
+    // Enter in a name field does what APPLY does.
+    connect(m_overlay, &CInputOverlay::applyRequested, this, [this] {
+        if (m_inputShown)
+            OnNameSel();
+    });
     // The recent list is kept on disk whenever it changes.
     connect(m_driver, &CCalculationDriver::recentListChanged, this, [this] {
         m_overlay->setRecentEntries(m_driver->recentList());
@@ -510,8 +518,11 @@ void CSorvel::showPage(int page)
     m_markAnimation->stop();
     m_markAnimation->setEndValue(QRect(0, moduleButtonY(page), 165, 80));
     m_markAnimation->start();
-    for (int i = 0; i < PAGE_COUNT; ++i)
+    for (int i = 0; i < PAGE_COUNT; ++i) {
         m_moduleButtons[i]->setProperty("current", i == page);
+        m_moduleButtons[i]->style()->unpolish(m_moduleButtons[i]); // the sheet reads the property again
+        m_moduleButtons[i]->style()->polish(m_moduleButtons[i]);
+    }
 
     m_frameAnimation->stop();
     m_frameAnimation->setEndValue(reportFrameRect(report));
@@ -733,6 +744,11 @@ void CSorvel::preCalculate(bool partner)
         return;
     m_panels->setWestern(!input.chaldean);
     const NumerologyResult &result = m_driver->preCalculate(input, partner);
+    // No name, or one of no Latin letters: the numbers would be nobody's.
+    if ((partner ? input.partnerFullName : input.fullName).isEmpty()) {
+        m_overlay->clearPreview(partner);
+        return;
+    }
     m_overlay->showPreview(partner, result, partner ? input.partnerFullName : input.fullName,
                            partner ? input.partnerShortName : input.shortName);
 }
@@ -823,7 +839,13 @@ bool CSorvel::OnCalcNum()
     // A refused name changes nothing: the fields keep what was typed and
     // every page keeps the person it showed.
     if (!outcome.refusal.isEmpty()) {
-        messageReporter().critical(QString(), outcome.refusal);
+        // A day or month that does not exist is named as such.
+        QString impossible;
+        if (outcome.refusal == QLatin1String(CCalculationDriver::BIRTH_DATE_REFUSAL))
+            impossible = m_overlay->impossibleDate(false);
+        else if (outcome.refusal == QLatin1String(CCalculationDriver::PARTNER_DATE_REFUSAL))
+            impossible = m_overlay->impossibleDate(true);
+        messageReporter().critical(QString(), impossible.isEmpty() ? outcome.refusal : impossible);
         return false;
     }
     // Without a person there is nothing to show.
@@ -876,6 +898,11 @@ void CSorvel::slotPNC(QDate date)
 
 void CSorvel::OnCalcPetNum()
 {
+    // Nothing to calculate: say what is missing rather than nothing.
+    if (m_petPage->name().trimmed().isEmpty()) {
+        messageReporter().critical(QString(), QStringLiteral("Type the pet's name first."));
+        return;
+    }
     if (m_driver->calculatePet(m_petPage->name(), m_petPage->birthDate(), m_forecastDate->date()))
         m_panels->showPet(m_driver->pet());
     m_reports->show(CReportViews::Pet, m_driver->pet().document());
@@ -965,8 +992,8 @@ void CSorvel::OnSaveFile(bool closeProg)
 {
     if (closeProg)
         m_personFiles->writeRecentList(m_driver->recentList(), m_forecastDate->date());
-    else
-        m_personFiles->saveAs(currentInput(), m_forecastDate->date());
+    else if (const QString saved = m_personFiles->saveAs(currentInput(), m_forecastDate->date()); !saved.isEmpty())
+        showNotice(this, m_skin, QStringLiteral("Saved to ") + QDir::toNativeSeparators(saved));
 }
 
 void CSorvel::OnOpenFile(bool openProg)
@@ -996,8 +1023,9 @@ void CSorvel::OnOpenFile(bool openProg)
     OnResDataI();
     m_forecastDate->setDate(QDate::currentDate());
     putIntoInput(person);
-    if (fieldCount == OLD_PERSON_FILE_FIELDS)
-        m_petPage->setPet(person.petName, person.petBirthDate);
+    // Both formats hold the pet; what was saved comes back whole.
+    Q_UNUSED(fieldCount);
+    m_petPage->setPet(person.petName, person.petBirthDate);
 }
 
 // A person into the input: the names rebuild their marks, then the person's
@@ -1046,21 +1074,26 @@ void CSorvel::OnSettings()
 
 void CSorvel::OnSupport()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QLatin1String(Links::SUPPORT_ADDRESS)
+    openLink(QUrl(QStringLiteral("mailto:") + QLatin1String(Links::SUPPORT_ADDRESS)
                                    + QStringLiteral("?Subject=Support request for") + QStringLiteral(" Sorvel Numerology")
                                    + QStringLiteral(" for ") + QLatin1String(Links::PLATFORM_NAME)));
 }
 
 void CSorvel::OnHelp()
 {
-    QDesktopServices::openUrl(QUrl(QLatin1String(Links::HELP_PAGE)));
+    // The manual ships with the program: the Guide page shows it; the web
+    // page only stands in when it is missing.
+    if (QFile::exists(imageFolder() + QStringLiteral("manual/index.html")))
+        showPage(GuidePage);
+    else
+        openLink(QUrl(QLatin1String(Links::HELP_PAGE)));
 }
 
 void CSorvel::OnAbout()
 {
     CAboutDlg dialog(m_skin, QImage(imageFolder() + QStringLiteral("logo.png")), this);
     if (dialog.exec() == QDialog::Accepted)
-        QDesktopServices::openUrl(QUrl(QLatin1String(Links::PRODUCT_PAGE)));
+        openLink(QUrl(QLatin1String(Links::PRODUCT_PAGE)));
 }
 
 void CSorvel::replyFinished(QNetworkReply *reply)

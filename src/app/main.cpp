@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     }
 
     // 3. The licence agreement, once: before the first configuration exists.
-    if (!QFile::exists(configFilePath())) {
+    if (!configFileExists()) {
         const CSkinManager skin(imageFolder()); // the first start has the base skin
         CEulaDlg eula(&skin);
         eula.exec();

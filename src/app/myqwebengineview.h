@@ -20,6 +20,10 @@ signals:
     void pageLoaded(bool ok);
     void pageLoaded();
 
+protected:
+    // Back, Forward, Copy and Select All: no page source, no saving.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
     QString m_givenHtml;
 };

@@ -19,9 +19,10 @@ public:
     // recentListPath: the recent list's file in the data folder.
     CPersonFiles(const QString &recentListPath, QWidget *window);
 
-    // Asks for a file name and saves the typed input to it; a failed write
-    // says so with the path. Returns whether a file was written.
-    bool saveAs(const PersonInput &typed, const QDate &forecast);
+    // Asks for a file name (proposing one made of the typed full name) and
+    // saves the typed input to it; a failed write says so with the path.
+    // Returns the file written, empty when none was.
+    QString saveAs(const PersonInput &typed, const QDate &forecast);
     // Asks for a person file and reads its first person; a file that fails
     // says why. Returns whether a person was read (with its field count).
     bool open(PersonInput &person, int &fieldCount);
@@ -33,8 +34,15 @@ public:
 
     // The folder the dialogs start in: the user's documents.
     static QString startFolder();
+    // A chosen name without a suffix gets ".num"; any other is kept.
+    static QString withPersonSuffix(const QString &path);
+    // The file the save dialog proposes: the full name made safe for a file
+    // name, ".num", in the start folder; the folder alone without a name.
+    static QString proposedPath(const PersonInput &typed);
 
 private:
+    QString askSavePath(const PersonInput &typed);
+
     QString m_recentListPath;
     QWidget *m_window;
 };

@@ -4,6 +4,7 @@
 #include "app/dialogs/reportselectiondialog.h"
 #include "webprint/genpdffromhtml.h"
 #include "app/myqwebengineview.h"
+#include "app/openlink.h"
 #include "app/reportviews.h"
 #include "app/windowlayout.h"
 #include "engine/messagereporter.h"
@@ -19,6 +20,7 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -182,7 +184,9 @@ bool CReportExporter::startPdf(const QString &pdfPath, const ReportSelection &se
         showError(tr("Cannot prepare the reports for printing: %1").arg(reason));
         return false;
     }
-    m_task->setOpenWhenDone(m_openPdf);
+    // The exporter opens the finished PDF itself, so a desktop without a
+    // viewer is told where the file is.
+    m_task->setOpenWhenDone(false);
     connect(m_task, &GenPDFfromHTML::finished, this, &CReportExporter::taskFinished);
     setBusy(true);
     m_task->run();
@@ -205,6 +209,8 @@ void CReportExporter::taskFinished(bool success)
     setBusy(false);
     if (!success)
         showError(m_task->errorString());
+    else if (m_openPdf)
+        openLink(QUrl::fromLocalFile(m_task->pdfPath()));
     emit finished(success);
 }
 

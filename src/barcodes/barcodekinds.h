@@ -33,6 +33,12 @@ QString BarcodeKindName(int kind);
 // False when the text cannot be encoded.
 bool EncodeBarcode(int kind, const QByteArray &text, QByteArray &pattern);
 
+// True when the symbol of kind carries text whole, as given: EncodeBarcode
+// accepts it and neither drops a character the symbology lacks nor puts
+// zeros in place of a number of the wrong length. A QR Code carries any
+// text that is not empty (whether it fits is the encoder's answer).
+bool BarcodeKeepsWholeText(int kind, const QByteArray &text);
+
 // The modules of a pattern text, '1' for a bar and '0' for a space (Postnet:
 // '1' a full bar, '0' a half bar). Characters not in the symbology are
 // skipped; empty when nothing can be drawn.

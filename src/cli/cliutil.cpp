@@ -88,6 +88,26 @@ bool readDateOption(const QCommandLineParser &parser, const QString &name, bool 
     return true;
 }
 
+bool readBirthDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
+                         QString &error)
+{
+    QDate read = date;
+    if (!readDateOption(parser, name, required, read, error))
+        return false;
+    if (parser.isSet(name)) {
+        // The window's date fields take the same range.
+        const QDate first(1800, 1, 1);
+        const QDate last = QDate::currentDate().addYears(1);
+        if (read < first || read > last) {
+            error = QStringLiteral("--%1: %2 is not a birth date between %3 and %4")
+                        .arg(name, parser.value(name), first.toString(Qt::ISODate), last.toString(Qt::ISODate));
+            return false;
+        }
+    }
+    date = read;
+    return true;
+}
+
 int writeJson(const QJsonObject &object, const QString &command)
 {
     return writeOutputFile(QStringLiteral("-"), command,
@@ -263,7 +283,7 @@ bool readPersonOptions(const QCommandLineParser &parser, PersonRecord &person, Q
         error = QStringLiteral("missing --full");
         return false;
     }
-    if (!readDateOption(parser, QStringLiteral("birth"), true, person.birthDate, error))
+    if (!readBirthDateOption(parser, QStringLiteral("birth"), true, person.birthDate, error))
         return false;
     person.fullName = CleanName(parser.value(QStringLiteral("full")));
     person.shortName = CleanName(parser.value(QStringLiteral("short")));

@@ -33,6 +33,11 @@ QDate parseIsoDate(const QString &text);
 bool readDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
                     QString &error);
 
+// The same for a birth date, which must also lie between 1800-01-01 and a
+// year from today, as in the window.
+bool readBirthDateOption(const QCommandLineParser &parser, const QString &name, bool required, QDate &date,
+                         QString &error);
+
 // Prints the object as indented JSON on standard output. Returns EXIT_OK, or
 // EXIT_FAILED after a message when standard output refuses the bytes.
 int writeJson(const QJsonObject &object, const QString &command);

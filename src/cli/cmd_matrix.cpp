@@ -31,7 +31,7 @@ int runMatrix(const QStringList &args)
         return usageError(QStringLiteral("matrix: missing --full"));
     QDate birth;
     QString error;
-    if (!readDateOption(parser, QStringLiteral("birth"), true, birth, error))
+    if (!readBirthDateOption(parser, QStringLiteral("birth"), true, birth, error))
         return usageError(QLatin1String("matrix: ") + error);
     if (const int status = loadReportTexts(parser, command))
         return status;

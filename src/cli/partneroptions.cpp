@@ -64,5 +64,5 @@ bool readPartnerOptions(const QCommandLineParser &parser, const ChartRequest &pe
         p.shortName = ShortNameFromFull(p.fullName);
     p.fullMarks.clear();
     p.shortMarks.clear();
-    return readDateOption(parser, QStringLiteral("partner-birth"), true, p.birthDate, error);
+    return readBirthDateOption(parser, QStringLiteral("partner-birth"), true, p.birthDate, error);
 }

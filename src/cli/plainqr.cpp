@@ -41,17 +41,34 @@ bool parseHexColour(const std::string &text, std::uint32_t &rgb)
     return true;
 }
 
+bool parseQrMargin(const std::string &text, int &modules)
+{
+    if (text.empty() || text.size() > 3)
+        return false;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    if (value > MAX_QUIET_MODULES)
+        return false;
+    modules = value;
+    return true;
+}
+
 bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request)
 {
     if (argc < 2 || std::strcmp(argv[1], "barcode") != 0)
         return false;
-    static const char *const NAMES[] = {"--kind", "--text", "--color", "--out"};
-    std::string values[4];
-    bool given[4] = {};
+    static const char *const NAMES[] = {"--kind", "--text", "--color", "--out", "--margin"};
+    constexpr int OPTIONS = 5;
+    std::string values[OPTIONS];
+    bool given[OPTIONS] = {};
     for (int i = 2; i < argc; ++i) {
         int option = -1;
         const char *value = nullptr;
-        for (int n = 0; n < 4 && option < 0; ++n) {
+        for (int n = 0; n < OPTIONS && option < 0; ++n) {
             if (cliOptionAt(argc, argv, i, NAMES[n], value))
                 option = n;
         }
@@ -67,12 +84,15 @@ bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request)
     request.rgb = 0x000000;
     if (given[2] && !parseHexColour(values[2], request.rgb))
         return false;
+    request.margin = DEFAULT_QR_MARGIN;
+    if (given[4] && !parseQrMargin(values[4], request.margin))
+        return false;
     return !request.text.empty() && isAscii(request.text) && !request.out.empty();
 }
 
 PlainQrResult writePlainQr(const PlainQrRequest &request)
 {
-    const std::string png = QrCodePng(request.text, request.rgb);
+    const std::string png = QrCodePng(request.text, request.rgb, request.margin);
     if (png.empty())
         return PlainQrResult::TooLong;
     CheckedFile file(request.out);

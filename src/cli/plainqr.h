@@ -9,17 +9,27 @@
 #include <cstdint>
 #include <string>
 
+// The light modules around a QR Code written as a PNG on the command line:
+// the four a scanner expects.
+constexpr int DEFAULT_QR_MARGIN = 4;
+
 struct PlainQrRequest
 {
     std::string text;
     std::uint32_t rgb = 0x000000;
+    int margin = DEFAULT_QR_MARGIN; // quiet zone, in modules
     std::string out;
 };
 
 // True when argv is "barcode" with --kind 0, a non-empty ASCII --text, a
-// non-empty --out and at most a well-formed --color (#RRGGBB), each given
+// non-empty --out, at most a well-formed --color (#RRGGBB) and at most a
+// well-formed --margin (0 to MAX_QUIET_MODULES), each given
 // once as "--name value" or "--name=value", and nothing else.
 bool parsePlainQr(int argc, const char *const argv[], PlainQrRequest &request);
+
+// A quiet zone of 0 to MAX_QUIET_MODULES modules, in decimal digits; false
+// for anything else.
+bool parseQrMargin(const std::string &text, int &modules);
 
 // "#RRGGBB" into rgb; false for anything else.
 bool parseHexColour(const std::string &text, std::uint32_t &rgb);

@@ -18,6 +18,11 @@ CMessageReporter *g_reporter = nullptr;
 
 } // namespace
 
+void CMessageReporter::information(const QString &title, const QString &text)
+{
+    qInfo().noquote() << (title.isEmpty() ? text : title + QLatin1String(": ") + text);
+}
+
 CMessageReporter &messageReporter()
 {
     return g_reporter ? *g_reporter : g_loggingReporter;

@@ -11,6 +11,9 @@ public:
     virtual ~CMessageReporter() = default;
     // A failure the user must acknowledge (a critical box with an OK button).
     virtual void critical(const QString &title, const QString &text) = 0;
+    // Something the user should know and may want to copy (a file's place,
+    // an address no program here could open): an information box.
+    virtual void information(const QString &title, const QString &text);
 };
 
 // The process-wide reporter. Without one installed, messages go to the Qt log.

@@ -2,10 +2,6 @@
 
 #include <QStringList>
 
-namespace {
-const int MAX_NAME_LENGTH = 300;
-}
-
 QString CleanName(const QString &text)
 {
     // Decompose, so accented letters become a base letter plus marks, then

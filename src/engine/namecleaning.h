@@ -2,8 +2,13 @@
 
 #include <QString>
 
-// Names as every calculation receives them: at most 300 characters, accents
-// dropped, only A-Z, a-z, 0-9 and single spaces between words.
+// The characters of a typed name a calculation reads; the window's name
+// fields take no more, so nothing is cut off unseen.
+constexpr int MAX_NAME_LENGTH = 300;
+
+// Names as every calculation receives them: at most MAX_NAME_LENGTH
+// characters, accents dropped, only A-Z, a-z, 0-9 and single spaces between
+// words.
 QString CleanName(const QString &text);
 
 // The everyday name when none was given: first and last word of a longer

@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString dataFolder()
+namespace {
+QString dataFolderPath()
 {
 #ifdef Q_OS_WIN
     QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
@@ -12,13 +13,26 @@ QString dataFolder()
 #else
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 #endif
+    return folder;
+}
+const char CONFIG_FILE_NAME[] = "sorvel7.cfg";
+} // namespace
+
+QString dataFolder()
+{
+    const QString folder = dataFolderPath();
     QDir().mkpath(folder);
     return folder + QLatin1Char('/');
 }
 
+bool configFileExists()
+{
+    return QFileInfo::exists(dataFolderPath() + QLatin1Char('/') + QLatin1String(CONFIG_FILE_NAME));
+}
+
 QString configFilePath()
 {
-    return dataFolder() + QStringLiteral("sorvel7.cfg");
+    return dataFolder() + QLatin1String(CONFIG_FILE_NAME);
 }
 
 QString previousConfigFilePath()

@@ -13,6 +13,9 @@ QString dataFolder();
 
 // The configuration of this version, "sorvel7.cfg" in the data folder.
 QString configFilePath();
+// Whether that file exists, asked without creating the data folder (the
+// first start asks before the licence is accepted).
+bool configFileExists();
 
 // The configuration of the previous major version, "sorvel6.cfg", read only
 // when this version's cannot be opened.

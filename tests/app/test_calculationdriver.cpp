@@ -167,10 +167,11 @@ void TestCalculationDriver::refusedNameKeepsTheLastPerson_data()
     QTest::addColumn<QString>("reason"); // the refusal, whole
     const QDate birth(1990, 5, 17);
     const QString ivan = QString::fromUtf8("\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd");
+    const QString ivanLetters = QString::fromUtf8("\xd0\x98, \xd0\xb2, \xd0\xb0, \xd0\xbd");
     QTest::newRow("cyrillic full name")
         << typed(ivan + QStringLiteral(" ") + ivan, birth)
-        << QString("The full name is empty once cleaned: only Latin letters, digits and spaces count. Ignored: \"" +
-                   ivan + "\".");
+        << QString("The full name is empty once cleaned: only Latin letters, digits and spaces count. Ignored: " +
+                   ivanLetters + ". Please write the full name in Latin letters (A to Z).");
     QTest::newRow("no vowel") << typed(QStringLiteral("Bcd"), birth)
                               << QStringLiteral("The full name \"Bcd\" has no vowels.");
     QTest::newRow("digits only") << typed(QStringLiteral("12345 67890"), birth)
@@ -180,7 +181,7 @@ void TestCalculationDriver::refusedNameKeepsTheLastPerson_data()
     QTest::newRow("short name cleaned away")
         << shortName
         << QStringLiteral("The short name is empty once cleaned: only Latin letters, digits and spaces count. "
-                          "Ignored: \"*\".");
+                          "Ignored: *. Please write the short name in Latin letters (A to Z).");
     PersonInput partner = typed(QStringLiteral("Anna Lee"), birth);
     partner.partnerFullName = QStringLiteral("Bcd Fgh");
     partner.partnerBirthDate = birth;
@@ -205,8 +206,8 @@ void TestCalculationDriver::refusedNameKeepsTheLastPerson_data()
     pet.petName = QString::fromUtf8("\xe7\x8c\xab");
     QTest::newRow("pet name cleaned away")
         << pet
-        << QString("The pet name is empty once cleaned: only Latin letters, digits and spaces count. Ignored: \"" +
-                   QString::fromUtf8("\xe7\x8c\xab") + "\".");
+        << QString("The pet name is empty once cleaned: only Latin letters, digits and spaces count. Ignored: " +
+                   QString::fromUtf8("\xe7\x8c\xab") + ". Please write the pet name in Latin letters (A to Z).");
 }
 
 // A refused input is explained and touches nothing: every engine still holds

@@ -5,9 +5,12 @@
 #include "softwarerendering.h"
 #include "app/cglowbutton.h"
 #include "app/cinputoverlay.h"
+#include "app/cdateedit.h"
+#include "app/calculationdriver.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/myqwebengineview.h"
+#include "app/personfiles.h"
 #include "app/reportviews.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
@@ -22,10 +25,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -37,6 +44,32 @@ struct SilentReporter : CMessageReporter
     QStringList messages;
     void critical(const QString &, const QString &text) override { messages.append(text); }
 };
+
+// Answers the next file dialog as a user would: notes the file name it
+// proposes, types path into it and accepts.
+struct FileDialogAnswer
+{
+    QString proposed;
+    bool answered = false;
+};
+void answerFileDialog(const QString &path, FileDialogAnswer *answer)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, path, answer] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            answer->proposed = name->text();
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept, as the Save button does
+        answer->answered = true;
+    });
+    timer->start();
+}
 } // namespace
 
 class TestCSorvel : public QObject
@@ -72,6 +105,12 @@ private slots:
     void nineCalculationsLeaveEightButtons();
     void settingsAreReadAtStartUp();
     void fifosInTheDataFolderNeverBlock();
+    void savedFileGetsTheSuffix();
+    void reopenedFileBringsThePetBack_data();
+    void reopenedFileBringsThePetBack();
+    void enterInANameFieldApplies();
+    void emptyPartnerShowsNoNumbers();
+    void impossibleBirthDateIsNamed();
 
 private:
     void startUp(bool skipGuide = true);
@@ -345,9 +384,11 @@ void TestCSorvel::refusedNameKeepsEverything_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     const QString ivan = QString::fromUtf8("\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd");
+    const QString ivanLetters = QString::fromUtf8("\xd0\x98, \xd0\xb2, \xd0\xb0, \xd0\xbd");
     QTest::newRow("cyrillic") << ivan
                               << QString("The full name is empty once cleaned: only Latin letters, digits and "
-                                         "spaces count. Ignored: \"" + ivan + "\".");
+                                         "spaces count. Ignored: " + ivanLetters
+                                         + ". Please write the full name in Latin letters (A to Z).");
     QTest::newRow("no vowel") << "Bcd" << "The full name \"Bcd\" has no vowels.";
     QTest::newRow("digits only") << "12345 67890" << "The full name \"12345 67890\" has no vowels.";
 }
@@ -563,6 +604,129 @@ void TestCSorvel::fifosInTheDataFolderNeverBlock()
     m_window = nullptr;
     QFileInfo recent(recentListPath());
     QVERIFY(!recent.isFile() && recent.exists()); // still the FIFO
+}
+
+// A name typed without a suffix is saved as a person file the Open dialog
+// lists; the dialog proposes the client's name, and the save is confirmed.
+void TestCSorvel::savedFileGetsTheSuffix()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    FileDialogAnswer answer;
+    answerFileDialog(dir.filePath(QStringLiteral("john")), &answer);
+    m_window->OnSaveFile();
+    QVERIFY(answer.answered);
+    QCOMPARE(answer.proposed, QStringLiteral("John_Smith.num"));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("john"))));
+    const PersonFileContent saved = readPersonFile(dir.filePath(QStringLiteral("john.num")), PersonFileKind::SavedPerson);
+    QCOMPARE(saved.status, PersonFileStatus::Ok);
+    QCOMPARE(saved.persons.value(0).fullName, QStringLiteral("John Smith"));
+    auto *notice = m_window->findChild<QLabel *>(QStringLiteral("notice"));
+    QVERIFY(notice);
+    QVERIFY(notice->isVisibleTo(m_window));
+    QVERIFY2(notice->text().endsWith(QDir::toNativeSeparators(dir.filePath(QStringLiteral("john.num")))),
+             qPrintable(notice->text()));
+
+    QVERIFY(m_reporter.messages.isEmpty());
+    // A suffix the user typed is kept; a dot in a folder's name is no suffix.
+    QCOMPARE(CPersonFiles::withPersonSuffix(QStringLiteral("/tmp/mary.txt")), QStringLiteral("/tmp/mary.txt"));
+    QCOMPARE(CPersonFiles::withPersonSuffix(QStringLiteral("/tmp/a.b/mary")), QStringLiteral("/tmp/a.b/mary.num"));
+    QCOMPARE(CPersonFiles::withPersonSuffix(QString()), QString());
+}
+
+void TestCSorvel::reopenedFileBringsThePetBack_data()
+{
+    QTest::addColumn<QString>("petName");
+    QTest::addColumn<QDate>("petBirth");
+    QTest::newRow("with a pet") << "Rex" << QDate(2015, 3, 9);
+    QTest::newRow("without a pet") << "" << QDate();
+}
+
+// The file holds the pet; opened again, it is back on the pet page, and a
+// file without one leaves no earlier pet behind.
+void TestCSorvel::reopenedFileBringsThePetBack()
+{
+    QFETCH(QString, petName);
+    QFETCH(QDate, petBirth);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    PersonInput person;
+    person.fullName = QStringLiteral("Mary Jones");
+    person.birthDate = QDate(1985, 11, 29);
+    person.partnerFullName = QStringLiteral("John Smith");
+    person.partnerBirthDate = QDate(1990, 5, 17);
+    person.petName = petName;
+    person.petBirthDate = petBirth;
+    const QString path = dir.filePath(QStringLiteral("mary.num"));
+    QVERIFY(saveSavedPerson(path, person, QDate(2024, 6, 21)));
+    QCOMPARE(readPersonFile(path, PersonFileKind::SavedPerson).fieldCount, PERSON_FILE_FIELDS);
+
+    auto *petNameField = m_window->findChild<QLineEdit *>(QStringLiteral("petName"));
+    auto *petBirthField = m_window->findChild<QDateEdit *>(QStringLiteral("petBirth"));
+    QVERIFY(petNameField && petBirthField);
+    petNameField->setText(QStringLiteral("Earlier Pet"));
+    FileDialogAnswer answer;
+    answerFileDialog(path, &answer);
+    m_window->OnOpenFile();
+    QVERIFY(answer.answered);
+    QCOMPARE(overlayChild<QLineEdit>("fullName")->text(), QStringLiteral("Mary Jones"));
+    QCOMPARE(overlayChild<QLineEdit>("partnerFullName")->text(), QStringLiteral("John Smith"));
+    QCOMPARE(petNameField->text(), petName);
+    if (petBirth.isValid())
+        QCOMPARE(petBirthField->date(), petBirth);
+}
+
+void TestCSorvel::enterInANameFieldApplies()
+{
+    m_window->OnNameSel(); // the overlay opens
+    QVERIFY(m_window->inputShown());
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    QTest::keyClick(overlayChild<QLineEdit>("fullName"), Qt::Key_Return);
+    QVERIFY(m_window->calculated());
+    QVERIFY(!m_window->inputShown());
+    QCOMPARE(m_window->nameButtonText(), QStringLiteral("John Smith\n05/17/1990"));
+
+    // A refused name keeps the overlay open, as APPLY does.
+    m_window->OnNameSel();
+    overlayChild<QLineEdit>("fullName")->setText(QStringLiteral("1990"));
+    QTest::keyClick(overlayChild<QLineEdit>("fullName"), Qt::Key_Return);
+    QVERIFY(m_window->inputShown());
+    QCOMPARE(m_reporter.messages.size(), 1);
+}
+
+// With no partner typed, or a name of no Latin letters, the live panels
+// show nothing rather than the numbers of an empty name.
+void TestCSorvel::emptyPartnerShowsNoNumbers()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    auto *person = overlayChild<CInfoWidget>("numbers");
+    auto *partner = overlayChild<CInfoWidget>("partnerNumbers");
+    QVERIFY(!person->values().value(0).isEmpty());
+    overlayChild<QDateEdit>("partnerBirthDate")->setDate(QDate(1991, 2, 3));
+    QVERIFY(partner->values().join(QString()).isEmpty());
+    overlayChild<QLineEdit>("partnerFullName")->setText(QStringLiteral("Mary Jones"));
+    QVERIFY(!partner->values().value(0).isEmpty());
+    overlayChild<QLineEdit>("partnerFullName")->clear();
+    QVERIFY(partner->values().join(QString()).isEmpty());
+    overlayChild<QLineEdit>("fullName")->setText(QString::fromUtf8("\u0418\u0432\u0430\u043d"));
+    QVERIFY(person->values().join(QString()).isEmpty());
+}
+
+void TestCSorvel::impossibleBirthDateIsNamed()
+{
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    auto *birth = overlayChild<CDateEdit>("birthDate");
+    birth->findChild<QLineEdit *>()->setText(QStringLiteral("02/30/1990"));
+    QVERIFY(!m_window->OnCalcNum());
+    QCOMPARE(m_reporter.messages,
+             QStringList{QStringLiteral("The birth date 02/30/1990 does not exist: February 1990 has no day 30.")});
+    // Outside the range it stays the range's message.
+    m_reporter.messages.clear();
+    birth->findChild<QLineEdit *>()->setText(QStringLiteral("01/01/1700"));
+    QVERIFY(!m_window->OnCalcNum());
+    QCOMPARE(m_reporter.messages,
+             QStringList{QString::fromLatin1(CCalculationDriver::BIRTH_DATE_REFUSAL)});
 }
 
 int main(int argc, char *argv[])

@@ -32,6 +32,8 @@ private slots:
     void localeKeepsCharacters();
     void cannotEncode_data();
     void cannotEncode();
+    void quietZone_data();
+    void quietZone();
     void badUsage_data();
     void badUsage();
     void unwritableOutput();
@@ -58,13 +60,13 @@ void TestCliBarcode::writesReadablePng_data()
     QTest::addColumn<QString>("colour"); // of the first pixel
 
     QTest::newRow("QR HELLO WORLD") << QStringList{"--kind", "0", "--text", "HELLO WORLD"} << "qrcode.enable"
-                                    << QByteArray("HELLO WORLD") << QSize(210, 210) << "#000000";
-    QTest::newRow("QR colour") << QStringList{"--kind", "0", "--text", "HELLO WORLD", "--color", "#8B1A4C"}
-                               << "qrcode.enable" << QByteArray("HELLO WORLD") << QSize(210, 210)
-                               << "#8b1a4c";
+                                    << QByteArray("HELLO WORLD") << QSize(290, 290) << "#ffffff";
+    QTest::newRow("QR colour, no margin")
+        << QStringList{"--kind", "0", "--text", "HELLO WORLD", "--color", "#8B1A4C", "--margin", "0"}
+        << "qrcode.enable" << QByteArray("HELLO WORLD") << QSize(210, 210) << "#8b1a4c";
     const QString accents = QString::fromUtf8("Zo\u00eb M\u00fcller \u6570\u79d8");
     QTest::newRow("QR accents and CJK") << QStringList{"--kind", "0", "--text", accents} << "qrcode.enable"
-                                        << accents.toUtf8() << QSize() << "#000000";
+                                        << accents.toUtf8() << QSize() << "#ffffff";
     QTest::newRow("Code 128") << QStringList{"--kind", "2", "--text", "Client 104729"} << "code128.enable"
                               << QByteArray("Client 104729") << QSize() << "#000000";
     QTest::newRow("EAN-13") << QStringList{"--kind", "5", "--text", "400638133393", "--color", "#003366"}
@@ -165,6 +167,28 @@ void TestCliBarcode::cannotEncode_data()
                                               << "4006381333932";
     QTest::newRow("QR beyond version 40") << "0" << QString(3000, QLatin1Char('x'));
     QTest::newRow("linear text over 500") << "2" << QString(501, QLatin1Char('x'));
+    // The symbology would print another number than the one asked for.
+    QTest::newRow("EAN-13 of letters would be zeros") << "5"
+                                                      << "hello";
+    QTest::newRow("EAN-13 of 11 digits would be zeros") << "5"
+                                                        << "12345678901";
+    QTest::newRow("EAN-8 of 2 digits would be 0005000") << "6"
+                                                        << "12";
+    QTest::newRow("EAN-8 of 9 digits would lose two") << "6"
+                                                      << "123456789";
+    QTest::newRow("EAN-8 with a wrong check digit") << "6"
+                                                    << "55123458";
+    QTest::newRow("UPC-A of 5 digits would be zeros") << "10"
+                                                      << "12345";
+    QTest::newRow("Code 39 would drop the lower case") << "3"
+                                                       << "Hello";
+    QTest::newRow("Codabar would drop the letters") << "1"
+                                                    << "12ab34";
+    QTest::newRow("Postnet would drop the dash") << "9"
+                                                 << "12345-6789";
+    QTest::newRow("ITF would drop the blank") << "7"
+                                              << "12 34";
+    QTest::newRow("Code 128 would drop the accent") << "2" << QString::fromUtf8("Zo\u00eb");
 }
 
 void TestCliBarcode::cannotEncode()
@@ -178,6 +202,51 @@ void TestCliBarcode::cannotEncode()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains("cannot be encoded"));
     QVERIFY(!QFile::exists(path));
+}
+
+void TestCliBarcode::quietZone_data()
+{
+    QTest::addColumn<QStringList>("margin");
+    QTest::addColumn<int>("modules");
+    QTest::newRow("default") << QStringList() << 4;
+    QTest::newRow("--margin 2") << QStringList{"--margin", "2"} << 2;
+    QTest::newRow("--margin=10") << QStringList{"--margin=10"} << 10;
+    QTest::newRow("--margin 0") << QStringList{"--margin", "0"} << 0;
+}
+
+// The QR Code's PNG has its light frame of whole modules on every side, so
+// a scanner reads the file itself, as written, without padding. Both the
+// launcher's own writer (ASCII text) and the Qt program (other text) frame it.
+void TestCliBarcode::quietZone()
+{
+    QFETCH(QStringList, margin);
+    QFETCH(int, modules);
+    const int module = 10;
+    for (const QString &text : {QStringLiteral("HELLO WORLD"), QString::fromUtf8("Zo\u00eb")}) {
+        const QString path = m_dir.filePath(QStringLiteral("quiet.png"));
+        QFile::remove(path);
+        const CliRun run = runCli(QStringList{"barcode", "--kind", "0", "--text", text, "--out", path} + margin);
+        QCOMPARE(run.exitCode, 0);
+        const QImage image(path, "PNG");
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), QSize(21 + 2 * modules, 21 + 2 * modules) * module); // version 1
+        const int zone = modules * module;
+        // Nothing dark in the frame; the finder pattern starts right inside it.
+        for (int i = 0; i < image.width(); ++i) {
+            for (const QPoint &p : {QPoint(i, 0), QPoint(i, zone - 1), QPoint(0, i), QPoint(zone - 1, i),
+                                    QPoint(i, image.height() - zone), QPoint(image.width() - zone, i)}) {
+                if (zone > 0)
+                    QVERIFY2(QColor(image.pixel(p)) == Qt::white, qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
+            }
+        }
+        QCOMPARE(QColor(image.pixel(zone, zone)), QColor(Qt::black));
+        if (modules < 4)
+            continue; // scanners may want more than that
+        QString error;
+        const QByteArrayList texts = zbarDecodeFile(path, {QStringLiteral("qrcode.enable")}, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(texts, QByteArrayList{text.toUtf8()});
+    }
 }
 
 void TestCliBarcode::badUsage_data()
@@ -206,6 +275,15 @@ void TestCliBarcode::badUsage_data()
     QTest::newRow("unknown option") << QStringList{"barcode", "--kind", "0",      "--text", "A",
                                                    "--out",   out,      "--size", "3"}
                                     << QByteArray("size");
+    QTest::newRow("margin on a linear symbol")
+        << QStringList{"barcode", "--kind", "2", "--text", "A", "--margin", "4", "--out", out}
+        << QByteArray("--margin");
+    QTest::newRow("margin too wide")
+        << QStringList{"barcode", "--kind", "0", "--text", "A", "--margin", "101", "--out", out}
+        << QByteArray("--margin");
+    QTest::newRow("margin not a number")
+        << QStringList{"barcode", "--kind", "0", "--text", "A", "--margin", "-1", "--out", out}
+        << QByteArray("--margin");
     QTest::newRow("positional argument")
         << QStringList{"barcode", "--kind", "0", "--text", "A", "--out", out, "extra"} << QByteArray("extra");
 }

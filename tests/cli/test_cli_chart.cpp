@@ -126,6 +126,20 @@ void TestCliChart::badUsage_data()
     QTest::newRow("bad master mode") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "--master-mode", "2"} << "--master-mode";
     QTest::newRow("stray argument") << QStringList{"chart", "--full", "John", "--birth", "1990-05-17", "extra"} << "extra";
     QTest::newRow("unknown command") << QStringList{"charts"} << "charts";
+    // Birth dates the window refuses: before 1800 or over a year from today.
+    const QString nextYear = QDate::currentDate().addYears(1).addDays(1).toString(Qt::ISODate);
+    QTest::newRow("born in year 1") << QStringList{"chart", "--full", "John", "--birth", "0001-01-01"}
+                                    << "0001-01-01 is not a birth date between 1800-01-01";
+    QTest::newRow("born the day before 1800") << QStringList{"chart", "--full", "John", "--birth", "1799-12-31"}
+                                              << "--birth: 1799-12-31";
+    QTest::newRow("born in 2090") << QStringList{"chart", "--full", "John", "--birth", "2090-12-31"}
+                                  << "--birth: 2090-12-31";
+    QTest::newRow("born over a year from today") << QStringList{"chart", "--full", "John", "--birth", nextYear}
+                                                 << "--birth: " + nextYear;
+    QTest::newRow("partner born in 2090")
+        << QStringList{"compat", "--full", "John", "--birth", "1990-05-17", "--partner-full", "Mary",
+                       "--partner-birth", "2090-01-01"}
+        << "--partner-birth: 2090-01-01";
 }
 
 void TestCliChart::badUsage()

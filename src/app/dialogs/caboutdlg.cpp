@@ -1,9 +1,9 @@
 #include "caboutdlg.h"
 
 #include "app/cskinmanager.h"
+#include "app/openlink.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -34,15 +34,20 @@ CAboutDlg::CAboutDlg(const CSkinManager *skin, const QImage &logo, QWidget *pare
     connect(close, &QPushButton::clicked, this, &CAboutDlg::OnOk);
     // Between the version line and the buttons: the licences of the parts
     // made by others (Qt, the web engine), in the file beside the program.
-    auto *notices = new QLabel(QStringLiteral("<a href=\"%1\">Third-party notices and licences</a>")
-                                   .arg(QUrl::fromLocalFile(noticesPath()).toString()),
-                               this);
+    // The link in the skin's accent colour: the default link blue is lost on
+    // the darker skins.
+    const QColor linkColour = skin ? skin->mapColor("#9cb62d") : QColor(156, 182, 45);
+    auto *notices = new QLabel(
+        QStringLiteral("<a href=\"%1\"><span style=\"color: %2;\">Third-party notices and licences</span></a>")
+            .arg(QUrl::fromLocalFile(noticesPath()).toString(), linkColour.name()),
+        this);
     notices->setObjectName(QStringLiteral("noticesLink"));
     notices->setAlignment(Qt::AlignCenter);
     notices->setGeometry(0, h - 72, w, 22);
-    connect(notices, &QLabel::linkActivated, this,
-            [](const QString &link) { QDesktopServices::openUrl(QUrl(link)); });
+    connect(notices, &QLabel::linkActivated, this, [](const QString &link) { openLink(QUrl(link)); });
     if (skin) {
+        // The emblem's backdrop follows the skin like every other picture.
+        m_logo = skin->tintImage(m_logo);
         skin->applyStyle(this, CSkinManager::KIND_WINDOW);
         skin->applyStyle(visit, CSkinManager::KIND_DEFAULT);
         skin->applyStyle(close, CSkinManager::KIND_DEFAULT);
