@@ -8,6 +8,7 @@ namespace {
 const char *const CORE_COMMANDS[] = {
     "chart",  "person", "texts",       "report",  "matrix",
     "compat", "pet",    "celebrities", "analyze", "celebrity-texts",
+    "names",
 };
 
 bool isCoreCommand(const char *command)

@@ -19,6 +19,7 @@ const CliCommand TEXT_COMMANDS[] = {
     {"analyze", runAnalyze, usageAnalyze},
     {"barcode", runQrBarcode, usageBarcode},
     {"celebrity-texts", runCelebrityTexts, usageCelebrityTexts},
+    {"names", runNames, usageNames},
 };
 
 } // namespace
