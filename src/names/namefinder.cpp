@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include <QStringList>
+
 namespace {
 
 void fillSet(bool (&set)[100], const QList<int> &numbers)
@@ -235,4 +237,34 @@ NameLines NameFinder::lines(const NameResult &result) const
     }
     return {m_lineEngine.NameNumberLine(all), m_lineEngine.NameNumberLine(vowels),
             m_lineEngine.NameNumberLine(consonants)};
+}
+
+QByteArray NameFinder::csv(const QVector<NameResult> &results) const
+{
+    // Calculation lines begin with "=": an apostrophe before them keeps a
+    // spreadsheet from taking them for formulas.
+    const auto quoted = [](const QString &text) {
+        return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+    };
+    QString out = QStringLiteral("name,expression,expression line,hearts desire,hearts desire line,personality,"
+                                 "personality line,life path,bridge,karmic debt,edits,edit,popularity,gender\r\n");
+    for (const NameResult &r : results) {
+        const NameLines l = lines(r);
+        QStringList fields = {quoted(r.name),
+                              QString::number(r.numbers.expression),
+                              quoted(QLatin1Char('\'') + l.expression),
+                              QString::number(r.numbers.heartsDesire),
+                              quoted(QLatin1Char('\'') + l.heartsDesire),
+                              QString::number(r.numbers.personality),
+                              quoted(QLatin1Char('\'') + l.personality),
+                              r.lifePath > 0 ? QString::number(r.lifePath) : QString(),
+                              r.bridge >= 0 ? QString::number(r.bridge) : QString(),
+                              r.numbers.karmicDebt ? QStringLiteral("yes") : QStringLiteral("no"),
+                              QString::number(r.edits),
+                              quoted(r.edit),
+                              r.rank > 0 ? QString::number(r.rank) : QString(),
+                              r.gender ? QString(QLatin1Char(r.gender)) : QString()};
+        out += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return out.toUtf8();
 }

@@ -110,6 +110,11 @@ public:
 
     static void rankResults(QVector<NameResult> &results);
 
+    // The results as CSV, one a line under a title line: the name, its
+    // numbers with their calculation lines, Life Path and bridge (empty
+    // without a birth date), karmic debt, edits, popularity and gender use.
+    QByteArray csv(const QVector<NameResult> &results) const;
+
 private:
     // The letters A-Z of a text as a 26-bit set, and their count.
     static quint32 letterSet(QStringView text, int *letters = nullptr);

@@ -60,6 +60,7 @@ private slots:
     void rankingOfAList();
     void unmetEntriesFollow();
     void calculationLines();
+    void csvExport();
 };
 
 void TestNameFinder::constraints_data()
@@ -275,6 +276,21 @@ void TestNameFinder::calculationLines()
     QCOMPARE(lines.expression, QStringLiteral("=2/20+6/24=8"));
     QCOMPARE(lines.heartsDesire, QStringLiteral("=6+9=15=6"));
     QCOMPARE(lines.personality, QStringLiteral("=5/14+6/15=11"));
+}
+
+void TestNameFinder::csvExport()
+{
+    NameSettings settings;
+    settings.birthDate = QDate(1990, 5, 17);
+    const NameFinder finder(settings, NameConstraints{});
+    QVector<NameResult> results = {finder.evaluate(QStringLiteral("JOHN SMITH"), QStringLiteral("JOHN"))};
+    results[0].edit = QStringLiteral("drop \"H\"");
+    results[0].edits = 1;
+    const QList<QByteArray> lines = finder.csv(results).split('\n');
+    QCOMPARE(lines.size(), 3); // title, one result, the empty end
+    QVERIFY(lines.at(0).startsWith("name,expression,expression line,"));
+    QCOMPARE(lines.at(1), QByteArray("\"JOHN SMITH\",8,\"'=2/20+6/24=8\",6,\"'=6+9=15=6\",11,\"'=5/14+6/15=11\","
+                                     "5,3,no,1,\"drop \"\"H\"\"\",,\r"));
 }
 
 QTEST_GUILESS_MAIN(TestNameFinder)
