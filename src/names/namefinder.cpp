@@ -243,7 +243,7 @@ QByteArray NameFinder::csv(const QVector<NameResult> &results) const
 {
     // Calculation lines begin with "=": an apostrophe before them keeps a
     // spreadsheet from taking them for formulas.
-    const auto quoted = [](const QString &text) {
+    const auto quoted = [](const QString &text) -> QString {
         return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
     };
     QString out = QStringLiteral("name,expression,expression line,hearts desire,hearts desire line,personality,"
