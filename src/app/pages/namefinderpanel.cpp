@@ -6,10 +6,11 @@
 #include "files/checkedfilewriter.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,9 @@ QVariant CNameResultModel::data(const QModelIndex &index, int role) const
         return QStringLiteral("Expression %1\nHeart's Desire %2\nPersonality %3")
             .arg(lines.expression, lines.heartsDesire, lines.personality);
     }
+    // Rows that miss a constraint (ranked lists) are greyed.
+    if (role == Qt::ForegroundRole)
+        return r.meets ? QVariant() : QVariant(QColor(Qt::gray));
     // The sort role: numbers as numbers; an unknown popularity last; the
     // finder's own order breaks ties through the row number.
     const bool sorting = role == Qt::UserRole;
@@ -158,85 +162,104 @@ CNameFinderPanel::CNameFinderPanel(QWidget *parent)
     : QWidget(parent)
     , m_model(this)
 {
-    setObjectName(QStringLiteral("pageBox"));
-    setAttribute(Qt::WA_StyledBackground);
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 10, 12, 10);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    const auto label = [&](const QString &text, int row, int column) {
-        grid->addWidget(new QLabel(text, this), row, column, Qt::AlignRight | Qt::AlignVCenter);
+    setObjectName(QStringLiteral("nameFinder"));
+    // A solid background: the section lies over the report's web view.
+    setAutoFillBackground(true);
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(12, 8, 12, 8);
+    rows->setSpacing(5);
+    const auto newRow = [&] {
+        auto *row = new QHBoxLayout;
+        row->setSpacing(6);
+        rows->addLayout(row);
+        return row;
+    };
+    const auto label = [&](QHBoxLayout *row, const QString &text) { row->addWidget(new QLabel(text, this)); };
+    const auto fixedWidth = [](QWidget *w, int width) {
+        w->setFixedWidth(width);
+        return w;
     };
 
     // What to search.
-    label(QStringLiteral("Find"), 0, 0);
+    QHBoxLayout *row = newRow();
+    label(row, QStringLiteral("Find"));
     m_mode = new QComboBox(this);
     m_mode->setObjectName(QStringLiteral("finderMode"));
     m_mode->addItems({QStringLiteral("First names from the list"), QStringLiteral("Spelling variants of a name"),
                       QStringLiteral("Names of a list file")});
-    grid->addWidget(m_mode, 0, 1, 1, 3);
+    row->addWidget(m_mode);
     m_fixedLabel = new QLabel(this);
-    grid->addWidget(m_fixedLabel, 0, 4, Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_fixedLabel);
     m_fixed = new QLineEdit(this);
     m_fixed->setObjectName(QStringLiteral("finderFixed"));
-    grid->addWidget(m_fixed, 0, 5, 1, 3);
+    row->addWidget(m_fixed, 1);
     m_browse = new QPushButton(QStringLiteral("..."), this);
     m_browse->setToolTip(QStringLiteral("Choose the list file: one name a line, or a CSV file whose first column holds the names"));
-    grid->addWidget(m_browse, 0, 8);
+    row->addWidget(fixedWidth(m_browse, 40));
 
     // The wanted numbers.
-    label(QStringLiteral("Expression"), 1, 0);
+    row = newRow();
+    label(row, QStringLiteral("Expression"));
     m_expression = numbersField(this, QStringLiteral("finderExpression"));
-    grid->addWidget(m_expression, 1, 1);
-    label(QStringLiteral("Heart's Desire"), 1, 2);
+    row->addWidget(fixedWidth(m_expression, 80));
+    label(row, QStringLiteral("Heart's Desire"));
     m_heartsDesire = numbersField(this, QStringLiteral("finderHeartsDesire"));
-    grid->addWidget(m_heartsDesire, 1, 3);
-    label(QStringLiteral("Personality"), 1, 4);
+    row->addWidget(fixedWidth(m_heartsDesire, 80));
+    label(row, QStringLiteral("Personality"));
     m_personality = numbersField(this, QStringLiteral("finderPersonality"));
-    grid->addWidget(m_personality, 1, 5);
-    label(QStringLiteral("Bridge to Life Path at most"), 1, 6);
+    row->addWidget(fixedWidth(m_personality, 80));
+    m_noKarmicDebt = new QCheckBox(QStringLiteral("No karmic debt"), this);
+    m_noKarmicDebt->setObjectName(QStringLiteral("finderNoKarmicDebt"));
+    row->addWidget(m_noKarmicDebt);
+    row->addStretch(1);
+
+    // The Life Path, the gender use and the vowel rules.
+    row = newRow();
+    label(row, QStringLiteral("Bridge to Life Path at most"));
     m_bridge = countField(this, -1, 8, QStringLiteral("any"));
+    m_bridge->setObjectName(QStringLiteral("finderBridge"));
     m_bridge->setToolTip(QStringLiteral("Needs the date above as the birth date"));
-    grid->addWidget(m_bridge, 1, 7, 1, 2);
-
-    // The spelling.
-    label(QStringLiteral("Letters to include"), 2, 0);
-    m_include = new QLineEdit(this);
-    grid->addWidget(m_include, 2, 1);
-    label(QStringLiteral("to avoid"), 2, 2);
-    m_avoid = new QLineEdit(this);
-    grid->addWidget(m_avoid, 2, 3);
-    label(QStringLiteral("Letters from"), 2, 4);
-    auto *lengths = new QHBoxLayout;
-    m_minLength = countField(this, 0, 40, QStringLiteral("any"));
-    m_maxLength = countField(this, 0, 40, QStringLiteral("any"));
-    lengths->addWidget(m_minLength);
-    lengths->addWidget(new QLabel(QStringLiteral("to"), this));
-    lengths->addWidget(m_maxLength);
-    grid->addLayout(lengths, 2, 5);
-    label(QStringLiteral("Gender use"), 2, 6);
+    row->addWidget(fixedWidth(m_bridge, 80));
+    label(row, QStringLiteral("Gender use"));
     m_gender = new QComboBox(this);
+    m_gender->setObjectName(QStringLiteral("finderGender"));
     m_gender->addItems({QStringLiteral("any"), QStringLiteral("female"), QStringLiteral("male")});
-    grid->addWidget(m_gender, 2, 7, 1, 2);
-
-    // How to count, and the actions.
-    label(QStringLiteral("Y and W"), 3, 0);
+    row->addWidget(m_gender);
+    label(row, QStringLiteral("Y and W"));
     m_vowels = new QComboBox(this);
     m_vowels->addItems({QStringLiteral("English"), QStringLiteral("Universal")});
-    grid->addWidget(m_vowels, 3, 1);
-    m_noKarmicDebt = new QCheckBox(QStringLiteral("No karmic debt"), this);
-    grid->addWidget(m_noKarmicDebt, 3, 2, 1, 2);
-    m_find = new QPushButton(QStringLiteral("FIND"), this);
-    m_find->setObjectName(QStringLiteral("finderFind"));
-    grid->addWidget(m_find, 3, 5);
-    m_export = new QPushButton(QStringLiteral("EXPORT CSV"), this);
-    grid->addWidget(m_export, 3, 6);
-    m_close = new QPushButton(QStringLiteral("CLOSE"), this);
-    grid->addWidget(m_close, 3, 7, 1, 2);
+    row->addWidget(m_vowels);
+    row->addStretch(1);
 
+    // The spelling.
+    row = newRow();
+    label(row, QStringLiteral("Letters to include"));
+    m_include = new QLineEdit(this);
+    row->addWidget(fixedWidth(m_include, 70));
+    label(row, QStringLiteral("to avoid"));
+    m_avoid = new QLineEdit(this);
+    row->addWidget(fixedWidth(m_avoid, 70));
+    label(row, QStringLiteral("Letters from"));
+    m_minLength = countField(this, 0, 40, QStringLiteral("any"));
+    m_maxLength = countField(this, 0, 40, QStringLiteral("any"));
+    row->addWidget(fixedWidth(m_minLength, 80));
+    label(row, QStringLiteral("to"));
+    row->addWidget(fixedWidth(m_maxLength, 80));
+    row->addStretch(1);
+
+    // The actions and what they found.
+    row = newRow();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("finderStatus"));
-    grid->addWidget(m_status, 4, 0, 1, 9);
+    m_status->setWordWrap(true);
+    row->addWidget(m_status, 1);
+    m_find = new QPushButton(QStringLiteral("FIND"), this);
+    m_find->setObjectName(QStringLiteral("finderFind"));
+    row->addWidget(fixedWidth(m_find, 90));
+    m_export = new QPushButton(QStringLiteral("EXPORT CSV"), this);
+    row->addWidget(fixedWidth(m_export, 110));
+    m_close = new QPushButton(QStringLiteral("CLOSE"), this);
+    row->addWidget(fixedWidth(m_close, 90));
 
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(&m_model);
@@ -253,11 +276,14 @@ CNameFinderPanel::CNameFinderPanel(QWidget *parent)
     // Uniform rows: thousands of them scroll without measuring each.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(22);
+    m_table->horizontalHeader()->setDefaultSectionSize(72);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(CNameResultModel::Name, 200);
+    m_table->setColumnWidth(CNameResultModel::Name, 190);
+    m_table->setColumnWidth(CNameResultModel::HeartsDesire, 95);
+    m_table->setColumnWidth(CNameResultModel::Bridge, 55);
+    m_table->setColumnWidth(CNameResultModel::KarmicDebt, 80);
     m_table->setColumnWidth(CNameResultModel::Edit, 150);
-    grid->addWidget(m_table, 5, 0, 1, 9);
-    grid->setRowStretch(5, 1);
+    rows->addWidget(m_table, 1);
 
     connect(m_mode, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &CNameFinderPanel::modeChanged);
     connect(m_find, &QPushButton::clicked, this, &CNameFinderPanel::search);
@@ -287,6 +313,10 @@ void CNameFinderPanel::setAdvisorInput(const QDate &birthDate, bool chaldean)
 
 void CNameFinderPanel::applyStyle(const CSkinManager *skin)
 {
+    // The window's own background, painted whole.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, window()->palette().color(QPalette::Window));
+    setPalette(background);
     for (QWidget *w : findChildren<QWidget *>()) {
         if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QPushButton *>(w) ||
             qobject_cast<QSpinBox *>(w) || qobject_cast<QTableView *>(w))
