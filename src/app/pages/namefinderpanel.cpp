@@ -28,8 +28,8 @@ namespace {
 
 enum Mode { FromList, Variants, FromFile };
 
-const char *const COLUMN_TITLES[] = {"Name", "Expression", "Heart's Desire", "Personality", "Life Path", "Bridge",
-                                     "Karmic debt", "Edits", "Popularity", "Gender"};
+const char *const COLUMN_TITLES[] = {"Name", "Edits", "Expression", "Heart's Desire", "Personality", "Life Path",
+                                     "Bridge", "Karmic debt", "Popularity", "Gender"};
 
 QString genderText(char gender)
 {
@@ -424,6 +424,7 @@ bool CNameFinderPanel::search()
 
     m_model.setResults(finder.get(), std::move(results));
     m_finder = std::move(finder);
+    m_table->setColumnHidden(CNameResultModel::Edit, mode != Variants);
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_sorted->sort(-1);
     m_table->scrollToTop();

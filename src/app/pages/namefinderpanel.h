@@ -29,7 +29,7 @@ class CNameResultModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Name, Expression, HeartsDesire, Personality, LifePath, Bridge, KarmicDebt, Edit, Popularity,
+    enum Column { Name, Edit, Expression, HeartsDesire, Personality, LifePath, Bridge, KarmicDebt, Popularity,
                   Gender, ColumnCount };
     using QAbstractTableModel::QAbstractTableModel;
 
