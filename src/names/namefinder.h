@@ -11,8 +11,9 @@
 // Every candidate is numbered by the engine's fast path (WordNumbers and
 // NameNumbersOf), which gives what a chart gives for the same unmarked
 // name; fixed words are summed once per search. Results are ranked by
-// rankResults: constraints met first, then the fewest edits, popularity,
-// the Life Path-Expression bridge and the name.
+// rankResults: constraints met first, then the fewest edits, popularity in
+// the given-name list, the order of the user's list, the Life
+// Path-Expression bridge and the name.
 
 #include "engine/cnumerology.h"
 #include "names/givennames.h"
