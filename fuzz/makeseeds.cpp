@@ -161,6 +161,15 @@ bool clientListSeeds(const QString &folder)
                      "\"two\nlines\",x\n\"open,1990-01-01\n");
 }
 
+// The first byte chooses how the finder reads the list (fuzz_namelist.cpp).
+bool nameListSeeds(const QString &folder)
+{
+    return writeSeed(folder, "plain.txt", QByteArray(1, char(0)) + "Sunrise Bakery\nFlour & Stone\n\n12345\nCaf\xC3\xA9 Nova\n") &&
+           writeSeed(folder, "column.csv", QByteArray(1, char(2)) + "id,name\n1,\"Nova, Ltd\"\n2,Zen\n3,\n") &&
+           writeSeed(folder, "title.csv", QByteArray(1, char(3)) + "city,Name\nOslo,Orbit\n\"open,x\n") &&
+           writeSeed(folder, "given.csv", QByteArray(1, char(0)) + "# name,gender,rank\nMichael,m,1\nJessica,f,2\nJordan,u,3\n");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -178,6 +187,6 @@ int main(int argc, char *argv[])
     const bool ok = personSeeds(folder("fuzz_personfile")) && configSeeds(folder("fuzz_config")) &&
                     textStoreSeeds(folder("fuzz_textstore"), QFile::decodeName(argv[2])) &&
                     barcodeSeeds(folder("fuzz_qr"), folder("fuzz_linear")) &&
-                    clientListSeeds(folder("fuzz_clientlist"));
+                    clientListSeeds(folder("fuzz_clientlist")) && nameListSeeds(folder("fuzz_namelist"));
     return ok ? 0 : 1;
 }

@@ -27,7 +27,8 @@
     X("celebrities", Celebrities)         \
     X("analyze", Analyze)                 \
     X("barcode", Barcode)                 \
-    X("celebrity-texts", CelebrityTexts)
+    X("celebrity-texts", CelebrityTexts)  \
+    X("names", Names)
 
 // The commands that draw or print: sorvel-cli-draw alone.
 #define SORVEL_CLI_DRAWING_COMMANDS(X) \

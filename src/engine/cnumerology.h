@@ -172,6 +172,38 @@ struct CoreNumbers
     int personality = 0;
 };
 
+// The three sums of one word of a name without letter marks: all its
+// letters (Expression), its vowels (Heart's Desire) and its consonants
+// (Personality), as WordSums and WordSoundSums give them for that word.
+struct WordNumberSums
+{
+    int all = 0;
+    int vowels = 0;
+    int consonants = 0;
+};
+
+// The three name numbers of a full name without letter marks, with the
+// totals they were reduced from; karmicDebt when any of the three totals
+// meets 13, 14, 16 or 19 on its way down.
+struct NameNumbers
+{
+    int expression = 0;
+    int heartsDesire = 0;
+    int personality = 0;
+    int expressionTotal = 0;
+    int heartsDesireTotal = 0;
+    int personalityTotal = 0;
+    bool karmicDebt = false;
+};
+
+// How far apart the digits of two numbers stand, and the pair code that
+// names the combination (larger digit first: 7 and 3 give 73).
+struct BridgeValue
+{
+    int distance = 0;
+    int pair = 0;
+};
+
 // The celebrities that share a number with the person, as indexes 0..199
 // of the text store's celebrity records, in index order.
 struct CelebrityMatches
@@ -213,6 +245,27 @@ public:
     // give for them with this instance's options and master mode, without
     // counting, texts or any other number. Leaves the results as they were.
     CoreNumbers CalcCoreNumbers(const PersonRecord &person);
+
+    // The fast path of the name numbers, for searching many names: a name
+    // is split into words once, each word's sums are taken once, and any
+    // name made of such words is numbered from them. The results are those
+    // CalcNumerology gives for the same unmarked name with this instance's
+    // letter table, options and master mode.
+    void SetChaldean(bool chaldean) { m_res.chaldean = chaldean; }
+    bool chaldean() const { return m_res.chaldean; }
+    // The sums of one word (no spaces in it), upper-case letters and digits.
+    WordNumberSums WordNumbers(QStringView word, int vowelMode) const;
+    NameNumbers NameNumbersOf(const WordNumberSums *words, int count) const;
+    // The Life Path of a birth date with this instance's options, as
+    // CalcNumerology chooses it.
+    int LifePathOf(const QDate &birth) const { return chooseLifePath(birth).lifePath; }
+    // True when the master-keeping reduction of n meets 13, 14, 16 or 19.
+    bool MeetsKarmicDebt(int n) const;
+    static BridgeValue Bridge(int a, int b);
+    // The calculation line of a name number over its word sums, as the chart
+    // writes it ("=2/20+6/24=8"). Counts into this instance's counters as a
+    // chart's name stage does.
+    QString NameNumberLine(const QList<int> &wordSums);
 
     // --- letter values and reductions ---
     inline int LetterValue(QChar c) const;

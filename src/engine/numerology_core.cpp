@@ -189,6 +189,62 @@ CoreNumbers CNumerology::CalcCoreNumbers(const PersonRecord &person)
     return numbers;
 }
 
+BridgeValue CNumerology::Bridge(int a, int b)
+{
+    // The pair code names the combination, larger digit first.
+    const int x = ReducePlain(a);
+    const int y = ReducePlain(b);
+    return {std::abs(x - y), 10 * std::max(x, y) + std::min(x, y)};
+}
+
+WordNumberSums CNumerology::WordNumbers(QStringView word, int vowelMode) const
+{
+    // One word's three sums in one walk: every character counts for the
+    // Expression, and for the vowels or the consonants as the vowel test
+    // within the word says (no marks).
+    WordNumberSums sums;
+    for (int k = 0; k < word.size(); ++k) {
+        const int value = LetterValue(word.at(k));
+        sums.all += value;
+        const int sound = VowelTest(word, k, vowelMode);
+        if (sound > 0)
+            sums.vowels += value;
+        else if (sound < 0)
+            sums.consonants += value;
+    }
+    return sums;
+}
+
+NameNumbers CNumerology::NameNumbersOf(const WordNumberSums *words, int count) const
+{
+    WordValues all, vowels, consonants;
+    for (int i = 0; i < count; ++i) {
+        all.append(words[i].all);
+        vowels.append(words[i].vowels);
+        consonants.append(words[i].consonants);
+    }
+    NameNumbers numbers;
+    numbers.expressionTotal = quietNameTotal(all);
+    numbers.heartsDesireTotal = quietNameTotal(vowels);
+    numbers.personalityTotal = quietNameTotal(consonants);
+    numbers.expression = reduceQuietly(numbers.expressionTotal);
+    numbers.heartsDesire = reduceQuietly(numbers.heartsDesireTotal);
+    numbers.personality = reduceQuietly(numbers.personalityTotal);
+    numbers.karmicDebt = MeetsKarmicDebt(numbers.expressionTotal) || MeetsKarmicDebt(numbers.heartsDesireTotal) ||
+                         MeetsKarmicDebt(numbers.personalityTotal);
+    return numbers;
+}
+
+QString CNumerology::NameNumberLine(const QList<int> &wordSums)
+{
+    WordValues sums;
+    for (const int sum : wordSums)
+        sums.append(sum);
+    QString text, line;
+    writeNameNumber(sums, text, line);
+    return line;
+}
+
 int CNumerology::writeNameNumber(const WordValues &wordSums, QString &text, QString &line, int *total)
 {
     const int sum = countedNameTotal(wordSums);
@@ -291,17 +347,13 @@ void CNumerology::calcDerivedNumbers()
     m_values.rationalThought = ReducePlain(thought);
     writeReduced(m_res.rationalThoughtText, m_values.rationalThought, thought);
 
-    // Bridges: how far apart two numbers' digits stand; the pair code names
-    // the combination, larger digit first.
-    const auto bridge = [](int a, int b, int &distance, int &pair) {
-        const int x = ReducePlain(a);
-        const int y = ReducePlain(b);
-        distance = std::abs(x - y);
-        pair = 10 * std::max(x, y) + std::min(x, y);
-    };
-    bridge(lifePath, expression, m_values.lifePathExpressionBridge, m_values.lifePathExpressionPair);
-    bridge(m_values.heartsDesire, m_values.personality, m_values.heartsDesirePersonalityBridge,
-           m_values.heartsDesirePersonalityPair);
+    // Bridges: how far apart two numbers' digits stand.
+    const BridgeValue lpEx = Bridge(lifePath, expression);
+    m_values.lifePathExpressionBridge = lpEx.distance;
+    m_values.lifePathExpressionPair = lpEx.pair;
+    const BridgeValue hdP = Bridge(m_values.heartsDesire, m_values.personality);
+    m_values.heartsDesirePersonalityBridge = hdP.distance;
+    m_values.heartsDesirePersonalityPair = hdP.pair;
     m_res.lifePathExpressionBridgeText = numberText(m_values.lifePathExpressionBridge);
     m_res.heartsDesirePersonalityBridgeText = numberText(m_values.heartsDesirePersonalityBridge);
 

@@ -228,6 +228,14 @@ int CNumerology::reduceCounting(int n, int *counters, int countedBelow, int time
     }
 }
 
+bool CNumerology::MeetsKarmicDebt(int n) const
+{
+    // Only the numbers below 20 are counted: the debts are among them.
+    int counters[20] = {};
+    reduceCounting(n, counters, int(std::size(counters)));
+    return counters[13] > 0 || counters[14] > 0 || counters[16] > 0 || counters[19] > 0;
+}
+
 int CNumerology::ReduceToFinal(int n) const
 {
     while (!IsFinal(n)) {

@@ -2,6 +2,7 @@
 
 #include "app/cdateedit.h"
 #include "app/cskinmanager.h"
+#include "app/pages/namefinderpanel.h"
 #include "app/pages/pagebox.h"
 #include "panels/cinfonamewidget.h"
 
@@ -32,6 +33,33 @@ CAdvisorPage::CAdvisorPage(QWidget *parent, CInfoNameWidget *namePanel)
     m_calculate->setGeometry(400, 85, 160, 25); // ends the date row
     connect(m_calculate, &QPushButton::clicked, this, &CAdvisorPage::calculateRequested);
     connect(m_name, &QLineEdit::returnPressed, this, &CAdvisorPage::calculateRequested);
+
+    // The name finder: its button in the caption row, its section over the report.
+    m_findNames = new QPushButton(QStringLiteral("FIND NAMES"), m_box);
+    m_findNames->setObjectName(QStringLiteral("advisorFindNames"));
+    m_findNames->setToolTip(QStringLiteral("Names and spellings that give the numbers you want"));
+    m_findNames->setGeometry(440, 3, 120, 21);
+    m_finder = new CNameFinderPanel(parent);
+    m_finder->move(PARKED);
+    connect(m_findNames, &QPushButton::clicked, this, [this] { setFinderOpen(!m_finderOpen); });
+    connect(m_finder, &CNameFinderPanel::closeRequested, this, [this] { setFinderOpen(false); });
+    connect(m_finder, &CNameFinderPanel::nameChosen, this, [this](const QString &name) {
+        m_name->setText(name);
+        setFinderOpen(false);
+        emit calculateRequested();
+    });
+    // The finder reads the advisor's date and letter table.
+    const auto passInput = [this] { m_finder->setAdvisorInput(m_date->date(), m_chaldean->isChecked()); };
+    connect(m_date, &QDateTimeEdit::dateChanged, this, passInput);
+    connect(m_chaldean, &QCheckBox::toggled, this, passInput);
+    passInput();
+}
+
+void CAdvisorPage::setFinderOpen(bool open)
+{
+    m_finderOpen = open;
+    m_findNames->setText(open ? QStringLiteral("CLOSE FINDER") : QStringLiteral("FIND NAMES"));
+    layout(m_report, m_shown);
 }
 
 QString CAdvisorPage::name() const
@@ -66,14 +94,24 @@ void CAdvisorPage::applyStyle(const CSkinManager *skin)
     skin->applyStyle(m_date, CSkinManager::KIND_DEFAULT);
     skin->applyStyle(m_calculate, CSkinManager::KIND_DEFAULT);
     skin->applyStyle(m_chaldean, CSkinManager::KIND_WINDOW);
+    skin->applyStyle(m_findNames, CSkinManager::KIND_DEFAULT);
+    m_finder->applyStyle(skin);
 }
 
 void CAdvisorPage::layout(const QRect &report, bool shown)
 {
+    m_report = report;
+    m_shown = shown;
+    if (!shown || !m_finderOpen)
+        m_finder->move(PARKED);
     if (!shown) {
         m_box->move(PARKED);
         m_namePanel->move(PARKED);
         return;
+    }
+    if (m_finderOpen) {
+        m_finder->setGeometry(report);
+        m_finder->raise();
     }
     // The input sits above the page's report, level with the other pages'
     // reports; the name panel fits between the input and the report, and

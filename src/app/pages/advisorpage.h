@@ -6,8 +6,10 @@
 
 #include <QDate>
 #include <QObject>
+#include <QRect>
 
 class CInfoNameWidget;
+class CNameFinderPanel;
 class CSkinManager;
 class QCheckBox;
 class CDateEdit;
@@ -32,6 +34,10 @@ public:
     // Places the box above the page's report, or parks it off the window
     // when another page shows.
     void layout(const QRect &report, bool shown);
+    // The "Find names" section, over the report while it is open.
+    CNameFinderPanel *finder() const { return m_finder; }
+    bool finderOpen() const { return m_finderOpen; }
+    void setFinderOpen(bool open);
 
 signals:
     void calculateRequested();
@@ -43,4 +49,9 @@ private:
     CDateEdit *m_date;
     QCheckBox *m_chaldean;
     QPushButton *m_calculate;
+    QPushButton *m_findNames;
+    CNameFinderPanel *m_finder;
+    bool m_finderOpen = false;
+    QRect m_report;
+    bool m_shown = false;
 };
