@@ -50,6 +50,8 @@ int runChartImage(const QStringList &args);
 void usageChartImage(QTextStream &out);
 int runBatch(const QStringList &args);
 void usageBatch(QTextStream &out);
+int runClients(const QStringList &args);
+void usageClients(QTextStream &out);
 
 // The subcommands one program of the tool carries, in the order --help
 // lists them: sorvel-cli-core the text commands, sorvel-cli-draw those

@@ -39,6 +39,7 @@ const CliCommand DRAWING_COMMANDS[] = {
     {"template", runTemplate, usageTemplate},
     {"chart-image", runChartImage, usageChartImage},
     {"batch", runBatch, usageBatch},
+    {"clients", runClients, usageClients},
 };
 
 // The text commands, their barcode able to draw linear symbols, then the
