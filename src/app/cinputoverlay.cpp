@@ -168,6 +168,11 @@ void CInputOverlay::buildRecentButtons()
     m_clearRecent->setObjectName(QStringLiteral("clearRecent"));
     m_clearRecent->setGeometry(900, 530, 100, 30);
     connect(m_clearRecent, &QPushButton::clicked, this, &CInputOverlay::clearRecentRequested);
+    // The client book opens from here, beside the recent persons.
+    m_clientsButton = new QPushButton(QStringLiteral("Clients"), m_inner);
+    m_clientsButton->setObjectName(QStringLiteral("clientsButton"));
+    m_clientsButton->setGeometry(835, 530, 60, 30);
+    connect(m_clientsButton, &QPushButton::clicked, this, &CInputOverlay::clientsRequested);
 }
 
 QString CInputOverlay::recentButtonText(const RecentEntry &entry)
@@ -314,6 +319,7 @@ void CInputOverlay::applyStyle()
     for (QPushButton *button : m_recentButtons)
         m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_clearRecent, CSkinManager::KIND_DEFAULT);
+    m_skin->applyStyle(m_clientsButton, CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_person.box, CSkinManager::KIND_OVERLAY_BOX);
     m_skin->applyStyle(m_partner.box, CSkinManager::KIND_OVERLAY_BOX);
     m_skin->applyStyle(m_inner, CSkinManager::KIND_OVERLAY_INNER);

@@ -78,6 +78,7 @@ signals:
     void newRequested();
     void recentClicked(int index);
     void clearRecentRequested();
+    void clientsRequested();
 
 private:
     struct PersonFields
@@ -113,4 +114,5 @@ private:
     QComboBox *m_vowelMode = nullptr;
     QPushButton *m_recentButtons[RECENT_BUTTONS] = {};
     QPushButton *m_clearRecent = nullptr;
+    QPushButton *m_clientsButton = nullptr;
 };

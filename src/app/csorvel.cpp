@@ -21,6 +21,7 @@
 #include "app/pageanimator.h"
 #include "app/pages/advisorpage.h"
 #include "app/pages/chartpage.h"
+#include "app/pages/clientspage.h"
 #include "app/pages/petpage.h"
 #include "app/panelbinder.h"
 #include "app/personfiles.h"
@@ -306,6 +307,18 @@ void CSorvel::buildInputOverlay()
         OnRecentClicked();
     });
     connect(m_overlay, &CInputOverlay::clearRecentRequested, this, &CSorvel::OnClearRecent);
+    // The client book covers the window from the overlay's "Clients"; a
+    // client opened goes into the input as a person file does.
+    m_clientsPage = new CClientsPage(m_skin, centralWidget());
+    m_clientsPage->setInputSource([this] { return currentInput(); });
+    connect(m_overlay, &CInputOverlay::clientsRequested, m_clientsPage, &CClientsPage::showPage);
+    connect(m_clientsPage, &CClientsPage::openClient, this, [this](const PersonInput &person) {
+        OnResDataI();
+        m_forecastDate->setDate(QDate::currentDate());
+        putIntoInput(person);
+        if (!person.petName.isEmpty())
+            m_petPage->setPet(person.petName, person.petBirthDate);
+    });
     // The recent list is kept on disk whenever it changes.
     connect(m_driver, &CCalculationDriver::recentListChanged, this, [this] {
         m_overlay->setRecentEntries(m_driver->recentList());
@@ -439,6 +452,7 @@ void CSorvel::applyOptions()
     const bool masterLetters = !m_config.options.reduceMasterLetters;
     m_panels->setMasterLetterDigits(masterLetters);
     m_overlay->setMasterLetterDigits(masterLetters);
+    m_clientsPage->setCalculation(m_config.options, m_config.masterMode);
 }
 
 // The configuration is kept whenever it changes, so a program that is killed
@@ -650,6 +664,7 @@ void CSorvel::initStyle()
                      qMin(255, brightest.value() + m_pulse->endFrame()));
     m_nameButton->setGlowColours(rest, brightest);
     m_overlay->applyStyle();
+    m_clientsPage->applyStyle();
     m_selectionMark->setStyleSheet(m_skin->mapStyleSheet(
         QStringLiteral("QLabel { background: #54443a; border-left: 4px solid #9cb62d; }")));
     if (m_splash)
