@@ -128,6 +128,8 @@ void ClientBook::close()
 {
     if (!QSqlDatabase::contains(m_connection))
         return;
+    m_insertClient.reset();
+    m_findDuplicate.reset();
     {
         QSqlDatabase db = database();
         if (m_transactionDepth > 0)
@@ -473,14 +475,19 @@ void ClientBook::bindPerson(QSqlQuery &query, const PersonInput &typed)
 
 qint64 ClientBook::findDuplicate(const PersonInput &typed)
 {
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT id FROM clients WHERE duplicate_key = ? LIMIT 1"));
+    if (!m_findDuplicate) {
+        m_findDuplicate = std::make_unique<QSqlQuery>(database());
+        m_findDuplicate->prepare(QStringLiteral("SELECT id FROM clients WHERE duplicate_key = ? LIMIT 1"));
+    }
+    QSqlQuery &query = *m_findDuplicate;
     query.addBindValue(CleanName(typed.fullName).toUpper() + QLatin1Char('|') + dateText(typed.birthDate));
     if (!query.exec()) {
         fail(query.lastError(), QStringLiteral("looking for the client"));
         return -1;
     }
-    return query.next() ? query.value(0).toLongLong() : 0;
+    const qint64 id = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    return id;
 }
 
 ClientBook::AddResult ClientBook::addClient(const PersonInput &typed, qint64 *id, QString *reason)
@@ -510,10 +517,13 @@ ClientBook::AddResult ClientBook::addClient(const PersonInput &typed, qint64 *id
             *reason = QStringLiteral("already in the book as client %1").arg(existing);
         return AddResult::Duplicate;
     }
-    QSqlQuery insert(database());
-    insert.prepare(QStringLiteral("INSERT INTO clients (") + QLatin1String(CLIENT_FIELDS)
-                   + QStringLiteral(", match_key, duplicate_key, life_path, expression, numbers_key,"
-                                    " created, changed) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    if (!m_insertClient) {
+        m_insertClient = std::make_unique<QSqlQuery>(database());
+        m_insertClient->prepare(QStringLiteral("INSERT INTO clients (") + QLatin1String(CLIENT_FIELDS)
+                                + QStringLiteral(", match_key, duplicate_key, life_path, expression, numbers_key,"
+                                                 " created, changed) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+    }
+    QSqlQuery &insert = *m_insertClient;
     bindPerson(insert, typed);
     const QString now = nowText();
     insert.addBindValue(now);
@@ -615,7 +625,12 @@ QVector<ClientSummary> ClientBook::find(const ClientFilter &filter, ClientColumn
     if (!m_open)
         return rows;
     const SqlCondition condition = filterCondition(filter);
-    const QString order = QLatin1String(SORT_SQL[int(sortBy)]) + (descending ? QStringLiteral(" DESC") : QString());
+    // Name parts are matched anywhere in the name, which no index answers:
+    // one pass over the table and a sort of what matched is then far
+    // cheaper than walking the sort column's index and fetching every row
+    // it names. A unary "+" keeps SQLite from choosing that index.
+    const QString order = (filter.nameParts.isEmpty() ? QString() : QStringLiteral("+"))
+        + QLatin1String(SORT_SQL[int(sortBy)]) + (descending ? QStringLiteral(" DESC") : QString());
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT id, full_name, short_name, birth_date, life_path, expression,"

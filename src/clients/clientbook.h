@@ -31,6 +31,9 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
+
+class QSqlQuery;
 
 struct BookError
 {
@@ -175,6 +178,9 @@ private:
                      int &expression);
     QString numbersKey() const;
 
+    // The statements an import runs once per client, prepared once.
+    std::unique_ptr<QSqlQuery> m_insertClient;
+    std::unique_ptr<QSqlQuery> m_findDuplicate;
     QString m_connection;
     QString m_path;
     bool m_open = false;

@@ -87,8 +87,10 @@ SqlCondition filterCondition(const ClientFilter &filter)
         condition.values << filter.birthDate.toString(Qt::ISODate);
     }
     if (filter.birthYear != 0) {
-        parts << QStringLiteral("birth_date LIKE ?");
-        condition.values << QStringLiteral("%1-%").arg(filter.birthYear, 4, 10, QLatin1Char('0'));
+        // A range, so the birth date's index answers it.
+        parts << QStringLiteral("birth_date BETWEEN ? AND ?");
+        condition.values << QStringLiteral("%1-01-01").arg(filter.birthYear, 4, 10, QLatin1Char('0'))
+                         << QStringLiteral("%1-12-31").arg(filter.birthYear, 4, 10, QLatin1Char('0'));
     }
     if (filter.lifePath != 0) {
         parts << QStringLiteral("life_path = ?");
