@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -24,7 +25,6 @@ namespace {
 // The page's own colours, in the brown skin's terms; mapStyleSheet turns
 // them into the chosen skin's.
 const char PAGE_STYLE[] =
-    "QWidget#clientsPage { background: #1e1917; }"
     "QLabel { color: #e0d6c8; }"
     "QLabel#clientsTitle { font-size: 15px; font-weight: bold; }"
     "QLabel#clientsSearchNote { color: #d89a5a; }"
@@ -47,7 +47,6 @@ CClientsPage::CClientsPage(const CSkinManager *skin, QWidget *parent)
     : QWidget(parent), m_skin(skin), m_bookPath(clientBookPath()), m_options(CNumerology::options())
 {
     setObjectName(QStringLiteral("clientsPage"));
-    setAttribute(Qt::WA_StyledBackground);
     m_ask = [this](const QString &title, const QString &text) { return askQuestion(m_skin, title, text, this); };
     m_tell = [this](const QString &title, const QString &text) { QMessageBox::warning(this, title, text); };
 
@@ -207,6 +206,8 @@ void CClientsPage::buildButtons()
 void CClientsPage::applyStyle()
 {
     setStyleSheet(m_skin->mapStyleSheet(QLatin1String(PAGE_STYLE)));
+    m_background = m_skin->mapColor("#1e1917");
+    update();
     for (QWidget *field : qAsConst(m_fields))
         m_skin->applyStyle(field, CSkinManager::KIND_DEFAULT);
     for (QPushButton *button : qAsConst(m_buttons))
@@ -223,6 +224,12 @@ void CClientsPage::setCalculation(const CalcOptions &options, int masterMode)
         if (m_model)
             m_model->reload();
     }
+}
+
+void CClientsPage::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background.isValid() ? m_background : QColor(0x1e, 0x19, 0x17));
 }
 
 bool CClientsPage::eventFilter(QObject *watched, QEvent *event)
@@ -250,12 +257,14 @@ bool CClientsPage::ensureOpen()
     m_model->setSearch(m_search->text());
     m_table->setModel(m_model);
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-    m_table->setColumnWidth(0, 210);
+    // Wide enough for the headings in bold, as the chosen column shows them.
+    m_table->setColumnWidth(0, 200);
     m_table->setColumnWidth(1, 90);
-    m_table->setColumnWidth(2, 70);
-    m_table->setColumnWidth(3, 80);
+    m_table->setColumnWidth(2, 80);
+    m_table->setColumnWidth(3, 95);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { showClient(m_model->clientId(current.row())); });
+    showClient(0);
     return true;
 }
 
@@ -370,9 +379,12 @@ void CClientsPage::showClient(qint64 id)
         m_notes->addItem(note.written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")) + QStringLiteral("  ")
                          + note.text);
     for (const Consultation &c : m_book->consultations(id)) {
-        QString line = c.held.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral("  ") + c.topic;
-        if (!c.notes.isEmpty())
-            line += QStringLiteral(": ") + c.notes;
+        QStringList parts{c.held.toString(QStringLiteral("dd.MM.yyyy"))};
+        for (const QString &part : {c.topic, c.notes}) {
+            if (!part.isEmpty())
+                parts << part;
+        }
+        QString line = parts.join(QStringLiteral("  "));
         for (const HandedReport &r : c.reports)
             line += QStringLiteral("\n  handed over: %1 (%2)").arg(r.kind, r.fileName);
         m_consultations->addItem(line);

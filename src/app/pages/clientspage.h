@@ -12,6 +12,7 @@
 
 #include "clients/clientbook.h"
 
+#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -73,6 +74,8 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The page hides the window under it in the skin's own background.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool ensureOpen();
@@ -110,4 +113,5 @@ private:
     QPushButton *m_addConsultation = nullptr;
     QList<QPushButton *> m_buttons;
     QList<QWidget *> m_fields;
+    QColor m_background;
 };
