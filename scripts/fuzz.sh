@@ -5,7 +5,7 @@
 #   bash scripts/fuzz.sh fuzz_personfile 1000000
 #
 # Targets: fuzz_personfile, fuzz_config, fuzz_textstore, fuzz_qr, fuzz_linear,
-# fuzz_clientlist, fuzz_template (SORVEL_FUZZ_FULL=1 also draws and rewrites
+# fuzz_clientlist, fuzz_clientimport, fuzz_template (SORVEL_FUZZ_FULL=1 also draws and rewrites
 # what it accepts).
 # Inputs the run finds worth keeping go to build-fuzz/fuzz/corpus/TARGET; a
 # crash, a hang (over 10 s) or an allocation over 64 MB stops the run, saves
