@@ -4,6 +4,7 @@
 // problem carries a reason, and no client is in the book twice.
 
 #include "clients/clientimport.h"
+#include "files/clientlist.h"
 #include "fuzzcheck.h"
 
 #include <QCoreApplication>
@@ -19,11 +20,14 @@ ClientBook &book()
     static int argc = 1;
     static char name[] = "fuzz_clientimport";
     static char *argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
-    static ClientBook memory;
-    if (!memory.isOpen())
-        fuzzCheck(memory.open(QStringLiteral(":memory:")), "a book in memory opens");
-    return memory;
+    // Both live until the process ends: destroyed at exit, the book would
+    // outlive Qt SQL's own list of connections.
+    static QCoreApplication *application = new QCoreApplication(argc, argv);
+    static ClientBook *memory = new ClientBook;
+    (void)application;
+    if (!memory->isOpen())
+        fuzzCheck(memory->open(QStringLiteral(":memory:")), "a book in memory opens");
+    return *memory;
 }
 
 } // namespace
