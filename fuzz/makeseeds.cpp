@@ -170,6 +170,22 @@ bool nameListSeeds(const QString &folder)
            writeSeed(folder, "given.csv", QByteArray(1, char(0)) + "# name,gender,rank\nMichael,m,1\nJessica,f,2\nJordan,u,3\n");
 }
 
+// The client book's import: the first byte chooses how the rest is read
+// ('c' a client list, 's' a saved person, 'r' the recent list), so every
+// seed of those readers is a seed here with its letter in front.
+bool clientImportSeeds(const QString &folder, const QString &clientLists, const QString &personFiles)
+{
+    const auto copyAll = [&folder](const QString &from, char kind) {
+        for (const QString &name : QDir(from).entryList(QDir::Files)) {
+            QFile file(from + QLatin1Char('/') + name);
+            if (!file.open(QIODevice::ReadOnly) || !writeSeed(folder, QLatin1Char(kind) + name, kind + file.readAll()))
+                return false;
+        }
+        return true;
+    };
+    return copyAll(clientLists, 'c') && copyAll(personFiles, 's') && copyAll(personFiles, 'r');
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -187,6 +203,7 @@ int main(int argc, char *argv[])
     const bool ok = personSeeds(folder("fuzz_personfile")) && configSeeds(folder("fuzz_config")) &&
                     textStoreSeeds(folder("fuzz_textstore"), QFile::decodeName(argv[2])) &&
                     barcodeSeeds(folder("fuzz_qr"), folder("fuzz_linear")) &&
-                    clientListSeeds(folder("fuzz_clientlist")) && nameListSeeds(folder("fuzz_namelist"));
+                    clientListSeeds(folder("fuzz_clientlist")) && nameListSeeds(folder("fuzz_namelist")) &&
+                    clientImportSeeds(folder("fuzz_clientimport"), folder("fuzz_clientlist"), folder("fuzz_personfile"));
     return ok ? 0 : 1;
 }

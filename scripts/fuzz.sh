@@ -5,8 +5,8 @@
 #   bash scripts/fuzz.sh fuzz_personfile 1000000
 #
 # Targets: fuzz_personfile, fuzz_config, fuzz_textstore, fuzz_qr, fuzz_linear,
-# fuzz_clientlist, fuzz_namelist, fuzz_template (SORVEL_FUZZ_FULL=1 also draws
-# and rewrites what it accepts).
+# fuzz_clientlist, fuzz_clientimport, fuzz_namelist, fuzz_template
+# (SORVEL_FUZZ_FULL=1 also draws and rewrites what it accepts).
 # Inputs the run finds worth keeping go to build-fuzz/fuzz/corpus/TARGET; a
 # crash, a hang (over 10 s), a single allocation over 64 MB or a resident
 # size over 512 MB stops the run, saves the input as crash-*, timeout-* or

@@ -6,7 +6,7 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(
     build-essential cmake
-    qtbase5-dev qtwebengine5-dev libqt5svg5-dev
+    qtbase5-dev qtwebengine5-dev libqt5svg5-dev libqt5sql5-sqlite
     libpng-dev zlib1g-dev
     libbenchmark-dev libqrencode-dev
     zbar-tools poppler-utils

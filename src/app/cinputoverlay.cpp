@@ -171,8 +171,13 @@ void CInputOverlay::buildRecentButtons()
     }
     m_clearRecent = new QPushButton(QStringLiteral("Clear"), m_inner);
     m_clearRecent->setObjectName(QStringLiteral("clearRecent"));
-    m_clearRecent->setGeometry(900, 530, 100, 30);
+    m_clearRecent->setGeometry(920, 530, 85, 30);
     connect(m_clearRecent, &QPushButton::clicked, this, &CInputOverlay::clearRecentRequested);
+    // The client book opens from here, beside the recent persons.
+    m_clientsButton = new QPushButton(QStringLiteral("Clients"), m_inner);
+    m_clientsButton->setObjectName(QStringLiteral("clientsButton"));
+    m_clientsButton->setGeometry(835, 530, 80, 30);
+    connect(m_clientsButton, &QPushButton::clicked, this, &CInputOverlay::clientsRequested);
 }
 
 QString CInputOverlay::recentButtonText(const RecentEntry &entry)
@@ -347,6 +352,7 @@ void CInputOverlay::applyStyle()
     for (QPushButton *button : m_recentButtons)
         m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_clearRecent, CSkinManager::KIND_DEFAULT);
+    m_skin->applyStyle(m_clientsButton, CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_person.box, CSkinManager::KIND_OVERLAY_BOX);
     m_skin->applyStyle(m_partner.box, CSkinManager::KIND_OVERLAY_BOX);
     m_skin->applyStyle(m_inner, CSkinManager::KIND_OVERLAY_INNER);

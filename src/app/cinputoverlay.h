@@ -88,6 +88,7 @@ signals:
     void clearRecentRequested();
     // Enter pressed in a name field: the input is to be applied.
     void applyRequested();
+    void clientsRequested();
 
 private:
     struct PersonFields
@@ -123,4 +124,5 @@ private:
     QComboBox *m_vowelMode = nullptr;
     QPushButton *m_recentButtons[RECENT_BUTTONS] = {};
     QPushButton *m_clearRecent = nullptr;
+    QPushButton *m_clientsButton = nullptr;
 };

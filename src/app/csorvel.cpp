@@ -23,6 +23,7 @@
 #include "app/pageanimator.h"
 #include "app/pages/advisorpage.h"
 #include "app/pages/chartpage.h"
+#include "app/pages/clientspage.h"
 #include "app/pages/petpage.h"
 #include "app/panelbinder.h"
 #include "app/personfiles.h"
@@ -169,6 +170,7 @@ void CSorvel::buildParts()
     buildPages();
     buildBottomRight();
     buildInputOverlay();
+    buildClientsPage();
     buildNameButton();
     buildMenu();
     m_exporter = new CReportExporter(this, m_reports, m_skin);
@@ -349,6 +351,16 @@ void CSorvel::buildInputOverlay()
     });
 }
 
+// The client book covers the window from the overlay's "Clients"; a client
+// opened goes into the input as a person file does.
+void CSorvel::buildClientsPage()
+{
+    m_clientsPage = new CClientsPage(m_skin, centralWidget());
+    m_clientsPage->setInputSource([this] { return currentInput(); });
+    connect(m_overlay, &CInputOverlay::clientsRequested, m_clientsPage, &CClientsPage::showPage);
+    connect(m_clientsPage, &CClientsPage::openClient, this, &CSorvel::openPerson);
+}
+
 void CSorvel::buildNameButton()
 {
     m_nameButton = new CGlowButton(ENTER_YOUR_NAME, centralWidget());
@@ -474,6 +486,7 @@ void CSorvel::applyOptions()
     const bool masterLetters = !m_config.options.reduceMasterLetters;
     m_panels->setMasterLetterDigits(masterLetters);
     m_overlay->setMasterLetterDigits(masterLetters);
+    m_clientsPage->setCalculation(m_config.options, m_config.masterMode);
 }
 
 // The configuration is kept whenever it changes, so a program that is killed
@@ -688,6 +701,7 @@ void CSorvel::initStyle()
                      qMin(255, brightest.value() + m_pulse->endFrame()));
     m_nameButton->setGlowColours(rest, brightest);
     m_overlay->applyStyle();
+    m_clientsPage->applyStyle();
     m_selectionMark->setStyleSheet(m_skin->mapStyleSheet(
         QStringLiteral("QLabel { background: #54443a; border-left: 4px solid #9cb62d; }")));
     if (m_splash)
@@ -1020,11 +1034,16 @@ void CSorvel::OnOpenFile(bool openProg)
     int fieldCount = 0;
     if (!m_personFiles->open(person, fieldCount))
         return;
+    openPerson(person);
+}
+
+// A saved person, from a file or the client book, replaces the input; both
+// hold the pet, so what was saved comes back whole.
+void CSorvel::openPerson(const PersonInput &person)
+{
     OnResDataI();
     m_forecastDate->setDate(QDate::currentDate());
     putIntoInput(person);
-    // Both formats hold the pet; what was saved comes back whole.
-    Q_UNUSED(fieldCount);
     m_petPage->setPet(person.petName, person.petBirthDate);
 }
 

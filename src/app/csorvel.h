@@ -18,6 +18,7 @@
 class CAdvisorPage;
 class CCalculationDriver;
 class CChartPage;
+class CClientsPage;
 class CGlowButton;
 class CExpandWidget;
 class CImageButton;
@@ -72,6 +73,7 @@ public:
     const AppConfig &config() const { return m_config; }
     CReportExporter *exporter() const { return m_exporter; }
     const CReportViews *reportViews() const { return m_reports; }
+    CClientsPage *clientsPage() const { return m_clientsPage; }
     // Ends every slide at once, leaving each panel where it rests.
     void finishSliding();
 
@@ -150,6 +152,7 @@ private:
     void buildPages();
     void buildBottomRight();
     void buildInputOverlay();
+    void buildClientsPage();
     void buildNameButton();
     void buildMenu();
     void buildSplash();
@@ -165,6 +168,7 @@ private:
     void showExplanation(int guidePage, const QString &picture);
     void applyDateFormat();
     void putIntoInput(const PersonInput &person);
+    void openPerson(const PersonInput &person);
     void saveConfig();
     void applyOptions();
 
@@ -186,6 +190,7 @@ private:
     CPetPage *m_petPage = nullptr;
     CAdvisorPage *m_advisorPage = nullptr;
     CChartPage *m_chartPage = nullptr;
+    CClientsPage *m_clientsPage = nullptr;
     CInputOverlay *m_overlay = nullptr;
     CPersonFiles *m_personFiles = nullptr;
     CUpdateCheck *m_updateCheck = nullptr;

@@ -35,4 +35,5 @@
     X("pdf", Pdf)                      \
     X("template", Template)            \
     X("chart-image", ChartImage)       \
-    X("batch", Batch)
+    X("batch", Batch)                  \
+    X("clients", Clients)
