@@ -4,13 +4,14 @@
 // allocation beyond what the bytes could describe.
 //
 // With SORVEL_FUZZ_FULL=1 in the environment the run goes further, as the
-// program does with a template it accepts: the reader draws every page's
-// thumbnail (fonts, hence a GUI application on the offscreen platform), and
+// program does with a template it accepts: every block's and page's
+// thumbnail is drawn (fonts, hence a GUI application on the offscreen platform), and
 // an accepted template is written again and must read back, so everything
 // the reader accepts is something the writer can store. The fonts alone
 // take more memory than the reader's own limit, so that is a run of its own.
 
 #include "charts/chartdocument.h"
+#include "charts/chartrenderer.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -50,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ChartDocument document;
     if (readTemplate(bytes, document) != 0 || !g_full)
         return 0;
+    refreshThumbnails(document, ChartDataContext());
     ChartDocument again;
     if (readTemplate(document.toBytes(), again) != 0)
         std::abort();
