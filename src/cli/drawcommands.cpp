@@ -68,10 +68,15 @@ bool needsFonts(int argc, char *argv[])
         if (std::strcmp(argv[1], command) == 0)
             return true;
     }
-    // A batch draws the chart pages of its PDFs; JSON and HTML need the core.
+    // A batch draws the chart pages of its PDFs, and of HTML documents with a
+    // chart (a template, or the chart named in --reports); JSON needs the core.
     if (std::strcmp(argv[1], "batch") == 0) {
         const char *format = cliOptionValue(argc, argv, "--format");
-        return format && std::strcmp(format, "pdf") == 0;
+        if (format && std::strcmp(format, "pdf") == 0)
+            return true;
+        const char *reports = cliOptionValue(argc, argv, "--reports");
+        return format && std::strcmp(format, "html") == 0 &&
+               (cliOptionValue(argc, argv, "--template") || (reports && std::strstr(reports, "chart")));
     }
     return false;
 }

@@ -55,6 +55,7 @@ private slots:
     void jsonHoldsEachClientsChart();
     void existingFileNeedsForce();
     void htmlAndPdf();
+    void templateAndPractitioner();
     void usageErrors_data();
     void usageErrors();
 };
@@ -195,6 +196,35 @@ void TestCliBatch::htmlAndPdf()
     const CliRun pdf = runCli({"batch", listPath, "--out", out, "--format", "pdf", FORECAST});
     QVERIFY2(pdf.exitCode == 0, pdf.err.constData());
     QVERIFY(readAll(out + "/John_Smith.pdf").startsWith("%PDF-"));
+}
+
+// --template draws each client's chart at the end of the document; the
+// practitioner's options reach its cover page. A template that is not there
+// stops the run before any client.
+void TestCliBatch::templateAndPractitioner()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString listPath = dir.filePath(QStringLiteral("clients.csv"));
+    QVERIFY(writeList(listPath, "full name,birth date\nJohn Smith,1990-05-17\n"));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const QString chartTemplate =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/images/templates/Numerology Chart.snc");
+    QVERIFY2(QFile::exists(chartTemplate), qPrintable(chartTemplate));
+    const CliRun run = runCli({"batch", listPath, "--out", out, "--format", "html", "--reports", "numerology,chart",
+                               "--template", chartTemplate, "--numerologist", "Ann Example",
+                               "--numerologist-contact", "ann@example.org", FORECAST});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const QByteArray page = readAll(out + "/John_Smith.html");
+    QVERIFY(page.contains("<p style=\"text-align: center;\" ><img")); // the chart picture
+    QVERIFY(page.contains("Ann Example"));
+    QVERIFY(page.contains("ann@example.org"));
+    QVERIFY(page.contains("Graphic Chart")); // listed on the cover
+
+    const CliRun missing = runCli({"batch", listPath, "--out", out, "--format", "html", "--force", "--template",
+                                   dir.filePath("none.snc"), FORECAST});
+    QCOMPARE(missing.exitCode, 2);
+    QVERIFY2(missing.err.contains("--template:"), missing.err.constData());
 }
 
 void TestCliBatch::usageErrors_data()
