@@ -258,7 +258,7 @@ public:
     NameNumbers NameNumbersOf(const WordNumberSums *words, int count) const;
     // The Life Path of a birth date with this instance's options, as
     // CalcNumerology chooses it.
-    int LifePathOf(const QDate &birth) const { return chooseLifePath(birth).lifePath; }
+    int LifePathOf(const QDate &birth) const { return chooseLifePath(birth, reduceDate(birth)).lifePath; }
     // True when the master-keeping reduction of n meets 13, 14, 16 or 19.
     bool MeetsKarmicDebt(int n) const;
     static BridgeValue Bridge(int a, int b);
