@@ -22,6 +22,7 @@
 #include "app/openlink.h"
 #include "app/pageanimator.h"
 #include "app/pages/advisorpage.h"
+#include "app/pages/namefinderpanel.h"
 #include "app/pages/chartpage.h"
 #include "app/pages/clientspage.h"
 #include "app/pages/petpage.h"
@@ -487,6 +488,7 @@ void CSorvel::applyOptions()
     m_panels->setMasterLetterDigits(masterLetters);
     m_overlay->setMasterLetterDigits(masterLetters);
     m_clientsPage->setCalculation(m_config.options, m_config.masterMode);
+    m_advisorPage->finder()->setCalcOptions(m_config.options);
 }
 
 // The configuration is kept whenever it changes, so a program that is killed

@@ -110,7 +110,6 @@ ClientBook::ClientBook()
 {
     static QAtomicInt counter;
     m_connection = QStringLiteral("sorvel-clients-%1").arg(counter.fetchAndAddRelaxed(1) + 1);
-    m_options = CNumerology::options();
     m_engine.setCalcOptions(&m_options);
 }
 

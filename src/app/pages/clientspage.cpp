@@ -44,7 +44,7 @@ struct PageButton
 } // namespace
 
 CClientsPage::CClientsPage(const CSkinManager *skin, QWidget *parent)
-    : QWidget(parent), m_skin(skin), m_bookPath(clientBookPath()), m_options(CNumerology::options())
+    : QWidget(parent), m_skin(skin), m_bookPath(clientBookPath()), m_options()
 {
     setObjectName(QStringLiteral("clientsPage"));
     m_ask = [this](const QString &title, const QString &text) { return askQuestion(m_skin, title, text, this); };

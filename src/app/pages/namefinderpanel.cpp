@@ -364,7 +364,7 @@ bool CNameFinderPanel::readForm(NameSettings &settings, NameConstraints &constra
     constraints.gender = NameGender(m_gender->currentIndex());
     settings.chaldean = m_chaldean;
     settings.vowelMode = m_vowels->currentIndex();
-    settings.options = CNumerology::options();
+    settings.options = m_options;
     settings.birthDate = m_birthDate;
     if (constraints.maxBridge >= 0 && !settings.birthDate.isValid()) {
         error = QStringLiteral("The bridge to the Life Path needs a birth date: enter it as the date above.");

@@ -55,6 +55,9 @@ public:
     // The advisor's date (the client's birth date; the empty date means
     // none) and letter table, read at each search.
     void setAdvisorInput(const QDate &birthDate, bool chaldean);
+    // The calculation options of the window's settings, which the names'
+    // numbers follow as the advisor's do.
+    void setCalcOptions(const CalcOptions &options) { m_options = options; }
     void applyStyle(const CSkinManager *skin);
 
     // Runs the search of the form; false with a message when the form is
@@ -100,4 +103,5 @@ private:
     bool m_chaldean = false;
     QVector<GivenName> m_givenNames;
     std::unique_ptr<NameFinder> m_finder;
+    CalcOptions m_options;
 };
