@@ -6,10 +6,12 @@
 #include "app/cglowbutton.h"
 #include "app/cinputoverlay.h"
 #include "app/cdateedit.h"
+#include "app/appfolders.h"
 #include "app/calculationdriver.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/myqwebengineview.h"
+#include "app/openlink.h"
 #include "app/personfiles.h"
 #include "app/reportviews.h"
 #include "files/configfile.h"
@@ -42,7 +44,9 @@ namespace {
 struct SilentReporter : CMessageReporter
 {
     QStringList messages;
+    QStringList notes; // information boxes
     void critical(const QString &, const QString &text) override { messages.append(text); }
+    void information(const QString &, const QString &text) override { notes.append(text); }
 };
 
 // Answers the next file dialog as a user would: notes the file name it
@@ -111,6 +115,8 @@ private slots:
     void enterInANameFieldApplies();
     void emptyPartnerShowsNoNumbers();
     void impossibleBirthDateIsNamed();
+    void linksWithoutAProgramGiveTheAddress();
+    void petWithoutANameSaysSo();
 
 private:
     void startUp(bool skipGuide = true);
@@ -727,6 +733,36 @@ void TestCSorvel::impossibleBirthDateIsNamed()
     QVERIFY(!m_window->OnCalcNum());
     QCOMPARE(m_reporter.messages,
              QStringList{QString::fromLatin1(CCalculationDriver::BIRTH_DATE_REFUSAL)});
+}
+
+// The offscreen platform opens nothing, as a desktop without a browser or a
+// mail program: the address is then given to the user, never dropped.
+void TestCSorvel::linksWithoutAProgramGiveTheAddress()
+{
+    m_reporter.notes.clear();
+    m_window->OnSupport();
+    QCOMPARE(m_reporter.notes.size(), 1);
+    QVERIFY2(m_reporter.notes.first().endsWith(QLatin1String("\nsupport@sorvel-numerology.org")),
+             qPrintable(m_reporter.notes.first()));
+    // A finished PDF without a viewer: where the file is.
+    QCOMPARE(unopenedLinkText(QUrl::fromLocalFile(QStringLiteral("/home/ann/Smith reports.pdf"))),
+             QStringLiteral("No program on this computer opens this file. You will find it at:\n"
+                            "/home/ann/Smith reports.pdf"));
+    // Help shows the manual that ships with the program, on the Guide page.
+    m_reporter.notes.clear();
+    m_window->OnHelp();
+    if (QFile::exists(imageFolder() + QStringLiteral("manual/index.html"))) {
+        QCOMPARE(m_window->currentPage(), int(WindowLayout::GuidePage));
+        QVERIFY(m_reporter.notes.isEmpty());
+    } else {
+        QVERIFY(m_reporter.notes.value(0).contains(QLatin1String("https://sorvel-numerology.org/help/")));
+    }
+}
+
+void TestCSorvel::petWithoutANameSaysSo()
+{
+    m_window->OnCalcPetNum();
+    QCOMPARE(m_reporter.messages, QStringList{QStringLiteral("Type the pet's name first.")});
 }
 
 int main(int argc, char *argv[])
