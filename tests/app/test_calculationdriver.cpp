@@ -191,7 +191,7 @@ void TestCalculationDriver::refusedNameKeepsTheLastPerson_data()
     QTest::newRow("partner's short name cleaned away")
         << partnerShort
         << QStringLiteral("The partner's short name is empty once cleaned: only Latin letters, digits and "
-                          "spaces count. Ignored: \"#\".");
+                          "spaces count. Ignored: #. Please write the short name in Latin letters (A to Z).");
     QTest::newRow("partner without vowels")
         << partner << QStringLiteral("The partner's full name \"Bcd Fgh\" has no vowels.");
     QTest::newRow("birth date refused by its field")
