@@ -216,7 +216,13 @@ void CSorvel::startSplash()
     buildSplash();
     initStyle();
     startPulse();
-    QTimer::singleShot(2600, this, &CSorvel::OnFinishedSU);
+    // A timer of its own, named, so that a test can stop it and run the
+    // start-up itself when it chooses instead of in the middle of a case.
+    auto *startUp = new QTimer(this);
+    startUp->setObjectName(QStringLiteral("startUpTimer"));
+    startUp->setSingleShot(true);
+    connect(startUp, &QTimer::timeout, this, &CSorvel::OnFinishedSU);
+    startUp->start(2600);
 }
 
 CSorvel::~CSorvel()

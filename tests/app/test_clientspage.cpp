@@ -5,6 +5,7 @@
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
+#include "nostartuptimer.h"
 #include "app/pages/clientspage.h"
 #include "clients/clienttablemodel.h"
 #include "engine/messagereporter.h"
@@ -83,6 +84,7 @@ void TestClientsPage::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_window = new CSorvel;
     m_window->resize(1024, 700);
+    QVERIFY(stopStartUpTimer(m_window));
     setMessageReporter(&m_reporter);
     m_told.clear();
     m_asked.clear();

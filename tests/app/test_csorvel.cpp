@@ -10,6 +10,7 @@
 #include "app/calculationdriver.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
+#include "nostartuptimer.h"
 #include "app/myqwebengineview.h"
 #include "app/openlink.h"
 #include "app/personfiles.h"
@@ -139,6 +140,7 @@ void TestCSorvel::init()
 {
     m_window = new CSorvel;
     m_window->resize(1100, 700);
+    QVERIFY(stopStartUpTimer(m_window));
     setMessageReporter(&m_reporter); // after the window installed its own
     m_reporter.messages.clear();
 }
