@@ -11,8 +11,9 @@ bash scripts/build.sh
 # Light optimisation and line tables only: the sanitizer build compiles in
 # a fraction of the time of a full debug build and still reports file and
 # line; assertions stay on.
+source scripts/compiler-cache.sh
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
-    -DSORVEL_WERROR=ON -DSORVEL_SANITIZE=ON -DSORVEL_BENCH=OFF >/dev/null
+    -DSORVEL_WERROR=ON -DSORVEL_SANITIZE=ON -DSORVEL_BENCH=OFF "${compiler_cache[@]}" >/dev/null
 cmake --build build-asan -j"$(nproc)"
 cd build-asan
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
