@@ -53,6 +53,14 @@ QString pdfText(const QString &pdf, int page = 0)
     return runTool(QStringLiteral("pdftotext"), args << pdf << "-");
 }
 
+// A page's text without its footer: the client's name and "page N of M".
+QString withoutFooter(const QString &text)
+{
+    QString shown = text;
+    shown.remove(QRegularExpression(QStringLiteral("[^\\n]*\\s+page \\d+ of \\d+\\s*$")));
+    return shown;
+}
+
 // The images on one page (1-based), as pdfimages lists them.
 int pdfImagesOnPage(const QString &pdf, int page)
 {
@@ -335,10 +343,11 @@ void TestCliPdf::templateAddsTheChartPage()
     const int pages = pdfPages(withoutPdf);
     QVERIFY(pages > 0);
     QCOMPARE(pdfPages(with), pages + extraPages);
-    QCOMPARE(pdfText(with, 2), pdfText(withoutPdf, 2)); // the first report, after the cover
+    // The first report, after the cover and the contents.
+    QCOMPARE(withoutFooter(pdfText(with, 3)), withoutFooter(pdfText(withoutPdf, 3)));
     if (extraPages > 0) {
         QVERIFY(pdfImagesOnPage(with, pages + 1) >= 1);
-        QCOMPARE(pdfText(with, pages + 1).trimmed(), QString()); // a picture, no text
+        QCOMPARE(withoutFooter(pdfText(with, pages + 1)).trimmed(), QString()); // a picture, no text
     }
 }
 
