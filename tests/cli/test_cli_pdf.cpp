@@ -436,6 +436,16 @@ void TestCliPdf::failures_data()
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QTest::newRow("template is a FIFO") << PERSON + QStringList{"--template", fifo, "--out", pdf} << 1
                                         << "fifo.snc: cannot read: not a regular file";
+    QTest::newRow("advisor date without a name")
+        << PERSON + QStringList{"--advisor-date", "2020-01-01", "--out", pdf} << 2
+        << "--advisor-date needs --advisor-name";
+    QTest::newRow("advisor name of no letters")
+        << PERSON + QStringList{"--advisor-name", "!!", "--out", pdf} << 2 << "pdf: --advisor-name: ";
+    // The compatibility without a partner is never made: nothing to print,
+    // and no blank PDF.
+    QTest::newRow("nothing made") << PERSON + QStringList{"--reports", "compat", "--out", pdf} << 1
+                                  << "sorvel-cli: pdf: none of the chosen reports was made: there is nothing to "
+                                     "print\n";
     QTest::newRow("PDF not writable")
         << PERSON + QStringList{"--reports", "numerology", "--out", "/nonexistent/folder/r.pdf"} << 1
         << "sorvel-cli: pdf: Cannot write /nonexistent/folder/r.pdf: No such file or directory\n";
