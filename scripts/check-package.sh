@@ -25,7 +25,7 @@ echo "check-package: $(basename "$deb"), $(du -h "$deb" | cut -f1)"
 
 # 2. Its dependencies come from the linked libraries.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5webenginewidgets5 libc6; do
+for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5webenginewidgets5 libqpdf29 libc6; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

@@ -8,7 +8,7 @@ packages=(
     build-essential cmake
     qtbase5-dev qtwebengine5-dev libqt5svg5-dev libqt5sql5-sqlite
     libpng-dev zlib1g-dev
-    libbenchmark-dev libqrencode-dev
+    libbenchmark-dev libqrencode-dev libqpdf-dev pkg-config
     zbar-tools poppler-utils
     fonts-liberation fontconfig
     xvfb xauth

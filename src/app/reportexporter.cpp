@@ -176,10 +176,9 @@ bool CReportExporter::startPdf(const QString &pdfPath, const ReportSelection &se
     delete m_task;
     QString reason;
     const ReportSet reports = reportSet(selection, true);
-    const QString document = m_coverSource
-                                 ? assembleClientDocument(reports, selection, m_chaldean, m_coverSource(), true)
-                                 : assembleAllReports(reports, selection);
-    m_task = GenPDFfromHTML::forDocument(document, pdfPath, this, &reason);
+    const CoverPage cover = m_coverSource ? m_coverSource() : CoverPage();
+    m_task = GenPDFfromHTML::forJob(clientPrintJob(reports, selection, m_chaldean, m_coverSource ? &cover : nullptr),
+                                    pdfPath, this, &reason);
     if (!m_task) {
         showError(tr("Cannot prepare the reports for printing: %1").arg(reason));
         return false;

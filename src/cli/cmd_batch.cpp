@@ -14,7 +14,6 @@
 #include "combinedreports.h"
 #include "commands.h"
 #include "export/htmlpictures.h"
-#include "export/pdfproperties.h"
 #include "files/checkedfilewriter.h"
 #include "files/clientfilenames.h"
 #include "files/clientlist.h"
@@ -193,20 +192,36 @@ bool writeClient(const ClientRow &row, const BatchSettings &settings, const QStr
     ReportSet reports;
     if (calculateReports(request, reports) != EXIT_OK)
         return rejected();
-    QString document;
-    if (clientDocument(request, reports, settings.format == Format::Pdf, document) != EXIT_OK) {
+    if (settings.format == Format::Html) {
+        QString document;
+        if (clientDocument(request, reports, false, document) != EXIT_OK) {
+            reason = QStringLiteral("the logo cannot be read");
+            return false;
+        }
+        return writeChecked(path, savedReportHtml(document), reason);
+    }
+    ClientPrintJob job;
+    if (clientPrintJobOf(request, reports, job) != EXIT_OK) {
         reason = QStringLiteral("the logo cannot be read");
         return false;
     }
-    if (settings.format == Format::Html)
-        return writeChecked(path, savedReportHtml(document), reason);
-    return printPdf(document, path, reason) &&
-           setPdfProperties(path, PdfProperties::forClient(request.person.person.fullName, request.numerologist),
-                            &reason);
+    if (job.parts.isEmpty()) {
+        reason = QLatin1String(NOTHING_TO_PRINT);
+        return false;
+    }
+    return printPdf(job.toFile(), path, reason);
 }
 
-// How far the run has come: a bar redrawn in place on a terminal, one line
-// per client otherwise (a log, a pipe).
+// Clients per second so far, with one decimal below ten.
+QString progressRate(int done, qint64 elapsedMs)
+{
+    const double rate = done * 1000.0 / double(qMax<qint64>(1, elapsedMs));
+    return QString::number(rate, 'f', rate < 10 ? 1 : 0);
+}
+
+// How far the run has come: a bar redrawn in place on a terminal (count,
+// clients per second, time left), one line per client otherwise (a log, a
+// pipe).
 class Progress
 {
 public:
@@ -226,9 +241,10 @@ public:
         }
         const int width = 30;
         const int filled = m_total > 0 ? width * done / m_total : width;
-        const qint64 left = done > 0 ? m_clock.elapsed() * (m_total - done) / done / 1000 : 0;
+        const qint64 elapsed = qMax<qint64>(1, m_clock.elapsed());
+        const qint64 left = done > 0 ? elapsed * (m_total - done) / done / 1000 : 0;
         err << "\r[" << QString(filled, QLatin1Char('#')) << QString(width - filled, QLatin1Char('.')) << "] "
-            << done << "/" << m_total << " clients, "
+            << done << "/" << m_total << " clients, " << progressRate(done, elapsed) << " clients/s, "
             << QStringLiteral("%1:%2").arg(left / 60).arg(left % 60, 2, 10, QLatin1Char('0')) << " left ";
         if (done == m_total)
             err << "\n";

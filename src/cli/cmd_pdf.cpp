@@ -10,11 +10,11 @@
 #include "combinedreports.h"
 
 #include "commands.h"
+#include "engine/analyzerinput.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 #include "engine/namecleaning.h"
 #include "export/exportfiles.h"
-#include "export/pdfproperties.h"
 #include "export/reportassembly.h"
 #include "partneroptions.h"
 #include "readingutil.h"
@@ -120,6 +120,27 @@ bool readPartnerAndPet(const QCommandLineParser &parser, PdfRequest &request, QS
     return readDateOption(parser, QStringLiteral("pet-birth"), true, request.petBirth, error);
 }
 
+// The name advisor's reading of --advisor-name on --advisor-date, or on the
+// person's birth date; the name prepared as the advisor page prepares it.
+bool readAdvisorOptions(const QCommandLineParser &parser, PdfRequest &request, QString &error)
+{
+    if (!parser.isSet(QStringLiteral("advisor-name"))) {
+        if (parser.isSet(QStringLiteral("advisor-date"))) {
+            error = QStringLiteral("--advisor-date needs --advisor-name");
+            return false;
+        }
+        return true;
+    }
+    CliMessageCapture messages;
+    if (!PrepareAnalyzerName(parser.value(QStringLiteral("advisor-name")), request.advisorName)) {
+        error = QLatin1String("--advisor-name: ") + messages.lines().join(QLatin1Char(' '));
+        return false;
+    }
+    request.advisorDate = request.person.person.birthDate;
+    return !parser.isSet(QStringLiteral("advisor-date")) ||
+           readDateOption(parser, QStringLiteral("advisor-date"), true, request.advisorDate, error);
+}
+
 bool readPdfRequest(const QCommandLineParser &parser, const PersonInput *file, PdfRequest &request,
                     QString &error)
 {
@@ -130,6 +151,8 @@ bool readPdfRequest(const QCommandLineParser &parser, const PersonInput *file, P
         return false;
     if (parser.isSet(QStringLiteral("reports")) &&
         !readReportList(parser.value(QStringLiteral("reports")), request.selection, error))
+        return false;
+    if (!readAdvisorOptions(parser, request, error))
         return false;
     if (!readDocumentOptions(parser, request, error))
         return false;
@@ -222,6 +245,17 @@ int clientDocument(const PdfRequest &request, const ReportSet &reports, bool pdf
     return EXIT_OK;
 }
 
+const char *const NOTHING_TO_PRINT = "none of the chosen reports was made: there is nothing to print";
+
+int clientPrintJobOf(const PdfRequest &request, const ReportSet &reports, ClientPrintJob &job)
+{
+    CoverPage cover;
+    if (const int status = coverOf(request, cover))
+        return status;
+    job = clientPrintJob(reports, request.selection, request.person.person.chaldean, &cover);
+    return EXIT_OK;
+}
+
 int calculateReports(const PdfRequest &request, ReportSet &reports)
 {
     const QString doc = CReportTools::programImageFolder();
@@ -257,6 +291,14 @@ int calculateReports(const PdfRequest &request, ReportSet &reports)
         if (!pet.CalcPetNum(request.petName, request.petBirth, person.forecastDate))
             return EXIT_NAME_CHECK;
         reports[PetReport] = pet.document();
+    }
+
+    if (!request.advisorName.isEmpty()) {
+        CNumerology advisor;
+        advisor.setCalcOptions(&request.person.options);
+        advisor.setImageFolder(doc);
+        advisor.CalcAnNum(request.advisorName, request.advisorDate, person.chaldean);
+        reports[AdvisorReport] = advisor.document();
     }
 
     CNumerology partnerChart;
@@ -348,9 +390,12 @@ void usagePdf(QTextStream &out)
 {
     out << "  pdf --full TEXT --birth YYYY-MM-DD --out FILE.pdf [options]\n"
            "    Writes the combined PDF of the person's reports, as \"Save All Reports to\n"
-           "    PDF\" makes it: a cover page when there is more than one part, then\n"
-           "    numerology, year ahead, psychomatrix, compatibility, celebrities and pet,\n"
-           "    each chosen report from a new page, and the chart picture last.\n"
+           "    PDF\" makes it: a cover page, a contents page with the page each part\n"
+           "    starts on, then numerology, year ahead, psychomatrix, compatibility,\n"
+           "    celebrities, pet and name advisor, each chosen report from a new page,\n"
+           "    and the chart picture last. Every page but the cover has a footer\n"
+           "    with the client's name and \"page N of M\"; the PDF's title is\n"
+           "    \"Numerology reading for NAME\", its author the practitioner.\n"
            "  pdf --person FILE.num --out FILE.pdf [options]\n";
     writeChartOptionsUsage(out);
     out << "    --partner-full TEXT    a partner's full birth name: adds the compatibility\n"
@@ -358,6 +403,8 @@ void usagePdf(QTextStream &out)
            "    --partner-birth YYYY-MM-DD   the partner's birth date\n"
            "    --pet-name TEXT        a pet's name: adds the pet report\n"
            "    --pet-birth YYYY-MM-DD the pet's birth date\n"
+           "    --advisor-name TEXT    a name for the name advisor: adds its report\n"
+           "    --advisor-date YYYY-MM-DD   the advisor's date (default: --birth)\n"
            "    --person FILE.num      person, partner and pet of a saved person file in\n"
            "                           place of their names, birth dates, marks and\n"
            "                           --chaldean\n";
@@ -380,6 +427,8 @@ int runPdf(const QStringList &args)
     parser.addOption(QCommandLineOption(QStringLiteral("pet-name"), QString(), QStringLiteral("TEXT")));
     parser.addOption(QCommandLineOption(QStringLiteral("pet-birth"), QString(), QStringLiteral("DATE")));
     parser.addOption(QCommandLineOption(QStringLiteral("reports"), QString(), QStringLiteral("LIST")));
+    parser.addOption(QCommandLineOption(QStringLiteral("advisor-name"), QString(), QStringLiteral("TEXT")));
+    parser.addOption(QCommandLineOption(QStringLiteral("advisor-date"), QString(), QStringLiteral("DATE")));
     addDocumentOptions(parser);
     addPersonFileOption(parser);
     addReportOptions(parser);
@@ -400,12 +449,12 @@ int runPdf(const QStringList &args)
     ReportSet reports;
     if (const int status = calculateReports(request, reports))
         return status;
-    QString html;
-    if (const int status = clientDocument(request, reports, true, html))
+    ClientPrintJob job;
+    if (const int status = clientPrintJobOf(request, reports, job))
         return status;
-    if (!printPdf(html, request.out, error) ||
-        !setPdfProperties(request.out, PdfProperties::forClient(request.person.person.fullName, request.numerologist),
-                          &error)) {
+    if (job.parts.isEmpty())
+        error = QLatin1String(NOTHING_TO_PRINT);
+    if (!error.isEmpty() || !printPdf(job.toFile(), request.out, error)) {
         QTextStream(stderr) << "sorvel-cli: pdf: " << shownText(error) << "\n";
         return EXIT_FAILED;
     }

@@ -16,6 +16,8 @@ struct PdfRequest
     ChartRequest partner;
     QString petName;
     QDate petBirth;
+    QString advisorName; // prepared as the advisor page prepares it; empty: no advisor report
+    QDate advisorDate;
     ReportSelection selection;
     QString templatePath; // the chart page's template: the chart picture ends the PDF
     QString numerologist;
@@ -51,6 +53,13 @@ int calculateReports(const PdfRequest &request, ReportSet &reports);
 // a PDF, with more than one part for HTML).
 int clientDocument(const PdfRequest &request, const ReportSet &reports, bool pdf, QString &html);
 
-// Prints the combined document to the PDF at out on the web engine and
-// waits for it. On failure sets error to the reason and returns false.
+// The print job of the request's PDF: its parts, the cover, the footer's
+// name and the properties. EXIT_USAGE when the logo cannot be read.
+int clientPrintJobOf(const PdfRequest &request, const ReportSet &reports, ClientPrintJob &job);
+
+// What pdf and batch say when no chosen report was made.
+extern const char *const NOTHING_TO_PRINT;
+
+// Prints the combined document (or a print job's file, ClientPrintJob::toFile)
+// to the PDF at out on the web engine and waits for it. On failure sets error to the reason and returns false.
 bool printPdf(const QString &html, const QString &out, QString &error);

@@ -4,6 +4,9 @@
 #include "export/pdfpictures.h"
 
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QPageSize>
 
@@ -50,23 +53,35 @@ bool hasChosenReport(const ReportSet &reports, const ReportSelection &selection)
     return false;
 }
 
-QString assembleAllReports(const ReportSet &reports, const ReportSelection &selection)
+QList<DocumentPart> reportParts(const ReportSet &reports, const ReportSelection &selection, bool chaldean)
 {
-    QString combined;
+    QList<DocumentPart> parts;
     for (int i = 0; i < REPORT_DOCUMENT_COUNT; ++i) {
         const ReportKind kind = ReportKind(i);
         if (isChoosable(kind) && !selection[kind])
             continue;
         const QString &document = reports[kind];
         const QString report = reportKind(kind).embedPictures ? embedImages(document) : document;
-        // The chart closes the walk, so every report is followed by a break,
-        // even when nothing comes after it. The length rule counts the
-        // report itself, not the presentation added to it.
+        // The length rule counts the report itself, not the presentation
+        // added to it.
         if (report.size() >= MIN_REPORT_LENGTH)
-            combined += withPresentationStyle(report) + REPORT_PAGE_BREAK;
+            parts.append({reportTitle(kind, chaldean), withPresentationStyle(report)});
     }
     if (selection[ChartReport] && !reports.chart.isNull())
-        combined += chartPictureHtml(reports.chart);
+        parts.append({reportTitle(ChartReport, chaldean), chartPictureHtml(reports.chart)});
+    return parts;
+}
+
+QString assembleAllReports(const ReportSet &reports, const ReportSelection &selection)
+{
+    // The chart closes the walk, so every report is followed by a break,
+    // even when nothing comes after it.
+    QString combined;
+    const QList<DocumentPart> parts = reportParts(reports, selection, false);
+    for (const DocumentPart &part : parts) {
+        const bool chart = selection[ChartReport] && !reports.chart.isNull() && &part == &parts.last();
+        combined += chart ? part.html : part.html + REPORT_PAGE_BREAK;
+    }
     return combined;
 }
 
@@ -150,4 +165,79 @@ QPageLayout allReportsPageLayout()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0.6, 0.6, 0.6, 0.7),
                        QPageLayout::Inch, QMarginsF(0, 0, 0, 0));
+}
+
+namespace {
+const QString JOB_MARK = QStringLiteral("<!--sorvel-print-job ");
+const QString JOB_END = QStringLiteral(" -->");
+} // namespace
+
+QString ClientPrintJob::toFile() const
+{
+    QJsonArray partList;
+    for (const DocumentPart &part : parts)
+        partList.append(QJsonObject{{"title", part.title}, {"html", part.html}});
+    const QJsonObject job{{"cover", cover},
+                          {"parts", partList},
+                          {"clientName", clientName},
+                          {"title", properties.title},
+                          {"author", properties.author},
+                          {"creator", properties.creator}};
+    // Base64 keeps "--" and any other text of the reports out of the comment.
+    return JOB_MARK + QLatin1String(QJsonDocument(job).toJson(QJsonDocument::Compact).toBase64()) + JOB_END +
+           QLatin1Char('\n');
+}
+
+bool ClientPrintJob::fromFile(const QString &text, ClientPrintJob &job)
+{
+    if (!text.startsWith(JOB_MARK))
+        return false;
+    const int end = text.indexOf(JOB_END, JOB_MARK.size());
+    if (end < 0)
+        return false;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(
+        QByteArray::fromBase64(text.mid(JOB_MARK.size(), end - JOB_MARK.size()).toLatin1()), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    job = ClientPrintJob();
+    job.cover = object.value("cover").toString();
+    job.clientName = object.value("clientName").toString();
+    job.properties.title = object.value("title").toString();
+    job.properties.author = object.value("author").toString();
+    job.properties.creator = object.value("creator").toString();
+    for (const QJsonValue &value : object.value("parts").toArray()) {
+        const QJsonObject part = value.toObject();
+        job.parts.append({part.value("title").toString(), part.value("html").toString()});
+    }
+    return true;
+}
+
+ClientPrintJob clientPrintJob(const ReportSet &reports, const ReportSelection &selection, bool chaldean,
+                              const CoverPage *cover)
+{
+    ClientPrintJob job;
+    job.parts = reportParts(reports, selection, chaldean);
+    if (!cover || job.parts.isEmpty())
+        return job;
+    QStringList readings;
+    for (const DocumentPart &part : job.parts)
+        readings << part.title;
+    job.cover = coverPageHtml(*cover, readings);
+    job.cover.chop(REPORT_PAGE_BREAK.size()); // printed on its own
+    job.clientName = cover->clientName;
+    job.properties = PdfProperties::forClient(cover->clientName, cover->numerologist);
+    return job;
+}
+
+QString contentsPageHtml(const QList<QPair<QString, int>> &entries)
+{
+    QString html = QStringLiteral("<html><head><title>Contents</title></head><body><div class=\"contents\">"
+                                  "<h1 class=\"contents-heading\">Contents</h1><table class=\"contents-list\">");
+    for (const auto &entry : entries)
+        html += QLatin1String("<tr><td class=\"contents-title\">") + entry.first.toHtmlEscaped() +
+                QLatin1String("</td><td class=\"contents-page\">") + QString::number(entry.second) +
+                QLatin1String("</td></tr>");
+    return withPresentationStyle(html + QLatin1String("</table></div></body></html>"));
 }

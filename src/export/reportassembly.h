@@ -12,10 +12,13 @@
 // A report shorter than 100 characters (one never calculated) is left out.
 // The window and sorvel-cli print the same document.
 
+#include "export/pdfproperties.h"
 #include "reports/reportkinds.h"
 
 #include <QDate>
 #include <QImage>
+#include <QList>
+#include <QPair>
 #include <QStringList>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -94,3 +97,44 @@ QString chartPictureHtml(const QImage &chart);
 // The PDF's pages: A4 portrait; margins 0.6 inch left, top and right and
 // 0.7 inch at the bottom.
 QPageLayout allReportsPageLayout();
+
+// One part of a printed document: a report, or the chart's picture, with
+// the title the contents page gives it.
+struct DocumentPart
+{
+    QString title;
+    QString html;
+};
+
+// The parts that take part in the combined document, in its order, each a
+// document of its own without the page break that follows it there.
+QList<DocumentPart> reportParts(const ReportSet &reports, const ReportSelection &selection, bool chaldean);
+
+// What the PDF printer makes of a client's document: each part printed on
+// its own, so each starts a page and its first page is known; the cover, a
+// contents page listing where each part starts, then the parts, bound into
+// one PDF with a running footer ("page N of M" and the client's name) on
+// every page but the cover, and the document's properties.
+struct ClientPrintJob
+{
+    QString cover; // the cover page; none, and no contents page, when empty
+    QList<DocumentPart> parts;
+    QString clientName; // the footer's name; no footer when empty
+    PdfProperties properties;
+
+    // The job as the temporary HTML file the printer reads: a comment that
+    // holds the job, so the file is still an (empty) HTML page.
+    QString toFile() const;
+    // The job a file holds; false when the text is not a job's file (a
+    // plain HTML document, printed as it is).
+    static bool fromFile(const QString &text, ClientPrintJob &job);
+};
+
+// The print job of a client's document; the cover and the footer when a
+// cover is given. No parts when nothing takes part.
+ClientPrintJob clientPrintJob(const ReportSet &reports, const ReportSelection &selection, bool chaldean,
+                              const CoverPage *cover);
+
+// The contents page: each title with the page it starts on, the numbers
+// right; a page break does not follow (it is printed on its own).
+QString contentsPageHtml(const QList<QPair<QString, int>> &entries);

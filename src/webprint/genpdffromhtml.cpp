@@ -1,8 +1,10 @@
 #include "genpdffromhtml.h"
 
 #include "export/exportfiles.h"
+#include "export/pdfbinder.h"
 #include "export/reportassembly.h"
 #include "files/checkedfilewriter.h"
+#include "files/regularfilereader.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -20,6 +22,11 @@
 Q_LOGGING_CATEGORY(lcExport, "sorvel.export")
 
 namespace {
+// A print job's file is never near this large.
+const qint64 MAX_JOB_BYTES = 256 * 1024 * 1024;
+// The contents are printed again at most this often to settle their own length.
+const int MAX_CONTENTS_TRIES = 3;
+} // namespace
 
 // Lets through the report's own file and its inline pictures; blocks every
 // other request of the page, whatever its kind (frame, picture, style sheet,
@@ -32,6 +39,9 @@ public:
         , m_report(report)
     {
     }
+
+    // The file on the page now: a print job loads its pieces one by one.
+    void setReport(const QUrl &report) { m_report = report; }
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
@@ -48,8 +58,6 @@ private:
     QUrl m_report;
 };
 
-} // namespace
-
 GenPDFfromHTML::GenPDFfromHTML(const QString &htmlPath, const QString &pdfPath, QObject *parent)
     : QObject(parent)
     , m_htmlPath(htmlPath)
@@ -59,8 +67,8 @@ GenPDFfromHTML::GenPDFfromHTML(const QString &htmlPath, const QString &pdfPath, 
 {
     m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    m_profile->setUrlRequestInterceptor(
-        new ReportOnlyFilter(QUrl::fromLocalFile(QFileInfo(htmlPath).absoluteFilePath()), m_profile));
+    m_filter = new ReportOnlyFilter(QUrl::fromLocalFile(QFileInfo(htmlPath).absoluteFilePath()), m_profile);
+    m_profile->setUrlRequestInterceptor(m_filter);
     // The reports' own sans-serif face for text styled without a family, as
     // in the window's report views; the reports need no scripts.
     QWebEngineSettings *settings = m_page->settings();
@@ -95,9 +103,17 @@ GenPDFfromHTML *GenPDFfromHTML::forDocument(const QString &html, const QString &
     return new GenPDFfromHTML(htmlPath, pdfPath, parent);
 }
 
+GenPDFfromHTML *GenPDFfromHTML::forJob(const ClientPrintJob &job, const QString &pdfPath, QObject *parent,
+                                       QString *error)
+{
+    return forDocument(job.toFile(), pdfPath, parent, error);
+}
+
 GenPDFfromHTML::~GenPDFfromHTML()
 {
     removeHtmlFile();
+    if (!m_piecePath.isEmpty())
+        QFile::remove(m_piecePath);
     // The page goes before its profile, which must outlive it.
     delete m_page;
     m_page = nullptr;
@@ -108,12 +124,122 @@ GenPDFfromHTML::~GenPDFfromHTML()
 void GenPDFfromHTML::run()
 {
     m_error.clear();
-    m_page->load(QUrl::fromLocalFile(QFileInfo(m_htmlPath).absoluteFilePath()));
+    // A print job's file is read here and its pieces go on the page one by
+    // one; any other file is loaded as it is.
+    const FileReadResult file = readRegularFile(m_htmlPath, MAX_JOB_BYTES);
+    m_isJob = file.status == FileReadResult::Ok &&
+              ClientPrintJob::fromFile(QString::fromUtf8(file.bytes), m_job);
+    if (!m_isJob) {
+        m_page->load(QUrl::fromLocalFile(QFileInfo(m_htmlPath).absoluteFilePath()));
+        return;
+    }
+    removeHtmlFile();
+    m_pieces.clear();
+    m_pieceCounts.clear();
+    m_contents.clear();
+    m_contentsPages = 1;
+    m_contentsTries = 0;
+    m_printingContents = false;
+    if (m_job.parts.isEmpty()) {
+        fail(tr("None of the chosen reports has been made: there is nothing to print."));
+        return;
+    }
+    printPiece(m_job.cover.isEmpty() ? m_job.parts.first().html : m_job.cover);
+}
+
+void GenPDFfromHTML::fail(const QString &error)
+{
+    m_error = error;
+    pdfPrintingFinished(m_pdfPath, false);
+}
+
+// Each piece goes into a temporary file of its own, the only file the page
+// may load while it is there.
+void GenPDFfromHTML::printPiece(const QString &html)
+{
+    QString reason;
+    m_piecePath = writeTemporaryReport(html, &reason);
+    if (m_piecePath.isEmpty()) {
+        fail(tr("The reports could not be prepared for printing: %1").arg(reason));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(m_piecePath).absoluteFilePath());
+    m_filter->setReport(url);
+    m_page->load(url);
+}
+
+void GenPDFfromHTML::piecePrinted(const QByteArray &pdf)
+{
+    QString reason;
+    const int pages = pdf.isEmpty() ? -1 : pdfPageCount(pdf, &reason);
+    if (pages < 1) {
+        fail(tr("The reports could not be printed to PDF."));
+        return;
+    }
+    if (m_printingContents) {
+        // Numbered for as many contents pages as they took: done.
+        if (pages == m_contentsPages || ++m_contentsTries >= MAX_CONTENTS_TRIES) {
+            m_contents = pdf;
+            bind();
+        } else {
+            m_contentsPages = pages;
+            printContents();
+        }
+        return;
+    }
+    m_pieces.append(pdf);
+    m_pieceCounts.append(pages);
+    const int partsDone = m_pieces.size() - (m_job.cover.isEmpty() ? 0 : 1);
+    if (partsDone < m_job.parts.size())
+        printPiece(m_job.parts.at(partsDone).html);
+    else if (m_job.cover.isEmpty())
+        bind();
+    else
+        printContents();
+}
+
+// The contents follow the cover: each part starts after the cover, the
+// contents and the parts before it.
+void GenPDFfromHTML::printContents()
+{
+    m_printingContents = true;
+    QList<QPair<QString, int>> entries;
+    int start = m_pieceCounts.first() + m_contentsPages + 1;
+    for (int part = 0; part < m_job.parts.size(); ++part) {
+        entries.append({m_job.parts.at(part).title, start});
+        start += m_pieceCounts.at(part + 1);
+    }
+    printPiece(contentsPageHtml(entries));
+}
+
+void GenPDFfromHTML::bind()
+{
+    PdfBinding binding;
+    binding.pieces = m_pieces;
+    if (!m_job.cover.isEmpty()) {
+        binding.pieces.insert(1, m_contents);
+        binding.unnumberedPages = m_pieceCounts.first();
+    }
+    binding.clientName = m_job.clientName;
+    binding.properties = m_job.properties;
+    QString reason;
+    const QByteArray bound = bindPdf(binding, &reason);
+    if (bound.isEmpty()) {
+        fail(tr("The reports could not be printed to PDF: %1").arg(reason));
+        return;
+    }
+    m_pieces.clear();
+    m_contents.clear();
+    printed(bound);
 }
 
 void GenPDFfromHTML::loadFinished(bool ok)
 {
     removeHtmlFile();
+    if (!m_piecePath.isEmpty()) {
+        QFile::remove(m_piecePath);
+        m_piecePath.clear();
+    }
     if (!ok) {
         qCDebug(lcExport) << "failed to load URL";
         m_error = tr("The reports could not be prepared for printing.");
@@ -126,7 +252,11 @@ void GenPDFfromHTML::loadFinished(bool ok)
     QPointer<GenPDFfromHTML> self(this);
     m_page->printToPdf(
         [self](const QByteArray &pdf) {
-            if (self)
+            if (!self)
+                return;
+            if (self->m_isJob)
+                self->piecePrinted(pdf);
+            else
                 self->printed(pdf);
         },
         allReportsPageLayout());

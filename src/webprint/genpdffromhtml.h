@@ -14,7 +14,18 @@
 //
 //   run() --load--> loadFinished(ok) --print--> pdfPrintingFinished(path, ok)
 //                                                    --> finished(ok)
+//
+// A file that holds a client's print job (export/reportassembly.h) is
+// printed piece by piece on the same page: the cover, each part, then the
+// contents page with the page each part starts on (again, should the
+// contents themselves take another number of pages than they were numbered
+// for), and the pieces are bound into one PDF with its footer and
+// properties (export/pdfbinder.h).
 
+#include "export/reportassembly.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QLoggingCategory>
 #include <QObject>
 #include <QString>
@@ -25,6 +36,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcExport)
 
 class QWebEnginePage;
 class QWebEngineProfile;
+class ReportOnlyFilter;
 
 // Before the application object of a program that prints without a window:
 // the offscreen platform unless another was chosen, the web engine without
@@ -44,6 +56,10 @@ public:
     // file cannot be written.
     static GenPDFfromHTML *forDocument(const QString &html, const QString &pdfPath, QObject *parent,
                                        QString *error);
+    // A task for a client's print job, written to a temporary file as the
+    // printer program reads it.
+    static GenPDFfromHTML *forJob(const ClientPrintJob &job, const QString &pdfPath, QObject *parent,
+                                  QString *error);
 
     // The finished PDF opens in the desktop's viewer (the window); sorvel-cli
     // only writes it.
@@ -67,6 +83,23 @@ public slots:
 private:
     void printed(const QByteArray &pdf);
     void removeHtmlFile();
+    void fail(const QString &error);
+    // The print job's steps.
+    void printPiece(const QString &html);
+    void piecePrinted(const QByteArray &pdf);
+    void printContents();
+    void bind();
+
+    bool m_isJob = false;
+    ClientPrintJob m_job;
+    QString m_piecePath;          // the temporary file of the piece on the page
+    QList<QByteArray> m_pieces;   // cover (when there is one), then the parts
+    QList<int> m_pieceCounts;     // their page counts
+    QByteArray m_contents;        // the contents page as printed
+    int m_contentsPages = 1;      // the pages the contents were numbered for
+    int m_contentsTries = 0;
+    bool m_printingContents = false;
+    ReportOnlyFilter *m_filter = nullptr;
 
     QString m_htmlPath;
     QString m_pdfPath;

@@ -21,7 +21,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -357,6 +359,12 @@ void TestReportExporter::pdfOfAllReports()
         selection[CelebritiesReport] = false;
         return !chaldean;
     });
+    m_exporter->setCoverSource([] {
+        CoverPage cover;
+        cover.clientName = QStringLiteral("Ann Lee");
+        cover.numerologist = QStringLiteral("Jo Example");
+        return cover;
+    });
     m_answer = path("all");
     QSignalSpy finished(m_exporter, &CReportExporter::finished);
     m_exporter->saveAllReports(false);
@@ -370,6 +378,25 @@ void TestReportExporter::pdfOfAllReports()
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
     QVERIFY(m_reporter.messages.isEmpty());
+    // The cover, the contents, the report with its footer, and the
+    // properties, as sorvel-cli makes them.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path("all.pdf")});
+    QVERIFY(info.waitForFinished(60000));
+    const QString properties = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(properties.contains(QRegularExpression("Title:\\s+Numerology reading for Ann Lee\n")),
+             qPrintable(properties));
+    QVERIFY(properties.contains(QRegularExpression("Author:\\s+Jo Example\n")));
+    QVERIFY(properties.contains(QRegularExpression("Pages:\\s+3\n")));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {"-f", "2", "-l", "3", path("all.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    // The contents give the report page 3; the footer's name may be read
+    // before or after that number.
+    const QRegularExpression expected("^Contents " + reportTitle(NumerologyReport, false) +
+                                      " (3 Ann Lee|Ann Lee 3) page 2 of 3 Life Path Heading.* Ann Lee page 3 of 3$");
+    QVERIFY2(pages.contains(expected), qPrintable(pages));
 
     // Refused in the report choice: no file is asked for.
     m_asked.clear();

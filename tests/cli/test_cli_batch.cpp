@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QJsonArray>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,6 +59,8 @@ private slots:
     void templateAndPractitioner();
     void usageErrors_data();
     void usageErrors();
+    void progress_data();
+    void progress();
 };
 
 void TestCliBatch::listsAndResults_data()
@@ -269,6 +272,61 @@ void TestCliBatch::usageErrors()
     QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
     // A refused run writes nothing.
     QVERIFY(filesIn(dir.filePath("out")).isEmpty());
+}
+
+void TestCliBatch::progress_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("terminal") << true;
+    QTest::newRow("pipe") << false;
+}
+
+// On a terminal a bar redrawn in place: the count, clients per second and
+// the time left; into a pipe one plain line per client.
+void TestCliBatch::progress()
+{
+    QFETCH(bool, terminal);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString listPath = dir.filePath(QStringLiteral("clients.csv"));
+    QVERIFY(writeList(listPath, "full name,short name,birth date\nJohn Adam Smith,John,1990-05-17\n"
+                                "Ann Lee,,1975-11-30\nBo Ray,,1980-01-02\n"));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    const QStringList args = {"batch", listPath, "--out", out, FORECAST};
+    QByteArray err;
+    if (terminal) {
+        // script(1) gives the tool a terminal; what it wrote there comes out
+        // of script's standard output.
+        const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+        if (script.isEmpty())
+            QSKIP("script (util-linux) is not installed");
+        QStringList quoted{QCoreApplication::applicationDirPath() + QStringLiteral("/sorvel-cli")};
+        quoted += args;
+        for (QString &arg : quoted)
+            arg = QLatin1Char('\'') + arg.replace(QLatin1Char('\''), QLatin1String("'\\''")) + QLatin1Char('\'');
+        QProcess process;
+        process.start(script, {"-qec", quoted.join(QLatin1Char(' ')) + QStringLiteral(" >/dev/null"), "/dev/null"});
+        QVERIFY(process.waitForFinished(120000));
+        QCOMPARE(process.exitCode(), 0);
+        err = process.readAllStandardOutput();
+    } else {
+        const CliRun run = runCli(args);
+        QCOMPARE(run.exitCode, 0);
+        err = run.err;
+    }
+    QCOMPARE(filesIn(out).size(), 3);
+    const QString text = QString::fromUtf8(err);
+    const QRegularExpression bar(QStringLiteral("\r\\[#{30}\\] 3/3 clients, \\d+(\\.\\d)? clients/s, 0:00 left"));
+    if (terminal) {
+        QVERIFY2(text.contains(bar), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("] 1/3 clients, ")));
+        QVERIFY(!text.contains(QStringLiteral("batch: 1/3")));
+    } else {
+        QVERIFY(!text.contains(QLatin1Char('\r')));
+        QVERIFY(!text.contains(QStringLiteral("clients/s")));
+        QVERIFY2(text.contains(QStringLiteral("sorvel-cli: batch: 1/3 John_Adam_Smith.json\n")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("sorvel-cli: batch: 3/3 Bo_Ray.json\n")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliBatch)

@@ -1,8 +1,10 @@
-// The document a client takes home, printed once for a person with partner
-// and pet, every reading and the chart, and read back page by page with
-// poppler-utils: the cover with the practitioner's block, every page with
-// text or a picture, the year-ahead reading, the chart from the first
-// shipped template, and the PDF's title. Beside it, the `year` numbers
+// The document a client takes home, printed once for a person with partner,
+// pet and a name for the advisor, every reading and the chart, and read back
+// page by page with poppler-utils: the cover with the practitioner's block,
+// the contents page's numbers against where each reading opens, the footer
+// on every page but the cover, every page with text or a picture besides
+// its footer, the year-ahead reading, the chart from the first shipped
+// template, and the PDF's properties. Beside it, the `year` numbers
 // against the personal year, month and day rules worked by hand, and
 // `report year-ahead`.
 
@@ -60,6 +62,19 @@ QString squeezed(const QString &text)
 
 const QStringList PERSON = {"--full", "John Adam Smith", "--birth", "1990-05-17", "--forecast", "2024-06-21"};
 
+// The heading each reading's first page opens with, by its title on the
+// cover and the contents page; the chart's page is its picture alone.
+const QList<QPair<QString, QString>> READINGS = {
+    {"Western Numerology", "Numerology Chart for"},
+    {"Year Ahead", "The Year 2024 Ahead for"},
+    {"Psychomatrix", "Numerology Psychomatrix Chart for"},
+    {"Compatibility", "Numerology Compatibility Report"},
+    {"Celebrities", "Celebrities Report for"},
+    {"Pet Numerology", "Pet Numerology Chart"},
+    {"Name Advisor", "Express Numerology chart for JOHNNY SMITH"},
+    {"Graphic Chart", QString()},
+};
+
 } // namespace
 
 class TestCliDocument : public QObject
@@ -69,6 +84,8 @@ class TestCliDocument : public QObject
 private slots:
     void initTestCase();
     void coverPage();
+    void contentsPage();
+    void footerOnEveryPageButTheCover();
     void everyPageHasTextOrAPicture();
     void readingsInTheirOrder();
     void yearAheadPages();
@@ -82,11 +99,23 @@ private slots:
     void yearAheadReport();
 
 private:
+    // A page's text without its footer line, squeezed.
+    QString withoutFooter(int page) const;
+
     QTemporaryDir m_dir;
     QString m_pdf;
     int m_pages = 0;
     QStringList m_text; // per page, 0-based
 };
+
+QString TestCliDocument::withoutFooter(int page) const
+{
+    QString text = squeezed(m_text.at(page - 1));
+    const QString footer = QStringLiteral("John Adam Smith page %1 of %2").arg(page).arg(m_pages);
+    if (text.endsWith(footer))
+        text.chop(footer.size());
+    return text.trimmed();
+}
 
 void TestCliDocument::initTestCase()
 {
@@ -103,7 +132,8 @@ void TestCliDocument::initTestCase()
     m_pdf = m_dir.filePath("client.pdf");
     const CliRun run = runCli(QStringList{"pdf"} + PERSON +
                               QStringList{"--partner-full", "Mary Ann Jones", "--partner-birth", "1992-11-22",
-                                          "--pet-name", "Rex", "--pet-birth", "2015-03-03", "--reports",
+                                          "--pet-name", "Rex", "--pet-birth", "2015-03-03",
+                                          "--advisor-name", "Johnny Smith", "--reports",
                                           "numerology,year-ahead,matrix,compat,celebrities,chart",
                                           "--numerologist", "Ann Example", "--numerologist-contact",
                                           "ann@example.org", "--logo", logoPath, "--out", m_pdf});
@@ -123,19 +153,60 @@ void TestCliDocument::coverPage()
     QVERIFY(cover.contains("Prepared on " + QLocale::c().toString(QDate::currentDate(), "d MMMM yyyy")));
     QVERIFY(cover.contains("Ann Example"));
     QVERIFY(cover.contains("ann@example.org"));
-    for (const char *reading : {"Western Numerology", "Year Ahead", "Psychomatrix", "Compatibility",
-                                "Celebrities", "Pet Numerology", "Graphic Chart"})
-        QVERIFY2(cover.contains(reading), reading);
+    for (const auto &reading : READINGS)
+        QVERIFY2(cover.contains(reading.first), qPrintable(reading.first));
     QCOMPARE(pdfImagesOnPage(m_pdf, 1), 1); // the logo
-    // The cover is a page of its own: the first reading starts the next.
+    // The cover is a page of its own: the contents follow it.
     QVERIFY(!cover.contains("Numerology Chart for"));
-    QVERIFY(squeezed(m_text.at(1)).startsWith("Numerology Chart for"));
+    QVERIFY(squeezed(m_text.at(1)).startsWith("Contents"));
 }
 
+// Each reading with the page it starts on: the page its heading opens.
+void TestCliDocument::contentsPage()
+{
+    const QString contents = withoutFooter(2);
+    int previous = 2;
+    for (const auto &reading : READINGS) {
+        const QRegularExpressionMatch entry =
+            QRegularExpression(QRegularExpression::escape(reading.first) + " (\\d+)").match(contents);
+        QVERIFY2(entry.hasMatch(), qPrintable(reading.first + " is not in the contents: " + contents));
+        const int page = entry.captured(1).toInt();
+        QVERIFY2(page > previous && page <= m_pages, qPrintable(reading.first));
+        const QString opening = withoutFooter(page);
+        if (reading.second.isEmpty()) { // the chart: its picture alone
+            QCOMPARE(opening, QString());
+            QVERIFY(pdfImagesOnPage(m_pdf, page) >= 1);
+        } else {
+            QVERIFY2(opening.startsWith(reading.second),
+                     qPrintable(QString("%1 is said to start on page %2, which opens: %3")
+                                    .arg(reading.first)
+                                    .arg(page)
+                                    .arg(opening.left(80))));
+        }
+        // The page before belongs to the reading or page before it.
+        if (!reading.second.isEmpty())
+            QVERIFY(!withoutFooter(page - 1).startsWith(reading.second));
+        previous = page;
+    }
+    QCOMPARE(previous, m_pages); // the chart ends the document
+}
+
+// "page N of M" and the client's name under every page but the cover.
+void TestCliDocument::footerOnEveryPageButTheCover()
+{
+    QVERIFY(!m_text.first().contains(QRegularExpression("page \\d+ of \\d+")));
+    for (int page = 2; page <= m_pages; ++page) {
+        const QString text = squeezed(m_text.at(page - 1));
+        QVERIFY2(text.endsWith(QStringLiteral("John Adam Smith page %1 of %2").arg(page).arg(m_pages)),
+                 qPrintable(QString("page %1 ends: %2").arg(page).arg(text.right(60))));
+    }
+}
+
+// Besides its footer, each page has text or a picture: no blank page.
 void TestCliDocument::everyPageHasTextOrAPicture()
 {
     for (int page = 1; page <= m_pages; ++page) {
-        const bool text = !m_text.at(page - 1).trimmed().isEmpty();
+        const bool text = !withoutFooter(page).isEmpty();
         QVERIFY2(text || pdfImagesOnPage(m_pdf, page) > 0, qPrintable(QString("page %1 is blank").arg(page)));
     }
 }
@@ -148,7 +219,8 @@ void TestCliDocument::readingsInTheirOrder()
                                   "Numerology Psychomatrix Chart for",
                                   "Numerology Compatibility Report",
                                   "Celebrities Report for",
-                                  "Pet Numerology Chart"};
+                                  "Pet Numerology Chart",
+                                  "Express Numerology chart for"};
     int last = 0;
     for (const QString &opening : openings) {
         int found = -1;
@@ -183,11 +255,11 @@ void TestCliDocument::yearAheadPages()
 void TestCliDocument::chartFromTheFirstShippedTemplate()
 {
     QVERIFY(pdfImagesOnPage(m_pdf, m_pages) >= 1);
-    QCOMPARE(m_text.last().trimmed(), QString());
+    QCOMPARE(withoutFooter(m_pages), QString());
 }
 
-// The properties the viewer shows: pdfinfo reads them through the appended
-// update, so the file's cross-references hold together.
+// The properties the viewer shows: pdfinfo reads them from the bound file's
+// information dictionary.
 void TestCliDocument::documentProperties()
 {
     QCOMPARE(pdfInfo(m_pdf, "Title").toUpper(), QStringLiteral("NUMEROLOGY READING FOR JOHN ADAM SMITH"));

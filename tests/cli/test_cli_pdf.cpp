@@ -53,6 +53,14 @@ QString pdfText(const QString &pdf, int page = 0)
     return runTool(QStringLiteral("pdftotext"), args << pdf << "-");
 }
 
+// A page's text without its footer: the client's name and "page N of M".
+QString withoutFooter(const QString &text)
+{
+    QString shown = text;
+    shown.remove(QRegularExpression(QStringLiteral("[^\\n]*\\s+page \\d+ of \\d+\\s*$")));
+    return shown;
+}
+
 // The images on one page (1-based), as pdfimages lists them.
 int pdfImagesOnPage(const QString &pdf, int page)
 {
@@ -238,10 +246,13 @@ void TestCliPdf::eachReportStartsAPage()
         openings << pdfText(pdf, page).trimmed().section(QLatin1Char('\n'), 0, 0);
     for (const QString &heading : {NUMEROLOGY, PSYCHOMATRIX, COMPATIBILITY, CELEBRITIES, PET_REPORT})
         QVERIFY2(openings.contains(heading), qPrintable(heading + " opens no page: " + openings.join(" | ")));
-    // The cover page comes first, then the first report.
+    // The cover page comes first, the contents page, then the first report.
     QCOMPARE(openings.first(), QStringLiteral("Numerology reading for"));
-    QCOMPARE(openings.at(1), NUMEROLOGY);
-    QVERIFY2(!openings.last().isEmpty(), "no empty page at the end");
+    QCOMPARE(openings.at(1), QStringLiteral("Contents"));
+    QCOMPARE(openings.at(2), NUMEROLOGY);
+    // The last page is more than its footer.
+    QVERIFY2(!openings.last().isEmpty() && !openings.last().contains(QStringLiteral("page %1 of").arg(pages)),
+             "no empty page at the end");
 }
 
 // Each step adds reports to the one before: the numerology report, the
@@ -332,10 +343,11 @@ void TestCliPdf::templateAddsTheChartPage()
     const int pages = pdfPages(withoutPdf);
     QVERIFY(pages > 0);
     QCOMPARE(pdfPages(with), pages + extraPages);
-    QCOMPARE(pdfText(with, 2), pdfText(withoutPdf, 2)); // the first report, after the cover
+    // The first report, after the cover and the contents.
+    QCOMPARE(withoutFooter(pdfText(with, 3)), withoutFooter(pdfText(withoutPdf, 3)));
     if (extraPages > 0) {
         QVERIFY(pdfImagesOnPage(with, pages + 1) >= 1);
-        QCOMPARE(pdfText(with, pages + 1).trimmed(), QString()); // a picture, no text
+        QCOMPARE(withoutFooter(pdfText(with, pages + 1)).trimmed(), QString()); // a picture, no text
     }
 }
 
@@ -424,6 +436,16 @@ void TestCliPdf::failures_data()
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QTest::newRow("template is a FIFO") << PERSON + QStringList{"--template", fifo, "--out", pdf} << 1
                                         << "fifo.snc: cannot read: not a regular file";
+    QTest::newRow("advisor date without a name")
+        << PERSON + QStringList{"--advisor-date", "2020-01-01", "--out", pdf} << 2
+        << "--advisor-date needs --advisor-name";
+    QTest::newRow("advisor name of no letters")
+        << PERSON + QStringList{"--advisor-name", "!!", "--out", pdf} << 2 << "pdf: --advisor-name: ";
+    // The compatibility without a partner is never made: nothing to print,
+    // and no blank PDF.
+    QTest::newRow("nothing made") << PERSON + QStringList{"--reports", "compat", "--out", pdf} << 1
+                                  << "sorvel-cli: pdf: none of the chosen reports was made: there is nothing to "
+                                     "print\n";
     QTest::newRow("PDF not writable")
         << PERSON + QStringList{"--reports", "numerology", "--out", "/nonexistent/folder/r.pdf"} << 1
         << "sorvel-cli: pdf: Cannot write /nonexistent/folder/r.pdf: No such file or directory\n";

@@ -70,6 +70,10 @@ private slots:
     void chartComesLastScaledToFit();
     void chartKeepsPixelsForPrinting();
     void pageLayout();
+    void printJobParts();
+    void printJobFile_data();
+    void printJobFile();
+    void contentsPage();
 };
 
 void TestReportAssembly::orderAndChoice_data()
@@ -203,6 +207,96 @@ void TestReportAssembly::pageLayout()
     QCOMPARE(layout.units(), QPageLayout::Inch);
     QCOMPARE(layout.margins(), QMarginsF(0.6, 0.6, 0.6, 0.7));
     QCOMPARE(layout.minimumMargins(), QMarginsF(0, 0, 0, 0));
+}
+
+// The print job: each part on its own with its title, in the document's
+// order; the cover, footer name and properties only with a cover.
+void TestReportAssembly::printJobParts()
+{
+    ReportSet set = everyReport();
+    set.chart = QImage(60, 40, QImage::Format_RGB32);
+    set.chart.fill(Qt::red);
+    CoverPage cover;
+    cover.clientName = QStringLiteral("Ann <Lee>");
+    cover.numerologist = QStringLiteral("Jo Example");
+    ReportSelection selection;
+    selection[CelebritiesReport] = false;
+    const ClientPrintJob job = clientPrintJob(set, selection, false, &cover);
+    QStringList titles;
+    for (const DocumentPart &part : job.parts) {
+        titles << part.title;
+        QVERIFY2(!part.html.contains(BREAK), qPrintable(part.title)); // each printed on its own
+    }
+    QCOMPARE(titles, (QStringList{reportTitle(NumerologyReport, false), reportTitle(PsychomatrixReport, false),
+                                  reportTitle(CompatibilityReport, false), reportTitle(PetReport, false),
+                                  reportTitle(AdvisorReport, false), reportTitle(ChartReport, false)}));
+    QVERIFY(job.parts.first().html.contains("NUMEROLOGY"));
+    QVERIFY(job.parts.last().html.contains("data:image/png;base64,"));
+    QVERIFY(job.cover.contains("Ann &lt;Lee&gt;"));
+    QVERIFY(!job.cover.endsWith(BREAK));
+    QCOMPARE(job.clientName, cover.clientName);
+    QCOMPARE(job.properties.title, QStringLiteral("Numerology reading for Ann <Lee>"));
+    QCOMPARE(job.properties.author, cover.numerologist);
+
+    const ClientPrintJob bare = clientPrintJob(set, selection, false, nullptr);
+    QCOMPARE(bare.parts.size(), job.parts.size());
+    QVERIFY(bare.cover.isEmpty());
+    QVERIFY(bare.clientName.isEmpty());
+    QVERIFY(bare.properties.title.isEmpty());
+
+    // Nothing made: no parts, and no cover to print on its own.
+    const ClientPrintJob nothing = clientPrintJob(ReportSet(), ReportSelection(), false, &cover);
+    QVERIFY(nothing.parts.isEmpty());
+    QVERIFY(nothing.cover.isEmpty());
+}
+
+void TestReportAssembly::printJobFile_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isJob");
+    ClientPrintJob job;
+    job.cover = QStringLiteral("<html><body>cover --> ü</body></html>");
+    job.parts = {{QStringLiteral("Year Ahead"), QStringLiteral("<p>-- a -->part</p>")},
+                 {QStringLiteral("Pet"), QStringLiteral("<p>Rex</p>")}};
+    job.clientName = QStringLiteral("Zoë");
+    job.properties = PdfProperties::forClient(job.clientName, QStringLiteral("Ann"));
+    const QString file = job.toFile();
+    QTest::newRow("job") << file << true;
+    QTest::newRow("plain report") << QStringLiteral("<html><body>a report</body></html>") << false;
+    QTest::newRow("job cut short") << file.left(file.size() / 2) << false;
+    QTest::newRow("mark without a job") << QStringLiteral("<!--sorvel-print-job bm90IGpzb24= -->") << false;
+}
+
+// The file the printer reads back gives the job it was written from.
+void TestReportAssembly::printJobFile()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, isJob);
+    ClientPrintJob read;
+    QCOMPARE(ClientPrintJob::fromFile(text, read), isJob);
+    if (!isJob)
+        return;
+    QCOMPARE(read.cover, QStringLiteral("<html><body>cover --> ü</body></html>"));
+    QCOMPARE(read.parts.size(), 2);
+    QCOMPARE(read.parts.at(0).title, QStringLiteral("Year Ahead"));
+    QCOMPARE(read.parts.at(0).html, QStringLiteral("<p>-- a -->part</p>"));
+    QCOMPARE(read.parts.at(1).html, QStringLiteral("<p>Rex</p>"));
+    QCOMPARE(read.clientName, QStringLiteral("Zoë"));
+    QCOMPARE(read.properties.title, QStringLiteral("Numerology reading for Zoë"));
+    QCOMPARE(read.properties.author, QStringLiteral("Ann"));
+    QVERIFY(read.properties.creator.startsWith("Sorvel Numerology "));
+}
+
+void TestReportAssembly::contentsPage()
+{
+    const QString html = contentsPageHtml({{QStringLiteral("Western Numerology"), 3},
+                                           {QStringLiteral("Pets & Co"), 41}});
+    QVERIFY(html.contains(">Contents</h1>"));
+    const int first = html.indexOf("Western Numerology</td><td class=\"contents-page\">3</td>");
+    const int second = html.indexOf("Pets &amp; Co</td><td class=\"contents-page\">41</td>");
+    QVERIFY(first > 0);
+    QVERIFY(second > first);
+    QVERIFY(!html.contains(BREAK));
 }
 
 QTEST_GUILESS_MAIN(TestReportAssembly)
