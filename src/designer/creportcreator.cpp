@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -174,6 +175,27 @@ QWidget *CReportCreator::buildEditorPane()
         toolbar->addWidget(button);
         m_tools.append(button);
     }
+    // Aligning, distributing, the rotation reset and fitting, in one menu.
+    auto *arrange = new QToolButton;
+    arrange->setFixedSize(35, 26);
+    arrange->setText(QString::fromUtf8("\u2630"));
+    arrange->setStyleSheet(QStringLiteral("color: #f4ede4; font-size: 17px;"));
+    arrange->setToolTip(tr("Arrange"));
+    arrange->setAutoRaise(true);
+    arrange->setPopupMode(QToolButton::InstantPopup);
+    auto *menu = new QMenu(arrange);
+    menu->addActions(m_editor->arrangeActions());
+    arrange->setMenu(menu);
+    // They act on a selection: without one there is nothing to arrange.
+    const auto enableArrange = [this, menu] {
+        const bool any = !m_editor->selectedItems().empty();
+        for (QAction *action : menu->actions())
+            action->setEnabled(any);
+    };
+    connect(m_editor, &CReportPE::selectionChanged, menu, enableArrange);
+    enableArrange();
+    toolbar->addWidget(arrange);
+    m_tools.append(arrange);
     toolbar->addStretch();
     column->addWidget(strip);
     // Undo and redo are there when there is something to undo or redo.
@@ -431,7 +453,7 @@ ChartItem *CReportCreator::addField(int, const QString &entry, const QPoint &pos
     const ChartElementKind *kind = elementKindNamed(entry);
     if (kind && (kind->flags & ELEMENT_NEEDS_PICTURE))
         return addImage(position);
-    return m_editor->createElementAt(makeFieldContent(entry), position);
+    return m_editor->createElementAt(makeNewContent(entry, m_editor->dataContext()), position);
 }
 
 ChartItem *CReportCreator::addImage(const QPoint &position)
