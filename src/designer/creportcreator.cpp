@@ -382,8 +382,18 @@ bool CReportCreator::OnOk()
 
 void CReportCreator::OnCancel()
 {
-    if (isModified() && askDesignerQuestion(this, tr("Warning"), tr("Save changes?")) && !OnOk())
-        return; // the save failed: the user keeps the work in front of him
+    if (isModified()) {
+        switch (askDesignerChoice(this, tr("Warning"), tr("Save changes?"))) {
+        case DesignerAnswer::Yes:
+            if (!OnOk())
+                return; // the save failed: the user keeps the work in front of him
+            break;
+        case DesignerAnswer::No:
+            break;
+        case DesignerAnswer::Cancel:
+            return; // back to the work
+        }
+    }
     emit closeRequested();
 }
 

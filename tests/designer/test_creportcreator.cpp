@@ -400,33 +400,40 @@ void TestCReportCreator::saveNamesTheNextFreeFile()
 void TestCReportCreator::closeAsksOnlyWhenModified_data()
 {
     QTest::addColumn<bool>("modify");
-    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("answer"); // DesignerAnswer
     QTest::addColumn<bool>("asks");
     QTest::addColumn<bool>("saves");
-    QTest::newRow("unchanged closes at once") << false << true << false << false;
-    QTest::newRow("changed, yes saves") << true << true << true << true;
-    QTest::newRow("changed, no discards") << true << false << true << false;
+    QTest::addColumn<bool>("closes");
+    const int yes = int(DesignerAnswer::Yes), no = int(DesignerAnswer::No), cancel = int(DesignerAnswer::Cancel);
+    QTest::newRow("unchanged closes at once") << false << yes << false << false << true;
+    QTest::newRow("changed, yes saves") << true << yes << true << true << true;
+    QTest::newRow("changed, no discards") << true << no << true << false << true;
+    QTest::newRow("changed, cancel stays open") << true << cancel << true << false << false;
 }
 
 void TestCReportCreator::closeAsksOnlyWhenModified()
 {
     QFETCH(bool, modify);
-    QFETCH(bool, answer);
+    QFETCH(int, answer);
     QFETCH(bool, asks);
     QFETCH(bool, saves);
+    QFETCH(bool, closes);
     QTemporaryDir folder;
     CReportCreatorWin window(nullptr, DesignerMode::Card);
     window.creator()->setSaveFolder(folder.path());
     window.show();
     if (modify)
         dropEntry(*window.creator(), QStringLiteral("Bridges"), QPoint(30, 60));
-    RecordedQuestions questions(answer);
+    RecordedQuestions questions{DesignerAnswer(answer)};
     QSignalSpy closed(&window, &CReportCreatorWin::closed);
     QSignalSpy saved(&window, &CReportCreatorWin::templateSaved);
     window.creator()->closeButton()->click();
     QCOMPARE(questions.asked, asks ? QStringList{QStringLiteral("Warning|Save changes?")} : QStringList());
-    QCOMPARE(closed.size(), 1);
-    QVERIFY(!window.isVisible());
+    // Closing offers "Cancel" as well.
+    QCOMPARE(questions.offeredCancel, asks ? QList<bool>{true} : QList<bool>());
+    QCOMPARE(closed.size(), closes ? 1 : 0);
+    QCOMPARE(window.isVisible(), !closes);
+    QCOMPARE(window.creator()->isModified(), modify && !saves);
     QCOMPARE(saved.isEmpty(), !saves);
     // A new chart is saved under its title, "New report".
     QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("New report.snc"))), saves);
