@@ -15,7 +15,7 @@ namespace {
 using G = ElementGroup;
 
 // The property rows of the charts, the person-data fields, free texts,
-// barcodes and block views.
+// barcodes, block views and pictures.
 const ElementProperty CHART_ROWS[] = {PROPERTY_COLOUR,       PROPERTY_FONT,       PROPERTY_ALIGNMENT, PROPERTY_FRAME,
                                       PROPERTY_FRAME_COLOUR, PROPERTY_BACKGROUND, PROPERTY_OPACITY,   PROPERTY_END};
 const ElementProperty FIELD_ROWS[] = {PROPERTY_COLOUR, PROPERTY_FONT,         PROPERTY_ALIGNMENT,
@@ -25,7 +25,7 @@ const ElementProperty TEXT_ROWS[] = {PROPERTY_TEXT,  PROPERTY_COLOUR,       PROP
 const ElementProperty BARCODE_ROWS[] = {PROPERTY_FIELD,  PROPERTY_BARCODE,   PROPERTY_TEXT,
                                         PROPERTY_COLOUR, PROPERTY_ALIGNMENT, PROPERTY_END};
 const ElementProperty BLOCK_VIEW_ROWS[] = {PROPERTY_ORDER, PROPERTY_FRAME, PROPERTY_FRAME_COLOUR, PROPERTY_END};
-const ElementProperty NO_ROWS[] = {PROPERTY_END};
+const ElementProperty PICTURE_ROWS[] = {PROPERTY_FRAME, PROPERTY_FRAME_COLOUR, PROPERTY_END};
 
 constexpr int CHART = ELEMENT_CODE_CHOOSES;
 
@@ -53,7 +53,7 @@ const ChartElementKind ELEMENT_KINDS[] = {
     {"Print date",                G::Variables,  ITEM_TEXT_FIELD,     120,  25, "PRINT DATE",                "#print_date",               ELEMENT_FIELD,         drawTextField,          printDateFieldValue,    FIELD_ROWS,      textFieldFitSize},
     {"Numerologist",              G::Variables,  ITEM_TEXT_FIELD,     120,  25, "NUMEROLOGIST",              "#numerologist",             ELEMENT_FIELD,         drawTextField,          numerologistFieldValue, FIELD_ROWS,      textFieldFitSize},
     {"Text",                      G::Objects,    ITEM_TEXT_FIELD,     120,  25, "Text",                      "#text",                     ELEMENT_FREE_TEXT,     drawTextField,          nullptr,           TEXT_ROWS,       textFieldFitSize},
-    {"Image",                     G::Objects,    ITEM_PICTURE,          0,   0, "",                          "#image",                    ELEMENT_NEEDS_PICTURE, drawPictureContent,     nullptr,           NO_ROWS,         pictureFitSize},
+    {"Image",                     G::Objects,    ITEM_PICTURE,          0,   0, "",                          "#image",                    ELEMENT_NEEDS_PICTURE, drawPictureContent,     nullptr,           PICTURE_ROWS,    pictureFitSize},
     {"Bar Codes",                 G::Objects,    ITEM_BARCODE,        120,  25, "Bar Codes",                 "",                          ELEMENT_FREE_TEXT,     drawBarcodeContent,     nullptr,           BARCODE_ROWS,    barcodeFitSize},
     {"Block",                     G::None,       ITEM_BLOCK_VIEW,       0,   0, "",                          "",                          ELEMENT_PLAIN,         drawBlockViewContent,   nullptr,           BLOCK_VIEW_ROWS, blockViewFitSize},
 };

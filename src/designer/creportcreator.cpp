@@ -10,6 +10,7 @@
 #include "designerquestion.h"
 
 #include "charts/chartdocument.h"
+#include "charts/chartediting.h"
 #include "charts/chartelements.h"
 #include "charts/chartpages.h"
 #include "charts/chartrenderer.h"
@@ -242,6 +243,12 @@ QWidget *CReportCreator::buildFieldsPane()
     column->addWidget(new QLabel(tr("Properties")));
     m_properties = new CPropertiesWidget;
     column->addWidget(m_properties, 2);
+    // A picture element's own command, there while one is selected.
+    m_replacePicture = new QPushButton(tr("Replace Picture..."));
+    m_replacePicture->setAutoDefault(false);
+    m_replacePicture->hide();
+    connect(m_replacePicture, &QPushButton::clicked, this, &CReportCreator::replacePicture);
+    column->addWidget(m_replacePicture);
     return pane;
 }
 
@@ -466,18 +473,51 @@ ChartItem *CReportCreator::addField(int, const QString &entry, const QPoint &pos
     return m_editor->createElementAt(makeNewContent(entry, m_editor->dataContext()), position);
 }
 
+QImage CReportCreator::chooseImage()
+{
+    const QString path = m_imageChooser(this);
+    if (path.size() < 5)
+        return QImage();
+    QImage image(path);
+    if (!image.isNull() && std::max(image.width(), image.height()) > LONGEST_IMAGE_SIDE)
+        image = image.scaled(LONGEST_IMAGE_SIDE, LONGEST_IMAGE_SIDE, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    return image;
+}
+
+ChartItem *CReportCreator::selectedPicture() const
+{
+    const std::vector<ChartItem *> selected = m_editor->selectedItems();
+    if (selected.size() != 1 || !selected.front()->content || selected.front()->content->type != ITEM_PICTURE)
+        return nullptr;
+    return selected.front();
+}
+
+bool CReportCreator::replacePicture()
+{
+    ChartItem *frame = selectedPicture();
+    if (!frame)
+        return false;
+    const QImage image = chooseImage();
+    if (image.isNull())
+        return false;
+    // The new picture keeps the element's width and brings its own proportions.
+    frame->content->image = image;
+    const QSizeF size = contentFitSize(*frame->content, m_editor->dataContext());
+    setFrameLocalRect(*frame, QRectF(frameLocalRect(*frame).topLeft(), size));
+    markModified(tr("Replace Picture"));
+    OnPageSelectionChanged();
+    return true;
+}
+
 ChartItem *CReportCreator::addImage(const QPoint &position)
 {
     const ChartPage *page = m_editor->document().currentPage;
-    const QString path = m_imageChooser(this);
-    if (!page || path.size() < 5)
+    if (!page)
         return nullptr;
-    QImage image(path);
+    const QImage image = chooseImage();
     if (image.isNull())
         return nullptr;
-    if (std::max(image.width(), image.height()) > LONGEST_IMAGE_SIDE)
-        image = image.scaled(LONGEST_IMAGE_SIDE, LONGEST_IMAGE_SIDE, Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation);
     // One factor fits the picture into a quarter of the page each way.
     const double factor =
         std::min(page->size.width() / 4 / image.width(), page->size.height() / 4 / image.height());
@@ -487,6 +527,7 @@ ChartItem *CReportCreator::addImage(const QPoint &position)
 
 void CReportCreator::OnPageSelectionChanged()
 {
+    m_replacePicture->setVisible(selectedPicture() != nullptr);
     const std::vector<ChartItem *> selected = m_editor->selectedItems();
     ChartPage *page = m_editor->document().currentPage;
     if (selected.size() == 1 && page)

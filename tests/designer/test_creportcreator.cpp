@@ -6,6 +6,7 @@
 #include "charts/chartediting.h"
 #include "charts/chartelements.h"
 #include "charts/chartrenderer.h"
+#include "designer/charthistory.h"
 #include "designer/cpropertieswidget.h"
 #include "designer/creportcreator.h"
 #include "designer/creportpe.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -79,6 +81,7 @@ private slots:
     void foreignDropIsRefused();
     void image_data();
     void image();
+    void replacePicture();
     void propertyTableFollowsSelection();
     void returnInThePropertyTableDoesNotSave();
     void saveNamesTheNextFreeFile();
@@ -316,6 +319,58 @@ void TestCReportCreator::image()
     QCOMPARE(frame->content->size, size);
     QCOMPARE(frame->content->image.size(), kept);
     QCOMPARE(frameBounds(*frame).topLeft(), QPointF(40, 80));
+}
+
+// A picture element takes another picture at its width, in the new
+// picture's proportions, with a frame row of its own; one undo step.
+void TestCReportCreator::replacePicture()
+{
+    CreatorFixture f;
+    const QString wide = f.folder.filePath(QStringLiteral("wide.png"));
+    const QString tall = f.folder.filePath(QStringLiteral("tall.png"));
+    QVERIFY(solidImage(100, 50).save(wide));
+    QVERIFY(solidImage(50, 100).save(tall));
+    QString next = wide;
+    f.creator.setImageChooser([&](QWidget *) { return next; });
+    QVERIFY(!f.creator.replacePictureButton()->isVisibleTo(&f.creator));
+    dropEntry(f.creator, QStringLiteral("Image"), QPoint(30, 60));
+    ChartItem *frame = f.lastItem();
+    QVERIFY(frame);
+    QCOMPARE(frame->content->size, QSizeF(210, 105));
+    QVERIFY(f.creator.replacePictureButton()->isVisibleTo(&f.creator));
+    // Its rows: the frame and its colour, then the geometry.
+    QCOMPARE(f.creator.propertiesTable()->item(0, 0)->text(), QStringLiteral("Frame"));
+    QCOMPARE(f.creator.propertiesTable()->item(1, 0)->text(), QStringLiteral("Frame Color"));
+    QUndoStack *stack = f.creator.editor()->history()->stack();
+    const int steps = stack->count();
+    // The file's bytes less the thumbnail, which follows the edits a moment later.
+    const auto bytes = [&f] {
+        ChartDocument copy = copyDocument(f.creator.editor()->document());
+        copy.firstPage()->thumbnail = QImage();
+        return copy.toBytes();
+    };
+    const QByteArray before = bytes();
+
+    next = tall;
+    f.creator.replacePictureButton()->click();
+    frame = f.lastItem();
+    QCOMPARE(frame->content->image.size(), QSize(50, 100));
+    QCOMPARE(frame->content->size, QSizeF(210, 420));
+    QCOMPARE(frame->shape.boundingRect().size(), QSizeF(210, 420));
+    QCOMPARE(frameBounds(*frame).topLeft(), QPointF(40, 80));
+    QCOMPARE(stack->count(), steps + 1);
+    stack->undo();
+    QCOMPARE(bytes(), before);
+
+    // Nothing chosen: nothing replaced, no step.
+    f.creator.editor()->selectIndexes({0});
+    next.clear();
+    QVERIFY(!f.creator.replacePicture());
+    QCOMPARE(stack->count(), steps + 1);
+    // Only for a picture: a text selected hides the command.
+    dropEntry(f.creator, QStringLiteral("Text"), QPoint(300, 300));
+    QVERIFY(!f.creator.replacePictureButton()->isVisibleTo(&f.creator));
+    QVERIFY(!f.creator.replacePicture());
 }
 
 void TestCReportCreator::propertyTableFollowsSelection()
