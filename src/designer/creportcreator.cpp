@@ -530,10 +530,20 @@ void CReportCreator::OnPageSelectionChanged()
     m_replacePicture->setVisible(selectedPicture() != nullptr);
     const std::vector<ChartItem *> selected = m_editor->selectedItems();
     ChartPage *page = m_editor->document().currentPage;
-    if (selected.size() == 1 && page)
+    if (selected.size() == 1 && page) {
         m_properties->setRows(propertyRowsFor(*selected.front(), *page) + geometryRowsFor(*selected.front()));
-    else
+        m_properties->setSampleText(shownText(*selected.front()));
+    } else {
         m_properties->setRows({});
+    }
+}
+
+QString CReportCreator::shownText(const ChartItem &frame) const
+{
+    if (!frame.content)
+        return QString();
+    const QString value = fieldText(frame.content->code, m_editor->dataContext());
+    return value.isEmpty() ? frame.content->text : value;
 }
 
 void CReportCreator::OnPropertyChanged()
@@ -543,13 +553,25 @@ void CReportCreator::OnPropertyChanged()
     if (selected.size() != 1 || !page)
         return;
     const PropertyRows rows = m_properties->rows();
-    const PropertyRows geometry = geometryRowsFor(*selected.front());
-    applyPropertyRows(*selected.front(), *page, rows);
-    applyGeometryRows(*selected.front(), rows);
+    ChartItem &frame = *selected.front();
+    const PropertyRows geometry = geometryRowsFor(frame);
+    const QFont font = frame.content ? frame.content->font : QFont();
+    const QString text = frame.content ? frame.content->text : QString();
+    applyPropertyRows(frame, *page, rows);
+    applyGeometryRows(frame, rows);
+    // A text that grew (a larger font, a longer text) makes its box grow
+    // with it, so the page shows all of it.
+    if (frame.content && frame.content->type == ITEM_TEXT_FIELD &&
+        (frame.content->font != font || frame.content->text != text)) {
+        const QSizeF wanted = contentFitSize(*frame.content, m_editor->dataContext());
+        const QRectF local = frameLocalRect(frame);
+        if (wanted.width() > local.width() || wanted.height() > local.height())
+            setFrameLocalRect(frame, QRectF(local.topLeft(), local.size().expandedTo(wanted)));
+    }
     markModified(tr("Properties"));
     // The geometry rows show where the element went, once the edit that
     // moved it is over (the table is rebuilt, its editors too).
-    if (geometryRowsFor(*selected.front()) != geometry)
+    if (geometryRowsFor(frame) != geometry)
         QTimer::singleShot(0, this, &CReportCreator::OnPageSelectionChanged);
 }
 

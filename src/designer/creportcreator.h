@@ -142,6 +142,8 @@ private:
     // A picture file the user picks, loaded and scaled to at most
     // LONGEST_IMAGE_SIDE; null when none was picked or it does not load.
     QImage chooseImage();
+    // What an element shows: a person's value, or its own text.
+    QString shownText(const ChartItem &frame) const;
     // The single selected element when it is a picture, or null.
     ChartItem *selectedPicture() const;
     // Records the change just made as one undo step.

@@ -9,9 +9,12 @@
 #include "designer/charthistory.h"
 #include "designer/cpropertieswidget.h"
 #include "designer/creportcreator.h"
+#include "designer/ctextdlg.h"
 #include "designer/creportpe.h"
 #include "designer/designeralone.h"
 
+#include <QFontComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMimeData>
@@ -82,6 +85,8 @@ private slots:
     void image_data();
     void image();
     void replacePicture();
+    void fontDialogPreviewsTheElement();
+    void largerFontGrowsTheTextBox();
     void propertyTableFollowsSelection();
     void returnInThePropertyTableDoesNotSave();
     void saveNamesTheNextFreeFile();
@@ -371,6 +376,54 @@ void TestCReportCreator::replacePicture()
     dropEntry(f.creator, QStringLiteral("Text"), QPoint(300, 300));
     QVERIFY(!f.creator.replacePictureButton()->isVisibleTo(&f.creator));
     QVERIFY(!f.creator.replacePicture());
+}
+
+// The text style dialog opened from the "Font" row previews what the
+// element shows: the person's value of a field, a free text's own text.
+void TestCReportCreator::fontDialogPreviewsTheElement()
+{
+    const DesignerSample sample;
+    CreatorFixture f;
+    f.creator.setDataContext(sample.data());
+    QStringList previews;
+    for (const char *entry : {"Full Name", "Text"}) {
+        dropEntry(f.creator, QLatin1String(entry), QPoint(30, 60));
+        QTimer::singleShot(0, [&previews] {
+            auto *dialog = qobject_cast<CTextDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            previews << dialog->preview()->text() + QLatin1Char('|') + dialog->familyCombo()->currentText();
+            dialog->reject();
+        });
+        qobject_cast<QPushButton *>(f.creator.propertiesTable()->editor(QStringLiteral("Font")))->click();
+    }
+    QCOMPARE(previews, (QStringList{"ALEX MORGAN REED|Arial", "Text|Arial"}));
+}
+
+// Raising a text's font in the property table grows its box to hold the text.
+void TestCReportCreator::largerFontGrowsTheTextBox()
+{
+    CreatorFixture f;
+    dropEntry(f.creator, QStringLiteral("Text"), QPoint(30, 60));
+    ChartItem *frame = f.lastItem();
+    const QSizeF small = frame->content->size;
+    QFont font = frame->content->font;
+    font.setPixelSize(44);
+    f.creator.propertiesTable()->rowItem(QStringLiteral("Font"))->setValue(font);
+    frame = f.lastItem();
+    QCOMPARE(frame->content->font.pixelSize(), 44);
+    const QSizeF needed = QFontMetricsF(font).size(0, QStringLiteral("Text"));
+    QVERIFY(frame->content->size.width() >= needed.width() + 3);
+    QVERIFY(frame->content->size.height() >= needed.height() + 3);
+    QVERIFY(frame->content->size.height() > small.height());
+    QCOMPARE(frame->shape.boundingRect().size(), frame->content->size);
+    QCOMPARE(frameBounds(*frame).topLeft(), QPointF(40, 80));
+    // A smaller font leaves the box as it is (once the table shows the
+    // grown size, as it does before the user's next edit).
+    QCoreApplication::processEvents();
+    const QSizeF grown = frame->content->size;
+    font.setPixelSize(9);
+    f.creator.propertiesTable()->rowItem(QStringLiteral("Font"))->setValue(font);
+    QCOMPARE(f.lastItem()->content->size, grown);
 }
 
 void TestCReportCreator::propertyTableFollowsSelection()
