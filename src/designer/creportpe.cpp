@@ -992,6 +992,9 @@ void CReportPE::dropEvent(QDropEvent *event)
     // A thumbnail is placed as a copy: the pane keeps its entry.
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    // The keyboard comes along, so the editing keys act on what was dropped.
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
     if (data->hasFormat(QLatin1String(PageDrag::MIME_TYPE)))
         emit pageDropped(event->pos(), data->data(QLatin1String(PageDrag::MIME_TYPE)));
     else

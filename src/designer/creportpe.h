@@ -47,9 +47,9 @@ public:
     static constexpr int HANDLE_PIXELS = 8;   // the resize squares, on screen
     static constexpr int PICTURE_PIXELS = 20; // the handle pictures, on screen
     // An element smaller than this on screen (pixels) has its handle
-    // pictures outside it: three pictures side by side, and their height twice.
-    static constexpr int SMALL_ELEMENT_WIDTH = 4 * PICTURE_PIXELS;
-    static constexpr int SMALL_ELEMENT_HEIGHT = 2 * PICTURE_PIXELS;
+    // pictures outside it: inside, the three would hide much of its content.
+    static constexpr int SMALL_ELEMENT_WIDTH = 10 * PICTURE_PIXELS;
+    static constexpr int SMALL_ELEMENT_HEIGHT = 5 * PICTURE_PIXELS;
     static constexpr double TEXT_TURN_STEP = 15.0;
     static constexpr int ZONE_COUNT = 11;
     // The arrow keys move the selection this far (units), with Shift further.

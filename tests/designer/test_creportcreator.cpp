@@ -15,6 +15,7 @@
 
 #include <QFontComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMimeData>
@@ -85,6 +86,7 @@ private slots:
     void image_data();
     void image();
     void replacePicture();
+    void arrangeMenuActsOnTheSelection();
     void fontDialogPreviewsTheElement();
     void largerFontGrowsTheTextBox();
     void propertyTableFollowsSelection();
@@ -376,6 +378,30 @@ void TestCReportCreator::replacePicture()
     dropEntry(f.creator, QStringLiteral("Text"), QPoint(300, 300));
     QVERIFY(!f.creator.replacePictureButton()->isVisibleTo(&f.creator));
     QVERIFY(!f.creator.replacePicture());
+}
+
+// The toolbar's "Arrange" menu is there for a selection, and a dropped
+// element leaves the keyboard with the page, so Ctrl+A selects its elements.
+void TestCReportCreator::arrangeMenuActsOnTheSelection()
+{
+    CreatorFixture f;
+    QToolButton *arrange = f.creator.toolButton(QStringLiteral("Arrange"));
+    QVERIFY(arrange && arrange->menu());
+    QAction *left = arrange->menu()->actions().value(0);
+    QVERIFY(left);
+    QCOMPARE(left->text(), QStringLiteral("Align Left"));
+    QVERIFY(!left->isEnabled());
+    f.creator.fieldsList()->setFocus();
+    dropEntry(f.creator, QStringLiteral("Text"), QPoint(30, 60));
+    dropEntry(f.creator, QStringLiteral("Bar Codes"), QPoint(120, 200));
+    QVERIFY(left->isEnabled());
+    QCOMPARE(f.creator.window()->focusWidget(), static_cast<QWidget *>(f.creator.editor()));
+    QTest::keyClick(f.creator.editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(f.creator.editor()->selectedItems().size(), size_t(2));
+    left->trigger();
+    QCOMPARE(frameBounds(*f.page().items.at(1)).left(), frameBounds(*f.page().items.at(0)).left());
+    f.creator.editor()->selectItem(nullptr);
+    QVERIFY(!left->isEnabled());
 }
 
 // The text style dialog opened from the "Font" row previews what the
