@@ -184,7 +184,8 @@ QWidget *CReportCreator::buildEditorPane()
     arrange->setToolTip(tr("Arrange"));
     arrange->setAutoRaise(true);
     arrange->setPopupMode(QToolButton::InstantPopup);
-    auto *menu = new QMenu(arrange);
+    // The menu is the creator's: the strip's light button text is not for it.
+    auto *menu = new QMenu(this);
     menu->addActions(m_editor->arrangeActions());
     arrange->setMenu(menu);
     // They act on a selection: without one there is nothing to arrange.

@@ -290,6 +290,7 @@ void CReportPE::documentReplaced()
     m_banding = false;
     m_drag = Drag::None;
     m_dragFrame = nullptr;
+    m_pickOnRelease = nullptr;
     if (m_document.zoom < MIN_ZOOM || m_document.zoom > MAX_ZOOM)
         m_document.zoom = NORMAL_ZOOM;
     updateScrollRanges();
@@ -710,8 +711,11 @@ void CReportPE::mousePressEvent(QMouseEvent *event)
     // Pressing on an element's body also picks it up (with the rest of the
     // selection when it is part of one), as the move strip does.
     const std::vector<ChartItem *> selection = selectedItems();
-    if (selection.size() < 2 || std::find(selection.begin(), selection.end(), hit) == selection.end())
+    const bool inGroup = selection.size() >= 2 && std::find(selection.begin(), selection.end(), hit) != selection.end();
+    if (!inGroup)
         selectItem(hit);
+    // A click that moves nothing picks that element out of the group.
+    m_pickOnRelease = inGroup ? hit : nullptr;
     m_dragZone = MOVE_STRIP_ZONE;
     startDrag(hit, Drag::Move, point);
     m_carried.clear();
@@ -799,6 +803,10 @@ void CReportPE::mouseReleaseEvent(QMouseEvent *event)
     m_drag = Drag::None;
     m_dragFrame = nullptr;
     m_carried.clear();
+    ChartItem *picked = m_pickOnRelease;
+    m_pickOnRelease = nullptr;
+    if (picked && !changed)
+        selectItem(picked);
     updateCursor(toPage(event->pos()));
     if (changed) {
         recordEdit(drag == Drag::Move ? tr("Move") : drag == Drag::Resize ? tr("Resize") : tr("Rotate"));

@@ -226,6 +226,9 @@ private:
     QPointF m_bandStart;
     QPointF m_bandEnd;
     bool m_dragChanged = false;
+    // The element of a group selection a press landed on, selected alone
+    // when the release comes without a move.
+    ChartItem *m_pickOnRelease = nullptr;
     QImage m_handlePictures[3]; // move, rotate, scale
     QList<QAction *> m_arrangeActions;
 };

@@ -330,6 +330,15 @@ void TestChartHistory::movingASelectionIsOneStep()
     const auto &restored = f.editor.document().currentPage->items;
     QCOMPARE(frameBounds(*restored[1]).topLeft(), before1);
     QCOMPARE(frameBounds(*restored[2]).topLeft(), before2);
+    // A click on one of the group that moves nothing picks it alone, and
+    // is no step.
+    f.editor.selectIndexes({1, 2});
+    const QPoint click = f.editor.toViewport(QPointF(110, 310));
+    sendMouse(f.editor.viewport(), QEvent::MouseButtonPress, click, Qt::LeftButton);
+    QCOMPARE(f.editor.selectedIndexes(), (std::vector<int>{1, 2}));
+    sendMouse(f.editor.viewport(), QEvent::MouseButtonRelease, click, Qt::NoButton);
+    QCOMPARE(f.editor.selectedIndexes(), std::vector<int>{1});
+    QCOMPARE(f.editor.history()->stack()->index(), 0);
 }
 
 // The page point under the pointer stays under it while Ctrl+wheel zooms.
