@@ -119,9 +119,9 @@ void resetFrameRotation(ChartItem &frame)
         frame.transform = turn * frame.transform;
         // What is left of a tiny rounding stays out of the matrix.
         if (std::abs(frame.transform.m12()) < 1e-9 && std::abs(frame.transform.m21()) < 1e-9)
-            frame.transform.setMatrix(frame.transform.m11(), 0, frame.transform.m13(), 0, frame.transform.m22(),
-                                      frame.transform.m23(), frame.transform.m31(), frame.transform.m32(),
-                                      frame.transform.m33());
+            frame.transform.setMatrix(frame.transform.m11(), 0, frame.transform.m13(), 0,
+                                      frame.transform.m22(), frame.transform.m23(), frame.transform.m31(),
+                                      frame.transform.m32(), frame.transform.m33());
     }
     frame.rotation = 0.0;
 }

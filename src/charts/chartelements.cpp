@@ -201,7 +201,8 @@ QSizeF textFieldFitSize(const ChartItem &content, const ChartDataContext &data)
     // Measured as an image draws it: a font in points takes the device's resolution.
     static const QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
     const QFontMetricsF metrics(content.font, &device);
-    const QRectF drawn = metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), content.alignment & Qt::AlignHorizontal_Mask, text);
+    const QRectF drawn =
+        metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), content.alignment & Qt::AlignHorizontal_Mask, text);
     return QSizeF(std::ceil(drawn.width() + TEXT_ROOM), std::ceil(drawn.height() + TEXT_ROOM));
 }
 

@@ -69,7 +69,7 @@ struct ChartElementKind
     ElementDrawer draw;
     ElementValue value; // person-data fields only
     const ElementProperty *properties; // ends with PROPERTY_END
-    ElementSizer fit;   // null: the width and height above
+    ElementSizer fit;                  // null: the width and height above
 };
 
 // Every element kind, in the order of the fields list.

@@ -622,7 +622,9 @@ QRectF CReportPE::zoneRect(int zone) const
         const double pageHeight = m_document.currentPage ? m_document.currentPage->size.height() : 0.0;
         const double y = b.bottom() + gap + p / 2 <= pageHeight ? b.bottom() + gap : b.top() - gap;
         const double step = p * 1.2;
-        return picture(QPointF(c.x() + (zone == MOVE_PICTURE_ZONE ? -step : zone == ROTATE_ZONE ? 0 : step), y));
+        // Move, rotate, scale from left to right.
+        const double shift = zone == MOVE_PICTURE_ZONE ? -step : zone == ROTATE_ZONE ? 0.0 : step;
+        return picture(QPointF(c.x() + shift, y));
     }
     switch (zone) {
     case 0:
@@ -711,7 +713,8 @@ void CReportPE::mousePressEvent(QMouseEvent *event)
     // Pressing on an element's body also picks it up (with the rest of the
     // selection when it is part of one), as the move strip does.
     const std::vector<ChartItem *> selection = selectedItems();
-    const bool inGroup = selection.size() >= 2 && std::find(selection.begin(), selection.end(), hit) != selection.end();
+    const bool inGroup =
+        selection.size() >= 2 && std::find(selection.begin(), selection.end(), hit) != selection.end();
     if (!inGroup)
         selectItem(hit);
     // A click that moves nothing picks that element out of the group.

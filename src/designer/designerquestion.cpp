@@ -17,7 +17,8 @@ DesignerAnswer ask(QWidget *parent, const QString &title, const QString &text, b
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
-    switch (QMessageBox::question(parent, title, text, buttons, withCancel ? QMessageBox::Cancel : QMessageBox::No)) {
+    switch (QMessageBox::question(parent, title, text, buttons,
+                                  withCancel ? QMessageBox::Cancel : QMessageBox::No)) {
     case QMessageBox::Yes:
         return DesignerAnswer::Yes;
     case QMessageBox::No:

@@ -16,8 +16,8 @@ enum class DesignerAnswer { Yes, No, Cancel };
 
 // Asks text under title; withCancel offers "Cancel" beside "Yes" and "No"
 // (closing the window is then "Cancel", otherwise "No").
-using DesignerQuestion =
-    std::function<DesignerAnswer(QWidget *parent, const QString &title, const QString &text, bool withCancel)>;
+using DesignerQuestion = std::function<DesignerAnswer(QWidget *parent, const QString &title,
+                                                      const QString &text, bool withCancel)>;
 
 // Yes or no: true for "Yes". Asked with the installed function, by default
 // a question message box.

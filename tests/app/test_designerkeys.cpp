@@ -55,7 +55,8 @@ void press(const QKeySequence &keys, QWidget *designer)
         QApplication::setActiveWindow(window);
     QWidget *target = QApplication::focusWidget() && QApplication::focusWidget()->window() == window
                           ? QApplication::focusWidget()
-                          : window->focusWidget() ? window->focusWidget() : window;
+                      : window->focusWidget() ? window->focusWidget()
+                                              : window;
     QTest::keyClick(target, Qt::Key(code & ~Qt::KeyboardModifierMask),
                     Qt::KeyboardModifiers(code & Qt::KeyboardModifierMask));
 }

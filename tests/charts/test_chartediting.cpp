@@ -288,42 +288,43 @@ void TestChartEditing::alignAndDistribute_data()
     const QPointF a(100, 100), b(300, 200), c(200, 400);
 
     // Several: against their common bounds.
-    QTest::newRow("left") << "left" << QList<int>{0, 1, 2} << QList<QPointF>{a, {100, 200}, {100, 400}} << true;
+    QTest::newRow("left") << "left" << QList<int>{0, 1, 2} << QList<QPointF>{a, {100, 200}, {100, 400}}
+                          << true;
     // Centre line 225: each left edge is 225 less half its width.
     QTest::newRow("centre") << "centre" << QList<int>{0, 1, 2}
                             << QList<QPointF>{{175, 100}, {200, 200}, {185, 400}} << true;
-    QTest::newRow("right") << "right" << QList<int>{0, 1, 2}
-                           << QList<QPointF>{{250, 100}, b, {270, 400}} << true;
+    QTest::newRow("right") << "right" << QList<int>{0, 1, 2} << QList<QPointF>{{250, 100}, b, {270, 400}}
+                           << true;
     QTest::newRow("top") << "top" << QList<int>{0, 1, 2} << QList<QPointF>{a, {300, 100}, {200, 100}} << true;
     // Middle line (100 + 420) / 2 = 260.
     QTest::newRow("middle") << "middle" << QList<int>{0, 1, 2}
                             << QList<QPointF>{{100, 235}, {300, 210}, {200, 250}} << true;
-    QTest::newRow("bottom") << "bottom" << QList<int>{0, 1, 2}
-                            << QList<QPointF>{{100, 370}, {300, 320}, c} << true;
+    QTest::newRow("bottom") << "bottom" << QList<int>{0, 1, 2} << QList<QPointF>{{100, 370}, {300, 320}, c}
+                            << true;
     QTest::newRow("two of three, the third stays")
         << "left" << QList<int>{1, 2} << QList<QPointF>{a, {200, 200}, c} << true;
     // One: against the page (840 x 1188).
-    QTest::newRow("one to the page's right") << "right" << QList<int>{0} << QList<QPointF>{{740, 100}, b, c}
-                                             << true;
-    QTest::newRow("one to the page's centre") << "centre" << QList<int>{0} << QList<QPointF>{{370, 100}, b, c}
-                                              << true;
-    QTest::newRow("one to the page's middle") << "middle" << QList<int>{0} << QList<QPointF>{{100, 569}, b, c}
-                                              << true;
-    QTest::newRow("one to the page's bottom") << "bottom" << QList<int>{0} << QList<QPointF>{{100, 1138}, b, c}
-                                              << true;
+    QTest::newRow("one to the page's right")
+        << "right" << QList<int>{0} << QList<QPointF>{{740, 100}, b, c} << true;
+    QTest::newRow("one to the page's centre")
+        << "centre" << QList<int>{0} << QList<QPointF>{{370, 100}, b, c} << true;
+    QTest::newRow("one to the page's middle")
+        << "middle" << QList<int>{0} << QList<QPointF>{{100, 569}, b, c} << true;
+    QTest::newRow("one to the page's bottom")
+        << "bottom" << QList<int>{0} << QList<QPointF>{{100, 1138}, b, c} << true;
     // Distributing: by starts A (100, w 100), C (200, w 80), B (300, w 50);
     // span 100 to 350, 20 left for two gaps of 10.
-    QTest::newRow("spread across") << "across" << QList<int>{0, 1, 2}
-                                   << QList<QPointF>{a, b, {210, 400}} << true;
+    QTest::newRow("spread across") << "across" << QList<int>{0, 1, 2} << QList<QPointF>{a, b, {210, 400}}
+                                   << true;
     // Tops A (100, h 50), B (200, h 100), C (400, h 20); span 100 to 420,
     // 150 left for two gaps of 75.
     QTest::newRow("spread down") << "down" << QList<int>{0, 1, 2} << QList<QPointF>{a, {300, 225}, c} << true;
-    QTest::newRow("two have nothing to spread") << "across" << QList<int>{0, 1} << QList<QPointF>{a, b, c}
-                                                << false;
-    QTest::newRow("one is centred across the page") << "across" << QList<int>{0}
-                                                    << QList<QPointF>{{370, 100}, b, c} << true;
-    QTest::newRow("one is centred down the page") << "down" << QList<int>{0} << QList<QPointF>{{100, 569}, b, c}
-                                                  << true;
+    QTest::newRow("two have nothing to spread")
+        << "across" << QList<int>{0, 1} << QList<QPointF>{a, b, c} << false;
+    QTest::newRow("one is centred across the page")
+        << "across" << QList<int>{0} << QList<QPointF>{{370, 100}, b, c} << true;
+    QTest::newRow("one is centred down the page")
+        << "down" << QList<int>{0} << QList<QPointF>{{100, 569}, b, c} << true;
     QTest::newRow("nothing chosen") << "left" << QList<int>{} << QList<QPointF>{a, b, c} << false;
 }
 
@@ -340,11 +341,12 @@ void TestChartEditing::alignAndDistribute()
     std::vector<ChartItem *> frames;
     for (int index : chosen)
         frames.push_back(boxes.at(size_t(index)));
-    const QMap<QString, AlignLine> lines = {{"left", AlignLine::Left},    {"centre", AlignLine::Centre},
-                                            {"right", AlignLine::Right},  {"top", AlignLine::Top},
+    const QMap<QString, AlignLine> lines = {{"left", AlignLine::Left},     {"centre", AlignLine::Centre},
+                                            {"right", AlignLine::Right},   {"top", AlignLine::Top},
                                             {"middle", AlignLine::Middle}, {"bottom", AlignLine::Bottom}};
     const bool spread = operation == QLatin1String("across") || operation == QLatin1String("down");
-    const SpreadAxis axis = operation == QLatin1String("across") ? SpreadAxis::Horizontal : SpreadAxis::Vertical;
+    const SpreadAxis axis =
+        operation == QLatin1String("across") ? SpreadAxis::Horizontal : SpreadAxis::Vertical;
     const auto act = [&] {
         return spread ? distributeFrames(frames, axis, page.size)
                       : alignFrames(frames, lines.value(operation), page.size);
@@ -354,7 +356,8 @@ void TestChartEditing::alignAndDistribute()
     QCOMPARE(act(), false);
     for (int i = 0; i < 3; ++i) {
         QVERIFY2(fuzzyPoint(frameBounds(*boxes.at(size_t(i))).topLeft(), expected.at(i)),
-                 qPrintable(QStringLiteral("box %1 at %2, %3").arg(i)
+                 qPrintable(QStringLiteral("box %1 at %2, %3")
+                                .arg(i)
                                 .arg(frameBounds(*boxes.at(size_t(i))).left())
                                 .arg(frameBounds(*boxes.at(size_t(i))).top())));
         // Only the position changes.

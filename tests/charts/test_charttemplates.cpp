@@ -169,9 +169,12 @@ void TestChartTemplates::saveKeepsShippedTemplate_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("saved"); // the title, and the file name less ".snc"
-    QTest::newRow("same name: a copy") << "Chart" << "Chart (copy)";
-    QTest::newRow("a title of its own stays") << "My Card" << "My Card";
-    QTest::newRow("a copy of a copy is not copied twice") << "Chart (copy)" << "Chart (copy)";
+    QTest::newRow("same name: a copy") << "Chart"
+                                       << "Chart (copy)";
+    QTest::newRow("a title of its own stays") << "My Card"
+                                              << "My Card";
+    QTest::newRow("a copy of a copy is not copied twice") << "Chart (copy)"
+                                                          << "Chart (copy)";
 }
 
 void TestChartTemplates::saveKeepsShippedTemplate()
@@ -180,8 +183,9 @@ void TestChartTemplates::saveKeepsShippedTemplate()
     QFETCH(QString, saved);
     QTemporaryDir shipped;
     QTemporaryDir user;
-    const QString opened = shipped.filePath(title == QLatin1String("Chart (copy)") ? QStringLiteral("Chart (copy).snc")
-                                                                                    : QStringLiteral("Chart.snc"));
+    const QString opened =
+        shipped.filePath(title == QLatin1String("Chart (copy)") ? QStringLiteral("Chart (copy).snc")
+                                                                : QStringLiteral("Chart.snc"));
     touch(opened, "shipped");
     ChartDocument document = titled(title);
     document.fileName = opened;

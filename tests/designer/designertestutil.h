@@ -40,11 +40,12 @@ public:
     }
     explicit RecordedQuestions(DesignerAnswer answer)
     {
-        setDesignerQuestion([this, answer](QWidget *, const QString &title, const QString &text, bool withCancel) {
-            asked << title + QLatin1Char('|') + text;
-            offeredCancel << withCancel;
-            return answer;
-        });
+        setDesignerQuestion(
+            [this, answer](QWidget *, const QString &title, const QString &text, bool withCancel) {
+                asked << title + QLatin1Char('|') + text;
+                offeredCancel << withCancel;
+                return answer;
+            });
     }
     ~RecordedQuestions() { setDesignerQuestion({}); }
     RecordedQuestions(const RecordedQuestions &) = delete;

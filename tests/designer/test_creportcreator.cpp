@@ -212,7 +212,10 @@ void TestCReportCreator::droppedEntryCreatesItsElement()
         QVERIFY2(size.width() >= needed.width() + 3 && size.width() <= needed.width() + 8 &&
                      size.height() >= needed.height() + 3 && size.height() <= needed.height() + 8,
                  qPrintable(QStringLiteral("%1 x %2 for %3 x %4")
-                                .arg(size.width()).arg(size.height()).arg(needed.width()).arg(needed.height())));
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(needed.width())
+                                .arg(needed.height())));
     }
     QCOMPARE(frameBounds(*frame), QRectF(QPointF(40, 80), size));
     QCOMPARE(frame->shape.boundingRect(), QRectF(QPointF(0, 0), size));
@@ -538,7 +541,8 @@ void TestCReportCreator::closeAsksOnlyWhenModified_data()
     QTest::addColumn<bool>("asks");
     QTest::addColumn<bool>("saves");
     QTest::addColumn<bool>("closes");
-    const int yes = int(DesignerAnswer::Yes), no = int(DesignerAnswer::No), cancel = int(DesignerAnswer::Cancel);
+    const int yes = int(DesignerAnswer::Yes), no = int(DesignerAnswer::No),
+              cancel = int(DesignerAnswer::Cancel);
     QTest::newRow("unchanged closes at once") << false << yes << false << false << true;
     QTest::newRow("changed, yes saves") << true << yes << true << true << true;
     QTest::newRow("changed, no discards") << true << no << true << false << true;

@@ -430,11 +430,16 @@ void TestCReportPE::handlePicturesStandOutsideSmallElements_data()
     QTest::addColumn<bool>("outside");
     QTest::addColumn<bool>("below");
     // At zoom 0.75 an element under 200 x 100 pixels is small: 267 x 134 units.
-    QTest::newRow("a large chart shows them inside") << "Main Features" << QPointF(100, 100) << QSizeF(400, 200) << false << false;
-    QTest::newRow("a chart of the default size has them below") << "Main Features" << QPointF(100, 100) << QSizeF(200, 100) << true << true;
-    QTest::newRow("a short text has them below") << "Text" << QPointF(100, 100) << QSizeF(120, 25) << true << true;
-    QTest::newRow("a narrow column has them below") << "Text" << QPointF(100, 100) << QSizeF(60, 200) << true << true;
-    QTest::newRow("at the page's foot they go above") << "Text" << QPointF(100, 1160) << QSizeF(120, 25) << true << false;
+    QTest::newRow("a large chart shows them inside")
+        << "Main Features" << QPointF(100, 100) << QSizeF(400, 200) << false << false;
+    QTest::newRow("a chart of the default size has them below")
+        << "Main Features" << QPointF(100, 100) << QSizeF(200, 100) << true << true;
+    QTest::newRow("a short text has them below")
+        << "Text" << QPointF(100, 100) << QSizeF(120, 25) << true << true;
+    QTest::newRow("a narrow column has them below")
+        << "Text" << QPointF(100, 100) << QSizeF(60, 200) << true << true;
+    QTest::newRow("at the page's foot they go above")
+        << "Text" << QPointF(100, 1160) << QSizeF(120, 25) << true << false;
 }
 
 void TestCReportPE::handlePicturesStandOutsideSmallElements()

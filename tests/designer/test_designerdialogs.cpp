@@ -265,12 +265,18 @@ void TestDesignerDialogs::textStyleShowsTheElementsFontAndText_data()
     QTest::addColumn<QString>("preview");
     const QString installed = QFontDatabase().families().value(0);
     QVERIFY(!installed.isEmpty());
-    QTest::newRow("an installed family") << installed << "ALEX MORGAN REED" << "ALEX MORGAN REED";
+    QTest::newRow("an installed family") << installed << "ALEX MORGAN REED"
+                                         << "ALEX MORGAN REED";
     // New elements name Arial, which this computer may lack and draw with
     // another family: the dialog still names Arial, as the element does.
-    QTest::newRow("a family drawn with another") << "Arial" << "Today's text" << "Today's text";
-    QTest::newRow("a family nowhere at all") << "Nonexistent Sans 7" << "x" << "x";
-    QTest::newRow("no text shows a sample") << installed << "" << "Sorvel 123";
+    QTest::newRow("a family drawn with another") << "Arial"
+                                                 << "Today's text"
+                                                 << "Today's text";
+    QTest::newRow("a family nowhere at all") << "Nonexistent Sans 7"
+                                             << "x"
+                                             << "x";
+    QTest::newRow("no text shows a sample") << installed << ""
+                                            << "Sorvel 123";
 }
 
 void TestDesignerDialogs::textStyleShowsTheElementsFontAndText()

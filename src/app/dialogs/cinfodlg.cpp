@@ -122,7 +122,8 @@ void useSkinnedDesignerQuestions(const CSkinManager *skin)
     const QPointer<const CSkinManager> alive(skin);
     setDesignerQuestion([alive](QWidget *parent, const QString &title, const QString &text, bool withCancel) {
         if (!withCancel)
-            return askQuestion(alive.data(), title, text, parent) == 0 ? DesignerAnswer::Yes : DesignerAnswer::No;
+            return askQuestion(alive.data(), title, text, parent) == 0 ? DesignerAnswer::Yes
+                                                                       : DesignerAnswer::No;
         switch (askQuestionOrCancel(alive.data(), title, text, parent)) {
         case 0:
             return DesignerAnswer::Yes;
