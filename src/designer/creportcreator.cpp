@@ -558,8 +558,18 @@ void CReportCreator::OnPropertyChanged()
     const PropertyRows geometry = geometryRowsFor(frame);
     const QFont font = frame.content ? frame.content->font : QFont();
     const QString text = frame.content ? frame.content->text : QString();
+    // The content as it was, for the size its former barcode kind wanted.
+    ChartItem former;
+    if (frame.content)
+        static_cast<ChartItemValues &>(former) = *frame.content;
     applyPropertyRows(frame, *page, rows);
     applyGeometryRows(frame, rows);
+    // A barcode at the size its kind wanted (a QR Code's square) takes the
+    // size of its new kind (a linear symbol's strip); one sized by hand stays.
+    if (frame.content && frame.content->type == ITEM_BARCODE && frame.content->barcodeKind != former.barcodeKind &&
+        frameLocalRect(frame).size() == contentFitSize(former, m_editor->dataContext()))
+        setFrameLocalRect(frame, QRectF(frameLocalRect(frame).topLeft(),
+                                        contentFitSize(*frame.content, m_editor->dataContext())));
     // A text that grew (a larger font, a longer text) makes its box grow
     // with it, so the page shows all of it.
     if (frame.content && frame.content->type == ITEM_TEXT_FIELD &&

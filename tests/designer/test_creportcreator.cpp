@@ -13,6 +13,7 @@
 #include "designer/creportpe.h"
 #include "designer/designeralone.h"
 
+#include <QComboBox>
 #include <QFontComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -89,6 +90,7 @@ private slots:
     void arrangeMenuActsOnTheSelection();
     void fontDialogPreviewsTheElement();
     void largerFontGrowsTheTextBox();
+    void barcodeKindBringsItsSize();
     void propertyTableFollowsSelection();
     void returnInThePropertyTableDoesNotSave();
     void saveNamesTheNextFreeFile();
@@ -453,6 +455,33 @@ void TestCReportCreator::largerFontGrowsTheTextBox()
     font.setPixelSize(9);
     f.creator.propertiesTable()->rowItem(QStringLiteral("Font"))->setValue(font);
     QCOMPARE(f.lastItem()->content->size, grown);
+}
+
+// A new QR Code is a square of 30 mm; made a linear symbol it becomes a
+// strip of 50 x 20 mm, and back; a size set by hand stays.
+void TestCReportCreator::barcodeKindBringsItsSize()
+{
+    CreatorFixture f;
+    dropEntry(f.creator, QStringLiteral("Bar Codes"), QPoint(30, 60));
+    const auto chooseKind = [&f](int kind) {
+        auto *combo = qobject_cast<QComboBox *>(f.creator.propertiesTable()->editor(QStringLiteral("Bar code")));
+        QVERIFY(combo);
+        combo->setCurrentIndex(kind);
+        QCoreApplication::processEvents(); // the table shows the new size
+    };
+    QCOMPARE(f.lastItem()->content->size, QSizeF(120, 120));
+    chooseKind(2); // Code 128
+    QCOMPARE(f.lastItem()->content->barcodeKind, 2);
+    QCOMPARE(f.lastItem()->content->size, QSizeF(200, 80));
+    QCOMPARE(f.lastItem()->shape.boundingRect().size(), QSizeF(200, 80));
+    chooseKind(3); // Code 39: linear as well, the same strip
+    QCOMPARE(f.lastItem()->content->size, QSizeF(200, 80));
+    chooseKind(0);
+    QCOMPARE(f.lastItem()->content->size, QSizeF(120, 120));
+    setFrameLocalRect(*f.lastItem(), QRectF(0, 0, 160, 160));
+    f.creator.OnPageSelectionChanged();
+    chooseKind(5); // EAN 13
+    QCOMPARE(f.lastItem()->content->size, QSizeF(160, 160));
 }
 
 void TestCReportCreator::propertyTableFollowsSelection()
