@@ -12,6 +12,7 @@
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/dialogs/caboutdlg.h"
+#include "app/dialogs/cinfodlg.h"
 #include "app/dialogs/cmanualview.h"
 #include "app/dialogs/csettingsdlg.h"
 #include "app/dialogs/explanationdialog.h"
@@ -125,6 +126,7 @@ CSorvel::CSorvel(QWidget *parent)
 void CSorvel::buildSkinAndNetwork()
 {
     m_skin = new CSkinManager(imageFolder(), this);
+    useSkinnedDesignerQuestions(m_skin); // the chart designer asks in the skin's look
     m_network = new QNetworkAccessManager(this);
     connect(m_network, &QNetworkAccessManager::finished, this, &CSorvel::replyFinished);
     m_updateCheck = new CUpdateCheck(m_network, QUrl(QLatin1String(Links::UPDATE_ENDPOINT)), this);

@@ -4,6 +4,7 @@
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/dialogs/ceuladlg.h"
+#include "app/dialogs/cinfodlg.h"
 #include "app/messageboxreporter.h"
 #include "app/programinfo.h"
 #include "app/webengineswitches.h"
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     if (!designerFile.isNull()) {
         CMessageBoxReporter reporter(nullptr);
         const ScopedMessageReporter installed(reporter);
+        const CSkinManager skin(imageFolder());
+        useSkinnedDesignerQuestions(&skin);
         return runDesignerAlone(designerFile);
     }
 

@@ -126,8 +126,9 @@ void tableChart(QPainter &painter, const ChartItem &item, const ChartDataContext
     if (values.size() != labels.size())
         return;
     for (int i = 0; i < labels.size(); ++i) {
-        painter.drawText(QRectF(4, rowTop(i), 96, ROW_HEIGHT), LEFT_MIDDLE, labels.at(i));
-        painter.drawText(QRectF(104, rowTop(i), 92, ROW_HEIGHT), LEFT_MIDDLE, values.at(i));
+        // A long calculation line shrinks to its cell rather than be cut.
+        drawWholeText(painter, QRectF(4, rowTop(i), 96, ROW_HEIGHT), LEFT_MIDDLE, labels.at(i));
+        drawWholeText(painter, QRectF(104, rowTop(i), 92, ROW_HEIGHT), LEFT_MIDDLE, values.at(i));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "chartdocument.h"
 
 #include <QDataStream>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -101,6 +102,123 @@ void rotateFrame(ChartItem &frame, double degrees)
     turn.translate(-centre.x(), -centre.y());
     frame.transform = turn * frame.transform;
     frame.rotation = std::fmod(frame.rotation + degrees, 360.0);
+}
+
+void resetFrameRotation(ChartItem &frame)
+{
+    const QTransform &t = frame.transform;
+    const double angle = qRadiansToDegrees(std::atan2(t.m12(), t.m11()));
+    if (std::abs(angle) > 1e-9) {
+        const QPointF centre = frameLocalRect(frame).center();
+        // The angle lies between the element's own axes and the page's:
+        // turning by it before the transform undoes it.
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(-angle);
+        turn.translate(-centre.x(), -centre.y());
+        frame.transform = turn * frame.transform;
+        // What is left of a tiny rounding stays out of the matrix.
+        if (std::abs(frame.transform.m12()) < 1e-9 && std::abs(frame.transform.m21()) < 1e-9)
+            frame.transform.setMatrix(frame.transform.m11(), 0, frame.transform.m13(), 0,
+                                      frame.transform.m22(), frame.transform.m23(), frame.transform.m31(),
+                                      frame.transform.m32(), frame.transform.m33());
+    }
+    frame.rotation = 0.0;
+}
+
+namespace {
+
+// The coordinate of line on a rectangle.
+double lineOf(const QRectF &rect, AlignLine line)
+{
+    switch (line) {
+    case AlignLine::Left:
+        return rect.left();
+    case AlignLine::Centre:
+        return rect.center().x();
+    case AlignLine::Right:
+        return rect.right();
+    case AlignLine::Top:
+        return rect.top();
+    case AlignLine::Middle:
+        return rect.center().y();
+    case AlignLine::Bottom:
+        return rect.bottom();
+    }
+    return 0.0;
+}
+
+bool isHorizontalLine(AlignLine line)
+{
+    return line == AlignLine::Left || line == AlignLine::Centre || line == AlignLine::Right;
+}
+
+// Moves the frame by shift when that is more than a rounding; true if so.
+bool shiftFrame(ChartItem &frame, const QPointF &shift)
+{
+    if (std::abs(shift.x()) < 1e-9 && std::abs(shift.y()) < 1e-9)
+        return false;
+    frame.transform = frame.transform * QTransform::fromTranslate(shift.x(), shift.y());
+    return true;
+}
+
+} // namespace
+
+bool alignFrames(const std::vector<ChartItem *> &frames, AlignLine line, const QSizeF &page)
+{
+    if (frames.empty())
+        return false;
+    QRectF target;
+    if (frames.size() == 1) {
+        target = QRectF(QPointF(0, 0), page);
+    } else {
+        for (const ChartItem *frame : frames)
+            target = target.isNull() ? frameBounds(*frame) : target.united(frameBounds(*frame));
+    }
+    const double wanted = lineOf(target, line);
+    bool moved = false;
+    for (ChartItem *frame : frames) {
+        const double shift = wanted - lineOf(frameBounds(*frame), line);
+        moved |= shiftFrame(*frame, isHorizontalLine(line) ? QPointF(shift, 0) : QPointF(0, shift));
+    }
+    return moved;
+}
+
+bool distributeFrames(const std::vector<ChartItem *> &frames, SpreadAxis axis, const QSizeF &page)
+{
+    const bool across = axis == SpreadAxis::Horizontal;
+    const auto start = [across](const QRectF &r) { return across ? r.left() : r.top(); };
+    const auto length = [across](const QRectF &r) { return across ? r.width() : r.height(); };
+    const auto along = [across](double d) { return across ? QPointF(d, 0) : QPointF(0, d); };
+    if (frames.size() == 1) {
+        const QRectF bounds = frameBounds(*frames.front());
+        const double room = across ? page.width() : page.height();
+        return shiftFrame(*frames.front(), along((room - length(bounds)) / 2 - start(bounds)));
+    }
+    if (frames.size() < 3)
+        return false;
+    // In order of their starts (the page order breaks ties): the first
+    // start and the furthest end fix the span they share.
+    std::vector<std::pair<QRectF, ChartItem *>> placed;
+    for (ChartItem *frame : frames)
+        placed.emplace_back(frameBounds(*frame), frame);
+    std::stable_sort(placed.begin(), placed.end(),
+                     [&](const auto &a, const auto &b) { return start(a.first) < start(b.first); });
+    const double first = start(placed.front().first);
+    double last = first;
+    double lengths = 0.0;
+    for (const auto &entry : placed) {
+        last = std::max(last, start(entry.first) + length(entry.first));
+        lengths += length(entry.first);
+    }
+    const double gap = (last - first - lengths) / double(placed.size() - 1);
+    bool moved = false;
+    double next = first;
+    for (const auto &[bounds, frame] : placed) {
+        moved |= shiftFrame(*frame, along(next - start(bounds)));
+        next += length(bounds) + gap;
+    }
+    return moved;
 }
 
 namespace {

@@ -54,6 +54,29 @@ void setFrameLocalRect(ChartItem &frame, const QRectF &rect, double minimum = 4.
 // rotation angle (kept within -360 to 360).
 void rotateFrame(ChartItem &frame, double degrees);
 
+// Turns the frame back to upright about its centre: whatever angle its
+// transform carries (a template's too) is taken out, its scale kept, and
+// its rotation angle becomes 0.
+void resetFrameRotation(ChartItem &frame);
+
+// --- aligning and distributing ---------------------------------------------
+
+// The lines a selection lines up on: the left, centre or right of the
+// bounds, their top, middle or bottom.
+enum class AlignLine { Left, Centre, Right, Top, Middle, Bottom };
+enum class SpreadAxis { Horizontal, Vertical };
+
+// Lines the frames' bounds up on line: two or more against the bounds of
+// all of them together, a single frame against the page (a rectangle of
+// size page at the origin). Returns true when a frame moved.
+bool alignFrames(const std::vector<ChartItem *> &frames, AlignLine line, const QSizeF &page);
+// Spreads the frames along axis so that the gaps between neighbouring
+// bounds are equal; the outermost two stay where they are. A single frame
+// gets equal space before and after it on the page (it is centred); two
+// frames have nothing between them to spread. Returns true when a frame
+// moved.
+bool distributeFrames(const std::vector<ChartItem *> &frames, SpreadAxis axis, const QSizeF &page);
+
 // Restacking: the listed frames keep their order among themselves.
 void moveItemsToFront(ChartPage &page, const std::vector<ChartItem *> &frames);
 void moveItemsToBack(ChartPage &page, const std::vector<ChartItem *> &frames);

@@ -43,6 +43,9 @@ using ElementDrawer = void (*)(QPainter &painter, const ChartItem &content, cons
                                const ChartRenderOptions &options);
 // The text a person-data field shows; null when there is nothing to show.
 using ElementValue = QString (*)(const ChartDataContext &data);
+// The size a content wants to show itself whole ("Fit to Content", and a
+// new element in the designer); an empty size: the size it has.
+using ElementSizer = QSizeF (*)(const ChartItem &content, const ChartDataContext &data);
 
 // Flags of an element kind.
 enum ElementFlags {
@@ -58,7 +61,7 @@ struct ChartElementKind
     const char *entry; // the fields-list text ("Name", "Full Name", "Bar Codes", ...)
     ElementGroup group;
     int contentKind; // ChartItemKind of the content
-    double width;    // a new element's size in units
+    double width;    // a content's size in units when a template gives none
     double height;
     const char *text; // a new content's caption or text
     const char *code; // a new content's code; the code that finds this entry again
@@ -66,6 +69,7 @@ struct ChartElementKind
     ElementDrawer draw;
     ElementValue value; // person-data fields only
     const ElementProperty *properties; // ends with PROPERTY_END
+    ElementSizer fit;                  // null: the width and height above
 };
 
 // Every element kind, in the order of the fields list.
@@ -99,6 +103,25 @@ const ChartElementKind *fieldKindWithCode(const QString &code);
 // null for an entry this table does not hold, or one that needs its picture
 // ("Image": makePictureContent).
 std::unique_ptr<ChartItem> makeFieldContent(const QString &entry);
+
+// The content of an element the designer adds: as makeFieldContent, at the
+// size its kind wants to show it (contentFitSize) with data.
+std::unique_ptr<ChartItem> makeNewContent(const QString &entry, const ChartDataContext &data);
+
+// The size content wants to show itself whole: its kind's sizer, or the
+// kind's width and height; its own size for a kind the table lacks.
+QSizeF contentFitSize(const ChartItem &content, const ChartDataContext &data);
+
+// The sizers of the element table.
+// Text fields: the text they draw (the person's value, or their text) in
+// their font, with the insets the drawing leaves around it.
+QSizeF textFieldFitSize(const ChartItem &content, const ChartDataContext &data);
+// Barcodes: a QR Code square, 30 mm; a linear symbol 50 x 20 mm.
+QSizeF barcodeFitSize(const ChartItem &content, const ChartDataContext &data);
+// Pictures: the picture's proportions at the content's width.
+QSizeF pictureFitSize(const ChartItem &content, const ChartDataContext &data);
+// Block views: the size of the block they show.
+QSizeF blockViewFitSize(const ChartItem &content, const ChartDataContext &data);
 
 // A picture element's content showing image at size units.
 std::unique_ptr<ChartItem> makePictureContent(const QImage &image, const QSizeF &size);

@@ -85,6 +85,9 @@ void drawBarcodeContent(QPainter &painter, const ChartItem &item, const ChartDat
 // A text field (kind 6): the value its code names, then a free text.
 void drawTextField(QPainter &painter, const ChartItem &item, const ChartDataContext &data,
                    const ChartRenderOptions &options);
+// Draws text in rect with flags in the painter's font, made smaller where
+// the text would not fit the rectangle whole.
+void drawWholeText(QPainter &painter, const QRectF &rect, int flags, const QString &text);
 // The text a field code draws ("#full_name", "#birthdate", ...); null for a
 // code that is not a person-data field or has no data.
 QString fieldText(const QString &code, const ChartDataContext &data);

@@ -91,6 +91,12 @@ QString chooseTemplateFileName(const QString &folder, const QString &title, cons
     return QString();
 }
 
+QString copyTemplateTitle(const QString &title)
+{
+    const QString suffix = QStringLiteral(" (copy)");
+    return title.endsWith(suffix) ? title : title + suffix;
+}
+
 bool saveChartTemplate(ChartDocument &document, const QString &folder, QString *error)
 {
     if (!QDir().mkpath(folder))
@@ -99,19 +105,28 @@ bool saveChartTemplate(ChartDocument &document, const QString &folder, QString *
     const QString opened = document.fileName;
     const bool ownFile = QFileInfo(opened).isFile() &&
                          QFileInfo(opened).absoluteDir() == QDir(QFileInfo(withSlash(folder)).absolutePath());
+    // A template from elsewhere (a shipped one) that keeps its name is
+    // saved as a copy, so the two are told apart in the chart list.
+    const QString title = document.title;
+    if (!ownFile && QFileInfo(opened).isFile() && title == QFileInfo(opened).completeBaseName())
+        document.title = copyTemplateTitle(title);
+    const auto failWithTitle = [&] {
+        document.title = title;
+        return fail(error);
+    };
     const QString chosen = chooseTemplateFileName(folder, document.title, ownFile ? opened : QString());
     const QByteArray bytes = document.toBytes();
     if (chosen.isEmpty() || bytes.isEmpty())
-        return fail(error);
+        return failWithTitle();
 
     // The complete file is written beside the chosen name, then renamed
     // over it, so a failed save never leaves a half file or loses the old.
     const QString partial = chosen + QLatin1String(PARTIAL_SUFFIX);
     if (!writeFileChecked(partial, bytes))
-        return fail(error);
+        return failWithTitle();
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(chosen).constData()) != 0) {
         QFile::remove(partial);
-        return fail(error);
+        return failWithTitle();
     }
     if (ownFile && !sameFile(opened, chosen))
         QFile::remove(opened);

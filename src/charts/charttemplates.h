@@ -64,10 +64,15 @@ extern const char CANT_SAVE_REPORT[];
 QString chooseTemplateFileName(const QString &folder, const QString &title,
                                const QString &replaceable = QString());
 
+// The title of a copy: title + " (copy)", once.
+QString copyTemplateTitle(const QString &title);
+
 // Saves document into folder (created when missing) under the chosen name:
 // the bytes go to the name + ".000", which then replaces the chosen file.
 // A document opened from a file in folder replaces or removes that file
-// once the new one is complete; files elsewhere (shipped templates) stay.
+// once the new one is complete; files elsewhere (shipped templates) stay,
+// and a document from one of them still titled as that file is saved as
+// its copy ("Compact Card (copy)", the title too).
 // On success the document's file name becomes the saved path; on failure
 // error is CANT_SAVE_REPORT and every earlier file is left as it was.
 bool saveChartTemplate(ChartDocument &document, const QString &folder, QString *error = nullptr);

@@ -158,6 +158,8 @@ void CPropertiesWidget::chooseValue(CPWItem *item)
         CPWItem *colour = rowItem(QStringLiteral("Color"));
         CPWItem *alignment = rowItem(QStringLiteral("Alignement"));
         CTextDlg dialog(this);
+        const CPWItem *text = rowItem(QStringLiteral("Text"));
+        dialog.setSampleText(text ? text->row().value.toString() : m_sampleText);
         dialog.setStyle(row.value.value<QFont>(),
                         alignment ? alignmentFromChoice(alignment->row().value.toInt()) : ALIGN_LEFT_VALUE,
                         colour ? colour->row().value.value<QColor>() : QColor(Qt::black));

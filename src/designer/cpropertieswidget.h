@@ -54,6 +54,9 @@ public:
     CPWItem *rowItem(const QString &name) const;
     // The editor of the row called name, or null.
     QWidget *editor(const QString &name) const;
+    // What the element shows, previewed by the text style dialog (a "Text"
+    // row's own value wins).
+    void setSampleText(const QString &text) { m_sampleText = text; }
 
 signals:
     // A value was edited.
@@ -64,4 +67,5 @@ private slots:
 
 private:
     QList<CPWItem *> m_items;
+    QString m_sampleText;
 };

@@ -10,6 +10,7 @@
 #include "designerquestion.h"
 
 #include "charts/chartdocument.h"
+#include "charts/chartediting.h"
 #include "charts/chartelements.h"
 #include "charts/chartpages.h"
 #include "charts/chartrenderer.h"
@@ -25,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -174,6 +176,28 @@ QWidget *CReportCreator::buildEditorPane()
         toolbar->addWidget(button);
         m_tools.append(button);
     }
+    // Aligning, distributing, the rotation reset and fitting, in one menu.
+    auto *arrange = new QToolButton;
+    arrange->setFixedSize(35, 26);
+    arrange->setText(QString::fromUtf8("\u2630"));
+    arrange->setStyleSheet(QStringLiteral("color: #f4ede4; font-size: 17px;"));
+    arrange->setToolTip(tr("Arrange"));
+    arrange->setAutoRaise(true);
+    arrange->setPopupMode(QToolButton::InstantPopup);
+    // The menu is the creator's: the strip's light button text is not for it.
+    auto *menu = new QMenu(this);
+    menu->addActions(m_editor->arrangeActions());
+    arrange->setMenu(menu);
+    // They act on a selection: without one there is nothing to arrange.
+    const auto enableArrange = [this, menu] {
+        const bool any = !m_editor->selectedItems().empty();
+        for (QAction *action : menu->actions())
+            action->setEnabled(any);
+    };
+    connect(m_editor, &CReportPE::selectionChanged, menu, enableArrange);
+    enableArrange();
+    toolbar->addWidget(arrange);
+    m_tools.append(arrange);
     toolbar->addStretch();
     column->addWidget(strip);
     // Undo and redo are there when there is something to undo or redo.
@@ -220,6 +244,12 @@ QWidget *CReportCreator::buildFieldsPane()
     column->addWidget(new QLabel(tr("Properties")));
     m_properties = new CPropertiesWidget;
     column->addWidget(m_properties, 2);
+    // A picture element's own command, there while one is selected.
+    m_replacePicture = new QPushButton(tr("Replace Picture..."));
+    m_replacePicture->setAutoDefault(false);
+    m_replacePicture->hide();
+    connect(m_replacePicture, &QPushButton::clicked, this, &CReportCreator::replacePicture);
+    column->addWidget(m_replacePicture);
     return pane;
 }
 
@@ -360,8 +390,18 @@ bool CReportCreator::OnOk()
 
 void CReportCreator::OnCancel()
 {
-    if (isModified() && askDesignerQuestion(this, tr("Warning"), tr("Save changes?")) && !OnOk())
-        return; // the save failed: the user keeps the work in front of him
+    if (isModified()) {
+        switch (askDesignerChoice(this, tr("Warning"), tr("Save changes?"))) {
+        case DesignerAnswer::Yes:
+            if (!OnOk())
+                return; // the save failed: the user keeps the work in front of him
+            break;
+        case DesignerAnswer::No:
+            break;
+        case DesignerAnswer::Cancel:
+            return; // back to the work
+        }
+    }
     emit closeRequested();
 }
 
@@ -431,21 +471,54 @@ ChartItem *CReportCreator::addField(int, const QString &entry, const QPoint &pos
     const ChartElementKind *kind = elementKindNamed(entry);
     if (kind && (kind->flags & ELEMENT_NEEDS_PICTURE))
         return addImage(position);
-    return m_editor->createElementAt(makeFieldContent(entry), position);
+    return m_editor->createElementAt(makeNewContent(entry, m_editor->dataContext()), position);
+}
+
+QImage CReportCreator::chooseImage()
+{
+    const QString path = m_imageChooser(this);
+    if (path.size() < 5)
+        return QImage();
+    QImage image(path);
+    if (!image.isNull() && std::max(image.width(), image.height()) > LONGEST_IMAGE_SIDE)
+        image = image.scaled(LONGEST_IMAGE_SIDE, LONGEST_IMAGE_SIDE, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    return image;
+}
+
+ChartItem *CReportCreator::selectedPicture() const
+{
+    const std::vector<ChartItem *> selected = m_editor->selectedItems();
+    if (selected.size() != 1 || !selected.front()->content || selected.front()->content->type != ITEM_PICTURE)
+        return nullptr;
+    return selected.front();
+}
+
+bool CReportCreator::replacePicture()
+{
+    ChartItem *frame = selectedPicture();
+    if (!frame)
+        return false;
+    const QImage image = chooseImage();
+    if (image.isNull())
+        return false;
+    // The new picture keeps the element's width and brings its own proportions.
+    frame->content->image = image;
+    const QSizeF size = contentFitSize(*frame->content, m_editor->dataContext());
+    setFrameLocalRect(*frame, QRectF(frameLocalRect(*frame).topLeft(), size));
+    markModified(tr("Replace Picture"));
+    OnPageSelectionChanged();
+    return true;
 }
 
 ChartItem *CReportCreator::addImage(const QPoint &position)
 {
     const ChartPage *page = m_editor->document().currentPage;
-    const QString path = m_imageChooser(this);
-    if (!page || path.size() < 5)
+    if (!page)
         return nullptr;
-    QImage image(path);
+    const QImage image = chooseImage();
     if (image.isNull())
         return nullptr;
-    if (std::max(image.width(), image.height()) > LONGEST_IMAGE_SIDE)
-        image = image.scaled(LONGEST_IMAGE_SIDE, LONGEST_IMAGE_SIDE, Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation);
     // One factor fits the picture into a quarter of the page each way.
     const double factor =
         std::min(page->size.width() / 4 / image.width(), page->size.height() / 4 / image.height());
@@ -455,12 +528,23 @@ ChartItem *CReportCreator::addImage(const QPoint &position)
 
 void CReportCreator::OnPageSelectionChanged()
 {
+    m_replacePicture->setVisible(selectedPicture() != nullptr);
     const std::vector<ChartItem *> selected = m_editor->selectedItems();
     ChartPage *page = m_editor->document().currentPage;
-    if (selected.size() == 1 && page)
+    if (selected.size() == 1 && page) {
         m_properties->setRows(propertyRowsFor(*selected.front(), *page) + geometryRowsFor(*selected.front()));
-    else
+        m_properties->setSampleText(shownText(*selected.front()));
+    } else {
         m_properties->setRows({});
+    }
+}
+
+QString CReportCreator::shownText(const ChartItem &frame) const
+{
+    if (!frame.content)
+        return QString();
+    const QString value = fieldText(frame.content->code, m_editor->dataContext());
+    return value.isEmpty() ? frame.content->text : value;
 }
 
 void CReportCreator::OnPropertyChanged()
@@ -470,13 +554,35 @@ void CReportCreator::OnPropertyChanged()
     if (selected.size() != 1 || !page)
         return;
     const PropertyRows rows = m_properties->rows();
-    const PropertyRows geometry = geometryRowsFor(*selected.front());
-    applyPropertyRows(*selected.front(), *page, rows);
-    applyGeometryRows(*selected.front(), rows);
+    ChartItem &frame = *selected.front();
+    const PropertyRows geometry = geometryRowsFor(frame);
+    const QFont font = frame.content ? frame.content->font : QFont();
+    const QString text = frame.content ? frame.content->text : QString();
+    // The content as it was, for the size its former barcode kind wanted.
+    ChartItem former;
+    if (frame.content)
+        static_cast<ChartItemValues &>(former) = *frame.content;
+    applyPropertyRows(frame, *page, rows);
+    applyGeometryRows(frame, rows);
+    // A barcode at the size its kind wanted (a QR Code's square) takes the
+    // size of its new kind (a linear symbol's strip); one sized by hand stays.
+    if (frame.content && frame.content->type == ITEM_BARCODE && frame.content->barcodeKind != former.barcodeKind &&
+        frameLocalRect(frame).size() == contentFitSize(former, m_editor->dataContext()))
+        setFrameLocalRect(frame, QRectF(frameLocalRect(frame).topLeft(),
+                                        contentFitSize(*frame.content, m_editor->dataContext())));
+    // A text that grew (a larger font, a longer text) makes its box grow
+    // with it, so the page shows all of it.
+    if (frame.content && frame.content->type == ITEM_TEXT_FIELD &&
+        (frame.content->font != font || frame.content->text != text)) {
+        const QSizeF wanted = contentFitSize(*frame.content, m_editor->dataContext());
+        const QRectF local = frameLocalRect(frame);
+        if (wanted.width() > local.width() || wanted.height() > local.height())
+            setFrameLocalRect(frame, QRectF(local.topLeft(), local.size().expandedTo(wanted)));
+    }
     markModified(tr("Properties"));
     // The geometry rows show where the element went, once the edit that
     // moved it is over (the table is rebuilt, its editors too).
-    if (geometryRowsFor(*selected.front()) != geometry)
+    if (geometryRowsFor(frame) != geometry)
         QTimer::singleShot(0, this, &CReportCreator::OnPageSelectionChanged);
 }
 

@@ -86,6 +86,9 @@ public:
     // Picks the image file for "Image" (a file dialog unless replaced).
     void setImageChooser(const std::function<QString(QWidget *)> &chooser) { m_imageChooser = chooser; }
 
+    // "Replace Picture...": shown while a single picture element is selected.
+    QPushButton *replacePictureButton() const { return m_replacePicture; }
+
     // The fields-list entry with this text, or null.
     QTreeWidgetItem *fieldEntry(const QString &text) const;
     // The frame an entry number creates at a viewport point, or null (what
@@ -99,6 +102,10 @@ signals:
 
 public slots:
     bool OnOk();
+    // The selected picture element shows another picture (chosen as "Image"
+    // chooses one), at its width in the new picture's proportions; one undo
+    // step. False when nothing was replaced.
+    bool replacePicture();
     void OnCancel();
     void OnProperties();
     void slotOnBackground();
@@ -132,6 +139,13 @@ private:
     QWidget *buildFieldsPane();
     void fillFieldsList();
     ChartItem *addImage(const QPoint &position);
+    // A picture file the user picks, loaded and scaled to at most
+    // LONGEST_IMAGE_SIDE; null when none was picked or it does not load.
+    QImage chooseImage();
+    // What an element shows: a person's value, or its own text.
+    QString shownText(const ChartItem &frame) const;
+    // The single selected element when it is a picture, or null.
+    ChartItem *selectedPicture() const;
     // Records the change just made as one undo step.
     void markModified(const QString &step);
     void connectPagesPane();
@@ -173,6 +187,7 @@ private:
     CPropertiesWidget *m_properties = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_close = nullptr;
+    QPushButton *m_replacePicture = nullptr;
     QList<QToolButton *> m_tools;
     std::function<QString(QWidget *)> m_imageChooser;
 };

@@ -7,9 +7,11 @@
 #include "charts/chartediting.h"
 #include "charts/chartelements.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDragEnterEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QUndoStack>
 #include <QPainter>
@@ -91,6 +93,143 @@ double angleOf(const QPointF &vector)
 
 const char CReportPE::ELEMENTS_MIME[] = "application/x-sorvel-chart-elements";
 
+namespace {
+
+// The arrange commands of the toolbar's menu and the editor's context
+// menu, in their order; an entry without text is a separator.
+enum class Arrange { Separator, Align, Spread, ResetRotation, Fit };
+struct ArrangeEntry
+{
+    const char *text;
+    Arrange what;
+    int how; // the AlignLine or SpreadAxis
+};
+
+// clang-format off
+const ArrangeEntry ARRANGE_ENTRIES[] = {
+    {"Align Left",              Arrange::Align,         int(AlignLine::Left)},
+    {"Align Center",            Arrange::Align,         int(AlignLine::Centre)},
+    {"Align Right",             Arrange::Align,         int(AlignLine::Right)},
+    {"Align Top",               Arrange::Align,         int(AlignLine::Top)},
+    {"Align Middle",            Arrange::Align,         int(AlignLine::Middle)},
+    {"Align Bottom",            Arrange::Align,         int(AlignLine::Bottom)},
+    {nullptr,                   Arrange::Separator,     0},
+    {"Distribute Horizontally", Arrange::Spread,        int(SpreadAxis::Horizontal)},
+    {"Distribute Vertically",   Arrange::Spread,        int(SpreadAxis::Vertical)},
+    {nullptr,                   Arrange::Separator,     0},
+    {"Reset Rotation",          Arrange::ResetRotation, 0},
+    {"Fit to Content",          Arrange::Fit,           0},
+};
+// clang-format on
+
+} // namespace
+
+QList<QAction *> CReportPE::arrangeActions()
+{
+    if (!m_arrangeActions.isEmpty())
+        return m_arrangeActions;
+    for (const ArrangeEntry &entry : ARRANGE_ENTRIES) {
+        auto *action = new QAction(this);
+        if (!entry.text) {
+            action->setSeparator(true);
+        } else {
+            action->setText(tr(entry.text));
+            connect(action, &QAction::triggered, this, [this, &entry] {
+                switch (entry.what) {
+                case Arrange::Align:
+                    alignSelection(AlignLine(entry.how), tr(entry.text));
+                    break;
+                case Arrange::Spread:
+                    distributeSelection(SpreadAxis(entry.how), tr(entry.text));
+                    break;
+                case Arrange::ResetRotation:
+                    resetRotation();
+                    break;
+                case Arrange::Fit:
+                    fitToContent();
+                    break;
+                case Arrange::Separator:
+                    break;
+                }
+            });
+        }
+        m_arrangeActions.append(action);
+    }
+    return m_arrangeActions;
+}
+
+QAction *CReportPE::arrangeAction(const QString &text)
+{
+    for (QAction *action : arrangeActions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+void CReportPE::alignSelection(AlignLine line, const QString &step)
+{
+    if (m_document.currentPage && alignFrames(selectedItems(), line, m_document.currentPage->size))
+        recordEdit(step);
+}
+
+void CReportPE::distributeSelection(SpreadAxis axis, const QString &step)
+{
+    if (m_document.currentPage && distributeFrames(selectedItems(), axis, m_document.currentPage->size))
+        recordEdit(step);
+}
+
+void CReportPE::resetRotation()
+{
+    bool turned = false;
+    for (ChartItem *frame : selectedItems()) {
+        const QTransform before = frame->transform;
+        const double angle = frame->rotation;
+        resetFrameRotation(*frame);
+        turned |= frame->transform != before || angle != frame->rotation;
+    }
+    if (turned) {
+        recordEdit(tr("Reset Rotation"));
+        emit selectionChanged(); // the angle row shows 0
+    }
+}
+
+void CReportPE::fitToContent()
+{
+    bool resized = false;
+    for (ChartItem *frame : selectedItems()) {
+        if (!frame->content)
+            continue;
+        const QSizeF size = contentFitSize(*frame->content, m_data);
+        if (size.isEmpty() || size == frameLocalRect(*frame).size())
+            continue;
+        setFrameLocalRect(*frame, QRectF(frameLocalRect(*frame).topLeft(), size));
+        resized = true;
+    }
+    if (resized) {
+        recordEdit(tr("Fit to Content"));
+        emit selectionChanged(); // the size rows follow
+    }
+}
+
+void CReportPE::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu acts on what is under the pointer when that is not selected yet.
+    if (m_document.currentPage) {
+        ChartItem *hit = topmostItemAt(*m_document.currentPage, toPage(event->pos())); // viewport pixels
+        const std::vector<ChartItem *> selection = selectedItems();
+        if (hit && std::find(selection.begin(), selection.end(), hit) == selection.end())
+            selectItem(hit);
+    }
+    QMenu menu(this);
+    const bool any = !selectedItems().empty();
+    for (QAction *action : arrangeActions()) {
+        action->setEnabled(any);
+        menu.addAction(action);
+    }
+    menu.exec(event->globalPos());
+}
+
 bool isTextLikeKind(int contentKind)
 {
     return contentKind == ITEM_CAPTION_TEXT || contentKind == ITEM_TEXT_FIELD ||
@@ -151,6 +290,7 @@ void CReportPE::documentReplaced()
     m_banding = false;
     m_drag = Drag::None;
     m_dragFrame = nullptr;
+    m_pickOnRelease = nullptr;
     if (m_document.zoom < MIN_ZOOM || m_document.zoom > MAX_ZOOM)
         m_document.zoom = NORMAL_ZOOM;
     updateScrollRanges();
@@ -475,6 +615,17 @@ QRectF CReportPE::zoneRect(int zone) const
         return QRectF(centre.x() - p / 2, centre.y() - p / 2, p, p);
     };
     const QPointF c = b.center();
+    // On an element too small to show through them, the pictures stand in
+    // a row below it (above it at the page's foot), off its content.
+    if (zone >= ROTATE_ZONE && picturesOutside(b)) {
+        const double gap = (HANDLE_PIXELS + PICTURE_PIXELS / 2.0 + 4) / zoom();
+        const double pageHeight = m_document.currentPage ? m_document.currentPage->size.height() : 0.0;
+        const double y = b.bottom() + gap + p / 2 <= pageHeight ? b.bottom() + gap : b.top() - gap;
+        const double step = p * 1.2;
+        // Move, rotate, scale from left to right.
+        const double shift = zone == MOVE_PICTURE_ZONE ? -step : zone == ROTATE_ZONE ? 0.0 : step;
+        return picture(QPointF(c.x() + shift, y));
+    }
     switch (zone) {
     case 0:
         return square(b.topLeft());
@@ -499,6 +650,12 @@ QRectF CReportPE::zoneRect(int zone) const
     default:
         return picture(QPointF(c.x() + b.width() / 4, c.y()));
     }
+}
+
+bool CReportPE::picturesOutside(const QRectF &bounds) const
+{
+    const QSizeF pixels = bounds.size() * zoom();
+    return pixels.width() < SMALL_ELEMENT_WIDTH || pixels.height() < SMALL_ELEMENT_HEIGHT;
 }
 
 int CReportPE::hitZone(const QPointF &pagePoint) const
@@ -556,8 +713,12 @@ void CReportPE::mousePressEvent(QMouseEvent *event)
     // Pressing on an element's body also picks it up (with the rest of the
     // selection when it is part of one), as the move strip does.
     const std::vector<ChartItem *> selection = selectedItems();
-    if (selection.size() < 2 || std::find(selection.begin(), selection.end(), hit) == selection.end())
+    const bool inGroup =
+        selection.size() >= 2 && std::find(selection.begin(), selection.end(), hit) != selection.end();
+    if (!inGroup)
         selectItem(hit);
+    // A click that moves nothing picks that element out of the group.
+    m_pickOnRelease = inGroup ? hit : nullptr;
     m_dragZone = MOVE_STRIP_ZONE;
     startDrag(hit, Drag::Move, point);
     m_carried.clear();
@@ -645,6 +806,10 @@ void CReportPE::mouseReleaseEvent(QMouseEvent *event)
     m_drag = Drag::None;
     m_dragFrame = nullptr;
     m_carried.clear();
+    ChartItem *picked = m_pickOnRelease;
+    m_pickOnRelease = nullptr;
+    if (picked && !changed)
+        selectItem(picked);
     updateCursor(toPage(event->pos()));
     if (changed) {
         recordEdit(drag == Drag::Move ? tr("Move") : drag == Drag::Resize ? tr("Resize") : tr("Rotate"));
@@ -743,9 +908,10 @@ void CReportPE::nudgeSelection(double dx, double dy)
 
 void CReportPE::keyPressEvent(QKeyEvent *event)
 {
-    const bool fine = event->modifiers() & Qt::ShiftModifier;
-    const double stepX = fine ? 1.0 : std::max(1.0, m_document.gridStepX);
-    const double stepY = fine ? 1.0 : std::max(1.0, m_document.gridStepY);
+    // The arrows nudge by one unit, with Shift by ten.
+    const double step = event->modifiers() & Qt::ShiftModifier ? NUDGE_FAR : NUDGE_NEAR;
+    const double stepX = step;
+    const double stepY = step;
     const bool control = event->modifiers() & Qt::ControlModifier;
     // Undo, redo and the clipboard.
     if (event->matches(QKeySequence::Undo))
@@ -837,6 +1003,9 @@ void CReportPE::dropEvent(QDropEvent *event)
     // A thumbnail is placed as a copy: the pane keeps its entry.
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    // The keyboard comes along, so the editing keys act on what was dropped.
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
     if (data->hasFormat(QLatin1String(PageDrag::MIME_TYPE)))
         emit pageDropped(event->pos(), data->data(QLatin1String(PageDrag::MIME_TYPE)));
     else

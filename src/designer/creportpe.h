@@ -9,7 +9,7 @@
 // page units (a quarter millimetre) before anything uses it.
 //
 // Handles of a single selected element, computed from its transformed
-// bounds:
+// bounds (on an element small on screen, 8 to 10 stand in a row below it):
 //
 //    0 ---- 7 (move strip) ---- 1        0..3  corner squares (resize)
 //    |                          |        4, 5  left, right edge (resize)
@@ -22,6 +22,7 @@
 // and block views keep their proportions at the corners and turn freely.
 
 #include "charts/chartdocument.h"
+#include "charts/chartediting.h"
 #include "charts/chartrenderer.h"
 
 #include <QAbstractScrollArea>
@@ -33,6 +34,7 @@
 #include <vector>
 
 class ChartHistory;
+class QAction;
 
 class CReportPE : public QAbstractScrollArea
 {
@@ -44,8 +46,15 @@ public:
     static constexpr double ZOOM_STEP = 1.1;
     static constexpr int HANDLE_PIXELS = 8;   // the resize squares, on screen
     static constexpr int PICTURE_PIXELS = 20; // the handle pictures, on screen
+    // An element smaller than this on screen (pixels) has its handle
+    // pictures outside it: inside, the three would hide much of its content.
+    static constexpr int SMALL_ELEMENT_WIDTH = 10 * PICTURE_PIXELS;
+    static constexpr int SMALL_ELEMENT_HEIGHT = 5 * PICTURE_PIXELS;
     static constexpr double TEXT_TURN_STEP = 15.0;
     static constexpr int ZONE_COUNT = 11;
+    // The arrow keys move the selection this far (units), with Shift further.
+    static constexpr double NUDGE_NEAR = 1.0;
+    static constexpr double NUDGE_FAR = 10.0;
 
     explicit CReportPE(QWidget *parent = nullptr);
 
@@ -88,6 +97,9 @@ public:
     // point, or -1; and the rectangle of a zone in page units.
     int hitZone(const QPointF &pagePoint) const;
     QRectF zoneRect(int zone) const;
+    // True when the handle pictures of an element with these bounds stand
+    // outside it (it is small on screen at the zoom).
+    bool picturesOutside(const QRectF &bounds) const;
 
     // Appends an element with content to the current page, its top-left at
     // the viewport point, pulled inside the page; selects it. Returns the
@@ -131,6 +143,21 @@ public slots:
     void paste();
     // A copy of the selection beside it, selected.
     void duplicateSelection();
+    // Each one undo step, taken only when something moved; step names it.
+    void alignSelection(AlignLine line, const QString &step);
+    void distributeSelection(SpreadAxis axis, const QString &step);
+    // The selected elements upright again.
+    void resetRotation();
+    // The selected elements at the size their content wants (text as large
+    // as its text, a QR Code square, a picture in its proportions, ...).
+    void fitToContent();
+
+public:
+    // "Align Left" ... "Fit to Content", with separators: the toolbar's
+    // "Arrange" menu and the context menu show these.
+    QList<QAction *> arrangeActions();
+    // The arrange action with this text, or null.
+    QAction *arrangeAction(const QString &text);
 
 signals:
     // An undo or redo replaced the document (after the editor showed it).
@@ -145,6 +172,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -198,7 +226,11 @@ private:
     QPointF m_bandStart;
     QPointF m_bandEnd;
     bool m_dragChanged = false;
+    // The element of a group selection a press landed on, selected alone
+    // when the release comes without a move.
+    ChartItem *m_pickOnRelease = nullptr;
     QImage m_handlePictures[3]; // move, rotate, scale
+    QList<QAction *> m_arrangeActions;
 };
 
 // True for the kinds that hold text (captions, text fields, record images,

@@ -39,6 +39,7 @@ CTextDlg::CTextDlg(QWidget *parent)
     for (const char *name : ALIGNMENT_CHOICES)
         m_align->addItem(tr(name));
     m_sample->setMinimumSize(260, 60);
+    m_sample->setWordWrap(true);
     m_sample->setAutoFillBackground(true);
     m_sample->setStyleSheet(QStringLiteral("background: white; border: 1px solid #b0a898;"));
 
@@ -79,6 +80,9 @@ void CTextDlg::setStyle(const QFont &font, int alignment, const QColor &colour)
     const QSignalBlocker blockFamily(m_family), blockSize(m_size), blockBold(m_bold), blockItalic(m_italic),
         blockUnderline(m_underline), blockAlign(m_align);
     m_family->setCurrentFont(font);
+    // The list shows the family the element names, even one this computer
+    // lacks and draws with another (the list alone would show that other).
+    m_family->setEditText(font.family());
     m_size->setValue(font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 4 / 3));
     m_bold->setChecked(font.bold());
     m_italic->setChecked(font.italic());
@@ -88,6 +92,16 @@ void CTextDlg::setStyle(const QFont &font, int alignment, const QColor &colour)
     m_alignment = alignmentFromChoice(alignmentChoiceIndex(alignment));
     m_colour = colour;
     showSample();
+}
+
+void CTextDlg::setSampleText(const QString &text)
+{
+    m_sample->setText(text.isEmpty() ? tr("Sorvel 123") : text);
+}
+
+QString CTextDlg::sampleText() const
+{
+    return m_sample->text();
 }
 
 void CTextDlg::OnTextFamily(const QFont &family)

@@ -1,7 +1,8 @@
 #pragma once
 
 // The text style dialog: font family, size in pixels, bold, italic,
-// underline, alignment and colour of an element's text, with a sample.
+// underline, alignment and colour of an element's text, with a preview of
+// the element's own text.
 
 #include <QColor>
 #include <QDialog>
@@ -22,6 +23,9 @@ public:
 
     // The style shown; alignment is one of the designer's alignment values.
     void setStyle(const QFont &font, int alignment, const QColor &colour);
+    // The text the preview shows (the element's); an empty one shows a sample.
+    void setSampleText(const QString &text);
+    QString sampleText() const;
     QFont textFont() const { return m_font; }
     int textAlignment() const { return m_alignment; }
     QColor textColour() const { return m_colour; }
@@ -32,6 +36,7 @@ public:
     QCheckBox *italicCheck() const { return m_italic; }
     QCheckBox *underlineCheck() const { return m_underline; }
     QComboBox *alignCombo() const { return m_align; }
+    QLabel *preview() const { return m_sample; }
 
 public slots:
     void OnTextFamily(const QFont &family);

@@ -10,14 +10,34 @@ DesignerQuestion &installedQuestion()
     return question;
 }
 
+DesignerAnswer ask(QWidget *parent, const QString &title, const QString &text, bool withCancel)
+{
+    if (installedQuestion())
+        return installedQuestion()(parent, title, text, withCancel);
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel)
+        buttons |= QMessageBox::Cancel;
+    switch (QMessageBox::question(parent, title, text, buttons,
+                                  withCancel ? QMessageBox::Cancel : QMessageBox::No)) {
+    case QMessageBox::Yes:
+        return DesignerAnswer::Yes;
+    case QMessageBox::No:
+        return DesignerAnswer::No;
+    default:
+        return withCancel ? DesignerAnswer::Cancel : DesignerAnswer::No;
+    }
+}
+
 } // namespace
 
 bool askDesignerQuestion(QWidget *parent, const QString &title, const QString &text)
 {
-    if (installedQuestion())
-        return installedQuestion()(parent, title, text);
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+    return ask(parent, title, text, false) == DesignerAnswer::Yes;
+}
+
+DesignerAnswer askDesignerChoice(QWidget *parent, const QString &title, const QString &text)
+{
+    return ask(parent, title, text, true);
 }
 
 void setDesignerQuestion(const DesignerQuestion &question)

@@ -8,7 +8,7 @@
 //
 //   content                 rows
 //   free text ("#text")     Text, Color, Font, Frame, Frame Color
-//   picture                 (none)
+//   picture                 Frame, Frame Color
 //   block view              Order #, Frame, Frame Color
 //   barcode                 Field, Bar code, Text, Color, Alignement
 //   text field              Color, Font, Alignement, Frame, Frame Color
@@ -49,7 +49,7 @@ QStringList barcodeKindNames();
 // The opacity step (0 to 10) a background alpha shows as.
 int opacityStep(int alpha);
 
-// The rows for frame's content; none for a picture or a frame without content.
+// The rows for frame's content; none for a frame without content.
 // A block view's "Order #" renumbers the page's block views 0, 1, ... first.
 PropertyRows propertyRowsFor(ChartItem &frame, ChartPage &page);
 // The geometry every element shows below its own rows: "X (mm)", "Y (mm)"

@@ -9,6 +9,7 @@
 #include "app/dialogs/csettingsdlg.h"
 #include "app/dialogs/explanationdialog.h"
 #include "app/updatecheck.h"
+#include "designer/designerquestion.h"
 
 #include <QCheckBox>
 #include <QNetworkAccessManager>
@@ -34,6 +35,9 @@ private slots:
 
     void questionAnswers_data();
     void questionAnswers();
+    void questionWithCancelAnswers_data();
+    void questionWithCancelAnswers();
+    void designerAsksWithTheSkinnedDialog();
     void questionWindowCannotBeResized();
 
     void guideRemembersTheBoxOnlyThroughOk_data();
@@ -134,6 +138,69 @@ void TestDialogs::questionAnswers()
                          nullptr),
              expected);
     QCOMPARE(seenText, QStringLiteral("Do you want to remove \"A.snc\"?"));
+}
+
+void TestDialogs::questionWithCancelAnswers_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("yes") << "okButton" << 0;
+    QTest::newRow("no") << "cancelButton" << -1;
+    QTest::newRow("cancel") << "thirdButton" << 1;
+    QTest::newRow("closed is cancel") << "" << 1;
+}
+
+void TestDialogs::questionWithCancelAnswers()
+{
+    QFETCH(QString, button);
+    QFETCH(int, expected);
+    CSkinManager skin(QString{});
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget());
+        QVERIFY(window);
+        CInfoDlg *content = window->content();
+        seen << window->windowTitle() << content->label()->text() << content->cancelButton()->text()
+             << content->okButton()->text() << content->thirdButton()->text();
+        // "No", "Yes", "Cancel" from left to right, inside the window.
+        QVERIFY(content->cancelButton()->x() < content->okButton()->x());
+        QVERIFY(content->okButton()->geometry().right() < content->thirdButton()->x());
+        QVERIFY(content->thirdButton()->geometry().right() < window->width());
+        if (button.isEmpty())
+            window->close();
+        else
+            QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+    QCOMPARE(askQuestionOrCancel(&skin, QStringLiteral("Warning"), QStringLiteral("Save changes?"), nullptr),
+             expected);
+    QCOMPARE(seen, (QStringList{"Warning", "Save changes?", "No", "Yes", "Cancel"}));
+}
+
+// The designer's questions come in the skinned dialog once the program installs it.
+void TestDialogs::designerAsksWithTheSkinnedDialog()
+{
+    CSkinManager skin(QString{});
+    useSkinnedDesignerQuestions(&skin);
+    QStringList buttons;
+    const auto answerWith = [&buttons](const char *name) {
+        QTimer::singleShot(0, [&buttons, name] {
+            auto *window = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            buttons << QString::number(window->findChildren<QPushButton *>().size());
+            QTest::mouseClick(window->findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+        });
+    };
+    answerWith("okButton");
+    QVERIFY(askDesignerQuestion(nullptr, QStringLiteral("Question"), QStringLiteral("Delete?")));
+    answerWith("thirdButton");
+    QCOMPARE(askDesignerChoice(nullptr, QStringLiteral("Warning"), QStringLiteral("Save changes?")),
+             DesignerAnswer::Cancel);
+    answerWith("cancelButton");
+    QCOMPARE(askDesignerChoice(nullptr, QStringLiteral("Warning"), QStringLiteral("Save changes?")),
+             DesignerAnswer::No);
+    setDesignerQuestion({});
+    // Two buttons for a yes/no question, three with "Cancel".
+    QCOMPARE(buttons, (QStringList{"2", "3", "3"}));
 }
 
 void TestDialogs::questionWindowCannotBeResized()

@@ -46,6 +46,11 @@ private slots:
     void restacking_data();
     void restacking();
     void removeItems();
+    void alignAndDistribute_data();
+    void alignAndDistribute();
+    void alignUsesTheTurnedBounds();
+    void resetRotation_data();
+    void resetRotation();
 };
 
 // Two overlapping boxes: (100,100)-(300,200) below, (250,150)-(350,250) above.
@@ -271,3 +276,138 @@ void TestChartEditing::removeItems()
 
 QTEST_GUILESS_MAIN(TestChartEditing)
 #include "test_chartediting.moc"
+
+// Three boxes on an A4 page: A (100,100) 100 x 50, B (300,200) 50 x 100,
+// C (200,400) 80 x 20. Together they cover (100,100)-(350,420).
+void TestChartEditing::alignAndDistribute_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QList<int>>("chosen");
+    QTest::addColumn<QList<QPointF>>("expected"); // top-left of A, B, C after it
+    QTest::addColumn<bool>("moves");
+    const QPointF a(100, 100), b(300, 200), c(200, 400);
+
+    // Several: against their common bounds.
+    QTest::newRow("left") << "left" << QList<int>{0, 1, 2} << QList<QPointF>{a, {100, 200}, {100, 400}}
+                          << true;
+    // Centre line 225: each left edge is 225 less half its width.
+    QTest::newRow("centre") << "centre" << QList<int>{0, 1, 2}
+                            << QList<QPointF>{{175, 100}, {200, 200}, {185, 400}} << true;
+    QTest::newRow("right") << "right" << QList<int>{0, 1, 2} << QList<QPointF>{{250, 100}, b, {270, 400}}
+                           << true;
+    QTest::newRow("top") << "top" << QList<int>{0, 1, 2} << QList<QPointF>{a, {300, 100}, {200, 100}} << true;
+    // Middle line (100 + 420) / 2 = 260.
+    QTest::newRow("middle") << "middle" << QList<int>{0, 1, 2}
+                            << QList<QPointF>{{100, 235}, {300, 210}, {200, 250}} << true;
+    QTest::newRow("bottom") << "bottom" << QList<int>{0, 1, 2} << QList<QPointF>{{100, 370}, {300, 320}, c}
+                            << true;
+    QTest::newRow("two of three, the third stays")
+        << "left" << QList<int>{1, 2} << QList<QPointF>{a, {200, 200}, c} << true;
+    // One: against the page (840 x 1188).
+    QTest::newRow("one to the page's right")
+        << "right" << QList<int>{0} << QList<QPointF>{{740, 100}, b, c} << true;
+    QTest::newRow("one to the page's centre")
+        << "centre" << QList<int>{0} << QList<QPointF>{{370, 100}, b, c} << true;
+    QTest::newRow("one to the page's middle")
+        << "middle" << QList<int>{0} << QList<QPointF>{{100, 569}, b, c} << true;
+    QTest::newRow("one to the page's bottom")
+        << "bottom" << QList<int>{0} << QList<QPointF>{{100, 1138}, b, c} << true;
+    // Distributing: by starts A (100, w 100), C (200, w 80), B (300, w 50);
+    // span 100 to 350, 20 left for two gaps of 10.
+    QTest::newRow("spread across") << "across" << QList<int>{0, 1, 2} << QList<QPointF>{a, b, {210, 400}}
+                                   << true;
+    // Tops A (100, h 50), B (200, h 100), C (400, h 20); span 100 to 420,
+    // 150 left for two gaps of 75.
+    QTest::newRow("spread down") << "down" << QList<int>{0, 1, 2} << QList<QPointF>{a, {300, 225}, c} << true;
+    QTest::newRow("two have nothing to spread")
+        << "across" << QList<int>{0, 1} << QList<QPointF>{a, b, c} << false;
+    QTest::newRow("one is centred across the page")
+        << "across" << QList<int>{0} << QList<QPointF>{{370, 100}, b, c} << true;
+    QTest::newRow("one is centred down the page")
+        << "down" << QList<int>{0} << QList<QPointF>{{100, 569}, b, c} << true;
+    QTest::newRow("nothing chosen") << "left" << QList<int>{} << QList<QPointF>{a, b, c} << false;
+}
+
+void TestChartEditing::alignAndDistribute()
+{
+    QFETCH(QString, operation);
+    QFETCH(QList<int>, chosen);
+    QFETCH(QList<QPointF>, expected);
+    QFETCH(bool, moves);
+    ChartPage page;
+    const std::vector<ChartItem *> boxes = {addBox(page, QPointF(100, 100), QSizeF(100, 50)),
+                                            addBox(page, QPointF(300, 200), QSizeF(50, 100)),
+                                            addBox(page, QPointF(200, 400), QSizeF(80, 20))};
+    std::vector<ChartItem *> frames;
+    for (int index : chosen)
+        frames.push_back(boxes.at(size_t(index)));
+    const QMap<QString, AlignLine> lines = {{"left", AlignLine::Left},     {"centre", AlignLine::Centre},
+                                            {"right", AlignLine::Right},   {"top", AlignLine::Top},
+                                            {"middle", AlignLine::Middle}, {"bottom", AlignLine::Bottom}};
+    const bool spread = operation == QLatin1String("across") || operation == QLatin1String("down");
+    const SpreadAxis axis =
+        operation == QLatin1String("across") ? SpreadAxis::Horizontal : SpreadAxis::Vertical;
+    const auto act = [&] {
+        return spread ? distributeFrames(frames, axis, page.size)
+                      : alignFrames(frames, lines.value(operation), page.size);
+    };
+    QCOMPARE(act(), moves);
+    // Done once, it is done: the same again moves nothing.
+    QCOMPARE(act(), false);
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY2(fuzzyPoint(frameBounds(*boxes.at(size_t(i))).topLeft(), expected.at(i)),
+                 qPrintable(QStringLiteral("box %1 at %2, %3")
+                                .arg(i)
+                                .arg(frameBounds(*boxes.at(size_t(i))).left())
+                                .arg(frameBounds(*boxes.at(size_t(i))).top())));
+        // Only the position changes.
+        QCOMPARE(boxes.at(size_t(i))->content->size, (QList<QSizeF>{{100, 50}, {50, 100}, {80, 20}}).at(i));
+    }
+}
+
+void TestChartEditing::alignUsesTheTurnedBounds()
+{
+    // A square of 100 turned by 45 degrees covers about 141 units each way;
+    // aligned left with an upright box, its leftmost corner meets the box's edge.
+    ChartPage page;
+    ChartItem *upright = addBox(page, QPointF(50, 300), QSizeF(60, 60));
+    ChartItem *turned = addBox(page, QPointF(200, 100), QSizeF(100, 100));
+    rotateFrame(*turned, 45);
+    const double width = frameBounds(*turned).width();
+    QVERIFY(std::abs(width - 100 * std::sqrt(2.0)) < 1e-6);
+    QVERIFY(alignFrames({upright, turned}, AlignLine::Left, page.size));
+    QVERIFY(std::abs(frameBounds(*turned).left() - 50) < 1e-6);
+    QVERIFY(std::abs(frameBounds(*turned).width() - width) < 1e-6);
+    QCOMPARE(turned->rotation, 45.0);
+}
+
+void TestChartEditing::resetRotation_data()
+{
+    QTest::addColumn<QList<double>>("turns");
+    QTest::addColumn<double>("scale"); // a template's scale carried in the transform
+    QTest::newRow("turned once") << QList<double>{30} << 1.0;
+    QTest::newRow("turned twice") << QList<double>{100, 75} << 1.0;
+    QTest::newRow("upside down") << QList<double>{180} << 1.0;
+    QTest::newRow("turned and scaled") << QList<double>{-60} << 2.0;
+    QTest::newRow("upright stays") << QList<double>{} << 1.0;
+}
+
+void TestChartEditing::resetRotation()
+{
+    QFETCH(QList<double>, turns);
+    QFETCH(double, scale);
+    ChartPage page;
+    ChartItem *box = addBox(page, QPointF(100, 100), QSizeF(120, 40));
+    box->transform = QTransform::fromScale(scale, scale) * box->transform;
+    const QRectF upright = frameBounds(*box);
+    for (double turn : turns)
+        rotateFrame(*box, turn);
+    const QPointF centre = frameCentre(*box);
+    resetFrameRotation(*box);
+    QCOMPARE(box->rotation, 0.0);
+    QVERIFY(fuzzyPoint(frameCentre(*box), centre));
+    QVERIFY(fuzzyPoint(QPointF(box->transform.m12(), box->transform.m21()), QPointF(0, 0)));
+    // Upright again at its former size: the bounds are those it had before the turns.
+    QVERIFY(fuzzyPoint(frameBounds(*box).topLeft(), upright.topLeft()));
+    QVERIFY(fuzzyPoint(frameBounds(*box).bottomRight(), upright.bottomRight()));
+}

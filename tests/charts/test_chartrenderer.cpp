@@ -115,6 +115,8 @@ private slots:
     void nameChartMasterLetters();
     void textFields_data();
     void textFields();
+    void textShrinksToFitItsBox_data();
+    void textShrinksToFitItsBox();
     void barcodeAlignment_data();
     void barcodeAlignment();
     void grid_data();
@@ -446,6 +448,42 @@ void TestChartRenderer::textFields()
         QVERIFY(text.position.y() > AT.y() + corners.at(i).y());
         QVERIFY(text.position.y() < AT.y() + corners.at(i).y() + 16);
         QCOMPARE(text.colour, QColor(10, 90, 20));
+    }
+}
+
+void TestChartRenderer::textShrinksToFitItsBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixels"); // the font's pixel size
+    QTest::addColumn<QSizeF>("box");
+    QTest::addColumn<bool>("shrinks");
+    QTest::newRow("fits as it is") << "Text" << 11 << QSizeF(120, 25) << false;
+    QTest::newRow("a large font in a small box") << "A large heading" << 40 << QSizeF(120, 25) << true;
+    QTest::newRow("a word wider than its box") << "Numerologically" << 11 << QSizeF(40, 25) << true;
+    QTest::newRow("several lines, too tall") << "one two three four five six" << 11 << QSizeF(60, 20) << true;
+}
+
+void TestChartRenderer::textShrinksToFitItsBox()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixels);
+    QFETCH(QSizeF, box);
+    QFETCH(bool, shrinks);
+    auto content = makeFieldContent(QStringLiteral("Text"));
+    content->text = text;
+    content->font.setPixelSize(pixels);
+    content->size = box;
+    const Recording drawn = drawElement(std::move(content), ChartDataContext());
+    // Every word is drawn, whole, inside the box (the text's own rectangle
+    // starts 2 units in; a baseline lies above the box's bottom).
+    QCOMPARE(drawn.allTexts().join(QLatin1Char(' ')).simplified(), text);
+    for (const RecordedText &run : drawn.texts) {
+        const QFontMetricsF metrics(run.font);
+        QVERIFY2(metrics.horizontalAdvance(run.text.trimmed()) <= box.width() - 2,
+                 qPrintable(run.text + QStringLiteral(" at %1 px").arg(run.font.pixelSize())));
+        QVERIFY(run.position.y() - metrics.ascent() >= AT.y() - 0.5);
+        QVERIFY(run.position.y() + metrics.descent() <= AT.y() + box.height() + 0.5);
+        QCOMPARE(run.font.pixelSize() < pixels, shrinks);
     }
 }
 

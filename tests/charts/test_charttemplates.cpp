@@ -49,7 +49,9 @@ private slots:
     void saveNextFreeName();
     void saveReplacesOwnFile_data();
     void saveReplacesOwnFile();
+    void saveKeepsShippedTemplate_data();
     void saveKeepsShippedTemplate();
+    void failedCopyKeepsTheTitle();
     void saveFailures_data();
     void saveFailures();
     void readTemplateFile_data();
@@ -161,18 +163,57 @@ void TestChartTemplates::saveReplacesOwnFile()
 }
 
 // A template opened from the shipped folder is saved as a new template of
-// the user's; the shipped one stays as it was.
+// the user's, named as its copy unless it was given a title of its own;
+// the shipped one stays as it was. Saved again, the copy replaces itself.
+void TestChartTemplates::saveKeepsShippedTemplate_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("saved"); // the title, and the file name less ".snc"
+    QTest::newRow("same name: a copy") << "Chart"
+                                       << "Chart (copy)";
+    QTest::newRow("a title of its own stays") << "My Card"
+                                              << "My Card";
+    QTest::newRow("a copy of a copy is not copied twice") << "Chart (copy)"
+                                                          << "Chart (copy)";
+}
+
 void TestChartTemplates::saveKeepsShippedTemplate()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, saved);
+    QTemporaryDir shipped;
+    QTemporaryDir user;
+    const QString opened =
+        shipped.filePath(title == QLatin1String("Chart (copy)") ? QStringLiteral("Chart (copy).snc")
+                                                                : QStringLiteral("Chart.snc"));
+    touch(opened, "shipped");
+    ChartDocument document = titled(title);
+    document.fileName = opened;
+    QVERIFY(saveChartTemplate(document, user.path()));
+    QCOMPARE(contents(opened), QByteArray("shipped"));
+    QCOMPARE(QFileInfo(document.fileName).absoluteDir(), QDir(user.path()));
+    QCOMPARE(document.title, saved);
+    QCOMPARE(QFileInfo(document.fileName).fileName(), saved + QStringLiteral(".snc"));
+    QCOMPARE(contents(document.fileName), titled(saved).toBytes());
+    QVERIFY(saveChartTemplate(document, user.path()));
+    QCOMPARE(QDir(user.path()).entryList(QDir::Files), QStringList{saved + QStringLiteral(".snc")});
+    QCOMPARE(document.title, saved);
+}
+
+// A save that fails leaves the title as it was.
+void TestChartTemplates::failedCopyKeepsTheTitle()
 {
     QTemporaryDir shipped;
     QTemporaryDir user;
     const QString opened = shipped.filePath(QStringLiteral("Chart.snc"));
     touch(opened, "shipped");
+    // A folder where the copy's bytes would be written first.
+    QVERIFY(QDir(user.path()).mkdir(QStringLiteral("Chart (copy).snc.000")));
     ChartDocument document = titled(QStringLiteral("Chart"));
     document.fileName = opened;
-    QVERIFY(saveChartTemplate(document, user.path()));
-    QCOMPARE(contents(opened), QByteArray("shipped"));
-    QCOMPARE(QFileInfo(document.fileName).absoluteDir(), QDir(user.path()));
+    QVERIFY(!saveChartTemplate(document, user.path()));
+    QCOMPARE(document.title, QStringLiteral("Chart"));
+    QCOMPARE(document.fileName, opened);
 }
 
 void TestChartTemplates::saveFailures_data()

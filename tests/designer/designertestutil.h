@@ -28,20 +28,29 @@ inline void dragMouse(QWidget *widget, const QPoint &from, const QPoint &to)
     sendMouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
-// Installs itself as the designer's question while it lives.
+// Installs itself as the designer's question while it lives: records
+// "title|text" of each question and answers as told ("Yes" or "No"; a
+// question with "Cancel" gets cancelAnswer when one is given).
 class RecordedQuestions
 {
 public:
     explicit RecordedQuestions(bool answer)
+        : RecordedQuestions(answer ? DesignerAnswer::Yes : DesignerAnswer::No)
     {
-        setDesignerQuestion([this, answer](QWidget *, const QString &title, const QString &text) {
-            asked << title + QLatin1Char('|') + text;
-            return answer;
-        });
+    }
+    explicit RecordedQuestions(DesignerAnswer answer)
+    {
+        setDesignerQuestion(
+            [this, answer](QWidget *, const QString &title, const QString &text, bool withCancel) {
+                asked << title + QLatin1Char('|') + text;
+                offeredCancel << withCancel;
+                return answer;
+            });
     }
     ~RecordedQuestions() { setDesignerQuestion({}); }
     RecordedQuestions(const RecordedQuestions &) = delete;
     RecordedQuestions &operator=(const RecordedQuestions &) = delete;
 
     QStringList asked;
+    QList<bool> offeredCancel;
 };

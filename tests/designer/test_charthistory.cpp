@@ -10,6 +10,7 @@
 #include "designer/charthistory.h"
 #include "designer/creportpe.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -89,6 +90,21 @@ const EditSequence SEQUENCES[] = {
          ChartDocument &d = e.document();
          d.currentPage = d.addPage(); e.documentReplaced(); e.recordEdit(QStringLiteral("Add Page"));
          e.createElementAt(makeBlockViewContent(*d.blocks.front(), ChartDataContext()), QPoint(10, 10)); }},
+    {"align three, then distribute them", 2, [](CReportPE &e) {
+         e.selectAll(); e.arrangeAction(QStringLiteral("Align Left"))->trigger();
+         e.arrangeAction(QStringLiteral("Distribute Vertically"))->trigger(); }},
+    {"one element to the page's centre and middle", 2, [](CReportPE &e) {
+         e.selectIndexes({1}); e.arrangeAction(QStringLiteral("Align Center"))->trigger();
+         e.arrangeAction(QStringLiteral("Align Middle"))->trigger(); }},
+    {"an arrangement that moves nothing is no step", 1, [](CReportPE &e) {
+         e.selectIndexes({0, 2}); e.arrangeAction(QStringLiteral("Align Top"))->trigger();
+         e.arrangeAction(QStringLiteral("Align Top"))->trigger(); }},
+    {"turn two, then reset their rotation", 3, [](CReportPE &e) {
+         rotateFrame(*e.document().currentPage->items.at(0), 30); e.recordEdit(QStringLiteral("Rotate"));
+         rotateFrame(*e.document().currentPage->items.at(2), -45); e.recordEdit(QStringLiteral("Rotate"));
+         e.selectIndexes({0, 2}); e.arrangeAction(QStringLiteral("Reset Rotation"))->trigger(); }},
+    {"fit a text and a barcode to their content", 1, [](CReportPE &e) {
+         e.selectIndexes({1, 2}); e.arrangeAction(QStringLiteral("Fit to Content"))->trigger(); }},
     {"select all and delete", 1, [](CReportPE &e) {
          RecordedQuestions yes(true);
          key(e, Qt::Key_A, Qt::ControlModifier); key(e, Qt::Key_Delete); }},
@@ -314,6 +330,15 @@ void TestChartHistory::movingASelectionIsOneStep()
     const auto &restored = f.editor.document().currentPage->items;
     QCOMPARE(frameBounds(*restored[1]).topLeft(), before1);
     QCOMPARE(frameBounds(*restored[2]).topLeft(), before2);
+    // A click on one of the group that moves nothing picks it alone, and
+    // is no step.
+    f.editor.selectIndexes({1, 2});
+    const QPoint click = f.editor.toViewport(QPointF(110, 310));
+    sendMouse(f.editor.viewport(), QEvent::MouseButtonPress, click, Qt::LeftButton);
+    QCOMPARE(f.editor.selectedIndexes(), (std::vector<int>{1, 2}));
+    sendMouse(f.editor.viewport(), QEvent::MouseButtonRelease, click, Qt::NoButton);
+    QCOMPARE(f.editor.selectedIndexes(), std::vector<int>{1});
+    QCOMPARE(f.editor.history()->stack()->index(), 0);
 }
 
 // The page point under the pointer stays under it while Ctrl+wheel zooms.

@@ -6,11 +6,17 @@
 #include "charts/chartediting.h"
 #include "charts/chartelements.h"
 #include "charts/chartrenderer.h"
+#include "designer/charthistory.h"
 #include "designer/cpropertieswidget.h"
 #include "designer/creportcreator.h"
+#include "designer/ctextdlg.h"
 #include "designer/creportpe.h"
 #include "designer/designeralone.h"
 
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMimeData>
@@ -19,6 +25,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -79,6 +86,11 @@ private slots:
     void foreignDropIsRefused();
     void image_data();
     void image();
+    void replacePicture();
+    void arrangeMenuActsOnTheSelection();
+    void fontDialogPreviewsTheElement();
+    void largerFontGrowsTheTextBox();
+    void barcodeKindBringsItsSize();
     void propertyTableFollowsSelection();
     void returnInThePropertyTableDoesNotSave();
     void saveNamesTheNextFreeFile();
@@ -152,7 +164,7 @@ void TestCReportCreator::droppedEntryCreatesItsElement_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<QSizeF>("size"); // empty: as large as its text
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("field");
@@ -166,13 +178,13 @@ void TestCReportCreator::droppedEntryCreatesItsElement_data()
     QTest::newRow("Additional Features")   << "Additional Features" << 14 << QSizeF(200, 100) << "Additional Features" << "Additional Features" << false << false;
     QTest::newRow("Life Cycles")           << "Life Cycles" << 14 << QSizeF(200, 100) << "Life Cycles" << "Life Cycles" << false << false;
     QTest::newRow("Bridges")               << "Bridges" << 15 << QSizeF(200, 36) << "Bridges" << "Bridges" << false << false;
-    QTest::newRow("Full Name")             << "Full Name" << 6 << QSizeF(120, 25) << "FULL NAME" << "#full_name" << true << false;
-    QTest::newRow("Short Name")            << "Short Name" << 6 << QSizeF(120, 25) << "SHORT NAME" << "#short_name" << true << false;
-    QTest::newRow("Birthdate")             << "Birthdate" << 6 << QSizeF(120, 25) << "BIRTHDATE" << "#birthdate" << true << false;
-    QTest::newRow("Print date")            << "Print date" << 6 << QSizeF(120, 25) << "PRINT DATE" << "#print_date" << true << false;
-    QTest::newRow("Numerologist")          << "Numerologist" << 6 << QSizeF(120, 25) << "NUMEROLOGIST" << "#numerologist" << true << false;
-    QTest::newRow("Text")                  << "Text" << 6 << QSizeF(120, 25) << "Text" << "#text" << false << true;
-    QTest::newRow("Bar Codes")             << "Bar Codes" << 10 << QSizeF(120, 25) << "Bar Codes" << "" << false << true;
+    QTest::newRow("Full Name")             << "Full Name" << 6 << QSizeF() << "FULL NAME" << "#full_name" << true << false;
+    QTest::newRow("Short Name")            << "Short Name" << 6 << QSizeF() << "SHORT NAME" << "#short_name" << true << false;
+    QTest::newRow("Birthdate")             << "Birthdate" << 6 << QSizeF() << "BIRTHDATE" << "#birthdate" << true << false;
+    QTest::newRow("Print date")            << "Print date" << 6 << QSizeF() << "PRINT DATE" << "#print_date" << true << false;
+    QTest::newRow("Numerologist")          << "Numerologist" << 6 << QSizeF() << "NUMEROLOGIST" << "#numerologist" << true << false;
+    QTest::newRow("Text")                  << "Text" << 6 << QSizeF() << "Text" << "#text" << false << true;
+    QTest::newRow("Bar Codes")             << "Bar Codes" << 10 << QSizeF(120, 120) << "Bar Codes" << "" << false << true;
     // clang-format on
 }
 
@@ -191,6 +203,22 @@ void TestCReportCreator::droppedEntryCreatesItsElement()
     ChartItem *frame = f.lastItem();
     QVERIFY(frame);
     QCOMPARE(frame->type, int(ITEM_FRAME));
+    if (size.isEmpty()) {
+        // A text is as large as what it draws (the person's value, else its
+        // text) with the drawing's insets: room for it, and not much more.
+        QString drawn = fieldText(code, f.creator.editor()->dataContext());
+        if (drawn.isEmpty())
+            drawn = text;
+        const QSizeF needed = QFontMetricsF(frame->content->font).size(0, drawn);
+        size = frame->content->size;
+        QVERIFY2(size.width() >= needed.width() + 3 && size.width() <= needed.width() + 8 &&
+                     size.height() >= needed.height() + 3 && size.height() <= needed.height() + 8,
+                 qPrintable(QStringLiteral("%1 x %2 for %3 x %4")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(needed.width())
+                                .arg(needed.height())));
+    }
     QCOMPARE(frameBounds(*frame), QRectF(QPointF(40, 80), size));
     QCOMPARE(frame->shape.boundingRect(), QRectF(QPointF(0, 0), size));
     const ChartItem &content = *frame->content;
@@ -212,7 +240,7 @@ void TestCReportCreator::dropAtTheEdgeEndsInside_data()
     QTest::addColumn<QPointF>("pagePoint");
     QTest::addColumn<QPointF>("topLeft");
     // A4 page 840 x 1188: pulled to page width - width - 1, height - height - 1.
-    QTest::newRow("text at the right edge") << "Text" << QPointF(836, 400) << QPointF(719, 400);
+    QTest::newRow("QR Code at the right edge") << "Bar Codes" << QPointF(836, 400) << QPointF(719, 400);
     QTest::newRow("name chart near the right edge") << "Name" << QPointF(400, 400) << QPointF(189, 400);
 }
 
@@ -305,6 +333,157 @@ void TestCReportCreator::image()
     QCOMPARE(frameBounds(*frame).topLeft(), QPointF(40, 80));
 }
 
+// A picture element takes another picture at its width, in the new
+// picture's proportions, with a frame row of its own; one undo step.
+void TestCReportCreator::replacePicture()
+{
+    CreatorFixture f;
+    const QString wide = f.folder.filePath(QStringLiteral("wide.png"));
+    const QString tall = f.folder.filePath(QStringLiteral("tall.png"));
+    QVERIFY(solidImage(100, 50).save(wide));
+    QVERIFY(solidImage(50, 100).save(tall));
+    QString next = wide;
+    f.creator.setImageChooser([&](QWidget *) { return next; });
+    QVERIFY(!f.creator.replacePictureButton()->isVisibleTo(&f.creator));
+    dropEntry(f.creator, QStringLiteral("Image"), QPoint(30, 60));
+    ChartItem *frame = f.lastItem();
+    QVERIFY(frame);
+    QCOMPARE(frame->content->size, QSizeF(210, 105));
+    QVERIFY(f.creator.replacePictureButton()->isVisibleTo(&f.creator));
+    // Its rows: the frame and its colour, then the geometry.
+    QCOMPARE(f.creator.propertiesTable()->item(0, 0)->text(), QStringLiteral("Frame"));
+    QCOMPARE(f.creator.propertiesTable()->item(1, 0)->text(), QStringLiteral("Frame Color"));
+    QUndoStack *stack = f.creator.editor()->history()->stack();
+    const int steps = stack->count();
+    // The file's bytes less the thumbnail, which follows the edits a moment later.
+    const auto bytes = [&f] {
+        ChartDocument copy = copyDocument(f.creator.editor()->document());
+        copy.firstPage()->thumbnail = QImage();
+        return copy.toBytes();
+    };
+    const QByteArray before = bytes();
+
+    next = tall;
+    f.creator.replacePictureButton()->click();
+    frame = f.lastItem();
+    QCOMPARE(frame->content->image.size(), QSize(50, 100));
+    QCOMPARE(frame->content->size, QSizeF(210, 420));
+    QCOMPARE(frame->shape.boundingRect().size(), QSizeF(210, 420));
+    QCOMPARE(frameBounds(*frame).topLeft(), QPointF(40, 80));
+    QCOMPARE(stack->count(), steps + 1);
+    stack->undo();
+    QCOMPARE(bytes(), before);
+
+    // Nothing chosen: nothing replaced, no step.
+    f.creator.editor()->selectIndexes({0});
+    next.clear();
+    QVERIFY(!f.creator.replacePicture());
+    QCOMPARE(stack->count(), steps + 1);
+    // Only for a picture: a text selected hides the command.
+    dropEntry(f.creator, QStringLiteral("Text"), QPoint(300, 300));
+    QVERIFY(!f.creator.replacePictureButton()->isVisibleTo(&f.creator));
+    QVERIFY(!f.creator.replacePicture());
+}
+
+// The toolbar's "Arrange" menu is there for a selection, and a dropped
+// element leaves the keyboard with the page, so Ctrl+A selects its elements.
+void TestCReportCreator::arrangeMenuActsOnTheSelection()
+{
+    CreatorFixture f;
+    QToolButton *arrange = f.creator.toolButton(QStringLiteral("Arrange"));
+    QVERIFY(arrange && arrange->menu());
+    QAction *left = arrange->menu()->actions().value(0);
+    QVERIFY(left);
+    QCOMPARE(left->text(), QStringLiteral("Align Left"));
+    QVERIFY(!left->isEnabled());
+    f.creator.fieldsList()->setFocus();
+    dropEntry(f.creator, QStringLiteral("Text"), QPoint(30, 60));
+    dropEntry(f.creator, QStringLiteral("Bar Codes"), QPoint(120, 200));
+    QVERIFY(left->isEnabled());
+    QCOMPARE(f.creator.window()->focusWidget(), static_cast<QWidget *>(f.creator.editor()));
+    QTest::keyClick(f.creator.editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(f.creator.editor()->selectedItems().size(), size_t(2));
+    left->trigger();
+    QCOMPARE(frameBounds(*f.page().items.at(1)).left(), frameBounds(*f.page().items.at(0)).left());
+    f.creator.editor()->selectItem(nullptr);
+    QVERIFY(!left->isEnabled());
+}
+
+// The text style dialog opened from the "Font" row previews what the
+// element shows: the person's value of a field, a free text's own text.
+void TestCReportCreator::fontDialogPreviewsTheElement()
+{
+    const DesignerSample sample;
+    CreatorFixture f;
+    f.creator.setDataContext(sample.data());
+    QStringList previews;
+    for (const char *entry : {"Full Name", "Text"}) {
+        dropEntry(f.creator, QLatin1String(entry), QPoint(30, 60));
+        QTimer::singleShot(0, [&previews] {
+            auto *dialog = qobject_cast<CTextDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            previews << dialog->preview()->text() + QLatin1Char('|') + dialog->familyCombo()->currentText();
+            dialog->reject();
+        });
+        qobject_cast<QPushButton *>(f.creator.propertiesTable()->editor(QStringLiteral("Font")))->click();
+    }
+    QCOMPARE(previews, (QStringList{"ALEX MORGAN REED|Arial", "Text|Arial"}));
+}
+
+// Raising a text's font in the property table grows its box to hold the text.
+void TestCReportCreator::largerFontGrowsTheTextBox()
+{
+    CreatorFixture f;
+    dropEntry(f.creator, QStringLiteral("Text"), QPoint(30, 60));
+    ChartItem *frame = f.lastItem();
+    const QSizeF small = frame->content->size;
+    QFont font = frame->content->font;
+    font.setPixelSize(44);
+    f.creator.propertiesTable()->rowItem(QStringLiteral("Font"))->setValue(font);
+    frame = f.lastItem();
+    QCOMPARE(frame->content->font.pixelSize(), 44);
+    const QSizeF needed = QFontMetricsF(font).size(0, QStringLiteral("Text"));
+    QVERIFY(frame->content->size.width() >= needed.width() + 3);
+    QVERIFY(frame->content->size.height() >= needed.height() + 3);
+    QVERIFY(frame->content->size.height() > small.height());
+    QCOMPARE(frame->shape.boundingRect().size(), frame->content->size);
+    QCOMPARE(frameBounds(*frame).topLeft(), QPointF(40, 80));
+    // A smaller font leaves the box as it is (once the table shows the
+    // grown size, as it does before the user's next edit).
+    QCoreApplication::processEvents();
+    const QSizeF grown = frame->content->size;
+    font.setPixelSize(9);
+    f.creator.propertiesTable()->rowItem(QStringLiteral("Font"))->setValue(font);
+    QCOMPARE(f.lastItem()->content->size, grown);
+}
+
+// A new QR Code is a square of 30 mm; made a linear symbol it becomes a
+// strip of 50 x 20 mm, and back; a size set by hand stays.
+void TestCReportCreator::barcodeKindBringsItsSize()
+{
+    CreatorFixture f;
+    dropEntry(f.creator, QStringLiteral("Bar Codes"), QPoint(30, 60));
+    const auto chooseKind = [&f](int kind) {
+        auto *combo = qobject_cast<QComboBox *>(f.creator.propertiesTable()->editor(QStringLiteral("Bar code")));
+        QVERIFY(combo);
+        combo->setCurrentIndex(kind);
+        QCoreApplication::processEvents(); // the table shows the new size
+    };
+    QCOMPARE(f.lastItem()->content->size, QSizeF(120, 120));
+    chooseKind(2); // Code 128
+    QCOMPARE(f.lastItem()->content->barcodeKind, 2);
+    QCOMPARE(f.lastItem()->content->size, QSizeF(200, 80));
+    QCOMPARE(f.lastItem()->shape.boundingRect().size(), QSizeF(200, 80));
+    chooseKind(3); // Code 39: linear as well, the same strip
+    QCOMPARE(f.lastItem()->content->size, QSizeF(200, 80));
+    chooseKind(0);
+    QCOMPARE(f.lastItem()->content->size, QSizeF(120, 120));
+    setFrameLocalRect(*f.lastItem(), QRectF(0, 0, 160, 160));
+    f.creator.OnPageSelectionChanged();
+    chooseKind(5); // EAN 13
+    QCOMPARE(f.lastItem()->content->size, QSizeF(160, 160));
+}
+
 void TestCReportCreator::propertyTableFollowsSelection()
 {
     CreatorFixture f;
@@ -387,33 +566,41 @@ void TestCReportCreator::saveNamesTheNextFreeFile()
 void TestCReportCreator::closeAsksOnlyWhenModified_data()
 {
     QTest::addColumn<bool>("modify");
-    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("answer"); // DesignerAnswer
     QTest::addColumn<bool>("asks");
     QTest::addColumn<bool>("saves");
-    QTest::newRow("unchanged closes at once") << false << true << false << false;
-    QTest::newRow("changed, yes saves") << true << true << true << true;
-    QTest::newRow("changed, no discards") << true << false << true << false;
+    QTest::addColumn<bool>("closes");
+    const int yes = int(DesignerAnswer::Yes), no = int(DesignerAnswer::No),
+              cancel = int(DesignerAnswer::Cancel);
+    QTest::newRow("unchanged closes at once") << false << yes << false << false << true;
+    QTest::newRow("changed, yes saves") << true << yes << true << true << true;
+    QTest::newRow("changed, no discards") << true << no << true << false << true;
+    QTest::newRow("changed, cancel stays open") << true << cancel << true << false << false;
 }
 
 void TestCReportCreator::closeAsksOnlyWhenModified()
 {
     QFETCH(bool, modify);
-    QFETCH(bool, answer);
+    QFETCH(int, answer);
     QFETCH(bool, asks);
     QFETCH(bool, saves);
+    QFETCH(bool, closes);
     QTemporaryDir folder;
     CReportCreatorWin window(nullptr, DesignerMode::Card);
     window.creator()->setSaveFolder(folder.path());
     window.show();
     if (modify)
         dropEntry(*window.creator(), QStringLiteral("Bridges"), QPoint(30, 60));
-    RecordedQuestions questions(answer);
+    RecordedQuestions questions{DesignerAnswer(answer)};
     QSignalSpy closed(&window, &CReportCreatorWin::closed);
     QSignalSpy saved(&window, &CReportCreatorWin::templateSaved);
     window.creator()->closeButton()->click();
     QCOMPARE(questions.asked, asks ? QStringList{QStringLiteral("Warning|Save changes?")} : QStringList());
-    QCOMPARE(closed.size(), 1);
-    QVERIFY(!window.isVisible());
+    // Closing offers "Cancel" as well.
+    QCOMPARE(questions.offeredCancel, asks ? QList<bool>{true} : QList<bool>());
+    QCOMPARE(closed.size(), closes ? 1 : 0);
+    QCOMPARE(window.isVisible(), !closes);
+    QCOMPARE(window.creator()->isModified(), modify && !saves);
     QCOMPARE(saved.isEmpty(), !saves);
     // A new chart is saved under its title, "New report".
     QCOMPARE(QFile::exists(folder.filePath(QStringLiteral("New report.snc"))), saves);
@@ -454,7 +641,8 @@ void TestCReportCreator::openTemplateRunsModallyAndReportsTheSave()
     const QString saved = CReportCreatorWin::openTemplate(nullptr, path, data);
     QCOMPARE(seenNumerologist, QStringLiteral("Ann Reader"));
     QCOMPARE(seenItems, 1);
-    QCOMPARE(saved, QDir(user.path()).filePath(QStringLiteral("Shipped.snc")));
+    // Saved as the shipped one's copy, so the chart list tells them apart.
+    QCOMPARE(saved, QDir(user.path()).filePath(QStringLiteral("Shipped (copy).snc")));
     // The shipped file stays as it was.
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), original.toBytes());

@@ -73,6 +73,8 @@ private slots:
     void arrowKeys_data();
     void arrowKeys();
     void restackingButtons();
+    void handlePicturesStandOutsideSmallElements_data();
+    void handlePicturesStandOutsideSmallElements();
     void renderOptionsFollowDocument();
 };
 
@@ -398,13 +400,13 @@ void TestCReportPE::arrowKeys_data()
     QTest::addColumn<bool>("shift");
     QTest::addColumn<QPointF>("start");
     QTest::addColumn<QPointF>("expected");
-    // Grid steps 10: one grid step, or one unit with Shift.
-    QTest::newRow("right") << int(Qt::Key_Right) << false << QPointF(100, 100) << QPointF(110, 100);
-    QTest::newRow("shift right") << int(Qt::Key_Right) << true << QPointF(100, 100) << QPointF(101, 100);
-    QTest::newRow("down") << int(Qt::Key_Down) << false << QPointF(100, 100) << QPointF(100, 110);
-    QTest::newRow("shift up") << int(Qt::Key_Up) << true << QPointF(100, 100) << QPointF(100, 99);
+    // One unit, or ten with Shift, whatever the grid.
+    QTest::newRow("right") << int(Qt::Key_Right) << false << QPointF(100, 100) << QPointF(101, 100);
+    QTest::newRow("shift right") << int(Qt::Key_Right) << true << QPointF(100, 100) << QPointF(110, 100);
+    QTest::newRow("down") << int(Qt::Key_Down) << false << QPointF(100, 100) << QPointF(100, 101);
+    QTest::newRow("shift up") << int(Qt::Key_Up) << true << QPointF(100, 100) << QPointF(100, 90);
     QTest::newRow("left at the edge stays")
-        << int(Qt::Key_Left) << false << QPointF(4, 100) << QPointF(0, 100);
+        << int(Qt::Key_Left) << true << QPointF(4, 100) << QPointF(0, 100);
 }
 
 void TestCReportPE::arrowKeys()
@@ -418,6 +420,50 @@ void TestCReportPE::arrowKeys()
     f.editor.selectItem(item);
     QTest::keyClick(&f.editor, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(frameBounds(*item).topLeft(), expected);
+}
+
+void TestCReportPE::handlePicturesStandOutsideSmallElements_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QPointF>("topLeft");
+    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<bool>("outside");
+    QTest::addColumn<bool>("below");
+    // At zoom 0.75 an element under 200 x 100 pixels is small: 267 x 134 units.
+    QTest::newRow("a large chart shows them inside")
+        << "Main Features" << QPointF(100, 100) << QSizeF(400, 200) << false << false;
+    QTest::newRow("a chart of the default size has them below")
+        << "Main Features" << QPointF(100, 100) << QSizeF(200, 100) << true << true;
+    QTest::newRow("a short text has them below")
+        << "Text" << QPointF(100, 100) << QSizeF(120, 25) << true << true;
+    QTest::newRow("a narrow column has them below")
+        << "Text" << QPointF(100, 100) << QSizeF(60, 200) << true << true;
+    QTest::newRow("at the page's foot they go above")
+        << "Text" << QPointF(100, 1160) << QSizeF(120, 25) << true << false;
+}
+
+void TestCReportPE::handlePicturesStandOutsideSmallElements()
+{
+    QFETCH(QString, entry);
+    QFETCH(QPointF, topLeft);
+    QFETCH(QSizeF, size);
+    QFETCH(bool, outside);
+    QFETCH(bool, below);
+    EditorFixture f;
+    ChartItem *item = f.add(entry, topLeft);
+    setFrameLocalRect(*item, QRectF(QPointF(0, 0), size));
+    f.editor.selectItem(item);
+    const QRectF bounds = frameBounds(*item);
+    QCOMPARE(f.editor.picturesOutside(bounds), outside);
+    for (int zone : {8, 9, 10}) {
+        const QRectF picture = f.editor.zoneRect(zone);
+        QCOMPARE(!bounds.intersects(picture), outside);
+        if (outside)
+            QCOMPARE(picture.top() > bounds.bottom(), below);
+        // The picture is where a press finds it, and it is on the page.
+        QCOMPARE(f.editor.hitZone(picture.center()), zone);
+        QVERIFY(QRectF(QPointF(0, 0), f.editor.document().currentPage->size).contains(picture));
+    }
 }
 
 void TestCReportPE::restackingButtons()

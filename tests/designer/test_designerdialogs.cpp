@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QtTest>
 
 class TestDesignerDialogs : public QObject
@@ -32,6 +34,8 @@ private slots:
     void cardVariant();
     void textStyle();
     void textStyleKeepsUnknownAlignmentAsLeft();
+    void textStyleShowsTheElementsFontAndText_data();
+    void textStyleShowsTheElementsFontAndText();
     void backgroundColourFromNumbers_data();
     void backgroundColourFromNumbers();
     void backgroundImageModes_data();
@@ -252,6 +256,47 @@ void TestDesignerDialogs::textStyleKeepsUnknownAlignmentAsLeft()
     dialog.setStyle(QFont(), int(Qt::AlignJustify), Qt::black);
     QCOMPARE(dialog.alignCombo()->currentIndex(), 0);
     QCOMPARE(dialog.textAlignment(), int(ALIGN_LEFT_VALUE));
+}
+
+void TestDesignerDialogs::textStyleShowsTheElementsFontAndText_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("preview");
+    const QString installed = QFontDatabase().families().value(0);
+    QVERIFY(!installed.isEmpty());
+    QTest::newRow("an installed family") << installed << "ALEX MORGAN REED"
+                                         << "ALEX MORGAN REED";
+    // New elements name Arial, which this computer may lack and draw with
+    // another family: the dialog still names Arial, as the element does.
+    QTest::newRow("a family drawn with another") << "Arial"
+                                                 << "Today's text"
+                                                 << "Today's text";
+    QTest::newRow("a family nowhere at all") << "Nonexistent Sans 7"
+                                             << "x"
+                                             << "x";
+    QTest::newRow("no text shows a sample") << installed << ""
+                                            << "Sorvel 123";
+}
+
+void TestDesignerDialogs::textStyleShowsTheElementsFontAndText()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, text);
+    QFETCH(QString, preview);
+    CTextDlg dialog;
+    QFont font(family);
+    font.setPixelSize(15);
+    dialog.setSampleText(text);
+    dialog.setStyle(font, ALIGN_LEFT_VALUE, Qt::black);
+    QCOMPARE(dialog.familyCombo()->currentText(), family);
+    QCOMPARE(dialog.textFont().family(), family);
+    QCOMPARE(dialog.preview()->text(), preview);
+    QCOMPARE(dialog.preview()->font().family(), family);
+    // A change of size keeps the family.
+    dialog.sizeSpin()->setValue(20);
+    QCOMPARE(dialog.textFont().family(), family);
+    QCOMPARE(dialog.familyCombo()->currentText(), family);
 }
 
 void TestDesignerDialogs::backgroundColourFromNumbers_data()

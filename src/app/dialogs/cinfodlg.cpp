@@ -1,12 +1,15 @@
 #include "cinfodlg.h"
 
 #include "app/cskinmanager.h"
+#include "designer/designerquestion.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 CInfoDlg::CInfoDlg(const CSkinManager *skin, QWidget *window)
     : QWidget(window)
+    , m_skin(skin)
 {
     const qreal s = m_scale;
     const int width = int(m_width * s);
@@ -46,6 +49,31 @@ CInfoDlg::CInfoDlg(const CSkinManager *skin, QWidget *window)
     m_cancel->move(int(width / 2 - 90 * s), height - int(30 * s));
 }
 
+void CInfoDlg::addCancelButton()
+{
+    if (m_third)
+        return;
+    const qreal s = m_scale;
+    const int width = int(m_width * s);
+    const int height = int(230 * s);
+    m_third = new QPushButton(QStringLiteral("Cancel"), this);
+    m_third->setObjectName(QStringLiteral("thirdButton"));
+    m_third->resize(int(80 * s), int(20 * s));
+    if (m_skin)
+        m_skin->applyStyle(m_third, CSkinManager::KIND_DEFAULT);
+    // "No", "Yes", "Cancel" from left to right; the window is left as it
+    // is, so closing it counts as "Cancel".
+    m_cancel->move(int(width / 2 - 90 * s), height - int(30 * s));
+    m_ok->move(int(10 * s + width / 2), height - int(30 * s));
+    m_third->move(int(width / 2 + 100 * s), height - int(30 * s));
+    connect(m_third, &QPushButton::clicked, this, [this] {
+        m_result = 1;
+        window()->close();
+    });
+    m_result = 1;
+    m_third->show();
+}
+
 void CInfoDlg::OnOk()
 {
     m_result = 0;
@@ -74,4 +102,35 @@ int askQuestion(const CSkinManager *skin, const QString &title, const QString &t
     content->cancelButton()->setText(QStringLiteral("No"));
     window.exec();
     return content->result();
+}
+
+int askQuestionOrCancel(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent)
+{
+    CInfoDlgWin window(skin, parent);
+    window.setWindowTitle(title);
+    CInfoDlg *content = window.content();
+    content->label()->setText(text);
+    content->okButton()->setText(QStringLiteral("Yes"));
+    content->cancelButton()->setText(QStringLiteral("No"));
+    content->addCancelButton();
+    window.exec();
+    return content->result();
+}
+
+void useSkinnedDesignerQuestions(const CSkinManager *skin)
+{
+    const QPointer<const CSkinManager> alive(skin);
+    setDesignerQuestion([alive](QWidget *parent, const QString &title, const QString &text, bool withCancel) {
+        if (!withCancel)
+            return askQuestion(alive.data(), title, text, parent) == 0 ? DesignerAnswer::Yes
+                                                                       : DesignerAnswer::No;
+        switch (askQuestionOrCancel(alive.data(), title, text, parent)) {
+        case 0:
+            return DesignerAnswer::Yes;
+        case -1:
+            return DesignerAnswer::No;
+        default:
+            return DesignerAnswer::Cancel;
+        }
+    });
 }

@@ -20,6 +20,10 @@ public:
     QLabel *label() const { return m_label; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
+    // A third button, "Cancel", right of the other two: it, and closing the
+    // window, answer 1. Null until addCancelButton().
+    QPushButton *thirdButton() const { return m_third; }
+    void addCancelButton();
 
 public slots:
     void OnOk();
@@ -32,6 +36,8 @@ private:
     QLabel *m_label;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    QPushButton *m_third = nullptr;
+    const CSkinManager *m_skin;
 };
 
 // The window that holds it.
@@ -48,3 +54,9 @@ private:
 
 // Asks modally; 0 when the user answered "Yes", -1 for "No" or a closed window.
 int askQuestion(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent);
+// Asks modally with "Yes", "No" and "Cancel"; 0 for "Yes", -1 for "No", 1
+// for "Cancel" or a closed window.
+int askQuestionOrCancel(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent);
+// The chart designer asks its questions with these dialogs, in skin's look
+// (while skin lives; plainly after).
+void useSkinnedDesignerQuestions(const CSkinManager *skin);
