@@ -2,7 +2,7 @@
 // Reports to PDF" makes it in the window, written without opening a viewer.
 //
 //   pdf [chart options] [partner options] [--pet-name TEXT --pet-birth DATE]
-//       [--person FILE.num] [--template FILE.snc] [--numerologist TEXT]
+//       [--person FILE.num | --client ID [--db FILE]] [--template FILE.snc] [--numerologist TEXT]
 //       [--numerologist-contact TEXT] [--logo FILE]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
@@ -88,17 +88,17 @@ bool takeFilePartnerAndPet(const QCommandLineParser &parser, const PersonInput &
         if (!readPartnerOptions(parser, request.person, request.partner, error, &file))
             return false;
     } else if (anyOptionSet(parser, {"partner-full", "partner-short", "partner-birth"}, &given)) {
-        error = QLatin1String("--person replaces --") + given;
+        error = personSourceOption(parser) + QLatin1String(" replaces --") + given;
         return false;
     }
     if (anyOptionSet(parser, {"pet-name", "pet-birth"}, &given)) {
-        error = QLatin1String("--person replaces --") + given;
+        error = personSourceOption(parser) + QLatin1String(" replaces --") + given;
         return false;
     }
     request.petName = cleaned.petName;
     request.petBirth = cleaned.petBirthDate;
     if (!request.petName.isEmpty() && !request.petBirth.isValid()) {
-        error = QStringLiteral("--person: the file's pet birth date is not a valid date");
+        error = personSourceOption(parser) + QStringLiteral(": the pet's birth date is not a valid date");
         return false;
     }
     return true;
@@ -351,7 +351,8 @@ void usagePdf(QTextStream &out)
            "    PDF\" makes it: a cover page when there is more than one part, then\n"
            "    numerology, year ahead, psychomatrix, compatibility, celebrities and pet,\n"
            "    each chosen report from a new page, and the chart picture last.\n"
-           "  pdf --person FILE.num --out FILE.pdf [options]\n";
+           "  pdf --person FILE.num --out FILE.pdf [options]\n"
+           "  pdf --client ID [--db FILE] --out FILE.pdf [options]\n";
     writeChartOptionsUsage(out);
     out << "    --partner-full TEXT    a partner's full birth name: adds the compatibility\n"
            "    --partner-short TEXT   the partner's everyday name (derived as for --short)\n"
