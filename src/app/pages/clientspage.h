@@ -67,6 +67,13 @@ public:
     void deleteCurrentClient();
     void addNote(const QString &text);
     void addConsultation(const QDate &held, const QString &topic, const QString &notes);
+    // The clients chosen in the table, or the whole book when none is
+    // chosen, in id order; empty when the book is not open.
+    QVector<qint64> exportedClients() const;
+    // Export of those clients, as the Export menu's entries do once the file
+    // or folder is chosen; a failure is told. False when nothing was written.
+    bool exportCsvTo(const QString &path);
+    bool exportPersonFilesTo(const QString &folder);
 
 signals:
     // The client to put into the input, as typed.
@@ -84,7 +91,8 @@ private:
     void buildButtons();
     void showClient(qint64 id);
     void importFiles();
-    void exportSelection();
+    void exportCsv();
+    void exportPersonFiles();
     void tellBookError();
 
     const CSkinManager *m_skin;
