@@ -183,6 +183,8 @@ void CSorvel::buildParts()
         cover.birthDate = m_driver->lastInput().birthDate;
         cover.madeOn = QDate::currentDate();
         cover.numerologist = m_config.numerologist;
+        cover.numerologistContact = m_config.numerologistContact;
+        cover.logo = QImage::fromData(m_config.logoPng);
         return cover;
     });
 }
@@ -1087,11 +1089,15 @@ void CSorvel::OnSettings()
     dialog.setDayFirstDates(m_config.dayFirstDates);
     dialog.setMasterMode(m_driver->masterMode());
     dialog.setNumerologist(m_config.numerologist);
+    dialog.setNumerologistContact(m_config.numerologistContact);
+    dialog.setLogoPng(m_config.logoPng);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_config.options = dialog.options();
     m_config.dayFirstDates = dialog.dayFirstDates();
     m_config.numerologist = dialog.numerologist();
+    m_config.numerologistContact = dialog.numerologistContact();
+    m_config.logoPng = dialog.logoPng();
     m_config.masterMode = 0;
     applyOptions();
     saveConfig();

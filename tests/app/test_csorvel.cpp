@@ -10,6 +10,7 @@
 #include "app/calculationdriver.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
+#include "app/reportexporter.h"
 #include "nostartuptimer.h"
 #include "app/myqwebengineview.h"
 #include "app/openlink.h"
@@ -36,6 +37,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QBuffer>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -580,11 +582,23 @@ void TestCSorvel::settingsAreReadAtStartUp()
     config.dayFirstDates = true;
     config.styleIndex = 2;
     config.numerologist = QStringLiteral("Ada");
+    config.numerologistContact = QStringLiteral("ada@example.org");
+    QImage logo(30, 20, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    QBuffer png(&config.logoPng);
+    QVERIFY(png.open(QIODevice::WriteOnly) && logo.save(&png, "PNG"));
     config.lastUpdateCheck = QDateTime::currentDateTime().addDays(-2); // not due: no query leaves the test
     QVERIFY(saveConfig(configFilePath(), config));
     m_window->OnFinishedSU();
     QCOMPARE(m_window->config().styleIndex, 2);
     QCOMPARE(m_window->config().numerologist, QStringLiteral("Ada"));
+    // The documents' cover carries the practitioner's whole block.
+    QVERIFY(m_window->exporter()->coverSource());
+    const CoverPage cover = m_window->exporter()->coverSource()();
+    QCOMPARE(cover.numerologist, QStringLiteral("Ada"));
+    QCOMPARE(cover.numerologistContact, QStringLiteral("ada@example.org"));
+    QCOMPARE(cover.logo.size(), QSize(30, 20));
+    QCOMPARE(cover.logo.pixelColor(5, 5), QColor(Qt::darkBlue));
     QCOMPARE(overlayChild<QDateEdit>("birthDate")->displayFormat(), QStringLiteral("dd/MM/yyyy"));
     QCOMPARE(loadConfig(configFilePath(), QString()).lastUpdateCheck.date(), config.lastUpdateCheck.date());
 }
