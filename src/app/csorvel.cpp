@@ -576,8 +576,7 @@ void CSorvel::layoutWindow()
     m_moduleScroll->setGeometry(moduleColumnRect(window));
     if (m_frameAnimation->state() != QAbstractAnimation::Running)
         m_reports->frame()->setGeometry(reportFrameRect(report));
-    if (QWidget *view = pageReportView(m_currentPage))
-        view->resize(report.size());
+    m_reports->resizeShown(m_currentPage, report.size());
     m_nameButton->move(NAME_BUTTON_MARGIN, h - NAME_BUTTON_HEIGHT - NAME_BUTTON_MARGIN);
     if (m_overlayAnimation->state() != QAbstractAnimation::Running)
         m_overlay->setGeometry(m_inputShown ? 0 : -w, 0, w, h);
@@ -700,6 +699,8 @@ void CSorvel::initStyle()
     for (CImageButton *button : m_imageButtons)
         button->applySkin(m_skin);
     m_skin->applyStyle(m_forecastDate, CSkinManager::KIND_DEFAULT);
+    for (QPushButton *button : m_reports->forecastSwitch()->findChildren<QPushButton *>())
+        m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
     m_petPage->applyStyle(m_skin);
     m_advisorPage->applyStyle(m_skin);
     m_chartPage->applyStyle(m_skin);

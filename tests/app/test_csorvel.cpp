@@ -16,6 +16,7 @@
 #include "app/openlink.h"
 #include "app/personfiles.h"
 #include "app/reportviews.h"
+#include "app/windowlayout.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
 #include "files/personfile.h"
@@ -104,6 +105,7 @@ private slots:
     void refusedNameKeepsEverything();
     void emptyPagesSayWhatToDo();
     void reportViewsAreMadeWhenFirstShown();
+    void forecastSwitchesToTheYearAhead();
     void todayPanel();
     void todayPanelWaitsForACalculation();
     void resetButtons();
@@ -482,6 +484,51 @@ void TestCSorvel::reportViewsAreMadeWhenFirstShown()
     QVERIFY(views->shownHtml(CReportViews::Psychomatrix).contains(QLatin1String("Mary Ann Jones")));
     QVERIFY(matrix->givenHtml() != views->shownHtml(CReportViews::Psychomatrix));
     QTRY_COMPARE(matrix->givenHtml(), views->shownHtml(CReportViews::Psychomatrix));
+}
+
+// The forecast page's switch: the numerology report by default, the
+// year-ahead reading at a click, each in the room under the switch; no other
+// page shows the switch, and the numerology page keeps its report.
+void TestCSorvel::forecastSwitchesToTheYearAhead()
+{
+    m_window->show();
+    const CReportViews *views = m_window->reportViews();
+    QWidget *bar = views->forecastSwitch();
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    QVERIFY(m_window->OnCalcNum());
+    QVERIFY(views->shownHtml(CReportViews::YearAhead).contains(QLatin1String("John Smith")));
+    QVERIFY(!bar->isVisibleTo(views->frame()));
+
+    m_window->OnCtrlButForecast();
+    m_window->finishSliding();
+    QVERIFY(bar->isVisibleTo(views->frame()));
+    QVERIFY(views->forecastSwitchButton(CReportViews::Numerology)->isChecked());
+    QCOMPARE(m_window->pageReportView(WindowLayout::ForecastPage), views->view(CReportViews::Numerology));
+
+    QTest::mouseClick(views->forecastSwitchButton(CReportViews::YearAhead), Qt::LeftButton);
+    QCOMPARE(views->forecastReport(), CReportViews::YearAhead);
+    const MyQWebEngineView *yearAhead = views->view(CReportViews::YearAhead);
+    QVERIFY(yearAhead && yearAhead->isVisibleTo(views->frame()));
+    QVERIFY(!views->view(CReportViews::Numerology)->isVisibleTo(views->frame()));
+    QCOMPARE(yearAhead->givenHtml(), views->shownHtml(CReportViews::YearAhead));
+    // Under the switch, to the bottom of the report's room.
+    QVERIFY(yearAhead->geometry().top() > bar->geometry().bottom());
+    const QRect room = WindowLayout::reportRect(WindowLayout::ForecastPage, m_window->size());
+    QCOMPARE(yearAhead->geometry().bottom(), room.height());
+
+    // The numerology page shows its own report, without the switch; the
+    // forecast page keeps the choice.
+    m_window->OnCtrlButNumer();
+    m_window->finishSliding();
+    QVERIFY(!bar->isVisibleTo(views->frame()));
+    QVERIFY(views->view(CReportViews::Numerology)->isVisibleTo(views->frame()));
+    QCOMPARE(views->view(CReportViews::Numerology)->geometry().top(), 1);
+    m_window->OnCtrlButForecast();
+    m_window->finishSliding();
+    QVERIFY(yearAhead->isVisibleTo(views->frame()));
+    QTest::mouseClick(views->forecastSwitchButton(CReportViews::Numerology), Qt::LeftButton);
+    QVERIFY(views->view(CReportViews::Numerology)->isVisibleTo(views->frame()));
+    QVERIFY(!yearAhead->isVisibleTo(views->frame()));
 }
 
 void TestCSorvel::todayPanel()
