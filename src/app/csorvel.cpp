@@ -699,8 +699,12 @@ void CSorvel::initStyle()
     for (CImageButton *button : m_imageButtons)
         button->applySkin(m_skin);
     m_skin->applyStyle(m_forecastDate, CSkinManager::KIND_DEFAULT);
-    for (QPushButton *button : m_reports->forecastSwitch()->findChildren<QPushButton *>())
+    // The forecast switch's chosen side stands out in every skin.
+    for (QPushButton *button : m_reports->forecastSwitch()->findChildren<QPushButton *>()) {
         m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
+        button->setStyleSheet(button->styleSheet() +
+                              QStringLiteral("QPushButton:checked { font-weight: bold; text-decoration: underline; }"));
+    }
     m_petPage->applyStyle(m_skin);
     m_advisorPage->applyStyle(m_skin);
     m_chartPage->applyStyle(m_skin);

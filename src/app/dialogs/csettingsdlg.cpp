@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
@@ -72,7 +73,7 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     logoChoose->setObjectName(QStringLiteral("logoChoose"));
     logoChoose->setGeometry(252, 394, 128, 24);
     connect(logoChoose, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose Your Logo"), QString(),
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose Your Logo"), QDir::homePath(),
                                                           QStringLiteral("Pictures (*.png *.jpg *.jpeg *.bmp *.gif)"));
         if (!path.isEmpty())
             chooseLogoFile(path);

@@ -53,6 +53,7 @@ CClientsPage::CClientsPage(const CSkinManager *skin, QWidget *parent)
     setObjectName(QStringLiteral("clientsPage"));
     m_ask = [this](const QString &title, const QString &text) { return askQuestion(m_skin, title, text, this); };
     m_tell = [this](const QString &title, const QString &text) { QMessageBox::warning(this, title, text); };
+    m_inform = [this](const QString &title, const QString &text) { QMessageBox::information(this, title, text); };
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
@@ -496,10 +497,12 @@ bool CClientsPage::exportPersonFilesTo(const QString &folder)
     QString text = (written.size() == 1 ? QStringLiteral("1 person file written to %1.")
                                         : QStringLiteral("%1 person files written to %2.").arg(written.size()))
                        .arg(QDir::toNativeSeparators(folder));
-    if (!done)
-        text += QStringLiteral("\nStopped at %1").arg(error);
-    m_tell(QStringLiteral("Export Clients"), text);
-    return done;
+    if (!done) {
+        m_tell(QStringLiteral("Export Clients"), text + QStringLiteral("\nStopped at %1").arg(error));
+        return false;
+    }
+    m_inform(QStringLiteral("Export Clients"), text);
+    return true;
 }
 
 void CClientsPage::exportCsv()
@@ -518,7 +521,8 @@ void CClientsPage::exportPersonFiles()
     if (!ensureOpen())
         return;
     // Files already in the folder are kept; new ones take a counter.
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Export Clients as Person Files"));
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Export Clients as Person Files"), QDir::homePath());
     if (!folder.isEmpty())
         exportPersonFilesTo(folder);
 }

@@ -47,7 +47,12 @@ public:
     void setInputSource(std::function<PersonInput()> source) { m_input = std::move(source); }
     // Replaces the skinned question and message boxes (tests).
     void setAsk(Ask ask) { m_ask = std::move(ask); }
-    void setTell(Tell tell) { m_tell = std::move(tell); }
+    // (Both the warnings and the plain news, such as an export's count.)
+    void setTell(Tell tell)
+    {
+        m_tell = tell;
+        m_inform = std::move(tell);
+    }
     // The options the cached Life Path and Expression follow.
     void setCalculation(const CalcOptions &options, int masterMode);
 
@@ -103,6 +108,7 @@ private:
     std::function<PersonInput()> m_input;
     Ask m_ask;
     Tell m_tell;
+    Tell m_inform;
 
     ClientTableModel *m_model = nullptr;
     QLabel *m_title = nullptr;
