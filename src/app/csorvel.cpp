@@ -185,6 +185,8 @@ void CSorvel::buildParts()
         cover.birthDate = m_driver->lastInput().birthDate;
         cover.madeOn = QDate::currentDate();
         cover.numerologist = m_config.numerologist;
+        cover.numerologistContact = m_config.numerologistContact;
+        cover.logo = QImage::fromData(m_config.logoPng);
         return cover;
     });
 }
@@ -576,8 +578,7 @@ void CSorvel::layoutWindow()
     m_moduleScroll->setGeometry(moduleColumnRect(window));
     if (m_frameAnimation->state() != QAbstractAnimation::Running)
         m_reports->frame()->setGeometry(reportFrameRect(report));
-    if (QWidget *view = pageReportView(m_currentPage))
-        view->resize(report.size());
+    m_reports->resizeShown(m_currentPage, report.size());
     m_nameButton->move(NAME_BUTTON_MARGIN, h - NAME_BUTTON_HEIGHT - NAME_BUTTON_MARGIN);
     if (m_overlayAnimation->state() != QAbstractAnimation::Running)
         m_overlay->setGeometry(m_inputShown ? 0 : -w, 0, w, h);
@@ -700,6 +701,12 @@ void CSorvel::initStyle()
     for (CImageButton *button : m_imageButtons)
         button->applySkin(m_skin);
     m_skin->applyStyle(m_forecastDate, CSkinManager::KIND_DEFAULT);
+    // The forecast switch's chosen side stands out in every skin.
+    for (QPushButton *button : m_reports->forecastSwitch()->findChildren<QPushButton *>()) {
+        m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
+        button->setStyleSheet(button->styleSheet() +
+                              QStringLiteral("QPushButton:checked { font-weight: bold; text-decoration: underline; }"));
+    }
     m_petPage->applyStyle(m_skin);
     m_advisorPage->applyStyle(m_skin);
     m_chartPage->applyStyle(m_skin);
@@ -1089,11 +1096,15 @@ void CSorvel::OnSettings()
     dialog.setDayFirstDates(m_config.dayFirstDates);
     dialog.setMasterMode(m_driver->masterMode());
     dialog.setNumerologist(m_config.numerologist);
+    dialog.setNumerologistContact(m_config.numerologistContact);
+    dialog.setLogoPng(m_config.logoPng);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_config.options = dialog.options();
     m_config.dayFirstDates = dialog.dayFirstDates();
     m_config.numerologist = dialog.numerologist();
+    m_config.numerologistContact = dialog.numerologistContact();
+    m_config.logoPng = dialog.logoPng();
     m_config.masterMode = 0;
     applyOptions();
     saveConfig();

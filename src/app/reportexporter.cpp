@@ -102,7 +102,7 @@ void CReportExporter::saveReport(int page)
         saveChartPicture();
         return;
     }
-    const int report = CReportViews::reportOfPage(page);
+    const int report = m_reports->reportShownOn(page);
     const QString document = report < 0 ? QString() : m_reports->document(CReportViews::Report(report));
     // The guide, the chart page before its chart and an uncalculated page
     // have nothing to save: say so rather than write an empty file.

@@ -61,6 +61,7 @@ public:
     // With a cover source the PDF opens with a cover page; without one it
     // starts with its first report.
     void setCoverSource(CoverSource source) { m_coverSource = std::move(source); }
+    const CoverSource &coverSource() const { return m_coverSource; }
     // The dialogs, replaceable where no one can answer them (tests).
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void setReportChooser(ReportChooser chooser) { m_chooseReports = std::move(chooser); }

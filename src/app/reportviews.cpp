@@ -4,6 +4,9 @@
 #include "app/windowlayout.h"
 #include "document/presentation.h"
 
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QWebEngineSettings>
 
 #include <algorithm>
@@ -15,6 +18,8 @@ const QString CReportViews::BLANK_PAGE = QStringLiteral("<html><body><p>&nbsp;</
 
 namespace {
 const QUrl REPORT_BASE_URL(QStringLiteral("file://localhost/"));
+// The forecast page's switch: its height above the view.
+const int SWITCH_HEIGHT = 30;
 } // namespace
 
 CReportViews::CReportViews(QWidget *parent)
@@ -24,6 +29,61 @@ CReportViews::CReportViews(QWidget *parent)
     m_frame->setObjectName(QStringLiteral("reportFrame"));
     for (int report = 0; report < REPORT_COUNT; ++report)
         m_shown[report] = emptyPage(Report(report));
+    buildForecastSwitch();
+}
+
+void CReportViews::buildForecastSwitch()
+{
+    m_forecastSwitch = new QWidget(m_frame);
+    m_forecastSwitch->setObjectName(QStringLiteral("forecastSwitch"));
+    auto *row = new QHBoxLayout(m_forecastSwitch);
+    row->setContentsMargins(0, 2, 0, 4);
+    row->setSpacing(6);
+    m_forecastChoice = new QButtonGroup(this);
+    m_forecastChoice->setExclusive(true);
+    const struct
+    {
+        Report report;
+        const char *caption;
+        const char *objectName;
+    } CHOICES[] = {
+        {Numerology, "Numerology Report", "forecastShowsNumerology"},
+        {YearAhead, "Year Ahead", "forecastShowsYearAhead"},
+    };
+    for (const auto &choice : CHOICES) {
+        auto *button = new QPushButton(QLatin1String(choice.caption), m_forecastSwitch);
+        button->setObjectName(QLatin1String(choice.objectName));
+        button->setCheckable(true);
+        button->setChecked(choice.report == m_forecastReport);
+        button->setMinimumWidth(130);
+        m_forecastChoice->addButton(button, int(choice.report));
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    connect(m_forecastChoice, &QButtonGroup::idClicked, this,
+            [this](int report) { setForecastReport(Report(report)); });
+    m_forecastSwitch->hide();
+}
+
+QPushButton *CReportViews::forecastSwitchButton(Report report) const
+{
+    return qobject_cast<QPushButton *>(m_forecastChoice->button(int(report)));
+}
+
+int CReportViews::reportShownOn(int page) const
+{
+    return page == ForecastPage ? int(m_forecastReport) : reportOfPage(page);
+}
+
+void CReportViews::setForecastReport(Report report)
+{
+    if (report != Numerology && report != YearAhead)
+        return;
+    m_forecastReport = report;
+    if (QAbstractButton *button = m_forecastChoice->button(int(report)))
+        button->setChecked(true);
+    if (m_shownPage == ForecastPage)
+        showPage(m_shownPage, m_shownSize);
 }
 
 MyQWebEngineView *CReportViews::ensureView(Report report)
@@ -99,7 +159,7 @@ int CReportViews::reportOfPage(int page)
 
 QWidget *CReportViews::viewOfPage(int page)
 {
-    const int report = reportOfPage(page);
+    const int report = reportShownOn(page);
     return report < 0 ? nullptr : ensureView(Report(report));
 }
 
@@ -172,7 +232,9 @@ void CReportViews::showFile(Report report, const QString &path)
 
 void CReportViews::showPage(int page, const QSize &size)
 {
-    m_shownReport = reportOfPage(page);
+    m_shownPage = page;
+    m_shownSize = size;
+    m_shownReport = reportShownOn(page);
     m_shownLoading = false; // what the page showed before no longer holds the others back
     const QWidget *shown = viewOfPage(page);
     if (m_shownReport >= 0 && m_waiting[m_shownReport])
@@ -180,10 +242,23 @@ void CReportViews::showPage(int page, const QSize &size)
     if (!m_shownLoading)
         shownViewLoaded();
     for (MyQWebEngineView *view : m_views) {
-        if (!view)
-            continue;
-        view->setVisible(view == shown);
-        if (view == shown)
-            view->resize(size);
+        if (view)
+            view->setVisible(view == shown);
+    }
+    resizeShown(page, size);
+}
+
+void CReportViews::resizeShown(int page, const QSize &size)
+{
+    if (page == m_shownPage)
+        m_shownSize = size;
+    // The forecast page's switch takes the top of its report's room.
+    const bool withSwitch = page == ForecastPage;
+    const int top = withSwitch ? SWITCH_HEIGHT : 0;
+    m_forecastSwitch->setGeometry(1, 1, size.width(), SWITCH_HEIGHT);
+    m_forecastSwitch->setVisible(withSwitch);
+    if (QWidget *view = viewOfPage(page)) {
+        view->move(1, 1 + top);
+        view->resize(size.width(), size.height() - top);
     }
 }

@@ -10,13 +10,19 @@
 // then only the page is kept. The report the user looks at loads first: a
 // hidden view is given its new page once the shown one has loaded, or when
 // its own page is shown, whichever comes first.
+//
+// The forecast page has a switch at its top between the numerology report
+// and the year-ahead reading; the view under it shows the one chosen.
 
 #include "reports/reportkinds.h"
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 class MyQWebEngineView;
+class QButtonGroup;
+class QPushButton;
 class QWidget;
 
 class CReportViews : public QObject
@@ -50,8 +56,17 @@ public:
     QWidget *frame() const { return m_frame; }
     // The report's view; null while its page was never shown.
     MyQWebEngineView *view(Report report) const { return m_views[report]; }
-    // The report a page shows; -1 for the chart page, which has none.
+    // The report a page shows by default; -1 for the chart page, which has none.
     static int reportOfPage(int page);
+    // The report a page shows now: the forecast page's switch decides there.
+    int reportShownOn(int page) const;
+    // The forecast page's choice, Numerology or YearAhead; the page shows it
+    // at once when it is the page shown.
+    void setForecastReport(Report report);
+    Report forecastReport() const { return m_forecastReport; }
+    // The switch at the top of the forecast page, for the skin and tests.
+    QWidget *forecastSwitch() const { return m_forecastSwitch; }
+    QPushButton *forecastSwitchButton(Report report) const;
     // The page's view, made now if need be; null for the chart page.
     QWidget *viewOfPage(int page);
 
@@ -69,6 +84,9 @@ public:
 
     // The page's view shows at the given size; the others hide.
     void showPage(int page, const QSize &size);
+    // The page's view (made if need be) and the forecast page's switch take
+    // the new size of the report's room.
+    void resizeShown(int page, const QSize &size);
 
 private:
     MyQWebEngineView *ensureView(Report report);
@@ -77,8 +95,14 @@ private:
     void fillView(Report report);
     // The shown view has loaded: the waiting views take their pages.
     void shownViewLoaded();
+    void buildForecastSwitch();
 
     QWidget *m_frame;
+    QWidget *m_forecastSwitch = nullptr;
+    QButtonGroup *m_forecastChoice = nullptr;
+    Report m_forecastReport = Numerology;
+    int m_shownPage = -1;
+    QSize m_shownSize;
     MyQWebEngineView *m_views[REPORT_COUNT] = {};
     QString m_documents[REPORT_COUNT];
     QString m_shown[REPORT_COUNT];

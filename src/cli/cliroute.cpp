@@ -56,6 +56,12 @@ CliProgram cliProgramFor(int argc, const char *const argv[])
         const char *kind = cliOptionValue(argc, argv, "--kind");
         return kind && std::strcmp(kind, "0") == 0 ? CliProgram::Core : CliProgram::Draw;
     }
+    // A person from the client book: Qt SQL is the drawing program's.
+    for (int i = 2; i < argc; ++i) {
+        const char *value = nullptr;
+        if (cliOptionAt(argc, argv, i, "--client", value))
+            return CliProgram::Draw;
+    }
     return isCoreCommand(argv[1]) ? CliProgram::Core : CliProgram::Draw;
 }
 

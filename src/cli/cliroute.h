@@ -17,7 +17,8 @@ enum class CliProgram { Core, Draw };
 
 // The program for argv (argv[1] the command): Core for the text commands
 // and for a QR Code (barcode --kind 0), Draw for everything else - the
-// pictures, the PDF, a batch, --help, --version and unknown commands.
+// pictures, the PDF, a batch, --help, --version, unknown commands and every
+// command that takes its person from the client book (--client).
 CliProgram cliProgramFor(int argc, const char *const argv[]);
 
 // The file name of a program: "sorvel-cli-core" or "sorvel-cli-draw".

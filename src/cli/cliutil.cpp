@@ -300,12 +300,12 @@ bool takeFilePerson(const QCommandLineParser &parser, const PersonInput &file, P
 {
     for (const char *name : {"full", "short", "birth", "marks-full", "marks-short", "chaldean"}) {
         if (parser.isSet(QLatin1String(name))) {
-            error = QLatin1String("--person replaces --") + QLatin1String(name);
+            error = personSourceOption(parser) + QLatin1String(" replaces --") + QLatin1String(name);
             return false;
         }
     }
     if (!file.birthDate.isValid()) {
-        error = QStringLiteral("--person: the file's birth date is not a valid date");
+        error = personSourceOption(parser) + QStringLiteral(": the birth date is not a valid date");
         return false;
     }
     person = personRecord(cleanedInput(file));
@@ -393,17 +393,72 @@ int writeOutputFile(const QString &path, const QString &command, const QByteArra
     return EXIT_FAILED;
 }
 
+namespace {
+
+ClientPersonReader g_clientReader = nullptr;
+
+} // namespace
+
+void setClientPersonReader(ClientPersonReader reader)
+{
+    g_clientReader = reader;
+}
+
 void addPersonFileOption(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("person"), QString(), QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(QStringLiteral("client"), QString(), QStringLiteral("ID")));
+    parser.addOption(QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")));
+}
+
+void writePersonFileOptionUsage(QTextStream &out, const char *replaces)
+{
+    out << "    --person FILE.num      " << replaces << " of a saved person file\n"
+           "                           in place of their names, birth dates, marks\n"
+           "                           and --chaldean\n"
+           "    --client ID            the same of client ID of the client book\n"
+           "    --db FILE              the client book (default: the window's,\n"
+           "                           clients.sqlite in the program's data folder)\n";
+}
+
+QString personSourceOption(const QCommandLineParser &parser)
+{
+    return parser.isSet(QStringLiteral("client")) ? QStringLiteral("--client") : QStringLiteral("--person");
+}
+
+// The person of --client ID, from the book the drawing program reads.
+static int readClientOption(const QCommandLineParser &parser, const QString &command, PersonInput &person)
+{
+    const QString given = parser.value(QStringLiteral("client"));
+    const QString where = command + QLatin1String(": --client ") + given + QLatin1String(": ");
+    if (parser.isSet(QStringLiteral("person")))
+        return usageError(command + QLatin1String(": --person and --client both name the person; give one"));
+    bool ok = false;
+    const qint64 id = given.toLongLong(&ok);
+    if (!ok || id <= 0)
+        return usageError(where + QLatin1String("expected a client id (a number from `clients list`)"));
+    if (!g_clientReader) {
+        usageError(where + QLatin1String("the client book is read by sorvel-cli-draw; run sorvel-cli"));
+        return EXIT_FAILED;
+    }
+    QString error;
+    if (!g_clientReader(parser.value(QStringLiteral("db")), id, person, error)) {
+        usageError(where + error);
+        return EXIT_FAILED;
+    }
+    return EXIT_OK;
 }
 
 int readPersonFileOption(const QCommandLineParser &parser, const QString &command, PersonInput &person,
                          bool &fromFile)
 {
-    fromFile = parser.isSet(QStringLiteral("person"));
+    if (parser.isSet(QStringLiteral("db")) && !parser.isSet(QStringLiteral("client")))
+        return usageError(command + QLatin1String(": --db names the book of --client; --client is missing"));
+    fromFile = parser.isSet(QStringLiteral("person")) || parser.isSet(QStringLiteral("client"));
     if (!fromFile)
         return EXIT_OK;
+    if (parser.isSet(QStringLiteral("client")))
+        return readClientOption(parser, command, person);
     const QString path = parser.value(QStringLiteral("person"));
     const PersonFileContent file = readPersonFile(path, PersonFileKind::SavedPerson);
     const QString where = command + QLatin1String(": --person ") + path + QLatin1String(": ");

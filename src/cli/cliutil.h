@@ -115,13 +115,28 @@ bool readCalculationOptions(const QCommandLineParser &parser, ChartRequest &requ
 // other character.
 bool readMarks(const QString &text, QVector<int> &marks);
 
-// --person FILE.num: a saved person file in place of the person's options.
+// --person FILE.num: a saved person file in place of the person's options;
+// --client ID [--db FILE]: the same person kept in the client book.
 void addPersonFileOption(QCommandLineParser &parser);
-// When --person is given, reads the first record of its file into person
-// and sets fromFile. A file that cannot be opened, or is not a person file
-// ("Wrong file format!"), is reported with its path; returns EXIT_FAILED then.
+// Their lines of --help; replaces says what they give ("person, partner and pet").
+void writePersonFileOptionUsage(QTextStream &out, const char *replaces);
+// When --person or --client is given, reads that person (a file's first
+// record, or the client as kept) into person and sets fromFile. A file that
+// cannot be opened, or is not a person file ("Wrong file format!"), a book
+// that cannot be opened and an id the book does not hold are reported with
+// the file's path; returns EXIT_FAILED then.
 int readPersonFileOption(const QCommandLineParser &parser, const QString &command, PersonInput &person,
                          bool &fromFile);
+// "--client" or "--person", whichever gave the person, for messages.
+QString personSourceOption(const QCommandLineParser &parser);
+
+// Reads client id of the book at dbPath (empty: the window's book) as it was
+// typed; false with error set ("FILE: reason", "no client ID in FILE"). The
+// client book needs Qt SQL, which the text program does not load: the
+// drawing program sets the reader, and the launcher sends every command
+// line with --client there.
+using ClientPersonReader = bool (*)(const QString &dbPath, qint64 id, PersonInput &person, QString &error);
+void setClientPersonReader(ClientPersonReader reader);
 
 // Writes bytes to path through the checked writer ("-": standard output).
 // On failure prints "sorvel-cli: COMMAND: PATH: cannot write: REASON" and

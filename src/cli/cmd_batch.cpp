@@ -1,8 +1,9 @@
 // sorvel-cli batch: one file per client of a CSV list, each the JSON of the
 // client's chart, or the combined report of the client's readings as HTML
-// or PDF, made as `chart` and `pdf` make them for one person.
+// or PDF, made as `chart` and `pdf` make them for one person. The clients
+// come from a CSV list or, with --clients, from the client book.
 //
-//   batch CLIENTS.csv --out DIR [--format json|html|pdf] [--reports LIST]
+//   batch (CLIENTS.csv | --clients [--find TEXT] [--db FILE]) --out DIR [--format json|html|pdf] [--reports LIST]
 //         [--template FILE.snc] [--numerologist TEXT] [--numerologist-contact TEXT] [--logo FILE]
 //         [--force] [--texts FILE] [calculation options]
 //
@@ -11,6 +12,7 @@
 // at the end with its line number and reason, and the run exits 1.
 
 #include "chartjson.h"
+#include "clients/clientbook.h"
 #include "combinedreports.h"
 #include "commands.h"
 #include "export/htmlpictures.h"
@@ -39,6 +41,9 @@ enum class Format { Json, Html, Pdf };
 struct BatchSettings
 {
     QString listPath;
+    bool fromBook = false; // --clients: the clients of the book, not a list
+    QString bookPath;      // --db; empty: the window's book
+    ClientFilter find;     // --find
     QString folder;
     Format format = Format::Json;
     QString suffix = QStringLiteral("json");
@@ -76,13 +81,32 @@ bool readFormat(const QString &text, BatchSettings &settings, QString &error)
 bool readSettings(const QCommandLineParser &parser, BatchSettings &settings, QString &error)
 {
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1) {
-        error = positional.isEmpty()
-                    ? QStringLiteral("missing the client list (CLIENTS.csv)")
-                    : QLatin1String("unexpected argument '") + positional.at(1) + QLatin1Char('\'');
+    settings.fromBook = parser.isSet(QStringLiteral("clients"));
+    const int expected = settings.fromBook ? 0 : 1;
+    if (positional.size() != expected) {
+        error = positional.size() < expected
+                    ? QStringLiteral("missing the client list (CLIENTS.csv) or --clients")
+                    : settings.fromBook
+                          ? QLatin1String("--clients takes the book's clients in place of the list '") + positional.first() + QLatin1Char('\'')
+                          : QLatin1String("unexpected argument '") + positional.at(1) + QLatin1Char('\'');
         return false;
     }
-    settings.listPath = positional.first();
+    if (!settings.fromBook) {
+        settings.listPath = positional.first();
+        for (const char *name : {"find", "db"}) {
+            if (parser.isSet(QLatin1String(name))) {
+                error = QLatin1String("--") + QLatin1String(name) + QLatin1String(" chooses from the book of --clients");
+                return false;
+            }
+        }
+    } else {
+        settings.bookPath = parser.value(QStringLiteral("db"));
+        settings.find = parseClientSearch(parser.value(QStringLiteral("find")));
+        if (!settings.find.errors.isEmpty()) {
+            error = QLatin1String("--find: ") + settings.find.errors.join(QStringLiteral("; "));
+            return false;
+        }
+    }
     // The person comes from each row; these options would say otherwise.
     for (const char *name : {"full", "short", "birth", "marks-full", "marks-short"}) {
         if (parser.isSet(QLatin1String(name))) {
@@ -122,7 +146,8 @@ bool readSettings(const QCommandLineParser &parser, BatchSettings &settings, QSt
 PdfRequest requestOf(const ClientRow &row, const BatchSettings &settings)
 {
     PersonInput input = row.input;
-    input.chaldean = settings.chaldean;
+    // A client of the book keeps the Chaldean setting it was kept with.
+    input.chaldean = settings.chaldean || (settings.fromBook && row.input.chaldean);
     input.vowelMode = settings.calculation.person.vowelMode;
     input.forecastDate = settings.calculation.person.forecastDate;
     input = cleanedInput(input);
@@ -257,45 +282,87 @@ private:
     QElapsedTimer m_clock;
 };
 
-int countRows(const QByteArray &bytes)
-{
-    ClientList list;
-    list.open(bytes);
-    ClientRow row;
-    int rows = 0;
-    while (list.next(row))
-        ++rows;
-    return rows;
-}
-
-void listSkipped(const QVector<SkippedRow> &skipped, int total)
+void listSkipped(const QVector<SkippedRow> &skipped, int total, bool fromBook)
 {
     QTextStream err(stderr);
     err << "sorvel-cli: batch: " << skipped.size() << " of " << total << " clients skipped:\n";
     for (const SkippedRow &row : skipped) {
-        err << "  line " << row.line;
+        err << (fromBook ? "  client " : "  line ") << row.line;
         if (!row.client.isEmpty())
             err << " (" << shownText(row.client) << ")";
         err << ": " << shownText(row.reason) << "\n";
     }
 }
 
-int runList(const BatchSettings &settings, const QByteArray &bytes)
+// The rows of a client list file; false after a message when the file
+// cannot be read.
+bool readListRows(const BatchSettings &settings, QVector<ClientRow> &rows)
 {
+    const FileReadResult file = readRegularFile(settings.listPath, ClientList::MAX_FILE_BYTES);
+    if (file.status != FileReadResult::Ok) {
+        QTextStream(stderr) << "sorvel-cli: batch: " << shownText(settings.listPath) << ": " << file.reason << "\n";
+        return false;
+    }
     ClientList list;
-    if (!list.open(bytes)) {
+    if (!list.open(file.bytes)) {
         QTextStream(stderr) << "sorvel-cli: batch: " << shownText(settings.listPath) << ": " << shownText(list.headerError())
                             << "\n";
-        return EXIT_FAILED;
+        return false;
     }
-    const int total = countRows(bytes);
+    ClientRow row;
+    while (list.next(row))
+        rows.append(row);
+    return true;
+}
+
+// The clients of the book that --find chooses, in name order; a row's line
+// is the client's id. False after a message when the book cannot be read
+// or --find chooses nobody.
+bool readBookRows(const BatchSettings &settings, QVector<ClientRow> &rows)
+{
+    const QString path = settings.bookPath.isEmpty() ? clientBookPath() : settings.bookPath;
+    QTextStream err(stderr);
+    if (!QFileInfo::exists(path)) {
+        err << "sorvel-cli: batch: " << shownText(path) << ": there is no client book here\n";
+        return false;
+    }
+    ClientBook book;
+    if (!book.open(path)) {
+        err << "sorvel-cli: batch: " << shownText(book.error().message) << "\n";
+        return false;
+    }
+    for (const ClientSummary &summary : book.find(settings.find)) {
+        ClientRecord record;
+        if (!book.client(summary.id, record))
+            break;
+        ClientRow row;
+        row.line = int(summary.id);
+        row.input = record.person;
+        rows.append(row);
+    }
+    if (book.error().kind != BookError::None) {
+        err << "sorvel-cli: batch: " << shownText(book.error().message) << "\n";
+        return false;
+    }
+    if (rows.isEmpty()) {
+        err << "sorvel-cli: batch: " << shownText(path)
+            << (settings.find.isEmpty() ? QStringLiteral(": the book holds no client")
+                                        : QStringLiteral(": no client matches --find"))
+            << "; nothing was written\n";
+        return false;
+    }
+    return true;
+}
+
+int runList(const BatchSettings &settings, const QVector<ClientRow> &rows)
+{
+    const int total = rows.size();
     Progress progress(total);
     ClientFileNames names;
     QVector<SkippedRow> skipped;
-    ClientRow row;
     int done = 0;
     const QDir folder(settings.folder);
-    while (list.next(row)) {
+    for (const ClientRow &row : rows) {
         ++done;
         // A name is taken even for a row left out, so a run again after the
         // list was put right gives every client the same file.
@@ -315,7 +382,7 @@ int runList(const BatchSettings &settings, const QByteArray &bytes)
                         << " clients written to " << QDir::toNativeSeparators(settings.folder) << "\n";
     if (skipped.isEmpty())
         return EXIT_OK;
-    listSkipped(skipped, total);
+    listSkipped(skipped, total, settings.fromBook);
     return EXIT_FAILED;
 }
 
@@ -324,14 +391,22 @@ int runList(const BatchSettings &settings, const QByteArray &bytes)
 void usageBatch(QTextStream &out)
 {
     out << "  batch CLIENTS.csv --out DIR [--format json|html|pdf] [options]\n"
+           "  batch --clients [--find TEXT] [--db FILE] --out DIR [options]\n"
            "    Writes one file per client of a CSV list into DIR, named from the\n"
            "    client's full name. The list is UTF-8 with a header naming its columns:\n"
            "    full name and birth date (required), short name, partner full name,\n"
            "    partner short name, partner birth date, pet name, pet birth date; dates\n"
            "    are YYYY-MM-DD. Rows that cannot be used are listed at the end with\n"
-           "    their line numbers and reasons, and the exit status is then 1.\n";
+           "    their line numbers and reasons, and the exit status is then 1.\n"
+           "    With --clients the clients come from the client book instead, those\n"
+           "    --find chooses or all of them; skipped ones are listed by client id.\n";
     writeCalculationOptionsUsage(out);
-    out << "    --out DIR              the folder of the files (created when missing)\n"
+    out << "    --clients              the clients of the client book in place of a list\n"
+           "    --find TEXT            with --clients: only those the search TEXT finds, as\n"
+           "                           in `clients list --find` (name parts, a date, lp:N)\n"
+           "    --db FILE              with --clients: the client book (default: the\n"
+           "                           window's, clients.sqlite in the program's data folder)\n"
+           "    --out DIR              the folder of the files (created when missing)\n"
            "    --format FORMAT        json: every number of the chart, with the\n"
            "                           partner's chart under \"partner\" (default);\n"
            "                           html or pdf: the combined report of the readings,\n"
@@ -355,6 +430,9 @@ int runBatch(const QStringList &args)
     parser.addOption(QCommandLineOption(QStringLiteral("format"), QString(), QStringLiteral("FORMAT")));
     parser.addOption(QCommandLineOption(QStringLiteral("reports"), QString(), QStringLiteral("LIST")));
     parser.addOption(QCommandLineOption(QStringLiteral("force")));
+    parser.addOption(QCommandLineOption(QStringLiteral("clients")));
+    parser.addOption(QCommandLineOption(QStringLiteral("find"), QString(), QStringLiteral("TEXT")));
+    parser.addOption(QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")));
     addDocumentOptions(parser);
     if (!parser.parse(QStringList{QStringLiteral("sorvel-cli batch")} + args))
         return usageError(COMMAND + QLatin1String(": ") + parser.errorText());
@@ -363,11 +441,9 @@ int runBatch(const QStringList &args)
     if (!readSettings(parser, settings, error))
         return usageError(COMMAND + QLatin1String(": ") + error);
 
-    const FileReadResult file = readRegularFile(settings.listPath, ClientList::MAX_FILE_BYTES);
-    if (file.status != FileReadResult::Ok) {
-        QTextStream(stderr) << "sorvel-cli: batch: " << shownText(settings.listPath) << ": " << file.reason << "\n";
+    QVector<ClientRow> rows;
+    if (!(settings.fromBook ? readBookRows(settings, rows) : readListRows(settings, rows)))
         return EXIT_FAILED;
-    }
     if (!QDir().mkpath(settings.folder) || !QFileInfo(settings.folder).isDir()) {
         QTextStream(stderr) << "sorvel-cli: batch: " << shownText(settings.folder) << ": cannot make the folder\n";
         return EXIT_FAILED;
@@ -376,5 +452,5 @@ int runBatch(const QStringList &args)
         if (const int status = loadReportTexts(parser, COMMAND))
             return status;
     }
-    return runList(settings, file.bytes);
+    return runList(settings, rows);
 }

@@ -72,12 +72,11 @@ void usageChart(QTextStream &out)
 {
     out << "  chart --full TEXT --birth YYYY-MM-DD [options] [--calc-only]\n"
            "  chart --person FILE.num [options] [--calc-only]\n"
+           "  chart --client ID [--db FILE] [options] [--calc-only]\n"
            "    Prints every number of the person's chart as one JSON object.\n";
     writeChartOptionsUsage(out);
-    out << "    --person FILE.num      the person of a saved person file (names, birth\n"
-           "                           date, marks, Chaldean) in place of --full, --short,\n"
-           "                           --birth, --marks-full, --marks-short and --chaldean\n"
-           "    --calc-only            skip the name check (as while typing in the window)\n";
+    writePersonFileOptionUsage(out, "the person");
+    out << "    --calc-only            skip the name check (as while typing in the window)\n";
 }
 
 int runChart(const QStringList &args)

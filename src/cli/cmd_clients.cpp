@@ -3,9 +3,11 @@
 // --db names.
 
 #include "clients/clientimport.h"
+#include "engine/namecleaning.h"
 #include "cliutil.h"
 #include "commands.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -111,6 +113,10 @@ int runAdd(ClientBook &book, const QCommandLineParser &parser)
         || !readDateOption(parser, QStringLiteral("partner-birth"), false, typed.partnerBirthDate, error)
         || !readDateOption(parser, QStringLiteral("pet-birth"), false, typed.petBirthDate, error))
         return usageError(COMMAND + QStringLiteral(" add: ") + error);
+    // A partner is kept with both names, as the input panel keeps one: a
+    // missing everyday name is made from the full name, as for --short.
+    if (!typed.partnerFullName.trimmed().isEmpty() && typed.partnerShortName.trimmed().isEmpty())
+        typed.partnerShortName = ShortNameFromFull(CleanName(typed.partnerFullName));
     // The marks the input overlay would hold right after typing the names.
     typed = withAutomaticMarks(typed);
 
@@ -354,6 +360,29 @@ const ClientsAction ACTIONS[] = {
 
 } // namespace
 
+bool readBookClient(const QString &dbPath, qint64 id, PersonInput &person, QString &error)
+{
+    // Reading a client never makes a book.
+    const QString path = dbPath.isEmpty() ? clientBookPath() : dbPath;
+    if (!QFileInfo::exists(path)) {
+        error = path + QStringLiteral(": there is no client book here");
+        return false;
+    }
+    ClientBook book;
+    if (!book.open(path)) {
+        error = book.error().message;
+        return false;
+    }
+    ClientRecord record;
+    if (!book.client(id, record)) {
+        error = book.error().kind != BookError::None ? book.error().message
+                                                     : QStringLiteral("no client %1 in %2").arg(id).arg(book.path());
+        return false;
+    }
+    person = record.person;
+    return true;
+}
+
 void usageClients(QTextStream &out)
 {
     out << "  clients ACTION [--db FILE] ...\n"
@@ -378,7 +407,9 @@ void usageClients(QTextStream &out)
            "    clients note ID TEXT   adds a dated note\n"
            "    clients remove ID      removes the client, its notes and consultations\n"
            "    clients export --out FILE.csv [--find TEXT ...]   the book as a client list\n"
-           "    clients backup --out FILE  a copy of the whole book; FILE must not exist\n";
+           "    clients backup --out FILE  a copy of the whole book; FILE must not exist\n"
+           "    chart, compat and pdf take a client with --client ID [--db FILE]; batch\n"
+           "    takes the book's clients with --clients [--find TEXT] [--db FILE].\n";
 }
 
 int runClients(const QStringList &args)

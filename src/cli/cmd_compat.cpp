@@ -41,12 +41,11 @@ void usageCompat(QTextStream &out)
     out << "  compat --full TEXT --birth YYYY-MM-DD --partner-full TEXT\n"
            "         --partner-birth YYYY-MM-DD [options]\n"
            "  compat --person FILE.num [options]\n"
+           "  compat --client ID [--db FILE] [options]\n"
            "    Prints the compatibility of the person and the partner as one JSON object.\n";
     writeChartOptionsUsage(out);
     writePartnerOptionsUsage(out);
-    out << "    --person FILE.num      person and partner of a saved person file in place\n"
-           "                           of the person's and the partner's names, birth\n"
-           "                           dates, marks and --chaldean\n";
+    writePersonFileOptionUsage(out, "person and partner");
     writeReportOptionsUsage(out);
 }
 

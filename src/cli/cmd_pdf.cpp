@@ -2,7 +2,7 @@
 // Reports to PDF" makes it in the window, written without opening a viewer.
 //
 //   pdf [chart options] [partner options] [--pet-name TEXT --pet-birth DATE]
-//       [--person FILE.num] [--template FILE.snc] [--numerologist TEXT]
+//       [--person FILE.num | --client ID [--db FILE]] [--template FILE.snc] [--numerologist TEXT]
 //       [--numerologist-contact TEXT] [--logo FILE]
 //       [--reports LIST] [--texts FILE] --out FILE.pdf
 
@@ -88,17 +88,17 @@ bool takeFilePartnerAndPet(const QCommandLineParser &parser, const PersonInput &
         if (!readPartnerOptions(parser, request.person, request.partner, error, &file))
             return false;
     } else if (anyOptionSet(parser, {"partner-full", "partner-short", "partner-birth"}, &given)) {
-        error = QLatin1String("--person replaces --") + given;
+        error = personSourceOption(parser) + QLatin1String(" replaces --") + given;
         return false;
     }
     if (anyOptionSet(parser, {"pet-name", "pet-birth"}, &given)) {
-        error = QLatin1String("--person replaces --") + given;
+        error = personSourceOption(parser) + QLatin1String(" replaces --") + given;
         return false;
     }
     request.petName = cleaned.petName;
     request.petBirth = cleaned.petBirthDate;
     if (!request.petName.isEmpty() && !request.petBirth.isValid()) {
-        error = QStringLiteral("--person: the file's pet birth date is not a valid date");
+        error = personSourceOption(parser) + QStringLiteral(": the pet's birth date is not a valid date");
         return false;
     }
     return true;
@@ -396,7 +396,8 @@ void usagePdf(QTextStream &out)
            "    and the chart picture last. Every page but the cover has a footer\n"
            "    with the client's name and \"page N of M\"; the PDF's title is\n"
            "    \"Numerology reading for NAME\", its author the practitioner.\n"
-           "  pdf --person FILE.num --out FILE.pdf [options]\n";
+           "  pdf --person FILE.num --out FILE.pdf [options]\n"
+           "  pdf --client ID [--db FILE] --out FILE.pdf [options]\n";
     writeChartOptionsUsage(out);
     out << "    --partner-full TEXT    a partner's full birth name: adds the compatibility\n"
            "    --partner-short TEXT   the partner's everyday name (derived as for --short)\n"

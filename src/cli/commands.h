@@ -39,6 +39,11 @@ SORVEL_CLI_DRAWING_COMMANDS(SORVEL_DECLARE_CLI_COMMAND)
 int runYearAheadReport(const QStringList &args);
 void usageYearAheadReport(QTextStream &out);
 
+// The client book's reader of --client ID (cliutil.h), in the clients
+// command's file: sorvel-cli-draw installs it.
+struct PersonInput;
+bool readBookClient(const QString &dbPath, qint64 id, PersonInput &person, QString &error);
+
 // The subcommands one program of the tool carries, in the order --help
 // lists them: sorvel-cli-core the text commands, sorvel-cli-draw those
 // and the drawing commands after them.

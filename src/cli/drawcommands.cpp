@@ -4,6 +4,7 @@
 
 #include "barcodes/barcode.h"
 #include "cliroute.h"
+#include "cliutil.h"
 #include "commands.h"
 
 #include <QBuffer>
@@ -99,6 +100,8 @@ int main(int argc, char *argv[])
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // This program links the client book: --client ID reads from it.
+    setClientPersonReader(readBookClient);
     const std::vector<CliCommand> commands = allCommands();
     return runCommandLine(application->arguments(), {commands.data(), int(commands.size())});
 }

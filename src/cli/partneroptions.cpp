@@ -24,17 +24,19 @@ bool takeFilePartner(const QCommandLineParser &parser, const PersonInput &file, 
 {
     for (const char *name : {"partner-full", "partner-short", "partner-birth"}) {
         if (parser.isSet(QLatin1String(name))) {
-            error = QLatin1String("--person replaces --") + QLatin1String(name);
+            error = personSourceOption(parser) + QLatin1String(" replaces --") + QLatin1String(name);
             return false;
         }
     }
     const PersonInput input = cleanedInput(file);
     if (input.partnerFullName.isEmpty()) {
-        error = QStringLiteral("--person: the file has no partner");
+        const bool client = parser.isSet(QStringLiteral("client"));
+        error = client ? QStringLiteral("--client: the client has no partner")
+                       : QStringLiteral("--person: the file has no partner");
         return false;
     }
     if (!input.partnerBirthDate.isValid()) {
-        error = QStringLiteral("--person: the file's partner birth date is not a valid date");
+        error = personSourceOption(parser) + QStringLiteral(": the partner's birth date is not a valid date");
         return false;
     }
     const PersonRecord person = partner.person;

@@ -8,9 +8,9 @@
 #include "files/regularfilereader.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
-#include <QFileInfo>
 
 namespace {
 
@@ -207,7 +207,12 @@ bool exportPersonFiles(ClientBook &book, const QString &folder, const QVector<qi
             person.partnerBirthDate = UNSET_DATE;
         if (!person.petBirthDate.isValid())
             person.petBirthDate = UNSET_DATE;
-        const QString path = QDir(folder).filePath(names.take(person.fullName, QStringLiteral("num")));
+        // A file already in the folder is never replaced: the name takes the
+        // next counter instead.
+        QString path;
+        do
+            path = QDir(folder).filePath(names.take(person.fullName, QStringLiteral("num")));
+        while (QFileInfo::exists(path));
         QString reason;
         if (!saveSavedPerson(path, person, QDate::currentDate(), &reason)) {
             if (error)

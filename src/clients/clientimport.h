@@ -75,6 +75,7 @@ QVector<PersonInput> bookPersons(ClientBook &book, const QVector<qint64> &ids = 
 bool exportCsv(ClientBook &book, const QString &path, const QVector<qint64> &ids, QString *error);
 
 // One saved person file per client into folder, named from the client's
-// name (ClientFileNames); the names written go to written.
+// name (ClientFileNames); a name whose file is there already takes the next
+// counter, so no file is replaced. The names written go to written.
 bool exportPersonFiles(ClientBook &book, const QString &folder, const QVector<qint64> &ids,
                        QStringList *written, QString *error);

@@ -60,8 +60,9 @@ void readSettings(QDataStream &in, ConfigVersion version, AppConfig &config)
     }
     // The first value missing ends the reading.
     if (readIfPresent<bool>(in, config.skipGuideDialog) && readIfPresent<qint32>(in, config.styleIndex) &&
-        readIfPresent<bool>(in, config.dayFirstDates) && readIfPresent<qint32>(in, config.masterMode))
-        readIfPresent<QString>(in, config.numerologist);
+        readIfPresent<bool>(in, config.dayFirstDates) && readIfPresent<qint32>(in, config.masterMode) &&
+        readIfPresent<QString>(in, config.numerologist) && readIfPresent<QString>(in, config.numerologistContact))
+        readIfPresent<QByteArray>(in, config.logoPng);
 }
 
 } // namespace
@@ -97,7 +98,7 @@ QByteArray writeConfig(const AppConfig &config)
     out.setVersion(CONFIG_STREAM_VERSION);
     out << QString::fromLatin1(CONFIG_TAG) << config.lastUpdateCheck << options << config.skipGuideDialog
         << qint32(config.styleIndex) << config.dayFirstDates << qint32(config.masterMode)
-        << config.numerologist;
+        << config.numerologist << config.numerologistContact << config.logoPng;
     return bytes;
 }
 

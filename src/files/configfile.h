@@ -1,7 +1,8 @@
 #pragma once
 
 // The configuration file: calculation options, skin, date format, the guide
-// dialog's choice, the last update check and the numerologist's name.
+// dialog's choice, the last update check and the numerologist's name,
+// contact line and logo for the cover of the documents a client takes home.
 //
 // A QDataStream of version 12 (big-endian), in this order:
 //
@@ -14,6 +15,8 @@
 //   bool        day-first dates
 //   qint32      master mode
 //   QString     numerologist (added later; older files end before it)
+//   QString     the numerologist's contact line (added later still)
+//   QByteArray  the numerologist's logo, a PNG picture; empty for none
 //
 // Reading forgives what older or damaged files lack: a wrong tag stops at
 // once, an options block that is not exactly six bytes is ignored, and each
@@ -39,6 +42,8 @@ struct AppConfig
     bool dayFirstDates = false;
     int masterMode = 0;
     QString numerologist; // the practitioner's name
+    QString numerologistContact; // a line under the name: telephone, address, web site
+    QByteArray logoPng;          // the practitioner's logo as PNG bytes; empty for none
 };
 
 // Which file the stream came from: the previous major version's file
@@ -48,8 +53,10 @@ enum class ConfigVersion { Current, Previous };
 const int CONFIG_STREAM_VERSION = QDataStream::Qt_4_6; // version 12
 constexpr char CONFIG_TAG[] = "TRUVNUMFILE";
 const int CONFIG_OPTION_BYTES = 6;
-// A configuration is well under a kilobyte; anything near this is not one.
-const qint64 MAX_CONFIG_FILE_BYTES = 64 * 1024;
+// A configuration is well under a kilobyte, its logo a few hundred at most
+// (the window keeps it scaled to MAX_LOGO_SIDE); anything near this is not one.
+const qint64 MAX_CONFIG_FILE_BYTES = 4 * 1024 * 1024;
+const int MAX_LOGO_SIDE = 400;
 
 // The stream format.
 AppConfig readConfig(const QByteArray &bytes, ConfigVersion version);

@@ -8,6 +8,7 @@
 #include "nostartuptimer.h"
 #include "app/pages/clientspage.h"
 #include "clients/clienttablemodel.h"
+#include "files/personfile.h"
 #include "engine/messagereporter.h"
 
 #include <QDateEdit>
@@ -58,6 +59,8 @@ private slots:
     void deleteAsksFirst();
     void notesAndConsultationsBesideTheTable();
     void unusableBookIsTold();
+    void exportsTheSelectionOrTheBook_data();
+    void exportsTheSelectionOrTheBook();
 
 private:
     CClientsPage *page() const { return m_window->clientsPage(); }
@@ -310,6 +313,78 @@ void TestClientsPage::unusableBookIsTold()
     QVERIFY(m_told.at(0).startsWith(path));
     QVERIFY(m_told.at(0).contains(QLatin1String("not a client book")));
     QCOMPARE(QFileInfo(path).size(), qint64(380));
+}
+
+// Export writes the chosen rows, or the whole book when none is chosen, as
+// a client list or as one person file per client; a person file already in
+// the folder is kept and the new one takes a counter.
+void TestClientsPage::exportsTheSelectionOrTheBook_data()
+{
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<bool>("personFiles");
+    QTest::addColumn<QStringList>("written"); // files in the folder, or the list's names, sorted
+
+    const QStringList all{"Anna Jones", "John Smith", "Jon Smithe", "Mary Lee"};
+    QTest::newRow("list of the book") << QStringList() << false << all;
+    QTest::newRow("list of the chosen") << QStringList{"Mary Lee", "John Smith"} << false
+                                        << QStringList{"John Smith", "Mary Lee"};
+    QTest::newRow("files of the book")
+        << QStringList() << true
+        << QStringList{"Anna_Jones.num", "John_Smith-2.num", "John_Smith.num", "Jon_Smithe.num", "Mary_Lee.num"};
+    QTest::newRow("files of the chosen") << QStringList{"John Smith"} << true
+                                         << QStringList{"John_Smith-2.num", "John_Smith.num"};
+}
+
+void TestClientsPage::exportsTheSelectionOrTheBook()
+{
+    QFETCH(QStringList, chosen);
+    QFETCH(bool, personFiles);
+    QFETCH(QStringList, written);
+    m_window->show();
+    fillBook();
+    QTableView *table = page()->table();
+    for (int row = 0; row < page()->model()->rowCount(); ++row) {
+        const QModelIndex index = page()->model()->index(row, int(ClientColumn::Name));
+        if (chosen.contains(index.data().toString()))
+            table->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    const QString folder = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(folder));
+    // A file of the same name that is there before.
+    const QString earlier = folder + QStringLiteral("/John_Smith.num");
+    {
+        QFile file(earlier);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept as it was\n");
+    }
+    if (personFiles) {
+        QVERIFY(page()->exportPersonFilesTo(folder));
+        QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), written);
+        const PersonFileContent john = readPersonFile(folder + QStringLiteral("/John_Smith-2.num"),
+                                                      PersonFileKind::SavedPerson);
+        QCOMPARE(int(john.status), int(PersonFileStatus::Ok));
+        QCOMPARE(john.persons.value(0).fullName, QStringLiteral("John Smith"));
+        QCOMPARE(john.persons.value(0).birthDate, QDate(1990, 5, 17));
+        QVERIFY2(m_told.value(0).startsWith(QString::number(written.size() - 1) + QStringLiteral(" person file")),
+                 qPrintable(m_told.value(0)));
+    } else {
+        const QString list = m_dir->filePath(QStringLiteral("clients.csv"));
+        QVERIFY(page()->exportCsvTo(list));
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList names;
+        for (const QByteArray &line : file.readAll().split('\n').mid(1)) {
+            if (!line.isEmpty())
+                names << QString::fromUtf8(line.left(line.indexOf(',')));
+        }
+        names.sort();
+        QCOMPARE(names, written);
+        QVERIFY(m_told.isEmpty());
+    }
+    QFile file(earlier);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("kept as it was\n"));
 }
 
 int main(int argc, char *argv[])

@@ -10,11 +10,13 @@
 #include "app/calculationdriver.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
+#include "app/reportexporter.h"
 #include "nostartuptimer.h"
 #include "app/myqwebengineview.h"
 #include "app/openlink.h"
 #include "app/personfiles.h"
 #include "app/reportviews.h"
+#include "app/windowlayout.h"
 #include "files/configfile.h"
 #include "files/datafolder.h"
 #include "files/personfile.h"
@@ -36,6 +38,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QBuffer>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -102,6 +105,7 @@ private slots:
     void refusedNameKeepsEverything();
     void emptyPagesSayWhatToDo();
     void reportViewsAreMadeWhenFirstShown();
+    void forecastSwitchesToTheYearAhead();
     void todayPanel();
     void todayPanelWaitsForACalculation();
     void resetButtons();
@@ -482,6 +486,51 @@ void TestCSorvel::reportViewsAreMadeWhenFirstShown()
     QTRY_COMPARE(matrix->givenHtml(), views->shownHtml(CReportViews::Psychomatrix));
 }
 
+// The forecast page's switch: the numerology report by default, the
+// year-ahead reading at a click, each in the room under the switch; no other
+// page shows the switch, and the numerology page keeps its report.
+void TestCSorvel::forecastSwitchesToTheYearAhead()
+{
+    m_window->show();
+    const CReportViews *views = m_window->reportViews();
+    QWidget *bar = views->forecastSwitch();
+    typePerson(QStringLiteral("John Smith"), QDate(1990, 5, 17));
+    QVERIFY(m_window->OnCalcNum());
+    QVERIFY(views->shownHtml(CReportViews::YearAhead).contains(QLatin1String("John Smith")));
+    QVERIFY(!bar->isVisibleTo(views->frame()));
+
+    m_window->OnCtrlButForecast();
+    m_window->finishSliding();
+    QVERIFY(bar->isVisibleTo(views->frame()));
+    QVERIFY(views->forecastSwitchButton(CReportViews::Numerology)->isChecked());
+    QCOMPARE(m_window->pageReportView(WindowLayout::ForecastPage), views->view(CReportViews::Numerology));
+
+    QTest::mouseClick(views->forecastSwitchButton(CReportViews::YearAhead), Qt::LeftButton);
+    QCOMPARE(views->forecastReport(), CReportViews::YearAhead);
+    const MyQWebEngineView *yearAhead = views->view(CReportViews::YearAhead);
+    QVERIFY(yearAhead && yearAhead->isVisibleTo(views->frame()));
+    QVERIFY(!views->view(CReportViews::Numerology)->isVisibleTo(views->frame()));
+    QCOMPARE(yearAhead->givenHtml(), views->shownHtml(CReportViews::YearAhead));
+    // Under the switch, to the bottom of the report's room.
+    QVERIFY(yearAhead->geometry().top() > bar->geometry().bottom());
+    const QRect room = WindowLayout::reportRect(WindowLayout::ForecastPage, m_window->size());
+    QCOMPARE(yearAhead->geometry().bottom(), room.height());
+
+    // The numerology page shows its own report, without the switch; the
+    // forecast page keeps the choice.
+    m_window->OnCtrlButNumer();
+    m_window->finishSliding();
+    QVERIFY(!bar->isVisibleTo(views->frame()));
+    QVERIFY(views->view(CReportViews::Numerology)->isVisibleTo(views->frame()));
+    QCOMPARE(views->view(CReportViews::Numerology)->geometry().top(), 1);
+    m_window->OnCtrlButForecast();
+    m_window->finishSliding();
+    QVERIFY(yearAhead->isVisibleTo(views->frame()));
+    QTest::mouseClick(views->forecastSwitchButton(CReportViews::Numerology), Qt::LeftButton);
+    QVERIFY(views->view(CReportViews::Numerology)->isVisibleTo(views->frame()));
+    QVERIFY(!yearAhead->isVisibleTo(views->frame()));
+}
+
 void TestCSorvel::todayPanel()
 {
     // b = R(3 + 6) = 9; year R(9 + 8) = 8; month R(9 + 8 + 6) = 5; day R(9 + 8 + 6 + 1) = 6.
@@ -580,11 +629,23 @@ void TestCSorvel::settingsAreReadAtStartUp()
     config.dayFirstDates = true;
     config.styleIndex = 2;
     config.numerologist = QStringLiteral("Ada");
+    config.numerologistContact = QStringLiteral("ada@example.org");
+    QImage logo(30, 20, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    QBuffer png(&config.logoPng);
+    QVERIFY(png.open(QIODevice::WriteOnly) && logo.save(&png, "PNG"));
     config.lastUpdateCheck = QDateTime::currentDateTime().addDays(-2); // not due: no query leaves the test
     QVERIFY(saveConfig(configFilePath(), config));
     m_window->OnFinishedSU();
     QCOMPARE(m_window->config().styleIndex, 2);
     QCOMPARE(m_window->config().numerologist, QStringLiteral("Ada"));
+    // The documents' cover carries the practitioner's whole block.
+    QVERIFY(m_window->exporter()->coverSource());
+    const CoverPage cover = m_window->exporter()->coverSource()();
+    QCOMPARE(cover.numerologist, QStringLiteral("Ada"));
+    QCOMPARE(cover.numerologistContact, QStringLiteral("ada@example.org"));
+    QCOMPARE(cover.logo.size(), QSize(30, 20));
+    QCOMPARE(cover.logo.pixelColor(5, 5), QColor(Qt::darkBlue));
     QCOMPARE(overlayChild<QDateEdit>("birthDate")->displayFormat(), QStringLiteral("dd/MM/yyyy"));
     QCOMPARE(loadConfig(configFilePath(), QString()).lastUpdateCheck.date(), config.lastUpdateCheck.date());
 }

@@ -11,6 +11,9 @@
 #include "app/updatecheck.h"
 #include "designer/designerquestion.h"
 
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QLineEdit>
 #include <QCheckBox>
 #include <QNetworkAccessManager>
 #include <QTcpServer>
@@ -32,6 +35,8 @@ private slots:
     void settingsRoundTrip();
     void restoreDefaultsThenCancelChangesNothing();
     void masterModeBoxNeverShows();
+    void practitionerContactAndLogo_data();
+    void practitionerContactAndLogo();
 
     void questionAnswers_data();
     void questionAnswers();
@@ -106,6 +111,72 @@ void TestDialogs::masterModeBoxNeverShows()
     dialog.show();
     QVERIFY(!dialog.checkBoxNameEMM->isVisible());
     QVERIFY(!dialog.checkBoxNameEMM->isEnabled());
+}
+
+// The practitioner's contact line and logo: a picture is kept as PNG, no
+// larger than MAX_LOGO_SIDE; a file that is no picture keeps the logo there
+// was and says why under it; Remove takes it away.
+void TestDialogs::practitionerContactAndLogo_data()
+{
+    QTest::addColumn<QByteArray>("format"); // how the file is written; empty: text
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("kept"); // invalid: refused
+    QTest::addColumn<QString>("note");
+    QTest::newRow("small PNG kept as it is") << QByteArray("PNG") << QSize(120, 40) << QSize(120, 40) << "";
+    QTest::newRow("large JPEG scaled down") << QByteArray("JPG") << QSize(1600, 800) << QSize(400, 200) << "";
+    QTest::newRow("tall picture scaled down") << QByteArray("BMP") << QSize(300, 900) << QSize(133, 400) << "";
+    QTest::newRow("a text file") << QByteArray() << QSize() << QSize() << "Not a picture";
+    QTest::newRow("no file") << QByteArray("none") << QSize() << QSize() << "No such file";
+}
+
+void TestDialogs::practitionerContactAndLogo()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, size);
+    QFETCH(QSize, kept);
+    QFETCH(QString, note);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("logo"));
+    if (format.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("my logo, in words\n");
+    } else if (format != "none") {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(path, format.constData()));
+    }
+    CSettingsDlg dialog;
+    dialog.setNumerologistContact(QStringLiteral("  +44 20   7946 0000 "));
+    QCOMPARE(dialog.numerologistContact(), QStringLiteral("+44 20 7946 0000"));
+    // An earlier logo, which a refused file leaves alone.
+    const QByteArray earlier = [] {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(10, 10, QImage::Format_RGB32).save(&buffer, "PNG");
+        return png;
+    }();
+    dialog.setLogoPng(earlier);
+    auto *remove = dialog.findChild<QPushButton *>(QStringLiteral("logoRemove"));
+    QVERIFY(remove && remove->isEnabled());
+    auto *preview = dialog.findChild<QLabel *>(QStringLiteral("logoPreview"));
+    QVERIFY(preview);
+
+    QCOMPARE(dialog.chooseLogoFile(path), kept.isValid());
+    if (kept.isValid()) {
+        QVERIFY(dialog.logoPng().startsWith("\x89PNG"));
+        const QImage logo = QImage::fromData(dialog.logoPng());
+        QCOMPARE(logo.size(), kept);
+        QVERIFY(!preview->pixmap(Qt::ReturnByValue).isNull());
+    } else {
+        QCOMPARE(dialog.logoPng(), earlier);
+        QVERIFY2(preview->text().contains(note, Qt::CaseInsensitive), qPrintable(preview->text()));
+    }
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QVERIFY(dialog.logoPng().isEmpty());
+    QVERIFY(!remove->isEnabled());
+    QCOMPARE(preview->text(), QStringLiteral("No logo"));
 }
 
 void TestDialogs::questionAnswers_data()

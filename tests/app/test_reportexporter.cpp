@@ -243,6 +243,8 @@ void TestReportExporter::saveReport_data()
                                                 << "report.html" << true;
     QTest::newRow("forecast shares the numerology report") << int(ForecastPage) << "forecast.html"
                                                            << "forecast.html" << true;
+    QTest::newRow("forecast switched to the year ahead") << int(ForecastPage) << "year.html"
+                                                         << "year.html" << true;
     QTest::newRow("own suffix kept") << int(PsychomatrixPage) << "matrix.htm"
                                      << "matrix.htm" << true;
     QTest::newRow("cancelled") << int(NumerologyPage) << ""
@@ -270,7 +272,13 @@ void TestReportExporter::saveReport()
     QVERIFY(QDir().mkpath(folder));
     m_answer = answer.isEmpty() ? QString() : folder + "/" + answer;
 
+    // The forecast page saves the report its switch shows.
+    const bool yearAhead = QByteArray(QTest::currentDataTag()).contains("year ahead");
+    const QString yearAheadDocument = reportWithPicture("Personal Year", m_picture);
+    m_views->show(CReportViews::YearAhead, yearAheadDocument);
+    m_views->setForecastReport(yearAhead ? CReportViews::YearAhead : CReportViews::Numerology);
     m_exporter->saveReport(page);
+    m_views->setForecastReport(CReportViews::Numerology);
 
     QCOMPARE(m_asked, asked ? QStringList{"Save to HTML | HTML Files (*.html)"} : QStringList());
     const QStringList files = QDir(folder).entryList(QDir::Files);
@@ -284,7 +292,7 @@ void TestReportExporter::saveReport()
     QFile file(folder + "/" + written);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    QCOMPARE(bytes, savedReportHtml(page == PsychomatrixPage ? matrix : numerology));
+    QCOMPARE(bytes, savedReportHtml(page == PsychomatrixPage ? matrix : yearAhead ? yearAheadDocument : numerology));
     QVERIFY(!bytes.contains("file:///"));
 }
 

@@ -1,9 +1,11 @@
 // sorvel-cli clients: each action on a book in a temporary folder, with its
-// output, its exit status and its messages for files that are no book.
+// output, its exit status and its messages for files that are no book; and
+// chart, compat, pdf and batch taking their persons from the book.
 
 #include "clirunner.h"
 
 #include <QJsonArray>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,8 +19,32 @@ private slots:
     void listJson();
     void unusableBooks_data();
     void unusableBooks();
+    void personFromBook_data();
+    void personFromBook();
+    void pdfOfClient();
+    void batchOfBook_data();
+    void batchOfBook();
 
 private:
+    // Adds Ann Bee (id 3) with her partner Tom Bee.
+    void addCouple()
+    {
+        QCOMPARE(clients({"add", "--full", "Ann Bee", "--birth", "1975-07-04", "--partner-full", "Tom Bee",
+                          "--partner-birth", "1972-11-22"})
+                     .out,
+                 QByteArray("3\n"));
+    }
+    // The arguments with "BOOK" the book and names with a dot in the folder.
+    QStringList inFolder(QStringList args) const
+    {
+        for (QString &arg : args) {
+            if (arg == QLatin1String("BOOK"))
+                arg = path(QStringLiteral("book.sqlite"));
+            else if (arg.contains(QLatin1Char('.')) && !arg.startsWith(QLatin1Char('-')))
+                arg = path(arg);
+        }
+        return args;
+    }
     QString path(const QString &name) const { return m_dir->filePath(name); }
     CliRun clients(QStringList args)
     {
@@ -162,6 +188,134 @@ void TestCliClients::unusableBooks()
         QFile file(book);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
+    }
+}
+
+// A person named by --client is the client as kept: the same output as the
+// person typed as options. Wrong ids, books and mixtures are refused with
+// the book's file named, and nothing is made.
+void TestCliClients::personFromBook_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("err");        // a part of standard error
+    QTest::addColumn<QStringList>("sameAs"); // a command printing the same; empty: none
+
+    const QStringList forecast{"--forecast", "2026-01-01"};
+    QTest::newRow("chart") << QStringList{"chart", "--client", "1", "--db", "BOOK"} + forecast << 0 << ""
+                           << QStringList{"chart", "--full", "John Smith", "--birth", "1990-05-17"} + forecast;
+    QTest::newRow("chart keeps the short name")
+        << QStringList{"chart", "--client=2", "--db", "BOOK"} + forecast << 0 << ""
+        << QStringList{"chart", "--full", "Mary Lee", "--short", "Mimi", "--birth", "1983-03-12"} + forecast;
+    QTest::newRow("compat takes the partner")
+        << QStringList{"compat", "--client", "3", "--db", "BOOK"} + forecast << 0 << ""
+        << QStringList{"compat", "--full", "Ann Bee", "--birth", "1975-07-04", "--partner-full", "Tom Bee",
+                       "--partner-birth", "1972-11-22"} + forecast;
+    QTest::newRow("unknown id") << QStringList{"chart", "--client", "9", "--db", "BOOK"} << 1
+                                << "chart: --client 9: no client 9 in " << QStringList();
+    QTest::newRow("pdf of an unknown id")
+        << QStringList{"pdf", "--client", "9", "--db", "BOOK", "--out", "x.pdf"} << 1
+        << "pdf: --client 9: no client 9 in " << QStringList();
+    QTest::newRow("not a number") << QStringList{"chart", "--client", "two", "--db", "BOOK"} << 2
+                                  << "expected a client id" << QStringList();
+    QTest::newRow("book missing") << QStringList{"chart", "--client", "1", "--db", "none.sqlite"} << 1
+                                  << "none.sqlite: there is no client book here" << QStringList();
+    QTest::newRow("not a book") << QStringList{"chart", "--client", "1", "--db", "list.csv"} << 1
+                                << "list.csv: this file is not a client book" << QStringList();
+    QTest::newRow("a name besides") << QStringList{"chart", "--client", "1", "--db", "BOOK", "--full", "Ann"} << 2
+                                    << "--client replaces --full" << QStringList();
+    QTest::newRow("a file besides") << QStringList{"chart", "--client", "1", "--db", "BOOK", "--person", "p.num"}
+                                    << 2 << "give one" << QStringList();
+    QTest::newRow("a book without client")
+        << QStringList{"chart", "--db", "BOOK", "--full", "Ann", "--birth", "2000-01-01"} << 2
+        << "--client is missing" << QStringList();
+    QTest::newRow("no partner to compare") << QStringList{"compat", "--client", "1", "--db", "BOOK"} << 2
+                                           << "the client has no partner" << QStringList();
+}
+
+void TestCliClients::personFromBook()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, err);
+    QFETCH(QStringList, sameAs);
+    addCouple();
+    const CliRun run = runCli(inFolder(args));
+    QTEST(run.exitCode, "exit");
+    QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    if (!sameAs.isEmpty()) {
+        const CliRun typed = runCli(sameAs);
+        QCOMPARE(typed.exitCode, 0);
+        QVERIFY(!run.out.isEmpty());
+        QCOMPARE(run.out, typed.out);
+    }
+    // A failed run makes nothing: no PDF, no new book.
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("x.pdf"))));
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("none.sqlite"))));
+}
+
+// The PDF of a client holds the client's partner from the book.
+void TestCliClients::pdfOfClient()
+{
+    QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(),
+             "pdftotext not found: install poppler-utils (scripts/setup-debian.sh)");
+    addCouple();
+    const QString pdf = path(QStringLiteral("ann.pdf"));
+    const CliRun run = runCli({"pdf", "--client", "3", "--db", path(QStringLiteral("book.sqlite")), "--reports",
+                               "numerology,compat", "--out", pdf});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QProcess text;
+    text.start(QStandardPaths::findExecutable("pdftotext"), {pdf, "-"});
+    QVERIFY(text.waitForFinished(-1));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QVERIFY2(words.contains(QStringLiteral("Numerology Compatibility Report")), qPrintable(words.left(400)));
+    QVERIFY2(words.contains(QStringLiteral("TOM BEE"), Qt::CaseInsensitive), qPrintable(words.left(400)));
+}
+
+// batch --clients: a file for each client the search finds, named as for a
+// list; a search that finds nobody writes nothing.
+void TestCliClients::batchOfBook_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<QStringList>("files"); // in the out folder, sorted
+
+    const QStringList book{"--db", "BOOK", "--out", "out.d"};
+    QTest::newRow("all") << QStringList{"batch", "--clients"} + book << 0 << ""
+                         << QStringList{"Ann_Bee.json", "John_Smith.json", "Mary_Lee.json"};
+    QTest::newRow("by name") << QStringList{"batch", "--clients", "--find", "mimi"} + book << 0 << ""
+                             << QStringList{"Mary_Lee.json"};
+    QTest::newRow("by Life Path") << QStringList{"batch", "--clients", "--find", "lp:5"} + book << 0 << ""
+                                  << QStringList{"John_Smith.json"};
+    QTest::newRow("as html") << QStringList{"batch", "--clients", "--find", "1983", "--format", "html"} + book << 0
+                             << "" << QStringList{"Mary_Lee.html"};
+    QTest::newRow("finds nobody") << QStringList{"batch", "--clients", "--find", "zed"} + book << 1
+                                  << "no client matches --find; nothing was written" << QStringList();
+    QTest::newRow("bad search") << QStringList{"batch", "--clients", "--find", "lp:10"} + book << 2 << "lp:10"
+                                << QStringList();
+    QTest::newRow("no book") << QStringList{"batch", "--clients", "--db", "none.sqlite", "--out", "out.d"} << 1
+                             << "there is no client book here" << QStringList();
+    QTest::newRow("list and book") << QStringList{"batch", "--clients", "list.csv"} + book << 2
+                                   << "in place of the list" << QStringList();
+    QTest::newRow("search without book") << QStringList{"batch", "list.csv", "--find", "x", "--out", "out.d"} << 2
+                                         << "--find chooses from the book of --clients" << QStringList();
+}
+
+void TestCliClients::batchOfBook()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, err);
+    QFETCH(QStringList, files);
+    addCouple();
+    const CliRun run = runCli(inFolder(args));
+    QTEST(run.exitCode, "exit");
+    QVERIFY2(QString::fromUtf8(run.err).contains(err), run.err.constData());
+    QCOMPARE(QDir(path(QStringLiteral("out.d"))).entryList(QDir::Files, QDir::Name), files);
+    // Each client's file is the client's chart, as chart --client prints it.
+    if (files.contains(QStringLiteral("Mary_Lee.json"))) {
+        QFile mary(path(QStringLiteral("out.d/Mary_Lee.json")));
+        QVERIFY(mary.open(QIODevice::ReadOnly));
+        QCOMPARE(mary.readAll(), runCli({"chart", "--client", "2", "--db", path(QStringLiteral("book.sqlite"))}).out);
     }
 }
 

@@ -85,6 +85,9 @@ void TestCliPrograms::commandsReachTheirProgram_data()
     const QString out = m_dir.filePath(QStringLiteral("alone.png"));
     QTest::newRow("chart") << QStringList{"chart"} + person << "sorvel-cli-core";
     QTest::newRow("matrix") << QStringList{"matrix"} + person << "sorvel-cli-core";
+    // The client book needs Qt SQL, which the text program does not load.
+    QTest::newRow("chart of a client") << QStringList{"chart", "--client", "3"} << "sorvel-cli-draw";
+    QTest::newRow("compat of a client, joined") << QStringList{"compat", "--client=3"} << "sorvel-cli-draw";
     QTest::newRow("texts") << QStringList{"texts", "dump", "x.dat"} << "sorvel-cli-core";
     QTest::newRow("plain QR Code") << QStringList{"barcode", "--kind", "0", "--text", "HELLO", "--out", out}
                                    << "";

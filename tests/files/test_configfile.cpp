@@ -53,6 +53,8 @@ static AppConfig changedConfig()
     config.dayFirstDates = true;
     config.masterMode = 1;
     config.numerologist = QStringLiteral("Ada");
+    config.numerologistContact = QStringLiteral("tel");
+    config.logoPng = QByteArray("\x89PNG");
     return config;
 }
 
@@ -72,10 +74,12 @@ static void compareConfigs(const AppConfig &actual, const AppConfig &expected)
     QCOMPARE(actual.dayFirstDates, expected.dayFirstDates);
     QCOMPARE(actual.masterMode, 0);
     QCOMPARE(actual.numerologist, expected.numerologist);
+    QCOMPARE(actual.numerologistContact, expected.numerologistContact);
+    QCOMPARE(actual.logoPng, expected.logoPng);
 }
 
 // The values in file order, for the tables of partly read streams.
-enum ReadUpTo { NOTHING, LAST_CHECK, OPTIONS, SKIP_GUIDE, STYLE, DAY_FIRST, MASTER_MODE, NUMEROLOGIST };
+enum ReadUpTo { NOTHING, LAST_CHECK, OPTIONS, SKIP_GUIDE, STYLE, DAY_FIRST, MASTER_MODE, NUMEROLOGIST, CONTACT, LOGO };
 
 // The changed configuration's first `count` values over the defaults.
 static AppConfig partlyRead(int count)
@@ -94,11 +98,16 @@ static AppConfig partlyRead(int count)
         config.dayFirstDates = changed.dayFirstDates;
     if (count >= NUMEROLOGIST)
         config.numerologist = changed.numerologist;
+    if (count >= CONTACT)
+        config.numerologistContact = changed.numerologistContact;
+    if (count >= LOGO)
+        config.logoPng = changed.logoPng;
     return config;
 }
 
 // A stream of the given values in the file's order, made without writeConfig.
-static QByteArray stream(const QString &tag, const QByteArray *options, bool withNumerologist)
+static QByteArray stream(const QString &tag, const QByteArray *options, bool withNumerologist,
+                         bool withContactAndLogo = true)
 {
     const AppConfig c = changedConfig();
     QByteArray bytes;
@@ -110,6 +119,8 @@ static QByteArray stream(const QString &tag, const QByteArray *options, bool wit
     out << c.skipGuideDialog << qint32(c.styleIndex) << c.dayFirstDates << qint32(c.masterMode);
     if (withNumerologist)
         out << c.numerologist;
+    if (withNumerologist && withContactAndLogo)
+        out << c.numerologistContact << c.logoPng;
     return bytes;
 }
 
@@ -145,8 +156,10 @@ void TestConfigFile::streamLayout()
                           "\0\0\0\x03"           // style index
                           "\x01"                 // day-first dates
                           "\0\0\0\x01"           // master mode, as held
-                          "\0\0\0\x06\0A\0d\0a", // numerologist
-                          30);
+                          "\0\0\0\x06\0A\0d\0a" // numerologist
+                          "\0\0\0\x06\0t\0e\0l" // contact line
+                          "\0\0\0\x04\x89PNG",   // logo
+                          48);
     QCOMPARE(bytes.mid(26 + 9), rest);
 }
 
@@ -201,7 +214,8 @@ void TestConfigFile::truncatedStream_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("readUpTo");
     // Offsets: tag 0-25, last check 26-34, options 35-44, skip guide 45,
-    // style 46-49, day first 50, master mode 51-54, numerologist 55-64.
+    // style 46-49, day first 50, master mode 51-54, numerologist 55-64,
+    // contact 65-74, logo 75-82.
     QTest::newRow("tag only") << 26 << int(NOTHING);
     QTest::newRow("inside the last check") << 30 << int(NOTHING);
     QTest::newRow("after the last check") << 35 << int(LAST_CHECK);
@@ -214,7 +228,11 @@ void TestConfigFile::truncatedStream_data()
     QTest::newRow("inside the master mode") << 53 << int(DAY_FIRST);
     QTest::newRow("after the master mode") << 55 << int(MASTER_MODE);
     QTest::newRow("inside the numerologist") << 61 << int(MASTER_MODE);
-    QTest::newRow("whole") << 65 << int(NUMEROLOGIST);
+    QTest::newRow("after the numerologist") << 65 << int(NUMEROLOGIST);
+    QTest::newRow("inside the contact") << 70 << int(NUMEROLOGIST);
+    QTest::newRow("after the contact") << 75 << int(CONTACT);
+    QTest::newRow("inside the logo") << 81 << int(CONTACT);
+    QTest::newRow("whole") << 83 << int(LOGO);
 }
 
 void TestConfigFile::truncatedStream()
@@ -222,7 +240,7 @@ void TestConfigFile::truncatedStream()
     QFETCH(int, length);
     QFETCH(int, readUpTo);
     const QByteArray whole = writeConfig(changedConfig());
-    QCOMPARE(whole.size(), 65);
+    QCOMPARE(whole.size(), 83);
     compareConfigs(readConfig(whole.left(length), ConfigVersion::Current), partlyRead(readUpTo));
 }
 
@@ -231,8 +249,18 @@ void TestConfigFile::fileWithoutNumerologist()
 {
     AppConfig expected = changedConfig();
     expected.numerologist.clear();
+    expected.numerologistContact.clear();
+    expected.logoPng.clear();
     compareConfigs(readConfig(stream("TRUVNUMFILE", &CHANGED_OPTIONS, false), ConfigVersion::Current),
                    expected);
+    // One written with the name but before the contact line and the logo:
+    // everything it has is read, and the new values keep their defaults.
+    expected.numerologist = changedConfig().numerologist;
+    compareConfigs(readConfig(stream("TRUVNUMFILE", &CHANGED_OPTIONS, true, false), ConfigVersion::Current),
+                   expected);
+    // And one with them all reads them all.
+    compareConfigs(readConfig(stream("TRUVNUMFILE", &CHANGED_OPTIONS, true, true), ConfigVersion::Current),
+                   changedConfig());
 }
 
 void TestConfigFile::choiceOfFile()
@@ -251,6 +279,8 @@ void TestConfigFile::choiceOfFile()
     AppConfig fromPrevious = changedConfig();
     fromPrevious.options = CalcOptions();
     fromPrevious.numerologist.clear();
+    fromPrevious.numerologistContact.clear();
+    fromPrevious.logoPng.clear();
     compareConfigs(loadConfig(current, previous), fromPrevious);
 
     // This version's file wins once it can be opened ...

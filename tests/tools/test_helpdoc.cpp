@@ -149,7 +149,7 @@ void TestHelpDoc::completion_data()
     QTest::newRow("second word") << "sorvel-cli texts "
                                  << "encode decode";
     QTest::newRow("a command's options") << "sorvel-cli batch --f"
-                                         << "--forecast --format --force";
+                                         << "--forecast --format --force --find";
     QTest::newRow("choices of a value") << "sorvel-cli batch --format "
                                         << "json html pdf";
     QTest::newRow("choices, started") << "sorvel-cli chart --vowels u"

@@ -1,22 +1,34 @@
 #include "csettingsdlg.h"
 
+#include "files/configfile.h"
+#include "files/regularfilereader.h"
+
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
-// The practitioner's name row sits between the options and the buttons; the
-// dialog is that much taller than the options alone need.
+// The practitioner's rows (name, contact line, logo) sit between the options
+// and the buttons; the dialog is that much taller than the options alone need.
 const int NAME_ROW_HEIGHT = 40;
+const int CONTACT_ROW_HEIGHT = 32;
+const int LOGO_ROW_HEIGHT = 60;
+// A picture file larger than this is not a logo.
+const qint64 MAX_LOGO_FILE_BYTES = 32 * 1024 * 1024;
 } // namespace
 
 CSettingsDlg::CSettingsDlg(QWidget *parent)
     : QDialog(parent)
 {
-    const int below = NAME_ROW_HEIGHT; // everything under the options moves down by this
+    // everything under the options moves down by this
+    const int below = NAME_ROW_HEIGHT + CONTACT_ROW_HEIGHT + LOGO_ROW_HEIGHT;
     auto *buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     buttonBox->setObjectName(QStringLiteral("buttonBox"));
     buttonBox->setGeometry(50, 330 + below, 341, 32);
@@ -48,6 +60,29 @@ CSettingsDlg::CSettingsDlg(QWidget *parent)
     numerologistEdit->setObjectName(QStringLiteral("numerologistEdit"));
     numerologistEdit->setGeometry(124, 330, 256, 24);
     numerologistEdit->setPlaceholderText(QStringLiteral("Your name on printed charts"));
+    label("contactLabel", QStringLiteral("Contact:"), QRect(20, 365, 100, 20));
+    contactEdit = new QLineEdit(this);
+    contactEdit->setObjectName(QStringLiteral("contactEdit"));
+    contactEdit->setGeometry(124, 362, 256, 24);
+    contactEdit->setPlaceholderText(QStringLiteral("Telephone, e-mail or web site"));
+    label("logoLabel", QStringLiteral("Logo:"), QRect(20, 397, 100, 20));
+    logoPreview = label("logoPreview", QString(), QRect(124, 394, 120, 50));
+    logoPreview->setAlignment(Qt::AlignCenter);
+    logoPreview->setWordWrap(true);
+    auto *logoChoose = new QPushButton(QStringLiteral("Choose..."), this);
+    logoChoose->setObjectName(QStringLiteral("logoChoose"));
+    logoChoose->setGeometry(252, 394, 128, 24);
+    connect(logoChoose, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose Your Logo"), QDir::homePath(),
+                                                          QStringLiteral("Pictures (*.png *.jpg *.jpeg *.bmp *.gif)"));
+        if (!path.isEmpty())
+            chooseLogoFile(path);
+    });
+    logoRemove = new QPushButton(QStringLiteral("Remove"), this);
+    logoRemove->setObjectName(QStringLiteral("logoRemove"));
+    logoRemove->setGeometry(252, 420, 128, 24);
+    connect(logoRemove, &QPushButton::clicked, this, [this] { setLogoPng(QByteArray()); });
+    showLogo();
 
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("CSettingsDlg"));
@@ -118,3 +153,48 @@ bool CSettingsDlg::dayFirstDates() const { return checkBoxDateFormat->isChecked(
 void CSettingsDlg::setMasterMode(int mode) { checkBoxNameEMM->setChecked(mode == 1); }
 void CSettingsDlg::setNumerologist(const QString &name) { numerologistEdit->setText(name); }
 QString CSettingsDlg::numerologist() const { return numerologistEdit->text().simplified(); }
+void CSettingsDlg::setNumerologistContact(const QString &line) { contactEdit->setText(line); }
+QString CSettingsDlg::numerologistContact() const { return contactEdit->text().simplified(); }
+
+void CSettingsDlg::setLogoPng(const QByteArray &png)
+{
+    m_logoPng = png;
+    showLogo();
+}
+
+bool CSettingsDlg::chooseLogoFile(const QString &path)
+{
+    const FileReadResult file = readRegularFile(path, MAX_LOGO_FILE_BYTES);
+    QImage picture;
+    if (file.status == FileReadResult::Ok)
+        picture = QImage::fromData(file.bytes);
+    if (picture.isNull()) {
+        showLogo(file.status == FileReadResult::Ok ? QStringLiteral("Not a picture this program can read")
+                                                   : file.reason);
+        return false;
+    }
+    // Kept small: the configuration carries it, and a cover shows it small.
+    if (picture.width() > MAX_LOGO_SIDE || picture.height() > MAX_LOGO_SIDE)
+        picture = picture.scaled(MAX_LOGO_SIDE, MAX_LOGO_SIDE, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+        showLogo(QStringLiteral("The picture could not be kept"));
+        return false;
+    }
+    setLogoPng(png);
+    return true;
+}
+
+void CSettingsDlg::showLogo(const QString &note)
+{
+    const QImage logo = QImage::fromData(m_logoPng);
+    logoRemove->setEnabled(!logo.isNull());
+    if (!note.isEmpty() || logo.isNull()) {
+        logoPreview->setPixmap(QPixmap());
+        logoPreview->setText(note.isEmpty() ? QStringLiteral("No logo") : note);
+        return;
+    }
+    logoPreview->setPixmap(
+        QPixmap::fromImage(logo.scaled(logoPreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}

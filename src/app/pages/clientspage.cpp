@@ -6,6 +6,7 @@
 #include "clients/clienttablemodel.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -13,12 +14,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +53,7 @@ CClientsPage::CClientsPage(const CSkinManager *skin, QWidget *parent)
     setObjectName(QStringLiteral("clientsPage"));
     m_ask = [this](const QString &title, const QString &text) { return askQuestion(m_skin, title, text, this); };
     m_tell = [this](const QString &title, const QString &text) { QMessageBox::warning(this, title, text); };
+    m_inform = [this](const QString &title, const QString &text) { QMessageBox::information(this, title, text); };
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
@@ -184,7 +189,7 @@ void CClientsPage::buildButtons()
         {"Open", "clientsOpen", nullptr},
         {"Delete", "clientsDelete", &CClientsPage::deleteCurrentClient},
         {"Import...", "clientsImport", &CClientsPage::importFiles},
-        {"Export...", "clientsExport", &CClientsPage::exportSelection},
+        {"Export...", "clientsExport", nullptr},
         {"Close", "clientsClose", nullptr},
     };
     for (const PageButton &spec : BUTTONS) {
@@ -201,6 +206,13 @@ void CClientsPage::buildButtons()
             openClientAt(index.row());
     });
     connect(m_buttons.last(), &QPushButton::clicked, this, &QWidget::hide);
+    // Export offers the two forms a book leaves in.
+    auto *exportMenu = new QMenu(this);
+    exportMenu->setObjectName(QStringLiteral("clientsExportMenu"));
+    exportMenu->addAction(QStringLiteral("Client list (CSV)..."), this, &CClientsPage::exportCsv);
+    exportMenu->addAction(QStringLiteral("Person files (.num), one per client..."), this,
+                          &CClientsPage::exportPersonFiles);
+    m_buttons.at(4)->setMenu(exportMenu);
 }
 
 void CClientsPage::applyStyle()
@@ -445,19 +457,72 @@ void CClientsPage::importFiles()
     m_tell(QStringLiteral("Import Clients"), text);
 }
 
-void CClientsPage::exportSelection()
+QVector<qint64> CClientsPage::exportedClients() const
+{
+    QVector<qint64> ids;
+    if (!m_book || !m_book->isOpen())
+        return ids;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        ids << m_model->clientId(index.row());
+    std::sort(ids.begin(), ids.end());
+    if (ids.isEmpty()) {
+        for (const ClientSummary &row : m_book->find(ClientFilter()))
+            ids << row.id;
+        std::sort(ids.begin(), ids.end());
+    }
+    return ids;
+}
+
+bool CClientsPage::exportCsvTo(const QString &path)
+{
+    const QVector<qint64> ids = exportedClients();
+    if (ids.isEmpty())
+        return false;
+    QString error;
+    if (!::exportCsv(*m_book, path, ids, &error)) {
+        m_tell(QStringLiteral("Export Clients"), path + QStringLiteral(": ") + error);
+        return false;
+    }
+    return true;
+}
+
+bool CClientsPage::exportPersonFilesTo(const QString &folder)
+{
+    const QVector<qint64> ids = exportedClients();
+    if (ids.isEmpty())
+        return false;
+    QStringList written;
+    QString error;
+    const bool done = ::exportPersonFiles(*m_book, folder, ids, &written, &error);
+    QString text = (written.size() == 1 ? QStringLiteral("1 person file written to %1.")
+                                        : QStringLiteral("%1 person files written to %2.").arg(written.size()))
+                       .arg(QDir::toNativeSeparators(folder));
+    if (!done) {
+        m_tell(QStringLiteral("Export Clients"), text + QStringLiteral("\nStopped at %1").arg(error));
+        return false;
+    }
+    m_inform(QStringLiteral("Export Clients"), text);
+    return true;
+}
+
+void CClientsPage::exportCsv()
 {
     if (!ensureOpen())
         return;
-    QVector<qint64> ids;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        ids << m_model->clientId(index.row());
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Clients"),
                                                       QStringLiteral("clients.csv"),
                                                       QStringLiteral("Client lists (*.csv)"));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        exportCsvTo(path);
+}
+
+void CClientsPage::exportPersonFiles()
+{
+    if (!ensureOpen())
         return;
-    QString error;
-    if (!exportCsv(*m_book, path, ids, &error))
-        m_tell(QStringLiteral("Export Clients"), path + QStringLiteral(": ") + error);
+    // Files already in the folder are kept; new ones take a counter.
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Export Clients as Person Files"), QDir::homePath());
+    if (!folder.isEmpty())
+        exportPersonFilesTo(folder);
 }

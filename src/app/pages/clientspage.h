@@ -47,7 +47,12 @@ public:
     void setInputSource(std::function<PersonInput()> source) { m_input = std::move(source); }
     // Replaces the skinned question and message boxes (tests).
     void setAsk(Ask ask) { m_ask = std::move(ask); }
-    void setTell(Tell tell) { m_tell = std::move(tell); }
+    // (Both the warnings and the plain news, such as an export's count.)
+    void setTell(Tell tell)
+    {
+        m_tell = tell;
+        m_inform = std::move(tell);
+    }
     // The options the cached Life Path and Expression follow.
     void setCalculation(const CalcOptions &options, int masterMode);
 
@@ -67,6 +72,13 @@ public:
     void deleteCurrentClient();
     void addNote(const QString &text);
     void addConsultation(const QDate &held, const QString &topic, const QString &notes);
+    // The clients chosen in the table, or the whole book when none is
+    // chosen, in id order; empty when the book is not open.
+    QVector<qint64> exportedClients() const;
+    // Export of those clients, as the Export menu's entries do once the file
+    // or folder is chosen; a failure is told. False when nothing was written.
+    bool exportCsvTo(const QString &path);
+    bool exportPersonFilesTo(const QString &folder);
 
 signals:
     // The client to put into the input, as typed.
@@ -84,7 +96,8 @@ private:
     void buildButtons();
     void showClient(qint64 id);
     void importFiles();
-    void exportSelection();
+    void exportCsv();
+    void exportPersonFiles();
     void tellBookError();
 
     const CSkinManager *m_skin;
@@ -95,6 +108,7 @@ private:
     std::function<PersonInput()> m_input;
     Ask m_ask;
     Tell m_tell;
+    Tell m_inform;
 
     ClientTableModel *m_model = nullptr;
     QLabel *m_title = nullptr;
