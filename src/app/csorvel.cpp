@@ -537,7 +537,8 @@ void CSorvel::showPage(int page)
 
     m_animator->slideTo(page, size(), true);
     m_markAnimation->stop();
-    m_markAnimation->setEndValue(QRect(0, moduleButtonY(page), 165, 80));
+    const int buttonHeight = moduleButtonHeight(size());
+    m_markAnimation->setEndValue(QRect(0, moduleButtonY(page, buttonHeight), 165, buttonHeight));
     m_markAnimation->start();
     for (int i = 0; i < PAGE_COUNT; ++i) {
         m_moduleButtons[i]->setProperty("current", i == page);
@@ -572,6 +573,7 @@ void CSorvel::layoutWindow()
     const QRect report = reportRect(m_currentPage, window);
 
     m_moduleScroll->setGeometry(moduleColumnRect(window));
+    placeModuleButtons(moduleButtonHeight(window));
     if (m_frameAnimation->state() != QAbstractAnimation::Running)
         m_reports->frame()->setGeometry(reportFrameRect(report));
     if (QWidget *view = pageReportView(m_currentPage))
@@ -595,6 +597,18 @@ void CSorvel::layoutWindow()
     dayText->setAnchor(QPoint(w - dayText->width() - 177, h - 107));
     if (m_splash)
         m_splash->setGeometry(centralWidget()->rect());
+}
+
+// The column shrinks its buttons to show all nine where it can.
+void CSorvel::placeModuleButtons(int buttonHeight)
+{
+    m_moduleColumn->setFixedSize(170, PAGE_COUNT * buttonHeight);
+    for (int page = 0; page < PAGE_COUNT; ++page) {
+        m_moduleButtons[page]->setGeometry(0, moduleButtonY(page, buttonHeight), 165, buttonHeight);
+        m_moduleButtons[page]->setIconSize(moduleIconSize(buttonHeight));
+    }
+    if (m_markAnimation->state() != QAbstractAnimation::Running)
+        m_selectionMark->setGeometry(0, moduleButtonY(m_currentPage, buttonHeight), 165, buttonHeight);
 }
 
 // --- name button, overlay ------------------------------------------------------
