@@ -2,6 +2,7 @@
 
 #include "app/cdateedit.h"
 #include "app/datetyping.h"
+#include "app/namefield.h"
 #include "app/cimagebutton.h"
 #include "app/cskinmanager.h"
 #include "engine/cnumerology.h"
@@ -143,7 +144,7 @@ QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QStrin
     field->setGeometry(x, 30, width, 25);
     field->setToolTip(toolTip);
     field->setPlaceholderText(toolTip);
-    field->setMaxLength(MAX_NAME_LENGTH);
+    limitNameField(field, m_skin);
     connect(field, &QLineEdit::returnPressed, this, &CInputOverlay::applyRequested);
     return field;
 }
