@@ -12,6 +12,7 @@
 #include "app/cinputoverlay.h"
 #include "app/cskinmanager.h"
 #include "app/dialogs/caboutdlg.h"
+#include "app/dialogs/cinfodlg.h"
 #include "app/dialogs/cmanualview.h"
 #include "app/dialogs/csettingsdlg.h"
 #include "app/dialogs/explanationdialog.h"
@@ -31,6 +32,7 @@
 #include "app/reportviews.h"
 #include "app/updatecheck.h"
 #include "designer/creportcreator.h"
+#include "designer/designerquestion.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
@@ -125,6 +127,11 @@ CSorvel::CSorvel(QWidget *parent)
 void CSorvel::buildSkinAndNetwork()
 {
     m_skin = new CSkinManager(imageFolder(), this);
+    // The designer asks before deleting in the window's skinned question,
+    // with its buttons in the same order.
+    setDesignerQuestion([skin = m_skin](QWidget *parent, const QString &title, const QString &text) {
+        return askQuestion(skin, title, text, parent) == 0;
+    });
     m_network = new QNetworkAccessManager(this);
     connect(m_network, &QNetworkAccessManager::finished, this, &CSorvel::replyFinished);
     m_updateCheck = new CUpdateCheck(m_network, QUrl(QLatin1String(Links::UPDATE_ENDPOINT)), this);
@@ -229,6 +236,7 @@ CSorvel::~CSorvel()
 {
     OnSaveFile(true);
     saveConfig();
+    setDesignerQuestion({});
 }
 
 // --- what tests read ----------------------------------------------------------
