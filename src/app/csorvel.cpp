@@ -615,8 +615,11 @@ void CSorvel::placeModuleButtons(int buttonHeight)
         m_moduleButtons[page]->setGeometry(0, moduleButtonY(page, buttonHeight), 165, buttonHeight);
         m_moduleButtons[page]->setIconSize(moduleIconSize(buttonHeight));
     }
-    if (m_markAnimation->state() != QAbstractAnimation::Running)
-        m_selectionMark->setGeometry(0, moduleButtonY(m_currentPage, buttonHeight), 165, buttonHeight);
+    const QRect mark(0, moduleButtonY(m_currentPage, buttonHeight), 165, buttonHeight);
+    if (m_markAnimation->state() == QAbstractAnimation::Running)
+        m_markAnimation->setEndValue(mark);
+    else
+        m_selectionMark->setGeometry(mark);
 }
 
 // --- name button, overlay ------------------------------------------------------

@@ -10,6 +10,8 @@
 #include "app/calculationdriver.h"
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
+#include "app/dialogs/cinfodlg.h"
+#include "designer/designerquestion.h"
 #include "nostartuptimer.h"
 #include "app/myqwebengineview.h"
 #include "app/openlink.h"
@@ -33,6 +35,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -91,6 +94,9 @@ private slots:
     void nameButtonGlowRests();
     void pagesFitTheWindow_data();
     void pagesFitTheWindow();
+    void everyPageButtonShows_data();
+    void everyPageButtonShows();
+    void designerAsksInTheSkinnedQuestion();
     void typingFillsTheOverlayPanels();
     void clickingALetterSwapsItsMark();
     void optionChangeDiscardsHandMarks();
@@ -262,6 +268,55 @@ void TestCSorvel::pagesFitTheWindow()
             if (!drawerAndToday(shown[i].first, shown[j].first))
                 QVERIFY2(!shown[i].second.intersects(shown[j].second),
                          qPrintable(describe(shown[i]) + " overlaps " + describe(shown[j])));
+}
+
+void TestCSorvel::everyPageButtonShows_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("buttonHeight");
+    QTest::newRow("1024x700") << QSize(1024, 700) << 60;
+    QTest::newRow("1100x700, the first size") << QSize(1100, 700) << 60;
+    QTest::newRow("1440x900") << QSize(1440, 900) << 80;
+}
+
+// All nine page buttons lie in the column's visible part, not below it.
+void TestCSorvel::everyPageButtonShows()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, buttonHeight);
+    m_window->resize(size);
+    m_window->finishSliding(); // lays the hidden window out
+    auto *scroll = m_window->findChild<QScrollArea *>(QStringLiteral("moduleScroll"));
+    QVERIFY(scroll);
+    // The column starts at the scroll area's top (it has no frame).
+    const QRect visible(0, 0, 170, scroll->height());
+    const QList<QPushButton *> buttons = m_window->findChildren<QPushButton *>(QStringLiteral("moduleButton"));
+    QCOMPARE(buttons.size(), 9);
+    for (QPushButton *button : buttons) {
+        QCOMPARE(button->height(), buttonHeight);
+        QVERIFY2(visible.contains(button->geometry()), qPrintable(button->text()));
+    }
+    // The selection mark covers the current page's button.
+    auto *mark = m_window->findChild<QLabel *>(QStringLiteral("selectionMark"));
+    QVERIFY(mark);
+    QTRY_COMPARE(mark->height(), buttonHeight);
+}
+
+// The designer's questions come in the window's skinned dialog, with "No"
+// left of "Yes" as the window's own.
+void TestCSorvel::designerAsksInTheSkinnedQuestion()
+{
+    for (const bool yes : {true, false}) {
+        QTimer::singleShot(0, [yes] {
+            auto *question = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget());
+            QVERIFY(question);
+            CInfoDlg *content = question->content();
+            QCOMPARE(content->okButton()->text(), QStringLiteral("Yes"));
+            QVERIFY(content->cancelButton()->x() < content->okButton()->x());
+            (yes ? content->okButton() : content->cancelButton())->click();
+        });
+        QCOMPARE(askDesignerQuestion(m_window, QStringLiteral("Question"), QStringLiteral("Delete?")), yes);
+    }
 }
 
 // The name button glows for half a minute (thirty one-second halves), then
