@@ -726,6 +726,7 @@ void CSorvel::initStyle()
     m_petPage->applyStyle(m_skin);
     m_advisorPage->applyStyle(m_skin);
     m_chartPage->applyStyle(m_skin);
+    m_skin->applyStyle(m_reports->guideBack(), CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_nameButton, CSkinManager::KIND_NAME_BUTTON);
     // The glow rises from the skin's button colour by twenty steps of brightness.
     const QColor rest = m_skin->mapColor("#44372f");

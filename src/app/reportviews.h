@@ -17,6 +17,7 @@
 #include <QString>
 
 class MyQWebEngineView;
+class QPushButton;
 class QWidget;
 
 class CReportViews : public QObject
@@ -48,6 +49,9 @@ public:
     explicit CReportViews(QWidget *parent);
 
     QWidget *frame() const { return m_frame; }
+    // "Back" in the Guide page's left column: back to the manual page a
+    // link came from; shown with the guide only, enabled when there is one.
+    QPushButton *guideBack() const { return m_guideBack; }
     // The report's view; null while its page was never shown.
     MyQWebEngineView *view(Report report) const { return m_views[report]; }
     // The report a page shows; -1 for the chart page, which has none.
@@ -79,6 +83,7 @@ private:
     void shownViewLoaded();
 
     QWidget *m_frame;
+    QPushButton *m_guideBack;
     MyQWebEngineView *m_views[REPORT_COUNT] = {};
     QString m_documents[REPORT_COUNT];
     QString m_shown[REPORT_COUNT];

@@ -36,6 +36,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -97,6 +98,7 @@ private slots:
     void everyPageButtonShows_data();
     void everyPageButtonShows();
     void designerAsksInTheSkinnedQuestion();
+    void guidePageHasBack();
     void typingFillsTheOverlayPanels();
     void clickingALetterSwapsItsMark();
     void optionChangeDiscardsHandMarks();
@@ -317,6 +319,40 @@ void TestCSorvel::designerAsksInTheSkinnedQuestion()
         });
         QCOMPARE(askDesignerQuestion(m_window, QStringLiteral("Question"), QStringLiteral("Delete?")), yes);
     }
+}
+
+// The Guide page's "Back" shows with the guide only and takes a followed
+// link back.
+void TestCSorvel::guidePageHasBack()
+{
+    auto *back = m_window->findChild<QPushButton *>(QStringLiteral("guideBack"));
+    QVERIFY(back);
+    QVERIFY(back->isHidden());
+    m_window->OnCtrlButGuide();
+    QVERIFY(!back->isHidden());
+    QVERIFY(!back->isEnabled());
+
+    QTemporaryDir folder;
+    const auto write = [&](const QString &name) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<p>" + name.toUtf8() + "</p>");
+    };
+    write(QStringLiteral("a.html"));
+    write(QStringLiteral("b.html"));
+    auto *view = qobject_cast<QWebEngineView *>(m_window->pageReportView(8));
+    QVERIFY(view);
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    view->load(QUrl::fromLocalFile(folder.filePath(QStringLiteral("a.html"))));
+    QVERIFY(loaded.wait(60000));
+    view->load(QUrl::fromLocalFile(folder.filePath(QStringLiteral("b.html"))));
+    QVERIFY(loaded.wait(60000));
+    QTRY_VERIFY(back->isEnabled());
+    back->click();
+    QTRY_COMPARE(view->url(), QUrl::fromLocalFile(folder.filePath(QStringLiteral("a.html"))));
+
+    m_window->OnCtrlButNumer();
+    QVERIFY(back->isHidden());
 }
 
 // The name button glows for half a minute (thirty one-second halves), then
