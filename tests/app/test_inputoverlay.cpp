@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -29,6 +30,8 @@ private slots:
     void cutAtWord_data();
     void cutAtWord();
     void pastedLongNameIsCutAtAWordAndSaidSo();
+    void recentButtonsFitTheirText_data();
+    void recentButtonsFitTheirText();
 };
 
 void TestInputOverlay::opaqueInEverySkin_data()
@@ -175,6 +178,45 @@ void TestInputOverlay::pastedLongNameIsCutAtAWordAndSaidSo()
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(edit->text(), QStringLiteral("Ann Lee"));
     QVERIFY(notice->isHidden());
+}
+
+void TestInputOverlay::recentButtonsFitTheirText_data()
+{
+    QTest::addColumn<QString>("fullName");
+    QTest::addColumn<QString>("partner");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("short") << "Ann Lee" << "" << false;
+    QTest::newRow("long name") << "Maximiliana Alexandrina Theodora Evangeline" << "" << true;
+    QTest::newRow("long partner") << "Ann Lee" << "Bartholomew Featherstonehaugh Wolfeschlegel" << true;
+}
+
+// Each line of a recent button fits inside the skin's padding and frame in
+// the skin's bold font; a shortened one ends in dots, and the tool tip has
+// the whole text.
+void TestInputOverlay::recentButtonsFitTheirText()
+{
+    QFETCH(QString, fullName);
+    QFETCH(QString, partner);
+    QFETCH(bool, shortened);
+    CSkinManager skins{QString()};
+    CInputOverlay overlay(&skins, QImage(), nullptr);
+    overlay.applyStyle();
+    RecentEntry entry;
+    entry.fullName = fullName;
+    entry.birthDate = QDate(1987, 11, 29);
+    entry.partnerFullName = partner;
+    overlay.setRecentEntries({entry});
+    auto *button = overlay.findChild<QPushButton *>(QStringLiteral("recentButton"));
+    QVERIFY(button);
+    button->ensurePolished();
+    const QFontMetrics metrics(button->font());
+    QVERIFY(button->font().bold()); // the sheet's font, not the default one
+    const QStringList lines = button->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), partner.isEmpty() ? 2 : 3);
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= button->width() - 2 * (12 + 1), qPrintable(line));
+    QCOMPARE(button->text().contains(QChar(0x2026)), shortened);
+    QVERIFY(button->toolTip().startsWith(fullName + QLatin1Char('\n')));
 }
 
 QTEST_MAIN(TestInputOverlay)
