@@ -2,6 +2,7 @@
 
 #include "app/cdateedit.h"
 #include "app/datetyping.h"
+#include "app/namefield.h"
 #include "app/cimagebutton.h"
 #include "app/cskinmanager.h"
 #include "engine/cnumerology.h"
@@ -143,7 +144,7 @@ QLineEdit *CInputOverlay::nameField(QWidget *box, int x, int width, const QStrin
     field->setGeometry(x, 30, width, 25);
     field->setToolTip(toolTip);
     field->setPlaceholderText(toolTip);
-    field->setMaxLength(MAX_NAME_LENGTH);
+    limitNameField(field, m_skin);
     connect(field, &QLineEdit::returnPressed, this, &CInputOverlay::applyRequested);
     return field;
 }
@@ -194,18 +195,25 @@ void CInputOverlay::setRecentEntries(const QList<RecentEntry> &entries)
 {
     for (int k = 0; k < RECENT_BUTTONS; ++k) {
         m_recentButtons[k]->setVisible(k < entries.size());
-        if (k < entries.size()) {
-            // A long name ends in "..." inside the button; the whole text is
-            // its tool tip.
-            QPushButton *button = m_recentButtons[k];
-            const QString text = recentButtonText(entries.at(k));
-            const QFontMetrics metrics(button->font());
-            QStringList lines = text.split(QStringLiteral("\r\n"));
-            for (QString &line : lines)
-                line = metrics.elidedText(line, Qt::ElideRight, button->width() - 16);
-            button->setText(lines.join(QStringLiteral("\r\n")));
-            button->setToolTip(text.split(QStringLiteral("\r\n")).join(QLatin1Char('\n')));
-        }
+        // The whole text is the tool tip; the caption is fitted to it.
+        const QString text = k < entries.size() ? recentButtonText(entries.at(k)) : QString();
+        m_recentButtons[k]->setToolTip(text.split(QStringLiteral("\r\n")).join(QLatin1Char('\n')));
+    }
+    fitRecentTexts();
+}
+
+void CInputOverlay::fitRecentTexts()
+{
+    // A long line ends in dots inside the button, measured in the font and
+    // padding the skin's sheet gives it (bold, twelve pixels and a frame on
+    // either side), so nothing is cut at the edges.
+    for (QPushButton *button : m_recentButtons) {
+        button->ensurePolished();
+        const QFontMetrics metrics(button->font());
+        QStringList lines = button->toolTip().split(QLatin1Char('\n'));
+        for (QString &line : lines)
+            line = metrics.elidedText(line, Qt::ElideRight, button->width() - RECENT_TEXT_MARGIN);
+        button->setText(lines.join(QStringLiteral("\r\n")));
     }
 }
 
@@ -351,6 +359,7 @@ void CInputOverlay::applyStyle()
         m_skin->applyStyle(field, CSkinManager::KIND_DEFAULT);
     for (QPushButton *button : m_recentButtons)
         m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
+    fitRecentTexts(); // the sheet brings the buttons' font and padding
     m_skin->applyStyle(m_clearRecent, CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_clientsButton, CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_person.box, CSkinManager::KIND_OVERLAY_BOX);

@@ -91,6 +91,12 @@ signals:
     void clientsRequested();
 
 private:
+    // Room lost to the buttons' sheet: a 1-pixel frame and 12 pixels of
+    // padding on either side, and a little air.
+    static const int RECENT_TEXT_MARGIN = 30;
+    // Each recent button's caption from its tool tip (the whole text).
+    void fitRecentTexts();
+
     struct PersonFields
     {
         QWidget *box = nullptr;

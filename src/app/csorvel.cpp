@@ -32,6 +32,7 @@
 #include "app/reportviews.h"
 #include "app/updatecheck.h"
 #include "designer/creportcreator.h"
+#include "designer/designerquestion.h"
 #include "engine/ccompnumerology.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
@@ -233,6 +234,7 @@ CSorvel::~CSorvel()
 {
     OnSaveFile(true);
     saveConfig();
+    setDesignerQuestion({});
 }
 
 // --- what tests read ----------------------------------------------------------
@@ -541,7 +543,8 @@ void CSorvel::showPage(int page)
 
     m_animator->slideTo(page, size(), true);
     m_markAnimation->stop();
-    m_markAnimation->setEndValue(QRect(0, moduleButtonY(page), 165, 80));
+    const int buttonHeight = moduleButtonHeight(size());
+    m_markAnimation->setEndValue(QRect(0, moduleButtonY(page, buttonHeight), 165, buttonHeight));
     m_markAnimation->start();
     for (int i = 0; i < PAGE_COUNT; ++i) {
         m_moduleButtons[i]->setProperty("current", i == page);
@@ -576,6 +579,7 @@ void CSorvel::layoutWindow()
     const QRect report = reportRect(m_currentPage, window);
 
     m_moduleScroll->setGeometry(moduleColumnRect(window));
+    placeModuleButtons(moduleButtonHeight(window));
     if (m_frameAnimation->state() != QAbstractAnimation::Running)
         m_reports->frame()->setGeometry(reportFrameRect(report));
     m_reports->resizeShown(m_currentPage, report.size());
@@ -598,6 +602,21 @@ void CSorvel::layoutWindow()
     dayText->setAnchor(QPoint(w - dayText->width() - 177, h - 107));
     if (m_splash)
         m_splash->setGeometry(centralWidget()->rect());
+}
+
+// The column shrinks its buttons to show all nine where it can.
+void CSorvel::placeModuleButtons(int buttonHeight)
+{
+    m_moduleColumn->setFixedSize(170, PAGE_COUNT * buttonHeight);
+    for (int page = 0; page < PAGE_COUNT; ++page) {
+        m_moduleButtons[page]->setGeometry(0, moduleButtonY(page, buttonHeight), 165, buttonHeight);
+        m_moduleButtons[page]->setIconSize(moduleIconSize(buttonHeight));
+    }
+    const QRect mark(0, moduleButtonY(m_currentPage, buttonHeight), 165, buttonHeight);
+    if (m_markAnimation->state() == QAbstractAnimation::Running)
+        m_markAnimation->setEndValue(mark);
+    else
+        m_selectionMark->setGeometry(mark);
 }
 
 // --- name button, overlay ------------------------------------------------------
@@ -710,6 +729,7 @@ void CSorvel::initStyle()
     m_petPage->applyStyle(m_skin);
     m_advisorPage->applyStyle(m_skin);
     m_chartPage->applyStyle(m_skin);
+    m_skin->applyStyle(m_reports->guideBack(), CSkinManager::KIND_DEFAULT);
     m_skin->applyStyle(m_nameButton, CSkinManager::KIND_NAME_BUTTON);
     // The glow rises from the skin's button colour by twenty steps of brightness.
     const QColor rest = m_skin->mapColor("#44372f");

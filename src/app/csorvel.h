@@ -160,6 +160,7 @@ private:
     // Pages and layout.
     void showPage(int page);
     void layoutWindow();
+    void placeModuleButtons(int buttonHeight);
 
     // Calculation.
     PersonInput currentInput() const;

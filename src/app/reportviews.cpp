@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QWebEngineHistory>
 #include <QWebEngineSettings>
 
 #include <algorithm>
@@ -25,8 +26,17 @@ const int SWITCH_HEIGHT = 30;
 CReportViews::CReportViews(QWidget *parent)
     : QObject(parent)
     , m_frame(new QWidget(parent))
+    , m_guideBack(new QPushButton(QStringLiteral("Back"), parent))
 {
     m_frame->setObjectName(QStringLiteral("reportFrame"));
+    m_guideBack->setObjectName(QStringLiteral("guideBack"));
+    m_guideBack->setGeometry(LEFT_COLUMN_X, 10, 200, 30);
+    m_guideBack->setEnabled(false);
+    m_guideBack->hide();
+    connect(m_guideBack, &QPushButton::clicked, this, [this] {
+        if (m_views[Guide])
+            m_views[Guide]->back();
+    });
     for (int report = 0; report < REPORT_COUNT; ++report)
         m_shown[report] = emptyPage(Report(report));
     buildForecastSwitch();
@@ -104,6 +114,9 @@ MyQWebEngineView *CReportViews::ensureView(Report report)
     };
     connect(view, QOverload<bool>::of(&MyQWebEngineView::pageLoaded), this, loaded);
     connect(view, QOverload<>::of(&MyQWebEngineView::pageLoaded), this, loaded);
+    if (report == Guide)
+        connect(view, &QWebEngineView::urlChanged, m_guideBack,
+                [this, view] { m_guideBack->setEnabled(view->history()->canGoBack()); });
     fillView(report);
     return view;
 }
@@ -241,6 +254,7 @@ void CReportViews::showPage(int page, const QSize &size)
         fillView(Report(m_shownReport));
     if (!m_shownLoading)
         shownViewLoaded();
+    m_guideBack->setVisible(m_shownReport == Guide);
     for (MyQWebEngineView *view : m_views) {
         if (view)
             view->setVisible(view == shown);

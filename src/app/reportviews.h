@@ -54,6 +54,9 @@ public:
     explicit CReportViews(QWidget *parent);
 
     QWidget *frame() const { return m_frame; }
+    // "Back" in the Guide page's left column: back to the manual page a
+    // link came from; shown with the guide only, enabled when there is one.
+    QPushButton *guideBack() const { return m_guideBack; }
     // The report's view; null while its page was never shown.
     MyQWebEngineView *view(Report report) const { return m_views[report]; }
     // The report a page shows by default; -1 for the chart page, which has none.
@@ -103,6 +106,7 @@ private:
     Report m_forecastReport = Numerology;
     int m_shownPage = -1;
     QSize m_shownSize;
+    QPushButton *m_guideBack;
     MyQWebEngineView *m_views[REPORT_COUNT] = {};
     QString m_documents[REPORT_COUNT];
     QString m_shown[REPORT_COUNT];

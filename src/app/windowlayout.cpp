@@ -117,13 +117,27 @@ QPoint imageButtonPos(ImageButton button, const QSize &window)
     return QPoint(window.width() - RIGHT[button], window.height() - 140);
 }
 
-int moduleButtonY(int page)
+int moduleButtonHeight(const QSize &window)
+{
+    const int share = moduleColumnRect(window).height() / PAGE_COUNT;
+    return qBound(MIN_MODULE_BUTTON_HEIGHT, share, MODULE_BUTTON_HEIGHT);
+}
+
+QSize moduleIconSize(int buttonHeight)
+{
+    // 64 x 60 leaves 20 pixels of an 80-pixel button free; a shorter
+    // button keeps that margin and the icon's proportions.
+    const int height = qMin(60, buttonHeight - 20);
+    return QSize(height * 64 / 60, height);
+}
+
+int moduleButtonY(int page, int buttonHeight)
 {
     // Buttons top to bottom: Numerology, Psycho Matrix, Forecast, Love
     // Compatibility, Celebrities, Pet, Graphic Chart, Name Advisor, Guide.
-    //                          page: 0   1    2    3    4    5    6    7    8
-    static const int Y[PAGE_COUNT] = { 0, 80, 240, 320, 400, 480, 560, 160, 640 };
-    return (page >= 0 && page < PAGE_COUNT) ? Y[page] : 0;
+    //                             page: 0  1  2  3  4  5  6  7  8
+    static const int SLOT[PAGE_COUNT] = { 0, 1, 3, 4, 5, 6, 7, 2, 8 };
+    return (page >= 0 && page < PAGE_COUNT) ? SLOT[page] * buttonHeight : 0;
 }
 
 } // namespace WindowLayout

@@ -65,7 +65,18 @@ const int NAME_BUTTON_MARGIN = 8;
 const int MIN_LEFT_GAP = 4;
 QVector<int> leftColumnYs(const QVector<QPair<int, int>> &yAndHeight, const QSize &window);
 
+// The module buttons stand one under the other, 80 pixels high while the
+// column has room for all nine. A shorter column shares its height among
+// them down to MIN_MODULE_BUTTON_HEIGHT each (at the default 700-pixel
+// window all nine show); below that the column scrolls.
+const int MODULE_BUTTON_HEIGHT = 80;
+const int MIN_MODULE_BUTTON_HEIGHT = 56;
+int moduleButtonHeight(const QSize &window);
+// The button's icon: 64 x 60 in a full-height button, smaller in step with
+// a shorter one.
+QSize moduleIconSize(int buttonHeight);
+
 // Y of each module button in the column, by page.
-int moduleButtonY(int page);
+int moduleButtonY(int page, int buttonHeight = MODULE_BUTTON_HEIGHT);
 
 } // namespace WindowLayout

@@ -10,6 +10,9 @@
 
 #include "cinfowidget.h"
 
+#include <QRect>
+#include <QVector>
+
 class CInfoExprPlanWidget : public CInfoWidget
 {
     Q_OBJECT
@@ -24,5 +27,18 @@ public:
     // Twenty empty value texts.
     void clearValues() override;
     void paintPanel(QPainter &painter) override;
+    // A cell, header or row caption too wide for its place is drawn without
+    // its beginning; this gives it whole.
+    QString toolTipAt(const QPoint &pos) const override;
     QSize sizeHint() const override { return QSize(600, 100); }
+
+    // One text of the table and where it stands.
+    struct Cell
+    {
+        QRect rect;
+        int alignment;
+        QString text;
+    };
+    // The header, the twelve cells and the three row captions.
+    QVector<Cell> cells() const;
 };

@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QStaticText>
+#include <QToolTip>
 
 using namespace panelparts;
 
@@ -169,6 +172,39 @@ void CInfoWidget::drawPanelText(QPainter &painter, const QPoint &pos, const QStr
     painter.drawStaticText(pos, rich);
 }
 
+QString CInfoWidget::fittedText(const QString &text, const QFont &font, int width)
+{
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    return metrics.elidedText(text, Qt::ElideLeft, width);
+}
+
+QString CInfoWidget::toolTipAt(const QPoint &pos) const
+{
+    const int dy = pos.y() - titleHeight() - 3;
+    const int row = dy < 0 ? -1 : dy / ROW_HEIGHT;
+    if (row < 0 || row >= m_captions.size() || row >= m_values.size() || pos.x() < VALUE_X)
+        return QString();
+    const QString &value = m_values.at(row);
+    const QFont font = panelFont(PanelFace::Arial, 12);
+    return fittedText(value, font, valueWidth()) == value ? QString() : value;
+}
+
+bool CInfoWidget::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QString text = toolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void CInfoWidget::paintPanel(QPainter &painter)
 {
     const int rows = m_captions.size();
@@ -178,7 +214,6 @@ void CInfoWidget::paintPanel(QPainter &painter)
     // Rows: the highlight under the pointer, the caption and the value.
     if (rows > 0 && m_values.size() == rows) {
         const QFont normal = panelFont(PanelFace::Arial, 12);
-        const QFont small = panelFont(PanelFace::Arial, 10);
         const QPoint hover = m_hoverPos;
         for (int i = 0; i < rows; ++i) {
             const int top = rowTop(i);
@@ -187,13 +222,10 @@ void CInfoWidget::paintPanel(QPainter &painter)
                 painter.fillRect(2, top, width - 2, ROW_HEIGHT, skinColor(HIGHLIGHT));
             painter.setFont(normal);
             drawPanelText(painter, QPoint(4, top), m_captions.at(i), m_plainText);
-            const QString &value = m_values.at(i);
-            if (value.size() > LONG_VALUE) {
-                painter.setFont(small);
-                drawPanelText(painter, QPoint(VALUE_X, top + 3), value, m_plainText);
-            } else {
-                drawPanelText(painter, QPoint(VALUE_X, top), value, m_plainText);
-            }
+            // Every value in the captions' font: a long one loses its
+            // beginning rather than shrink beside its neighbours.
+            drawPanelText(painter, QPoint(VALUE_X, top), fittedText(m_values.at(i), normal, valueWidth()),
+                          m_plainText);
         }
     }
     paintFrameAndTitle(painter, rows);

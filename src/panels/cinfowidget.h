@@ -8,7 +8,8 @@
 // highlight the row under it and reports a click on a row as itemCliked.
 // Its colours are those of the base design, mapped through the skin at every
 // paint. The text renderer that every panel uses (drawPanelText) colours
-// master numbers such as the 11 in "2/11".
+// master numbers such as the 11 in "2/11". A value wider than its room
+// gives up its beginning, never its result, and shows whole as a tool tip.
 
 #include <QImage>
 #include <QStringList>
@@ -25,7 +26,6 @@ class CInfoWidget : public QWidget
 public:
     static constexpr int ROW_HEIGHT = 16;
     static constexpr int VALUE_X = 104;   // values start here
-    static constexpr int LONG_VALUE = 12; // longer values use the small font
     static constexpr int ALL_ROWS = 100;  // default clickable-row limit
 
     CInfoWidget(const CSkinTint *skin, const QImage &titlePicture, QWidget *parent = nullptr);
@@ -80,6 +80,13 @@ public:
     static QString panelRichText(const QString &text, bool plain);
     // Draws a text with the renderer, its top left at pos.
     static void drawPanelText(QPainter &painter, const QPoint &pos, const QString &text, bool plain);
+    // The text as it fits the width in the font: whole when it fits, else
+    // its end after "\u2026" (a calculation line keeps its result).
+    static QString fittedText(const QString &text, const QFont &font, int width);
+    // The whole text of what was shortened under the point, or empty.
+    virtual QString toolTipAt(const QPoint &pos) const;
+    // Room for a row's value, from VALUE_X to the inner frame.
+    int valueWidth() const { return paintWidth() - VALUE_X - 4; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -88,6 +95,7 @@ signals:
     void itemCliked(int idx);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

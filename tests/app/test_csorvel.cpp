@@ -11,6 +11,8 @@
 #include "app/cskinmanager.h"
 #include "app/csorvel.h"
 #include "app/reportexporter.h"
+#include "app/dialogs/cinfodlg.h"
+#include "designer/designerquestion.h"
 #include "nostartuptimer.h"
 #include "app/myqwebengineview.h"
 #include "app/openlink.h"
@@ -35,6 +37,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -94,6 +98,10 @@ private slots:
     void nameButtonGlowRests();
     void pagesFitTheWindow_data();
     void pagesFitTheWindow();
+    void everyPageButtonShows_data();
+    void everyPageButtonShows();
+    void designerAsksInTheSkinnedQuestion();
+    void guidePageHasBack();
     void typingFillsTheOverlayPanels();
     void clickingALetterSwapsItsMark();
     void optionChangeDiscardsHandMarks();
@@ -266,6 +274,89 @@ void TestCSorvel::pagesFitTheWindow()
             if (!drawerAndToday(shown[i].first, shown[j].first))
                 QVERIFY2(!shown[i].second.intersects(shown[j].second),
                          qPrintable(describe(shown[i]) + " overlaps " + describe(shown[j])));
+}
+
+void TestCSorvel::everyPageButtonShows_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("buttonHeight");
+    QTest::newRow("1024x700") << QSize(1024, 700) << 60;
+    QTest::newRow("1100x700, the first size") << QSize(1100, 700) << 60;
+    QTest::newRow("1440x900") << QSize(1440, 900) << 80;
+}
+
+// All nine page buttons lie in the column's visible part, not below it.
+void TestCSorvel::everyPageButtonShows()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, buttonHeight);
+    m_window->resize(size);
+    m_window->finishSliding(); // lays the hidden window out
+    auto *scroll = m_window->findChild<QScrollArea *>(QStringLiteral("moduleScroll"));
+    QVERIFY(scroll);
+    // The column starts at the scroll area's top (it has no frame).
+    const QRect visible(0, 0, 170, scroll->height());
+    const QList<QPushButton *> buttons = m_window->findChildren<QPushButton *>(QStringLiteral("moduleButton"));
+    QCOMPARE(buttons.size(), 9);
+    for (QPushButton *button : buttons) {
+        QCOMPARE(button->height(), buttonHeight);
+        QVERIFY2(visible.contains(button->geometry()), qPrintable(button->text()));
+    }
+    // The selection mark covers the current page's button.
+    auto *mark = m_window->findChild<QLabel *>(QStringLiteral("selectionMark"));
+    QVERIFY(mark);
+    QTRY_COMPARE(mark->height(), buttonHeight);
+}
+
+// The designer's questions come in the window's skinned dialog, with "No"
+// left of "Yes" as the window's own.
+void TestCSorvel::designerAsksInTheSkinnedQuestion()
+{
+    for (const bool yes : {true, false}) {
+        QTimer::singleShot(0, [yes] {
+            auto *question = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget());
+            QVERIFY(question);
+            CInfoDlg *content = question->content();
+            QCOMPARE(content->okButton()->text(), QStringLiteral("Yes"));
+            QVERIFY(content->cancelButton()->x() < content->okButton()->x());
+            (yes ? content->okButton() : content->cancelButton())->click();
+        });
+        QCOMPARE(askDesignerQuestion(m_window, QStringLiteral("Question"), QStringLiteral("Delete?")), yes);
+    }
+}
+
+// The Guide page's "Back" shows with the guide only and takes a followed
+// link back.
+void TestCSorvel::guidePageHasBack()
+{
+    auto *back = m_window->findChild<QPushButton *>(QStringLiteral("guideBack"));
+    QVERIFY(back);
+    QVERIFY(back->isHidden());
+    m_window->OnCtrlButGuide();
+    QVERIFY(!back->isHidden());
+    QVERIFY(!back->isEnabled());
+
+    QTemporaryDir folder;
+    const auto write = [&](const QString &name) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<p>" + name.toUtf8() + "</p>");
+    };
+    write(QStringLiteral("a.html"));
+    write(QStringLiteral("b.html"));
+    auto *view = qobject_cast<QWebEngineView *>(m_window->pageReportView(8));
+    QVERIFY(view);
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    view->load(QUrl::fromLocalFile(folder.filePath(QStringLiteral("a.html"))));
+    QVERIFY(loaded.wait(60000));
+    view->load(QUrl::fromLocalFile(folder.filePath(QStringLiteral("b.html"))));
+    QVERIFY(loaded.wait(60000));
+    QTRY_VERIFY(back->isEnabled());
+    back->click();
+    QTRY_COMPARE(view->url(), QUrl::fromLocalFile(folder.filePath(QStringLiteral("a.html"))));
+
+    m_window->OnCtrlButNumer();
+    QVERIFY(back->isHidden());
 }
 
 // The name button glows for half a minute (thirty one-second halves), then

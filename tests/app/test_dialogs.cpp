@@ -8,6 +8,7 @@
 #include "app/dialogs/cmanualview.h"
 #include "app/dialogs/csettingsdlg.h"
 #include "app/dialogs/explanationdialog.h"
+#include "app/myqwebengineview.h"
 #include "app/updatecheck.h"
 #include "designer/designerquestion.h"
 
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QShortcut>
+#include <QTemporaryDir>
+#include <QWebEngineHistory>
 #include <QtTest>
 
 #include <unistd.h>
@@ -51,6 +54,9 @@ private slots:
     void escapeClosesWebDialogs_data();
     void escapeClosesWebDialogs();
     void explanationTitleNamesTheNumber();
+    void guideViewsUseTheReportMenu_data();
+    void guideViewsUseTheReportMenu();
+    void guideBackReturnsToTheLinkingPage();
     void aboutShowsNameAndVersion();
     void aboutLinksTheShippedNotices();
 
@@ -344,6 +350,59 @@ void TestDialogs::explanationTitleNamesTheNumber()
     QCOMPARE(named.windowTitle(), QStringLiteral("Life Path Number - Sorvel Numerology"));
     const ExplanationDialog untitled(QStringLiteral("<p>x</p>"), QString(), nullptr);
     QCOMPARE(untitled.windowTitle(), QStringLiteral("Sorvel Numerology"));
+}
+
+void TestDialogs::guideViewsUseTheReportMenu_data()
+{
+    QTest::addColumn<bool>("manual");
+    QTest::newRow("explanation") << false;
+    QTest::newRow("manual") << true;
+}
+
+// The engine's own context menu offers "View page source" and "Save page",
+// which lead nowhere here; the report view's menu has Back, Forward, Copy
+// and Select All.
+void TestDialogs::guideViewsUseTheReportMenu()
+{
+    QFETCH(bool, manual);
+    std::unique_ptr<QDialog> dialog;
+    if (manual)
+        dialog = std::make_unique<CManualVieW>(QStringLiteral("/nonexistent/start.html"), nullptr);
+    else
+        dialog = std::make_unique<ExplanationDialog>(QStringLiteral("<p>x</p>"), QString(), nullptr);
+    const QList<QWebEngineView *> views = dialog->findChildren<QWebEngineView *>();
+    QCOMPARE(views.size(), 1);
+    QVERIFY(qobject_cast<MyQWebEngineView *>(views.first()));
+}
+
+// A link followed inside the start-up guide can be gone back from.
+void TestDialogs::guideBackReturnsToTheLinkingPage()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const auto write = [&](const QString &name, const QByteArray &html) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(html);
+    };
+    write(QStringLiteral("start.html"), "<p><a href=\"next.html\">next</a></p>");
+    write(QStringLiteral("next.html"), "<p>next page</p>");
+
+    CManualVieW guide(folder.filePath(QStringLiteral("start.html")), nullptr);
+    auto *view = guide.findChild<QWebEngineView *>();
+    auto *back = guide.findChild<QPushButton *>(QStringLiteral("backButton"));
+    QVERIFY(view && back);
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    QVERIFY(loaded.wait(60000));
+    QVERIFY(!back->isEnabled()); // nowhere to go back to yet
+
+    view->load(QUrl::fromLocalFile(folder.filePath(QStringLiteral("next.html"))));
+    QVERIFY(loaded.wait(60000));
+    QTRY_VERIFY(back->isEnabled());
+    QTest::mouseClick(back, Qt::LeftButton);
+    QVERIFY(loaded.wait(60000));
+    QCOMPARE(view->url(), QUrl::fromLocalFile(folder.filePath(QStringLiteral("start.html"))));
+    QTRY_VERIFY(!back->isEnabled());
 }
 
 void TestDialogs::aboutShowsNameAndVersion()

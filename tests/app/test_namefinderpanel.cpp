@@ -2,10 +2,13 @@
 // finder's order, a column title sorts it, a double-click hands the name to
 // the advisor, and the advisor's date becomes the Life Path.
 
+#include "app/cskinmanager.h"
 #include "app/pages/namefinderpanel.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
@@ -29,6 +32,8 @@ class TestNameFinderPanel : public QObject
 private slots:
     void listSearchWithBirthDate();
     void variantsAndDoubleClick();
+    void fitsTheNarrowestReportInEverySkin_data();
+    void fitsTheNarrowestReportInEverySkin();
 };
 
 void TestNameFinderPanel::listSearchWithBirthDate()
@@ -92,6 +97,47 @@ void TestNameFinderPanel::variantsAndDoubleClick()
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.first().first().toString(), results.first().name);
+}
+
+void TestNameFinderPanel::fitsTheNarrowestReportInEverySkin_data()
+{
+    QTest::addColumn<int>("skin");
+    QTest::newRow("Chocolate") << 0;
+    QTest::newRow("Blue") << 1;
+    QTest::newRow("Rose") << 4;
+}
+
+// In the skin's sheets, at the report's narrowest (600 pixels, the smallest
+// window), every caption shows whole and the count fields' text is not cut
+// ("any" read "anv" when the sheet padded the field's inner line twice).
+void TestNameFinderPanel::fitsTheNarrowestReportInEverySkin()
+{
+    QFETCH(int, skin);
+    CSkinManager skins{QString()};
+    skins.selectSkin(skin);
+    QWidget window;
+    window.resize(800, 600);
+    skins.applyStyle(&window, CSkinManager::KIND_WINDOW); // as the main window's sheet
+    CNameFinderPanel panel(&window);
+    panel.applyStyle(&skins);
+    panel.setGeometry(0, 0, 600, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(panel.layout()->minimumSize().width() <= 600,
+             qPrintable(QString::number(panel.layout()->minimumSize().width())));
+    for (QLabel *label : panel.findChildren<QLabel *>()) {
+        if (label->wordWrap() || label->text().isEmpty() || !label->isVisible())
+            continue;
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
+    }
+    const QList<QSpinBox *> counts = panel.findChildren<QSpinBox *>();
+    QVERIFY(!counts.isEmpty());
+    for (QSpinBox *count : counts) {
+        auto *line = count->findChild<QLineEdit *>();
+        QVERIFY(line);
+        QVERIFY2(line->contentsRect().height() >= line->fontMetrics().height(),
+                 qPrintable(QStringLiteral("%1 < %2").arg(line->contentsRect().height()).arg(line->fontMetrics().height())));
+    }
 }
 
 QTEST_MAIN(TestNameFinderPanel)

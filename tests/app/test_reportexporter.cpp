@@ -205,24 +205,30 @@ void TestReportExporter::selectionDialogLooks()
     QPushButton *ok = western.findChild<QPushButton *>("ok");
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("Ok"));
-    QCOMPARE(ok->geometry(), QRect(70, 205, 80, 30));
+    QCOMPARE(ok->geometry(), QRect(120, 205, 80, 30));
+    // "Cancel" left of "Ok", as in the skinned question; a title that fits.
+    QPushButton *cancel = western.findChild<QPushButton *>("cancel");
+    QVERIFY(cancel);
+    QCOMPARE(cancel->geometry(), QRect(20, 205, 80, 30));
+    QCOMPARE(western.windowTitle(), QStringLiteral("Reports"));
     // In the skin: the window's sheet for the dialog, the plain one for the button.
     QCOMPARE(western.styleSheet(), m_skin->styleSheetForKind(CSkinManager::KIND_WINDOW));
     QCOMPARE(ok->styleSheet(), m_skin->styleSheetForKind(CSkinManager::KIND_DEFAULT));
 }
 
-// "Ok" accepts; closing the dialog does not, but the boxes still count.
+// "Ok" accepts; "Cancel" and closing the dialog do not, but the boxes still count.
 void TestReportExporter::chooseReportsAcceptedOnlyByOk()
 {
-    for (const bool pressOk : {true, false}) {
-        QTimer::singleShot(0, [pressOk] {
+    for (const char *answer : {"ok", "cancel", "close"}) {
+        const bool pressOk = qstrcmp(answer, "ok") == 0;
+        QTimer::singleShot(0, [answer] {
             auto *dialog = qobject_cast<CReportSelectionDlg *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             dialog->box(CelebritiesReport)->setChecked(false);
-            if (pressOk)
-                dialog->findChild<QPushButton *>("ok")->click();
-            else
+            if (qstrcmp(answer, "close") == 0)
                 dialog->close();
+            else
+                dialog->findChild<QPushButton *>(QLatin1String(answer))->click();
         });
         ReportSelection selection;
         QCOMPARE(CReportSelectionDlg::chooseReports(m_skin, false, selection, m_window), pressOk);

@@ -15,6 +15,8 @@ private slots:
     void reportRect();
     void bottomBand();
     void moduleButtons();
+    void moduleColumnFits_data();
+    void moduleColumnFits();
     void leftColumn_data();
     void leftColumn();
 };
@@ -73,6 +75,38 @@ void TestWindowLayout::moduleButtons()
         QCOMPARE(moduleButtonY(order[i]), 80 * i);
     QCOMPARE(imageButtonPos(SaveButton, QSize(1100, 700)), QPoint(910, 560));
     QCOMPARE(imageButtonPos(AboutButton, QSize(1100, 700)), QPoint(1070, 560));
+}
+
+void TestWindowLayout::moduleColumnFits_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<int>("buttonHeight");
+    QTest::addColumn<bool>("allNineShow");
+    // The column is the window's height less 160.
+    QTest::newRow("tall: full-height buttons") << QSize(1600, 1000) << 80 << true;
+    QTest::newRow("exactly 720 high") << QSize(1100, 880) << 80 << true;
+    QTest::newRow("default 1100 x 700") << QSize(1100, 700) << 60 << true;
+    QTest::newRow("1024 x 700") << QSize(1024, 700) << 60 << true;
+    QTest::newRow("665 high: the smallest share") << QSize(1100, 665) << 56 << true;
+    QTest::newRow("minimum 570: the column scrolls") << QSize(1015, 570) << 56 << false;
+}
+
+void TestWindowLayout::moduleColumnFits()
+{
+    QFETCH(QSize, window);
+    QFETCH(int, buttonHeight);
+    QFETCH(bool, allNineShow);
+    const int height = moduleButtonHeight(window);
+    QCOMPARE(height, buttonHeight);
+    const int lowestBottom = moduleButtonY(GuidePage, height) + height;
+    QCOMPARE(lowestBottom <= moduleColumnRect(window).height(), allNineShow);
+    // Buttons touch without overlapping, whatever their height.
+    QCOMPARE(moduleButtonY(PsychomatrixPage, height), height);
+    QCOMPARE(moduleButtonY(ForecastPage, height), 2 * height);
+    // The icon keeps 20 pixels of the button free and its 64:60 shape.
+    const QSize icon = moduleIconSize(height);
+    QCOMPARE(icon.height(), qMin(60, height - 20));
+    QVERIFY(qAbs(icon.width() * 60 - icon.height() * 64) < 60);
 }
 
 using Places = QVector<QPair<int, int>>;

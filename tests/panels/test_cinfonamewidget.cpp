@@ -53,6 +53,8 @@ private slots:
     void emptyNamePaintsOnlyTheFrame();
     void clearValues();
     void planesCells();
+    void planesLongCellsStayInside_data();
+    void planesLongCellsStayInside();
 };
 
 void TestCInfoNameWidget::letterAt_data()
@@ -235,6 +237,40 @@ void TestCInfoNameWidget::planesCells()
     // Fewer than twenty values: drawn as far as they go.
     planes.setValues({"A1=1, 1"});
     QVERIFY(inkPixels(renderWidget(planes), QRect(121, y0 + 16, 120, 16), BODY) > 5);
+}
+
+void TestCInfoNameWidget::planesLongCellsStayInside_data()
+{
+    QTest::addColumn<int>("index"); // into the twenty values
+    QTest::addColumn<QRect>("cell");
+    const int y0 = T + 3;
+    // A long name's letters of one kind: wider than the 120-pixel cell.
+    QTest::newRow("Creative, Mental") << 0 << QRect(121, y0 + 16, 120, 16);
+    QTest::newRow("Dual, Emotional") << 7 << QRect(121 + 240, y0 + 32, 120, 16);
+    // The last column ends at the inner frame (x 598).
+    QTest::newRow("Grounded, Intuitive") << 13 << QRect(121 + 360, y0 + 48, 117, 16);
+}
+
+// A cell too wide for its place no longer spills over its neighbours: it
+// ends where it ends, gives up its beginning and shows whole as a tool tip.
+void TestCInfoNameWidget::planesLongCellsStayInside()
+{
+    QFETCH(int, index);
+    QFETCH(QRect, cell);
+    CInfoExprPlanWidget planes(nullptr, titlePicture(600, T));
+    planes.clearValues();
+    QStringList values = planes.values();
+    const QString wide = QStringLiteral("A14I12O9E8U5Y3R4=1/55, 55");
+    values[index] = wide;
+    planes.setValues(values);
+    const QImage image = renderWidget(planes);
+    QVERIFY(inkPixels(image, cell, BODY) > 10);
+    // The two pixels at each side of the cell stay clear.
+    QCOMPARE(inkPixels(image, QRect(cell.left(), cell.top(), 2, 16), BODY), 0);
+    QCOMPARE(inkPixels(image, QRect(cell.right() - 1, cell.top(), 2, 16), BODY), 0);
+    QCOMPARE(planes.toolTipAt(cell.center()), wide);
+    // Its neighbour's tool tip is its own (empty: nothing shortened there).
+    QCOMPARE(planes.toolTipAt(cell.center() + QPoint(cell.right() < 480 ? 120 : -120, 0)), QString());
 }
 
 QTEST_MAIN(TestCInfoNameWidget)

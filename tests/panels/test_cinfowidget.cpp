@@ -3,6 +3,7 @@
 
 #include "app/cskinmanager.h"
 #include "panels/cinfowidget.h"
+#include "panels/panelparts.h"
 
 #include "panelfixture.h"
 
@@ -49,6 +50,9 @@ private slots:
     void richText();
     void masterNumbersArePaintedInTheirColour_data();
     void masterNumbersArePaintedInTheirColour();
+    void longValuesKeepTheirEnd_data();
+    void longValuesKeepTheirEnd();
+    void longValuesKeepTheFontOfTheirNeighbours();
     void geometry();
     void titleLabel();
     void shorterValuesPaintOnlyTheFrame();
@@ -100,7 +104,7 @@ void TestCInfoWidget::masterNumbersArePaintedInTheirColour_data()
     QTest::newRow("13, 14") << "13, 14" << false << false;
     QTest::newRow("2/11") << "2/11" << false << true;
     QTest::newRow("plain-text panel") << "11/2" << true << false;
-    QTest::newRow("long value, small font") << "3, 11, 4, 6, 2, 8" << false << true;
+    QTest::newRow("long value") << "3, 11, 4, 6, 2, 8" << false << true;
 }
 
 void TestCInfoWidget::masterNumbersArePaintedInTheirColour()
@@ -115,6 +119,67 @@ void TestCInfoWidget::masterNumbersArePaintedInTheirColour()
     QCOMPARE(reddishPixels(image, valueArea(2)) > 5, coloured);
     QVERIFY(inkPixels(image, valueArea(2), BODY) > 10); // the value is drawn either way
     QCOMPARE(reddishPixels(image, valueArea(1)), 0);    // "15 (6)" has no master number
+}
+
+void TestCInfoWidget::longValuesKeepTheirEnd_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("shown"); // empty: shown whole
+    QTest::addColumn<QString>("end");   // what a shortened value still ends with
+    QTest::newRow("short") << "5/23" << QString() << QString();
+    QTest::newRow("fits at twelve characters") << "3/48 (1)" << QString() << QString();
+    // The life path of Nov 29 1987: day, month and year sums, then the total.
+    QTest::newRow("life path line") << "11/11+11+7/25=29=11" << "\u2026" << "=29=11";
+    QTest::newRow("long karmic lessons") << "1, 2, 3, 4, 5, 6, 7, 8, 9" << "\u2026" << "8, 9";
+}
+
+// A value wider than its room in the panel gives up its beginning: the
+// result at its end stays, and the whole value is the row's tool tip.
+void TestCInfoWidget::longValuesKeepTheirEnd()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, shown);
+    QFETCH(QString, end);
+    Panel panel;
+    panel.widget.setValue(0, value);
+    const QFont font = panelparts::panelFont(panelparts::PanelFace::Arial, 12);
+    const QString fitted = CInfoWidget::fittedText(value, font, panel.widget.valueWidth());
+    const QPoint overValue(CInfoWidget::VALUE_X + 10, T + 3 + 8);
+    if (shown.isEmpty()) {
+        QCOMPARE(fitted, value);
+        QCOMPARE(panel.widget.toolTipAt(overValue), QString());
+        return;
+    }
+    QVERIFY(fitted.startsWith(shown));
+    QVERIFY2(fitted.endsWith(end), qPrintable(fitted));
+    QVERIFY(QFontMetrics(font).horizontalAdvance(fitted) <= panel.widget.valueWidth());
+    QCOMPARE(panel.widget.toolTipAt(overValue), value);
+    QCOMPARE(panel.widget.toolTipAt(QPoint(10, T + 3 + 8)), QString()); // over the caption
+    // Drawn: nothing passes the inner frame on the right.
+    const QImage image = renderWidget(panel.widget);
+    QCOMPARE(inkPixels(image, QRect(197, T + 3, 1, 16), BODY), 0);
+}
+
+// A long value is drawn as tall as the short values beside it.
+void TestCInfoWidget::longValuesKeepTheFontOfTheirNeighbours()
+{
+    const auto inkHeight = [](const QString &value) {
+        Panel panel;
+        panel.widget.setValues({value, "", "", "", "", ""});
+        const QImage image = renderWidget(panel.widget);
+        int top = -1;
+        int bottom = -1;
+        for (int y = T + 3; y < T + 3 + 16; ++y) {
+            if (inkPixels(image, QRect(CInfoWidget::VALUE_X, y, 90, 1), BODY) > 0) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+        }
+        return bottom - top;
+    };
+    // "/" and digits reach from the top of the digits to below the baseline.
+    QCOMPARE(inkHeight(QStringLiteral("11/11+11+7/25=29=11")), inkHeight(QStringLiteral("5/23")));
 }
 
 void TestCInfoWidget::geometry()

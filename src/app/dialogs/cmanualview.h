@@ -1,7 +1,8 @@
 #pragma once
 
 // The start-up guide: the manual's "getting started" page, with a box that
-// switches the guide off for the next starts.
+// switches the guide off for the next starts and a Back button for the
+// links followed inside it.
 
 #include <QDialog>
 
@@ -30,6 +31,7 @@ protected:
 private:
     QWebEngineView *m_view;
     QPushButton *m_ok;
+    QPushButton *m_back;
     QCheckBox *m_skip;
     bool m_answered = false;
 };

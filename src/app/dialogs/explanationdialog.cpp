@@ -1,11 +1,11 @@
 #include "explanationdialog.h"
 
 #include "app/dialogs/escapeshortcut.h"
+#include "app/myqwebengineview.h"
 
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineSettings>
-#include <QWebEngineView>
 
 ExplanationDialog::ExplanationDialog(const QString &page, const QString &title, QWidget *parent)
     : QDialog(parent)
@@ -18,7 +18,7 @@ ExplanationDialog::ExplanationDialog(const QString &page, const QString &title, 
     resize(600, 500);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *view = new QWebEngineView(this);
+    auto *view = new MyQWebEngineView(this); // no page source in its menu
     view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     view->setHtml(page, QUrl(QStringLiteral("file://localhost/")));
     layout->addWidget(view);

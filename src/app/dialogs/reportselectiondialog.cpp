@@ -7,13 +7,15 @@
 
 namespace {
 
-// The boxes stand one under the other, "Ok" below the last.
+// The boxes stand one under the other; below the last, "Cancel" left of
+// "Ok" as in the skinned question.
 const int BOX_TOP = 10;
 const int BOX_STEP = 30;
 const int BOX_LEFT = 10;
 const QSize BOX_SIZE(200, 25);
 const int OK_GAP = 15; // between the last box's step and "Ok"
-const QRect OK_BUTTON(70, 0, 80, 30);
+const QRect OK_BUTTON(120, 0, 80, 30);
+const QRect CANCEL_BUTTON(20, 0, 80, 30);
 const int BOTTOM_GAP = 10;
 const int DIALOG_WIDTH = 220;
 
@@ -23,6 +25,8 @@ CReportSelectionDlg::CReportSelectionDlg(const CSkinManager *skin, bool chaldean
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("reportSelection"));
+    // Short enough for the narrow window's title bar.
+    setWindowTitle(QStringLiteral("Reports"));
     int top = BOX_TOP;
     for (const ReportKind kind : choosableKinds()) {
         QCheckBox *box = new QCheckBox(QLatin1Char(' ') + reportTitle(kind, chaldean), this);
@@ -38,9 +42,14 @@ CReportSelectionDlg::CReportSelectionDlg(const CSkinManager *skin, bool chaldean
     ok->setDefault(true);
     setFixedSize(DIALOG_WIDTH, ok->geometry().bottom() + 1 + BOTTOM_GAP);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setGeometry(CANCEL_BUTTON.translated(0, top + OK_GAP));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     if (skin) {
         skin->applyStyle(this, CSkinManager::KIND_WINDOW);
         skin->applyStyle(ok, CSkinManager::KIND_DEFAULT);
+        skin->applyStyle(cancel, CSkinManager::KIND_DEFAULT);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The choice of reports for the combined PDF: one check box per report kind
-// the user may leave out (reports/reportkinds.h), all checked, and "Ok".
+// the user may leave out (reports/reportkinds.h), all checked, "Cancel" and
+// "Ok".
 // The pet and name advisor reports are always part of the PDF and have no
 // box.
 

@@ -180,6 +180,9 @@ CNameFinderPanel::CNameFinderPanel(QWidget *parent)
         return w;
     };
 
+    // The rows fit the narrowest report (600 pixels at the smallest window)
+    // with every caption whole.
+
     // What to search.
     QHBoxLayout *row = newRow();
     label(row, QStringLiteral("Find"));
@@ -201,13 +204,13 @@ CNameFinderPanel::CNameFinderPanel(QWidget *parent)
     row = newRow();
     label(row, QStringLiteral("Expression"));
     m_expression = numbersField(this, QStringLiteral("finderExpression"));
-    row->addWidget(fixedWidth(m_expression, 80));
+    row->addWidget(fixedWidth(m_expression, 60));
     label(row, QStringLiteral("Heart's Desire"));
     m_heartsDesire = numbersField(this, QStringLiteral("finderHeartsDesire"));
-    row->addWidget(fixedWidth(m_heartsDesire, 80));
+    row->addWidget(fixedWidth(m_heartsDesire, 60));
     label(row, QStringLiteral("Personality"));
     m_personality = numbersField(this, QStringLiteral("finderPersonality"));
-    row->addWidget(fixedWidth(m_personality, 80));
+    row->addWidget(fixedWidth(m_personality, 60));
     m_noKarmicDebt = new QCheckBox(QStringLiteral("No karmic debt"), this);
     m_noKarmicDebt->setObjectName(QStringLiteral("finderNoKarmicDebt"));
     row->addWidget(m_noKarmicDebt);
@@ -219,7 +222,7 @@ CNameFinderPanel::CNameFinderPanel(QWidget *parent)
     m_bridge = countField(this, -1, 8, QStringLiteral("any"));
     m_bridge->setObjectName(QStringLiteral("finderBridge"));
     m_bridge->setToolTip(QStringLiteral("Needs the date above as the birth date"));
-    row->addWidget(fixedWidth(m_bridge, 80));
+    row->addWidget(fixedWidth(m_bridge, 70));
     label(row, QStringLiteral("Gender use"));
     m_gender = new QComboBox(this);
     m_gender->setObjectName(QStringLiteral("finderGender"));
@@ -235,16 +238,16 @@ CNameFinderPanel::CNameFinderPanel(QWidget *parent)
     row = newRow();
     label(row, QStringLiteral("Letters to include"));
     m_include = new QLineEdit(this);
-    row->addWidget(fixedWidth(m_include, 70));
+    row->addWidget(fixedWidth(m_include, 56));
     label(row, QStringLiteral("to avoid"));
     m_avoid = new QLineEdit(this);
-    row->addWidget(fixedWidth(m_avoid, 70));
+    row->addWidget(fixedWidth(m_avoid, 56));
     label(row, QStringLiteral("Letters from"));
     m_minLength = countField(this, 0, 40, QStringLiteral("any"));
     m_maxLength = countField(this, 0, 40, QStringLiteral("any"));
-    row->addWidget(fixedWidth(m_minLength, 80));
+    row->addWidget(fixedWidth(m_minLength, 64));
     label(row, QStringLiteral("to"));
-    row->addWidget(fixedWidth(m_maxLength, 80));
+    row->addWidget(fixedWidth(m_maxLength, 64));
     row->addStretch(1);
 
     // The actions and what they found.
@@ -323,6 +326,10 @@ void CNameFinderPanel::applyStyle(const CSkinManager *skin)
             skin->applyStyle(w, CSkinManager::KIND_DEFAULT);
         else if (qobject_cast<QCheckBox *>(w))
             skin->applyStyle(w, CSkinManager::KIND_WINDOW);
+        else if (qobject_cast<QLabel *>(w))
+            // Captions in the fields' face and size, not the desktop's
+            // default font, so the rows measure the same on every desktop.
+            w->setStyleSheet(QStringLiteral("QLabel { font: 13px \"Arial\"; }"));
     }
 }
 
