@@ -855,6 +855,7 @@ void CSorvel::applyDateFormat()
     m_overlay->setDateFormat(format);
     m_petPage->setDateFormat(format);
     m_advisorPage->setDateFormat(format);
+    m_clientsPage->setDateFormat(format);
     m_forecastDate->setDisplayFormat(format);
 }
 

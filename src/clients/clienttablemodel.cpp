@@ -76,17 +76,26 @@ QVariant ClientTableModel::data(const QModelIndex &index, int role) const
             ? row.fullName
             : row.fullName + QStringLiteral(" (") + row.shortName + QLatin1Char(')');
     case ClientColumn::BirthDate:
-        return row.birthDate.toString(QStringLiteral("dd.MM.yyyy"));
+        return row.birthDate.toString(m_dateFormat);
     case ClientColumn::LifePath:
         return row.lifePath;
     case ClientColumn::Expression:
         return row.expression;
     case ClientColumn::LastConsultation:
-        return row.lastConsultation.isValid() ? row.lastConsultation.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+        return row.lastConsultation.isValid() ? row.lastConsultation.toString(m_dateFormat) : QString();
     case ClientColumn::COUNT:
         break;
     }
     return QVariant();
+}
+
+void ClientTableModel::setDateFormat(const QString &format)
+{
+    if (format == m_dateFormat)
+        return;
+    m_dateFormat = format;
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, 0), index(m_rows.size() - 1, int(ClientColumn::COUNT) - 1));
 }
 
 QVariant ClientTableModel::headerData(int section, Qt::Orientation orientation, int role) const

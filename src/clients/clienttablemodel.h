@@ -25,6 +25,8 @@ public:
     QStringList searchErrors() const { return m_filter.errors; }
     // Reads the first page again, after the book changed.
     void reload();
+    // How the date columns read: the window's own order, month or day first.
+    void setDateFormat(const QString &format);
 
     qint64 clientId(int row) const;
     int rowOfClient(qint64 id) const; // -1 when not fetched
@@ -44,4 +46,5 @@ private:
     bool m_descending = false;
     QVector<ClientSummary> m_rows;
     bool m_complete = false;
+    QString m_dateFormat = QStringLiteral("MM/dd/yyyy");
 };

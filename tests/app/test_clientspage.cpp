@@ -293,10 +293,21 @@ void TestClientsPage::notesAndConsultationsBesideTheTable()
     page()->addConsultation(QDate(2026, 4, 2), QStringLiteral("career"), QString());
     QCOMPARE(page()->book()->consultations(id).size(), 1);
     QCOMPARE(child<QListWidget>(page(), "clientConsultations")->count(), 1);
-    // The table's last column shows it.
+    // The table's last column shows it, dated as the rest of the window
+    // dates (month first unless the options say day first).
     const int row = page()->model()->rowOfClient(id);
-    QCOMPARE(page()->model()->index(row, int(ClientColumn::LastConsultation)).data().toString(),
-             QStringLiteral("02.04.2026"));
+    const QModelIndex last = page()->model()->index(row, int(ClientColumn::LastConsultation));
+    ClientRecord record;
+    QVERIFY(page()->book()->client(id, record));
+    const QDate born = record.person.birthDate;
+    QCOMPARE(last.data().toString(), QStringLiteral("04/02/2026"));
+    QVERIFY(child<QLabel>(page(), "clientLabel")->text().contains(born.toString(QStringLiteral("MM/dd/yyyy"))));
+    page()->setDateFormat(QStringLiteral("dd/MM/yyyy"));
+    QCOMPARE(last.data().toString(), QStringLiteral("02/04/2026"));
+    QCOMPARE(page()->model()->index(row, int(ClientColumn::BirthDate)).data().toString(),
+             born.toString(QStringLiteral("dd/MM/yyyy")));
+    QVERIFY(child<QLabel>(page(), "clientLabel")->text().contains(born.toString(QStringLiteral("dd/MM/yyyy"))));
+    QVERIFY(child<QListWidget>(page(), "clientConsultations")->item(0)->text().startsWith(QLatin1String("02/04/2026")));
 }
 
 void TestClientsPage::unusableBookIsTold()

@@ -129,6 +129,7 @@ void CClientsPage::buildSide()
     side->setContentsMargins(0, 0, 0, 0);
     side->setSpacing(4);
     m_clientLabel = new QLabel(m_side);
+    m_clientLabel->setObjectName(QStringLiteral("clientLabel"));
     m_clientLabel->setWordWrap(true);
     m_clientLabel->setMinimumHeight(34);
     side->addWidget(m_clientLabel);
@@ -159,7 +160,7 @@ void CClientsPage::buildSide()
     side->addWidget(m_consultations, 2);
     auto *consultationRow = new QHBoxLayout;
     m_held = new QDateEdit(QDate::currentDate(), m_side);
-    m_held->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_held->setDisplayFormat(m_dateFormat);
     m_held->setCalendarPopup(true);
     m_topic = new QLineEdit(m_side);
     m_topic->setPlaceholderText(QStringLiteral("Topic"));
@@ -226,6 +227,17 @@ void CClientsPage::applyStyle()
         m_skin->applyStyle(button, CSkinManager::KIND_DEFAULT);
 }
 
+void CClientsPage::setDateFormat(const QString &format)
+{
+    m_dateFormat = format;
+    m_held->setDisplayFormat(format);
+    if (!m_model)
+        return;
+    m_model->setDateFormat(format);
+    if (m_table->currentIndex().isValid())
+        showClient(m_model->clientId(m_table->currentIndex().row()));
+}
+
 void CClientsPage::setCalculation(const CalcOptions &options, int masterMode)
 {
     m_options = options;
@@ -266,6 +278,7 @@ bool CClientsPage::ensureOpen()
     }
     delete m_model;
     m_model = new ClientTableModel(m_book.get(), this);
+    m_model->setDateFormat(m_dateFormat);
     m_model->setSearch(m_search->text());
     m_table->setModel(m_model);
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
@@ -358,7 +371,7 @@ void CClientsPage::deleteCurrentClient()
     if (id == 0 || !m_book->client(id, record))
         return;
     const QString text = QStringLiteral("Delete %1 (%2) with all notes and consultations?")
-                             .arg(record.person.fullName, record.person.birthDate.toString(QStringLiteral("dd.MM.yyyy")));
+                             .arg(record.person.fullName, record.person.birthDate.toString(m_dateFormat));
     if (m_ask(QStringLiteral("Question"), text) != 0)
         return;
     if (!m_book->removeClient(id)) {
@@ -384,14 +397,14 @@ void CClientsPage::showClient(qint64 id)
     }
     const PersonInput &p = record.person;
     m_clientLabel->setText(QStringLiteral("%1, born %2\nLife Path %3, Expression %4")
-                               .arg(p.fullName, p.birthDate.toString(QStringLiteral("dd.MM.yyyy")))
+                               .arg(p.fullName, p.birthDate.toString(m_dateFormat))
                                .arg(record.lifePath)
                                .arg(record.expression));
     for (const ClientNote &note : m_book->notes(id))
-        m_notes->addItem(note.written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy hh:mm")) + QStringLiteral("  ")
+        m_notes->addItem(note.written.toLocalTime().toString(m_dateFormat + QStringLiteral(" hh:mm")) + QStringLiteral("  ")
                          + note.text);
     for (const Consultation &c : m_book->consultations(id)) {
-        QStringList parts{c.held.toString(QStringLiteral("dd.MM.yyyy"))};
+        QStringList parts{c.held.toString(m_dateFormat)};
         for (const QString &part : {c.topic, c.notes}) {
             if (!part.isEmpty())
                 parts << part;

@@ -55,6 +55,8 @@ public:
     }
     // The options the cached Life Path and Expression follow.
     void setCalculation(const CalcOptions &options, int masterMode);
+    // Dates read as in the rest of the window: MM/dd/yyyy or dd/MM/yyyy.
+    void setDateFormat(const QString &format);
 
     // Opens the book when needed and covers the parent.
     void showPage();
@@ -102,6 +104,7 @@ private:
 
     const CSkinManager *m_skin;
     QString m_bookPath;
+    QString m_dateFormat = QStringLiteral("MM/dd/yyyy");
     std::unique_ptr<ClientBook> m_book;
     CalcOptions m_options;
     int m_masterMode = 0;
