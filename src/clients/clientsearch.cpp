@@ -22,22 +22,26 @@ int readNumberWord(const QString &word, int prefixLength, QString &error)
 
 // A word shaped as a date; *shaped tells whether it looked like one, so a
 // day that does not exist is refused rather than read as a name.
-QDate readDateWord(const QString &word, bool *shaped)
+QDate readDateWord(const QString &word, SlashedDates slashed, bool *shaped)
 {
     static const QRegularExpression ISO(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     static const QRegularExpression DOTTED(QStringLiteral("^\\d{1,2}\\.\\d{1,2}\\.\\d{4}$"));
+    static const QRegularExpression SLASHED(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}$"));
     *shaped = true;
     if (ISO.match(word).hasMatch())
         return QDate::fromString(word, Qt::ISODate);
     if (DOTTED.match(word).hasMatch())
         return QDate::fromString(word, QStringLiteral("d.M.yyyy"));
+    if (SLASHED.match(word).hasMatch())
+        return QDate::fromString(word, slashed == SlashedDates::DayFirst ? QStringLiteral("d/M/yyyy")
+                                                                          : QStringLiteral("M/d/yyyy"));
     *shaped = false;
     return QDate();
 }
 
 } // namespace
 
-ClientFilter parseClientSearch(const QString &text)
+ClientFilter parseClientSearch(const QString &text, SlashedDates slashed)
 {
     static const QRegularExpression YEAR(QStringLiteral("^\\d{4}$"));
     ClientFilter filter;
@@ -46,7 +50,7 @@ ClientFilter parseClientSearch(const QString &text)
         const QString lower = word.toLower();
         QString error;
         bool dateShaped = false;
-        const QDate date = readDateWord(word, &dateShaped);
+        const QDate date = readDateWord(word, slashed, &dateShaped);
         if (lower.startsWith(QLatin1String("lp:"))) {
             filter.lifePath = readNumberWord(lower, 3, error);
         } else if (lower.startsWith(QLatin1String("ex:"))) {

@@ -34,7 +34,11 @@ struct ClientFilter
     }
 };
 
-ClientFilter parseClientSearch(const QString &text);
+// Which number of a date typed with slashes is the month: the window reads
+// them in its own order, 05/17/1990 or 17/05/1990.
+enum class SlashedDates { MonthFirst, DayFirst };
+
+ClientFilter parseClientSearch(const QString &text, SlashedDates slashed = SlashedDates::MonthFirst);
 
 // The filter as an SQL condition over the clients table and its values,
 // bound in order: "1" when the filter is empty. Nothing the user typed

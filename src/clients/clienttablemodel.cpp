@@ -16,7 +16,9 @@ ClientTableModel::ClientTableModel(ClientBook *book, QObject *parent)
 
 void ClientTableModel::setSearch(const QString &text)
 {
-    m_filter = parseClientSearch(text);
+    m_search = text;
+    m_filter = parseClientSearch(text, m_dateFormat.startsWith(QLatin1String("dd")) ? SlashedDates::DayFirst
+                                                                                    : SlashedDates::MonthFirst);
     reload();
 }
 
@@ -94,6 +96,10 @@ void ClientTableModel::setDateFormat(const QString &format)
     if (format == m_dateFormat)
         return;
     m_dateFormat = format;
+    if (!m_search.isEmpty()) {
+        setSearch(m_search); // a slashed date in it now reads in the new order
+        return;
+    }
     if (!m_rows.isEmpty())
         emit dataChanged(index(0, 0), index(m_rows.size() - 1, int(ClientColumn::COUNT) - 1));
 }

@@ -47,4 +47,5 @@ private:
     QVector<ClientSummary> m_rows;
     bool m_complete = false;
     QString m_dateFormat = QStringLiteral("MM/dd/yyyy");
+    QString m_search;
 };

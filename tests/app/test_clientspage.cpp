@@ -308,6 +308,10 @@ void TestClientsPage::notesAndConsultationsBesideTheTable()
              born.toString(QStringLiteral("dd/MM/yyyy")));
     QVERIFY(child<QLabel>(page(), "clientLabel")->text().contains(born.toString(QStringLiteral("dd/MM/yyyy"))));
     QVERIFY(child<QListWidget>(page(), "clientConsultations")->item(0)->text().startsWith(QLatin1String("02/04/2026")));
+    // A date typed as the table shows it finds the client.
+    child<QLineEdit>(page(), "clientsSearch")->setText(born.toString(QStringLiteral("dd/MM/yyyy")));
+    QCOMPARE(page()->model()->rowCount(), 1);
+    QCOMPARE(page()->model()->clientId(0), id);
 }
 
 void TestClientsPage::unusableBookIsTold()

@@ -12,6 +12,8 @@ class TestClientSearch : public QObject
 private slots:
     void parse_data();
     void parse();
+    void slashedDates_data();
+    void slashedDates();
     void find_data();
     void find();
     void conditionNeverCarriesTypedText();
@@ -57,6 +59,33 @@ void TestClientSearch::parse()
     QTEST(filter.lifePath, "lifePath");
     QTEST(filter.expression, "expression");
     QTEST(int(filter.errors.size()), "errors");
+}
+
+// The window's table shows dates with slashes in its own order, and the
+// search reads them back the same way.
+void TestClientSearch::slashedDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("dayFirst");
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<int>("errors");
+
+    QTest::newRow("month first") << "05/17/1990" << false << QDate(1990, 5, 17) << 0;
+    QTest::newRow("day first") << "17/05/1990" << true << QDate(1990, 5, 17) << 0;
+    QTest::newRow("one digit each") << "5/7/1990" << false << QDate(1990, 5, 7) << 0;
+    QTest::newRow("same text, other order") << "5/7/1990" << true << QDate(1990, 7, 5) << 0;
+    QTest::newRow("no 17th month") << "17/05/1990" << false << QDate() << 1;
+    QTest::newRow("no such day") << "02/30/1990" << false << QDate() << 1;
+}
+
+void TestClientSearch::slashedDates()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, dayFirst);
+    const ClientFilter filter = parseClientSearch(text, dayFirst ? SlashedDates::DayFirst : SlashedDates::MonthFirst);
+    QTEST(filter.birthDate, "birth");
+    QTEST(int(filter.errors.size()), "errors");
+    QVERIFY(filter.nameParts.isEmpty()); // never read as a name
 }
 
 // Numbers by hand, Western letters, each word reduced, Life Path as
