@@ -9,6 +9,7 @@
 // `report year-ahead`.
 
 #include "clirunner.h"
+#include "export/popplertools.h"
 
 #include <QDir>
 #include <QImage>
@@ -20,15 +21,6 @@
 #include <QtTest>
 
 namespace {
-
-QString runTool(const QString &tool, const QStringList &args)
-{
-    QProcess process;
-    process.start(tool, args);
-    if (!process.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QString pdfText(const QString &pdf, int page)
 {

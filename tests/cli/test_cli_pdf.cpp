@@ -10,6 +10,7 @@
 // cases that only read it share it.
 
 #include "clirunner.h"
+#include "export/popplertools.h"
 #include "texts/textcipher.h"
 
 #include <QDir>
@@ -34,15 +35,6 @@ const QString PSYCHOMATRIX = QStringLiteral("Numerology Psychomatrix Chart for")
 const QString COMPATIBILITY = QStringLiteral("Numerology Compatibility Report");
 const QString CELEBRITIES = QStringLiteral("Celebrities Report for");
 const QString PET_REPORT = QStringLiteral("Pet Numerology Chart");
-
-QString runTool(const QString &tool, const QStringList &args)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(tool), args);
-    if (!process.waitForFinished(-1))
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // The text of one page (1-based), or of the whole file for page 0.
 QString pdfText(const QString &pdf, int page = 0)

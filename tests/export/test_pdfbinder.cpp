@@ -4,6 +4,7 @@
 // and read back with poppler-utils.
 
 #include "export/pdfbinder.h"
+#include "export/popplertools.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -42,15 +43,6 @@ QByteArray piece(const QStringList &labels)
     }
     painter.end();
     return bytes;
-}
-
-QString runTool(const QString &tool, const QStringList &args)
-{
-    QProcess process;
-    process.start(tool, args);
-    if (!process.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace

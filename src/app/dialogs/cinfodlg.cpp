@@ -92,7 +92,10 @@ CInfoDlgWin::CInfoDlgWin(const CSkinManager *skin, QWidget *parent)
 {
 }
 
-int askQuestion(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent)
+namespace {
+
+// The skinned question with Yes and No, and Cancel when asked for.
+int ask(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent, bool withCancel)
 {
     CInfoDlgWin window(skin, parent);
     window.setWindowTitle(title);
@@ -100,21 +103,22 @@ int askQuestion(const CSkinManager *skin, const QString &title, const QString &t
     content->label()->setText(text);
     content->okButton()->setText(QStringLiteral("Yes"));
     content->cancelButton()->setText(QStringLiteral("No"));
+    if (withCancel)
+        content->addCancelButton();
     window.exec();
     return content->result();
 }
 
+} // namespace
+
+int askQuestion(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent)
+{
+    return ask(skin, title, text, parent, false);
+}
+
 int askQuestionOrCancel(const CSkinManager *skin, const QString &title, const QString &text, QWidget *parent)
 {
-    CInfoDlgWin window(skin, parent);
-    window.setWindowTitle(title);
-    CInfoDlg *content = window.content();
-    content->label()->setText(text);
-    content->okButton()->setText(QStringLiteral("Yes"));
-    content->cancelButton()->setText(QStringLiteral("No"));
-    content->addCancelButton();
-    window.exec();
-    return content->result();
+    return ask(skin, title, text, parent, true);
 }
 
 void useSkinnedDesignerQuestions(const CSkinManager *skin)
